@@ -1,0 +1,70 @@
+// Events from the window. Clicks and timer ticks reach the game only while
+// no handler of the game is paused in an animation; menu commands always do.
+// A new game chosen during a pause drops the paused handler: it unwinds at
+// the end of its pause without touching the fresh game.
+#include "state/board.h"
+
+namespace skarpo {
+
+template <class F>
+bool Board::runHandler(F&& handler) {
+    if (closed_ || pauseDepth_ > 0) return false;
+    ++handlerDepth_;
+    try {
+        handler();
+    } catch (const Abandoned&) {
+        // the game the handler belonged to is gone; nothing more to do
+    }
+    --handlerDepth_;
+    return true;
+}
+
+bool Board::click(Family family, int index) {
+    ViewFamily* views = nullptr;
+    switch (family) {
+        case Family::SQUARE: views = &SQUARE; break;
+        case Family::start: views = &start; break;
+        case Family::home: views = &home; break;
+        case Family::dicethrow: views = &dicethrow; break;
+    }
+    if (!views->has(index)) return false;
+    if (family == Family::SQUARE && index > 60) return false;  // the picture stores
+    const View& v = (*views)(index);
+    if (!v.visible || !v.enabled) return false;
+    return runHandler([&] {
+        switch (family) {
+            case Family::SQUARE: SQUARE_Click(index); break;
+            case Family::start: start_Click(index); break;
+            case Family::home: home_Click(index); break;
+            case Family::dicethrow: dicethrow_Click(index); break;
+        }
+    });
+}
+
+bool Board::tick() {
+    return runHandler([&] { Timer1_Timer(); });
+}
+
+void Board::chooseNewGame() {
+    if (closed_) return;
+    if (pauseDepth_ > 0) abandon_ = true;
+    newgame_Click();
+}
+
+void Board::chooseAuto() {
+    if (!closed_) auto_Click();
+}
+
+void Board::chooseSound() {
+    if (!closed_) soundop_Click();
+}
+
+void Board::close() {
+    if (closed_) return;
+    int Cancel = 0;
+    Form_Unload(Cancel);
+    closed_ = true;
+    if (pauseDepth_ > 0) abandon_ = true;
+}
+
+}  // namespace skarpo

@@ -1,0 +1,143 @@
+// The board: the one object of the game. It owns the game state record, every
+// view as plain data, and every handler and procedure of the game. The code
+// of its members is spread over the folders by subject:
+//   state/  the record, the board numbering and the invariants
+//   turns/  new game, dice and turns, automatic play, end-of-game display
+//   rules/  marking, move analysis and choice, every kind of move
+//   board/  the view families and their fixed layout
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "board/views.h"
+#include "state/numbering.h"
+#include "state/picture.h"
+#include "state/platform.h"
+#include "state/tables.h"
+
+namespace skarpo {
+
+using Players = Table2<std::int16_t, 1, 4, 0, 5>;
+using Homerow = Table2<int, 1, 4, 1, 7>;
+using Squares = Table1<std::int16_t, 1, 70>;
+
+// The view families a person can click.
+enum class Family { SQUARE, start, home, dicethrow };
+
+class Board {
+public:
+    explicit Board(Platform& platform);
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    // ---- the public variables ----
+    int moves = 0;              // the last throw; a move rewrites it (see movecount)
+    std::int16_t whosego = 0;   // the player who made the last throw, 0 after a new game
+    bool autoplay = false;      // automatic play for player 1
+    std::int16_t sound = 0;     // 0 off, -1 on: beep on captures
+
+    // ---- the tables ----
+    Players players{"players"};  // players(p, 0) entry square, (p, 1..4) counters, (p, 5) left the ring
+    Homerow homerow{"homerow"};  // homerow(p, 1..6) column positions, (p, 7) counters home
+    Squares squares{"squares"};  // squares(1..60) owner of each ring square, 61..69 copy 1..9, 70 zero
+
+    // ---- the views ----
+    ViewFamily SQUARE{"SQUARE", 1, 100};  // 1..60 the ring, 99 and 100 picture stores
+    ViewFamily start{"start", 0, 15};
+    ViewFamily home{"home", 0, 39};
+    ViewFamily dicethrow{"dicethrow", 0, 15};
+    ViewFamily dice{"dice", 1, 6};
+    ViewFamily boardcount{"boardcount", 0, 3};
+    ViewFamily homecount{"homecount", 0, 3};
+    ViewFamily two{"two", 1, 1};
+    ViewFamily corner{"corner", 1, 4};
+    ViewFamily Label1{"Label1", 0, 7};
+
+    // ---- the menu check marks ----
+    bool autoChecked = false;     // "AutoPlay" > "Auto"
+    bool soundopChecked = false;  // "Options" > "Sound"
+
+    // ---- handlers ----
+    void Form_Load();
+    void Form_Unload(int& Cancel);
+    void Form_Terminate() {}
+    void dicethrow_Click(int Index);
+    void SQUARE_Click(int Index);
+    void start_Click(int Index);
+    void home_Click(int Index);
+    void newgame_Click();
+    void auto_Click();
+    void soundop_Click();
+    void Timer1_Timer();
+
+    // ---- procedures ----
+    void startgame();
+    void updstart(int player);
+    void throwdice();
+    void wait(float sec);
+    void marksquares();
+    void startmove(int player);
+    void movestart(int player);
+    void movecount(int player, int pos, int& move, std::optional<int> special = std::nullopt);
+    void flash(int pos);
+    void takeit(int player, int pos);
+    void sendback(int player, int pos);
+    void insertstart(int player);
+    void movehome(int player, int& pos, int move, std::optional<int> homepick = std::nullopt);
+    void enddisp(int player);
+    void checkmoves();
+
+    // ---- events from the window ----
+    // These are what the window (and a test acting as a person) calls. A click
+    // reaches its handler only on an enabled, visible view of a clickable
+    // family, and only while no handler of the game is paused; so does a
+    // timer tick. Menu commands are always taken. Each returns whether the
+    // event reached a handler.
+    bool click(Family family, int index);
+    bool tick();
+    void chooseNewGame();
+    void chooseAuto();
+    void chooseSound();
+    // The window is closing: automatic play goes off, a paused handler is
+    // abandoned and no further event is taken.
+    void close();
+
+    bool paused() const { return pauseDepth_ > 0; }
+    bool closed() const { return closed_; }
+    Platform& platform() { return platform_; }
+
+    // The counter picture of a player, the empty-place picture, and the
+    // picture a ring square shows while no counter stands on it.
+    Picture counterPicture(int player) const { return boardcount(player - 1).picture; }
+    Picture emptyPicture() const { return SQUARE(100).picture; }
+    Picture ownPicture(int square) const;
+
+    // Removes every mark of player 1: ring squares, home(0..5) and start(0).
+    void clearmarks();
+    // Colours the odd centre frames.
+    void colourframes(Colour c);
+
+    // Checks the invariants that hold between two user actions; returns an
+    // empty string when they hold, otherwise what is wrong.
+    std::string checkInvariants() const;
+
+private:
+    friend struct PauseScope;
+    void layout();  // the design-time state of every view
+    template <class F>
+    bool runHandler(F&& handler);
+
+    Platform& platform_;
+    int pauseDepth_ = 0;
+    int handlerDepth_ = 0;
+    bool abandon_ = false;  // the running handler is to be dropped at its next pause
+    bool closed_ = false;
+};
+
+// Thrown out of a pause when the handler that paused has been abandoned by a
+// new game or by the window closing; caught where the event entered.
+struct Abandoned {};
+
+}  // namespace skarpo

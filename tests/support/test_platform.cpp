@@ -1,0 +1,70 @@
+#include "test_platform.h"
+
+#include <algorithm>
+
+namespace skarpo::test {
+
+void TestPlatform::wait(float sec) {
+    if (sec <= 0) return;
+    pauses.push_back(sec);
+    const double end = now + static_cast<double>(sec);
+    // deliver, in time order, the actions that fall inside this pause
+    for (;;) {
+        auto next = std::min_element(actions_.begin(), actions_.end(),
+                                     [](const Action& a, const Action& b) { return a.at < b.at; });
+        if (next == actions_.end() || next->at > end) break;
+        Action a = std::move(*next);
+        actions_.erase(next);
+        now = std::max(now, a.at);
+        a.run();
+    }
+    now = end;
+}
+
+double TestPlatform::random() {
+    if (!scripted_.empty()) {
+        const double r = scripted_.front();
+        scripted_.pop_front();
+        return r;
+    }
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+void TestPlatform::reseed() {
+    ++reseeds;
+    generator_.seed(seed + static_cast<unsigned>(reseeds));
+}
+
+void TestPlatform::script(std::initializer_list<double> numbers) {
+    scripted_.insert(scripted_.end(), numbers.begin(), numbers.end());
+}
+
+void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
+    for (int t : throws) {
+        for (int i = 0; i < 14; ++i) scripted_.push_back((i % 6 + 0.5) / 6.0);
+        scripted_.push_back((t - 0.5) / 6.0);
+    }
+}
+
+void TestPlatform::at(double when, std::function<void()> action) {
+    actions_.push_back({when, std::move(action)});
+}
+
+void openedPosition(Board& b) {
+    b.dicethrow(15).enabled = false;
+    for (int p = 1; p <= 4; ++p) {
+        for (int k = 0; k < 4; ++k) b.start(4 * (p - 1) + k).picture = b.counterPicture(p);
+        for (int k = 0; k < 10; ++k) b.home(10 * (p - 1) + k).picture = b.emptyPicture();
+    }
+}
+
+void placeOnRing(Board& b, int p, int j, int k) {
+    const int s = squareOf(p, k);
+    b.players(p, j) = static_cast<std::int16_t>(k);
+    b.squares(s) = static_cast<std::int16_t>(p);
+    if (s <= 9) b.squares(s + 60) = static_cast<std::int16_t>(p);
+    b.SQUARE(s).picture = b.counterPicture(p);
+    b.updstart(p);
+}
+
+}  // namespace skarpo::test

@@ -1,0 +1,61 @@
+// The world as the tests see it: a virtual clock that advances at once,
+// scripted dice, counted beeps, and actions delivered at given moments
+// inside a pause (a menu command or a click during an animation).
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <random>
+#include <vector>
+
+#include "state/board.h"
+
+namespace skarpo::test {
+
+class TestPlatform : public Platform {
+public:
+    void wait(float sec) override;
+    double random() override;
+    void reseed() override;
+    void beep() override { ++beeps; }
+
+    // The next random numbers, in order; once used up the platform draws
+    // from its own seeded generator.
+    void script(std::initializer_list<double> numbers);
+    // The next throws: each one is fourteen faces of the roll and the result.
+    void scriptThrows(std::initializer_list<int> throws);
+    // Runs `action` at virtual time `at`, inside whatever pause spans it.
+    void at(double at, std::function<void()> action);
+
+    double now = 0;                 // virtual seconds since the start
+    int beeps = 0;
+    int reseeds = 0;
+    std::vector<float> pauses;      // every pause made, in order
+    unsigned seed = 1;              // the generator's seed for each new game
+
+private:
+    struct Action {
+        double at;
+        std::function<void()> run;
+    };
+    std::deque<double> scripted_;
+    std::vector<Action> actions_;
+    std::mt19937 generator_{1};
+};
+
+// A board on a test platform, laid out as the window lays it out at start.
+struct Game {
+    TestPlatform platform;
+    Board board{platform};
+    Game() { board.Form_Load(); }
+};
+
+// Lays out an empty position as after the opening march: every counter in
+// its start area, nothing on the ring.
+void openedPosition(Board& b);
+
+// Puts counter j of player p on ring progress k, recorded and drawn.
+void placeOnRing(Board& b, int p, int j, int k);
+
+}  // namespace skarpo::test
