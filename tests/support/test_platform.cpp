@@ -1,6 +1,7 @@
 #include "test_platform.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace skarpo::test {
 
@@ -22,6 +23,7 @@ void TestPlatform::wait(float sec) {
 }
 
 double TestPlatform::random() {
+    ++draws;
     if (!scripted_.empty()) {
         const double r = scripted_.front();
         scripted_.pop_front();
@@ -65,6 +67,31 @@ void placeOnRing(Board& b, int p, int j, int k) {
     if (s <= 9) b.squares(s + 60) = static_cast<std::int16_t>(p);
     b.SQUARE(s).picture = b.counterPicture(p);
     b.updstart(p);
+}
+
+namespace {
+void compare(std::ostringstream& out, const ViewFamily& a, const ViewFamily& b) {
+    for (int i : a.indices()) {
+        View x = a(i), y = b(i);
+        if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;
+        if (!(x == y))
+            out << a.name() << "(" << i << ") differs: back " << std::hex << x.back << "/" << y.back << std::dec
+                << " picture " << pictureName(x.picture) << "/" << pictureName(y.picture) << " enabled "
+                << x.enabled << "/" << y.enabled << " visible " << x.visible << "/" << y.visible << "; ";
+    }
+}
+}  // namespace
+
+std::string differences(const Board& a, const Board& b) {
+    std::ostringstream out;
+    if (!(a.players == b.players)) out << "players differ; ";
+    if (!(a.homerow == b.homerow)) out << "homerow differs; ";
+    if (!(a.squares == b.squares)) out << "squares differ; ";
+    if (a.whosego != b.whosego) out << "whosego " << a.whosego << "/" << b.whosego << "; ";
+    for (auto f : {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow, &Board::dice, &Board::boardcount,
+                   &Board::homecount, &Board::two, &Board::corner, &Board::Label1})
+        compare(out, a.*f, b.*f);
+    return out.str();
 }
 
 }  // namespace skarpo::test

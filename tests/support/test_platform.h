@@ -7,6 +7,7 @@
 #include <functional>
 #include <initializer_list>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "state/board.h"
@@ -25,10 +26,13 @@ public:
     void script(std::initializer_list<double> numbers);
     // The next throws: each one is fourteen faces of the roll and the result.
     void scriptThrows(std::initializer_list<int> throws);
+    // Forgets the scripted numbers not yet used.
+    void unscript() { scripted_.clear(); }
     // Runs `action` at virtual time `at`, inside whatever pause spans it.
     void at(double at, std::function<void()> action);
 
     double now = 0;                 // virtual seconds since the start
+    int draws = 0;                  // random numbers handed out
     int beeps = 0;
     int reseeds = 0;
     std::vector<float> pauses;      // every pause made, in order
@@ -57,5 +61,9 @@ void openedPosition(Board& b);
 
 // Puts counter j of player p on ring progress k, recorded and drawn.
 void placeOnRing(Board& b, int p, int j, int k);
+
+// What differs between two boards, in tables and in everything a person can
+// see (a hidden view's picture does not count); empty when nothing does.
+std::string differences(const Board& a, const Board& b);
 
 }  // namespace skarpo::test

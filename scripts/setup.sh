@@ -1,0 +1,41 @@
+# Shared by ./play and ./check: installs the Debian packages that are
+# missing, then configures and builds into build/.
+# Usage: source scripts/setup.sh; need PKG...; build [cmake options...]
+
+skarpo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Installs the named Debian packages that are not installed yet; does nothing
+# when all are present.
+need() {
+    local missing=()
+    local p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}" >&2
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            sudo=(sudo)
+        else
+            echo "error: these packages are missing and you are not root (no sudo): ${missing[*]}" >&2
+            return 1
+        fi
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# The packages every build needs.
+need_build_tools() {
+    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev
+}
+
+# Configures (once) and builds the whole project into build/.
+build() {
+    cmake -S "$skarpo_root" -B "$skarpo_root/build" -G Ninja "$@" >/dev/null
+    cmake --build "$skarpo_root/build" -j "$(nproc)"
+}
