@@ -1,10 +1,80 @@
+// The home column: six positions beyond the ring, then four final places.
+// A counter steps along the column, every position it passes showing again
+// what it showed before; at the end of the column it settles in the next
+// free final place while the centre frames flash.
 #include "state/board.h"
 
 namespace skarpo {
 
+// `pos` is the home-column position (1..6) the counter is first shown on;
+// it is lowered to the offset within the player's ten home places.
+// `homepick` is given when the counter leaves a position of its own (a click
+// on it), not when it comes in from the ring.
 void Board::movehome(int player, int& pos, int move, std::optional<int> homepick) {
-    (void)player; (void)pos; (void)move; (void)homepick;
+    const int b = 10 * (player - 1);
+    const Picture counter = counterPicture(player);
+    View& under = SQUARE(99);  // its picture belongs on the place the counter covers
+
+    wait(0.2f);
+    pos = pos - 1;
+    home(b + pos).picture = counter;
+    wait(0.2f);
+    if (move > 0) {
+        if (homerow(player, 1) == 1 && pos == 0 && !homepick.has_value()) {
+            // coming in from the ring over a counter waiting on position 1
+            home(b).picture = counter;
+            under.picture = counter;
+        } else {
+            home(b + pos).picture = emptyPicture();
+            under.picture = emptyPicture();
+        }
+    }
+    for (int i = pos + 1; i <= pos + move - 1; ++i) {
+        home(b + i - 1).picture = under.picture;
+        under.picture = home(b + i).picture;
+        home(b + i).picture = counter;
+        wait(0.2f);
+    }
+    if (pos + move == 6) {
+        // the end of the column: into the first free final place
+        home(b + 5).picture = under.picture;
+        home(b + 6 + homerow(player, 7)).picture = counter;
+        // the two groups of frames swap colours, an even number of times
+        const Colour noted = Label1(1).back;
+        for (int n = 1; n <= 2 * (players(player, 5) + 1); ++n) {
+            for (int k = 0; k <= 7; ++k)
+                Label1(k).back = Label1(k).back == noted ? colour::window : noted;
+            wait(0.2f);
+        }
+    } else if (move > 0) {
+        home(b + pos + move - 1).picture = under.picture;
+        home(b + pos + move).picture = counter;
+    }
 }
-void Board::home_Click(int Index) { (void)Index; }
+
+// Player 1 clicks a marked counter in its home column: it moves on by the
+// throw, into a free position or, with the exact throw, into a final place.
+void Board::home_Click(int Index) {
+    clearmarks();
+    int pos = Index + 1;
+    movehome(1, pos, moves, 1);
+    homerow(1, Index + 1) = 0;
+    homerow(1, Index + 1 + moves) += 1;
+    if (homerow(1, 7) == 4) {
+        // all four are home: celebrate, and start again from the start area
+        enddisp(1);
+        movestart(1);
+    }
+    dicethrow(15).visible = false;
+    if (moves == 6) {
+        // a six: player 1 throws again
+        dicethrow(0).enabled = true;
+        dicethrow(0).visible = true;
+        whosego = 4;
+    } else {
+        colourframes(colour::cyan);
+        dicethrow_Click(0);
+    }
+}
 
 }  // namespace skarpo
