@@ -1,0 +1,126 @@
+#include "board/canvas.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace skarpo {
+
+namespace {
+
+QColor qcolour(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
+
+// The clickable families in the order they are drawn: later ones lie on top.
+constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Family::dicethrow};
+
+bool clickableIndex(Family f, int index) { return f != Family::SQUARE || index <= 60; }
+
+}  // namespace
+
+Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
+    setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (int i = 1; i < pictureCount; ++i) art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
+}
+
+QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
+
+QRectF Canvas::rectOf(const View& v) {
+    constexpr double k = twipsPerPixel;
+    return {v.left / k, v.top / k, v.width / k, v.height / k};
+}
+
+ViewFamily& Canvas::family(Family f) const {
+    switch (f) {
+        case Family::SQUARE: return board_.SQUARE;
+        case Family::start: return board_.start;
+        case Family::home: return board_.home;
+        case Family::dicethrow: break;
+    }
+    return board_.dicethrow;
+}
+
+void Canvas::paintView(QPainter& painter, const View& v) const {
+    if (!v.visible) return;
+    const QRectF r = rectOf(v);
+    painter.fillRect(r, qcolour(v.back));
+    if (v.framed) {
+        const QColor ink(Qt::black);
+        painter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), ink);
+        painter.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), ink);
+        painter.fillRect(QRectF(r.left(), r.top(), 1, r.height()), ink);
+        painter.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), ink);
+    }
+    if (v.picture != Picture::None) {
+        // the artwork is 32 pixels square, drawn at the view's top left and
+        // scaled pixel by pixel on dense screens
+        painter.drawPixmap(QRectF(r.topLeft(), QSizeF(32, 32)), art(v.picture), QRectF(0, 0, 32, 32));
+    }
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.fillRect(rect(), qcolour(colour::window));
+
+    // the centre frames, larger beneath smaller, so they show as rings
+    for (int k = 7; k >= 0; --k)
+        if (board_.Label1.has(k)) paintView(painter, board_.Label1(k));
+
+    auto paintFamily = [&](const ViewFamily& f) {
+        for (int i : f.indices()) paintView(painter, f(i));
+    };
+    paintFamily(board_.SQUARE);
+    paintFamily(board_.start);
+    paintFamily(board_.home);
+    // the picture stores are hidden and so draw nothing, unless shown
+    paintFamily(board_.dice);
+    paintFamily(board_.boardcount);
+    paintFamily(board_.homecount);
+    paintFamily(board_.two);
+    paintFamily(board_.corner);
+    paintFamily(board_.dicethrow);
+}
+
+std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
+    const double x = at.x() * twipsPerPixel;
+    const double y = at.y() * twipsPerPixel;
+    for (auto f = std::rbegin(clickOrder); f != std::rend(clickOrder); ++f) {
+        const ViewFamily& views = family(*f);
+        const auto indices = views.indices();
+        for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
+            if (!clickableIndex(*f, *i)) continue;
+            const View& v = views(*i);
+            if (v.visible && x >= v.left && x < v.left + v.width && y >= v.top && y < v.top + v.height)
+                return Hit{*f, *i};
+        }
+    }
+    return std::nullopt;
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    if (const auto hit = viewAt(event->position())) board_.click(hit->family, hit->index);
+    update();
+}
+
+bool Canvas::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const auto hit = viewAt(help->pos());
+        const View* v = hit ? &family(hit->family)(hit->index) : nullptr;
+        if (v && !v->tooltip.empty())
+            QToolTip::showText(help->globalPos(), QString::fromStdString(v->tooltip), this, rectOf(*v).toAlignedRect());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+}  // namespace skarpo

@@ -1,0 +1,40 @@
+// The game's outside world on a desktop: a pause that keeps the window
+// alive, a clock-seeded random generator and the system's alert sound.
+#pragma once
+
+#include <functional>
+#include <random>
+#include <vector>
+
+#include "state/platform.h"
+
+class QEventLoop;
+
+namespace skarpo {
+
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    // Runs a nested event loop until `sec` seconds have passed on a monotonic
+    // clock, or until interrupt() is called. Nothing happens for sec <= 0.
+    void wait(float sec) override;
+    double random() override;
+    void reseed() override;
+    void beep() override;
+
+    // Ends every pause in progress at once (a new game or the window closing
+    // has taken the board away from the handler that paused).
+    void interrupt();
+    bool waiting() const { return !loops_.empty(); }
+
+    // Called at the start of every pause, so the board is shown as it stands.
+    std::function<void()> beforePause;
+
+private:
+    std::mt19937_64 generator_;
+    std::vector<QEventLoop*> loops_;
+    unsigned interrupts_ = 0;
+};
+
+}  // namespace skarpo

@@ -1,0 +1,79 @@
+#include "board/window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <cstdio>
+#include <cstdlib>
+
+#include "board/canvas.h"
+
+namespace skarpo {
+
+Window::Window(QWidget* parent) : QMainWindow(parent) {
+    exitProgram = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+
+    setWindowTitle(QStringLiteral("Skarpo"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.xpm")));
+
+    canvas_ = new Canvas(board_, this);
+    setCentralWidget(canvas_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    platform_.beforePause = [this] { canvas_->repaint(); };
+
+    QMenuBar* bar = menuBar();
+    newGame_ = bar->addAction(QStringLiteral("New Game"));
+    QMenu* autoPlay = bar->addMenu(QStringLiteral("AutoPlay"));
+    auto_ = autoPlay->addAction(QStringLiteral("Auto"));
+    auto_->setCheckable(true);
+    QMenu* options = bar->addMenu(QStringLiteral("Options"));
+    sound_ = options->addAction(QStringLiteral("Sound"));
+    sound_->setCheckable(true);
+
+    connect(newGame_, &QAction::triggered, this, [this] {
+        board_.chooseNewGame();
+        // a handler paused in an animation belongs to the old game: wake it
+        // so that it unwinds now rather than at the end of its pause
+        platform_.interrupt();
+        afterCommand();
+    });
+    connect(auto_, &QAction::triggered, this, [this] {
+        board_.chooseAuto();
+        afterCommand();
+    });
+    connect(sound_, &QAction::triggered, this, [this] {
+        board_.chooseSound();
+        afterCommand();
+    });
+
+    board_.Form_Load();
+    afterCommand();
+
+    timer1_.setInterval(1000);
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        board_.tick();
+        canvas_->update();
+    });
+    timer1_.start();
+}
+
+void Window::afterCommand() {
+    auto_->setChecked(board_.autoChecked);
+    sound_->setChecked(board_.soundopChecked);
+    canvas_->update();
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    board_.close();
+    platform_.interrupt();
+    exitProgram();
+    event->accept();
+}
+
+}  // namespace skarpo

@@ -1,0 +1,50 @@
+// The game's one window: the board's canvas under a menu bar with "New Game",
+// "AutoPlay" > "Auto" and "Options" > "Sound", and the once-a-second timer
+// that drives automatic play. Closing the window ends the program at once.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+#include "board/qtplatform.h"
+#include "state/board.h"
+
+class QAction;
+
+namespace skarpo {
+
+class Canvas;
+
+class Window : public QMainWindow {
+public:
+    explicit Window(QWidget* parent = nullptr);
+
+    Board& board() { return board_; }
+    QtPlatform& platform() { return platform_; }
+    Canvas& canvas() { return *canvas_; }
+    QAction& newGameAction() { return *newGame_; }
+    QAction& autoAction() { return *auto_; }
+    QAction& soundAction() { return *sound_; }
+    QTimer& timer1() { return timer1_; }
+
+    // How the program ends when the window closes; a test puts something
+    // gentler here.
+    std::function<void()> exitProgram;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void afterCommand();
+
+    QtPlatform platform_;
+    Board board_{platform_};
+    Canvas* canvas_ = nullptr;
+    QAction* newGame_ = nullptr;
+    QAction* auto_ = nullptr;
+    QAction* sound_ = nullptr;
+    QTimer timer1_;
+};
+
+}  // namespace skarpo
