@@ -1,11 +1,187 @@
+// A computer player's turn: what it does with its throw, done completely
+// before returning. An exact finish in the home column comes first; then the
+// move choice names a ring counter; failing that a counter moves inside the
+// home column; a six brings a new counter into play when it can. Moves past
+// square 60 and into the home column are walked by hand, every square passed
+// over getting back what it showed and held. After a six the same player
+// throws again.
+#include "rules/choice.h"
 #include "state/board.h"
 
 namespace skarpo {
 
-// For now a computer player's turn is its throw alone; a six still earns
-// another throw.
 void Board::checkmoves() {
-    if (moves == 6) {
+    const int p = whosego;
+    const int m = moves;  // the throw as thrown; a move along the ring rewrites moves
+    const int E = players(p, 0);
+    const int W = 61 - E;  // the progress of square 60
+    const int H = E - 1;   // the home-turn square, beside the home column
+    auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
+    auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };
+
+    // The counter walks over square s by hand: it is shown there for a moment,
+    // then the square shows and holds again what it did before.
+    auto passOver = [&](int s) {
+        SQUARE(99).picture = SQUARE(s).picture;
+        const std::int16_t held = squares(s);
+        SQUARE(s).picture = counterPicture(p);
+        wait(0.2f);
+        squares(s) = held;
+        SQUARE(s).picture = SQUARE(99).picture;
+    };
+
+    [&] {
+        // An exact throw finishes a counter in the home column, using the
+        // whole throw.
+        bool decided = false;
+        for (int i = 1; i <= 4; ++i) {
+            if (players(p, i) != inHomeColumn) continue;
+            for (int k = 1; k <= 6; ++k)
+                if (homerow(p, k) == 1 && k + m == 7) {
+                    decided = true;
+                    homerow(p, k) = 0;
+                    int from = k;
+                    movehome(p, from, m);
+                    homerow(p, 7) += 1;
+                    setProgress(i, finished);
+                    if (homerow(p, 7) == 4) {
+                        enddisp(p);
+                        movestart(p);
+                    }
+                    break;  // position 7 - m is empty now: no second counter finishes
+                }
+        }
+        if (decided) return;
+
+        const MoveChoice choice = choosemove(p, m, players, homerow, squares);
+        const int c = choice.c;
+        int b = choice.b;
+        bool sixUsed = false;
+
+        if (b == 0) {
+            // no ring counter: move on inside the home column, if one can
+            bool moved = false;
+            for (int j = 1; j <= 4 && !moved; ++j) {
+                if (players(p, j) != inHomeColumn) continue;
+                for (int k = 1; k <= 6; ++k)
+                    if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1) {
+                        homerow(p, k) = 0;
+                        homerow(p, k + m) = 1;
+                        int from = k;
+                        movehome(p, from, m);
+                        moved = true;
+                        break;
+                    }
+            }
+            if (!moved) wait(0.6f);
+        }
+
+        if (b + m > 60) {
+            // off the ring into the home column, on position b + m - 60
+            if (homerow(p, b + m - 60) == 1) {
+                wait(0.4f);  // taken: the counter stays where it is
+                return;
+            }
+            if (b < 60) {
+                // walk up to the home-turn square, which afterwards shows and
+                // holds again whatever stood there
+                SQUARE(99).picture = SQUARE(H).picture;
+                const std::int16_t held = squares(H);
+                int steps = 60 - b;
+                movecount(p, squareOfProgress(b), steps, 3);
+                if (m > 1) {
+                    SQUARE(H).picture = SQUARE(99).picture;
+                    squares(H) = held;
+                }
+            } else {
+                SQUARE(H).picture = homecount(p - 1).picture;
+                squares(H) = 0;
+            }
+            players(p, 5) = static_cast<std::int16_t>(players(p, 5) + 1);
+            int first = 1;
+            movehome(p, first, b + m - 61);
+            setProgress(c, inHomeColumn);
+            homerow(p, b + m - 60) = 1;
+            return;
+        }
+
+        // From here on `moves` is the throw as the last move along the ring
+        // left it.
+        if (b < W && W < b + moves) {
+            // past square 60 onto square T beyond it
+            const int T = b + moves - W;
+            SQUARE(99).picture = SQUARE(60).picture;
+            const std::int16_t held = squares(60);
+            int steps = W - b;
+            movecount(p, b + E - 1, steps, 2);
+            squares(60) = held;
+            SQUARE(60).picture = SQUARE(99).picture;
+
+            int none = 0;
+            if (T > 1) {
+                for (int s = 1; s <= T - 1; ++s) passOver(s);
+                SQUARE(T).picture = counterPicture(p);
+                movecount(p, T, none);
+            } else {
+                movecount(p, 1, none);
+            }
+            setProgress(c, moves + b);
+            squares(moves + b - W) = static_cast<std::int16_t>(p);
+            b = 0;
+            if (moves == 6) sixUsed = true;
+        }
+
+        if (b == W) {
+            // off square 60 onto square `moves` beyond it
+            setProgress(c, moves + b);
+            SQUARE(60).picture = homecount(0).picture;
+            squares(60) = 0;
+            SQUARE(99).picture = SQUARE(1).picture;
+            if (moves > 1) {
+                SQUARE(1).picture = counterPicture(p);
+                wait(0.2f);
+            }
+            SQUARE(1).picture = SQUARE(99).picture;
+            for (int s = 2; s <= moves - 1; ++s) passOver(s);
+            int none = 0;
+            movecount(p, moves, none);
+            setProgress(c, W + moves);
+            b = 0;
+            if (moves == 6) sixUsed = true;
+        }
+
+        int out = players(p, 5);
+        for (int i = 1; i <= 4; ++i)
+            if (players(p, i) > 0 && players(p, i) < inHomeColumn) ++out;
+
+        if (moves == 6 && !sixUsed && out < 4) {
+            if (squares(E) != p) {
+                // a new counter onto the entry square; the chosen one stays
+                int none = 0;
+                movecount(p, E, none);
+                for (int i = 1; i <= 4; ++i)
+                    if (players(p, i) < 1) {
+                        setProgress(i, 1);
+                        break;
+                    }
+                startmove(p);
+                wait(0.2f);
+            } else {
+                // our own counter blocks the entry square: the chosen one moves
+                movecount(p, squareOfProgress(b), moves);
+                setProgress(c, players(p, c) + moves);
+            }
+        } else if (b > 0) {
+            movecount(p, squareOfProgress(b), moves);
+            if (moves < 0) wait(0.1f);  // jumped back from a corner
+            setProgress(c, players(p, c) + moves);
+        } else {
+            wait(0.3f);
+        }
+    }();
+
+    // a six: the same player throws again
+    if (m == 6) {
         whosego = static_cast<std::int16_t>(whosego - 1);
         if (whosego == 0) whosego = 4;
     }
