@@ -1,179 +1,107 @@
-// Which of player 1's counters may move with a throw.
+// Which of player 1's counters may move with a throw: they turn yellow and
+// clickable. With nothing to move the turn passes on by itself.
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "tests/support/picture_check.h"
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;
-using skarpo::test::Game;
 
 namespace {
 
-struct Marking : ::testing::Test {
-    Game g;
+// Player 1 with counters on ring progress `ring` and home-column positions
+// `column` has thrown m; `others` are {player, square} of opponents.
+struct Thrown {
+    test::Game g;
     Board& b = g.board;
-    void SetUp() override {
+    Thrown(std::vector<int> ring, std::vector<int> column, int m, std::vector<std::pair<int, int>> others = {},
+           int done = 0) {
         test::openedPosition(b);
+        int j = 0;
+        for (auto [p, s] : others) test::placeOnRing(b, p, ++j, progressOf(p, s));
+        test::placePlayer(b, 1, ring, column, done);
         b.whosego = 1;
-        b.dicethrow(0).visible = false;
-    }
-    // player 1's counter 1 on square `from`, own counters on `own`, throw m
-    std::set<int> markedSquares(int from, int m, std::set<int> own = {}) {
-        test::placeOnRing(b, 1, 1, from);
-        int j = 2;
-        for (int s : own) test::placeOnRing(b, 1, j++, s);
         b.moves = m;
-        g.platform.scriptThrows({1, 1, 1, 1});  // should the turn pass on
+        b.dicethrow(0).visible = false;
+        b.dicethrow(15).visible = true;
+        g.platform.scriptThrows({1, 1, 1});  // should the turn pass on
         b.marksquares();
+    }
+    // The marked views (yellow and clickable): ring squares by number, home
+    // positions k as -k, the start place as 0.
+    std::set<int> marked() const {
         std::set<int> out;
-        for (int n = 1; n <= 60; ++n) {
-            EXPECT_EQ(b.SQUARE(n).back == colour::yellow, b.SQUARE(n).enabled) << n;
-            if (b.SQUARE(n).back == colour::yellow) out.insert(n);
-        }
+        auto look = [&](const View& v, int n) {
+            EXPECT_EQ(v.back == colour::yellow, v.enabled) << n;
+            if (v.enabled) out.insert(n);
+        };
+        for (int n = 1; n <= 60; ++n) look(b.SQUARE(n), n);
+        for (int k = 0; k <= 5; ++k) look(b.home(k), -(k + 1));
+        look(b.start(0), 0);
         return out;
     }
-    bool marks(int from, int m, std::set<int> own = {}) { return markedSquares(from, m, own).count(from) > 0; }
 };
 
 }  // namespace
 
-TEST_F(Marking, OrdinaryMoveNeedsTheTargetFreeOfOwnCounters) {
-    EXPECT_TRUE(marks(2, 1));
-    b.chooseNewGame();
-    SetUp();
-    EXPECT_FALSE(marks(2, 1, {3}));
-    b.chooseNewGame();
-    SetUp();
-    test::placeOnRing(b, 3, 1, progressOf(3, 3));  // an opponent does not block
-    EXPECT_TRUE(marks(2, 1));
-}
-
-TEST_F(Marking, DoublingSquaresLookAtTheSquareAfterTheBonusMove) {
-    struct Case {
-        int from, m, blocker;
-    } cases[] = {
-        {16, 4, 28},  // 20, on over 24 to 28
-        {3, 2, 7},    // 5, on to 7
-        {7, 2, 11},   // 9, on to 11
-        {6, 3, 42},   // 9, on to corner 12, across to 42
-        {6, 3, 9},    // ... or the doubling square itself
-        {21, 3, 57},  // 24, corner 27, across to 57
-        {36, 3, 12},  // 39, corner 42, back to 12
+TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
+    // from + m marks alone; with an own counter on any one of `blockers` it does not
+    struct Row {
+        int from, m;
+        std::vector<int> blockers;
+    } rows[] = {
+        {2, 1, {3}},        // plain
+        {16, 4, {28}},      // doubling square 20, on over 24 to 28
+        {3, 2, {7}},        // 5, on to 7
+        {7, 2, {11}},       // 9, on to 11
+        {6, 3, {9, 42}},    // 9, on to corner 12, across to 42
+        {21, 3, {57}},      // 24, corner 27, across to 57
+        {36, 3, {12}},      // 39, corner 42, back to 12
+        {24, 3, {27, 57}},  // corners: both the corner and the one across
+        {39, 3, {42, 12}},
+        {8, 4, {12, 42}},
+        {53, 4, {57, 27}},
     };
-    for (auto c : cases) {
-        EXPECT_TRUE(marks(c.from, c.m)) << c.from << "+" << c.m;
-        b.chooseNewGame();
-        SetUp();
-        EXPECT_FALSE(marks(c.from, c.m, {c.blocker})) << c.from << "+" << c.m << " own " << c.blocker;
-        b.chooseNewGame();
-        SetUp();
+    for (const Row& r : rows) {
+        EXPECT_EQ(Thrown({r.from}, {}, r.m).marked(), std::set<int>{r.from}) << r.from << "+" << r.m;
+        for (int own : r.blockers)
+            EXPECT_EQ(Thrown({r.from, own}, {}, r.m).marked().count(r.from), 0u) << r.from << "+" << r.m << " own " << own;
     }
+    // opponents never block; a 4 passing its own counter on the second doubling square is no obstacle
+    EXPECT_EQ(Thrown({2}, {}, 1, {{3, 3}}).marked(), std::set<int>{2});
+    EXPECT_EQ(Thrown({16, 24}, {}, 4).marked().count(16), 1u);
 }
 
-TEST_F(Marking, CornersLookAtBothCorners) {
-    for (auto [from, corner, across] : {std::tuple{24, 27, 57}, {39, 42, 12}, {8, 12, 42}, {53, 57, 27}}) {
-        const int m = corner - from;
-        EXPECT_TRUE(marks(from, m));
-        for (int blocker : {corner, across}) {
-            b.chooseNewGame();
-            SetUp();
-            EXPECT_FALSE(marks(from, m, {blocker})) << from << "+" << m << " own " << blocker;
-        }
-        b.chooseNewGame();
-        SetUp();
-    }
-}
-
-TEST_F(Marking, IntoTheHomeColumnOnlyOntoAFreePosition) {
+TEST(Marking, IntoTheHomeColumnOnlyOntoAFreePosition) {
     for (int from = 55; from <= 60; ++from)
         for (int m = 61 - from; m <= 6; ++m) {
-            EXPECT_TRUE(marks(from, m)) << from << "+" << m;
-            b.chooseNewGame();
-            SetUp();
-            b.homerow(1, from + m - 60) = 1;
-            b.players(1, 4) = 100;
-            b.players(1, 5) = 1;
-            EXPECT_FALSE(marks(from, m)) << from << "+" << m << " position taken";
-            EXPECT_EQ(b.SQUARE(from).back, colour::lightGrey);
-            b.chooseNewGame();
-            SetUp();
+            EXPECT_EQ(Thrown({from}, {}, m).marked().count(from), 1u) << from << "+" << m;
+            EXPECT_EQ(Thrown({from}, {from + m - 60}, m).marked().count(from), 0u) << from << "+" << m << " taken";
         }
 }
 
-TEST_F(Marking, HomeColumnCountersMoveUpOrFinishExactly) {
-    b.players(1, 1) = 100;
-    b.players(1, 2) = 100;
-    b.players(1, 5) = 2;
-    b.homerow(1, 4) = 1;
-    b.homerow(1, 2) = 1;
-    b.moves = 3;  // 4 finishes exactly; 2 reaches 5
-    b.marksquares();
-    EXPECT_EQ(b.home(3).back, colour::yellow);
-    EXPECT_EQ(b.home(1).back, colour::yellow);
-    EXPECT_TRUE(b.home(3).enabled && b.home(1).enabled);
-
-    b.chooseNewGame();
-    SetUp();
-    b.players(1, 1) = 100;
-    b.players(1, 2) = 100;
-    b.players(1, 5) = 2;
-    b.homerow(1, 4) = 1;
-    b.homerow(1, 2) = 1;
-    b.moves = 2;  // position 2 is blocked by 4; 4 moves on to 6
-    b.marksquares();
-    EXPECT_NE(b.home(1).back, colour::yellow);
-    EXPECT_EQ(b.home(3).back, colour::yellow);
+TEST(Marking, HomeColumnAndStartPlace) {
+    EXPECT_EQ(Thrown({}, {4, 2}, 3).marked(), (std::set<int>{-4, -2}));  // 4 finishes exactly, 2 reaches 5
+    EXPECT_EQ(Thrown({}, {4, 2}, 2).marked(), std::set<int>{-4});        // 2 would land on 4
+    EXPECT_EQ(Thrown({}, {}, 6).marked(), std::set<int>{0});
+    EXPECT_EQ(Thrown({}, {}, 6, {{2, 1}}).marked(), std::set<int>{0});  // an opponent on square 1 does not stop it
+    EXPECT_EQ(Thrown({1}, {}, 6).marked(), std::set<int>{1});           // an own counter does
 }
 
-TEST_F(Marking, OvershootingTheFinalPlaceIsNoMove) {
-    b.players(1, 1) = 100;
-    b.players(1, 5) = 1;
-    b.homerow(1, 4) = 1;
-    b.moves = 4;
-    g.platform.scriptThrows({2, 2, 2});
-    b.marksquares();  // nothing to move: the computers play
-    EXPECT_NE(b.home(3).back, colour::yellow);
-    EXPECT_EQ(b.whosego, 4);
-    EXPECT_EQ(b.homerow(1, 4), 1);
-}
+TEST(Marking, NothingToMovePassesTheTurnOrWithASixThrowsAgain) {
+    Thrown over({}, {4}, 4);  // overshooting the final places is no move
+    EXPECT_TRUE(over.marked().empty());
+    EXPECT_EQ(over.g.platform.draws, 3 * 15);  // the computers have played
+    EXPECT_EQ(over.b.whosego, 4);
+    EXPECT_EQ(test::boardFaults(over.b), "");
 
-TEST_F(Marking, ASixMarksTheStartPlaceUnlessOwnCounterOnSquareOne) {
-    b.moves = 6;
-    b.marksquares();
-    EXPECT_EQ(b.start(0).back, colour::yellow);
-    EXPECT_TRUE(b.start(0).enabled);
-    for (int k = 1; k <= 3; ++k) EXPECT_NE(b.start(k).back, colour::yellow);
-
-    b.chooseNewGame();
-    SetUp();
-    test::placeOnRing(b, 2, 1, 46);  // cyan on square 1 does not stop it
-    b.moves = 6;
-    b.marksquares();
-    EXPECT_EQ(b.start(0).back, colour::yellow);
-
-    b.chooseNewGame();
-    SetUp();
-    EXPECT_TRUE(marks(1, 6, {}));  // own counter on 1 moves; none enters
-    EXPECT_NE(b.start(0).back, colour::yellow);
-}
-
-TEST_F(Marking, NothingToMoveWithASixGivesPlayerOneAnotherThrow) {
-    test::placeOnRing(b, 1, 1, 56);  // 56 + 6 reaches position 2, which is taken
-    for (int j = 2; j <= 4; ++j) b.players(1, j) = 100;
-    b.players(1, 5) = 3;
-    b.homerow(1, 2) = 1;
-    b.homerow(1, 7) = 2;  // two counters home
-    ASSERT_EQ(b.checkInvariants(), "");
-    b.dicethrow(15).visible = true;
-    b.moves = 6;
-    const double t0 = g.platform.now;
-    b.marksquares();
-    EXPECT_NEAR(g.platform.now - t0, 0.4, 1e-6);
-    EXPECT_EQ(b.whosego, 4);
-    EXPECT_TRUE(b.dicethrow(0).visible);
-    EXPECT_TRUE(b.dicethrow(0).enabled);
-    EXPECT_FALSE(b.dicethrow(15).visible);
-    for (int n = 1; n <= 60; ++n) EXPECT_FALSE(b.SQUARE(n).enabled);
-    EXPECT_EQ(g.platform.draws, 0);  // nobody threw
+    Thrown six({56}, {2}, 6, {}, 2);  // 56 + 6 reaches position 2, which is taken
+    EXPECT_TRUE(six.marked().empty());
+    EXPECT_NEAR(six.g.platform.now, 0.4, 1e-6);
+    EXPECT_EQ(six.g.platform.draws, 0);  // nobody threw
+    EXPECT_EQ(six.b.whosego, 4);
+    EXPECT_TRUE(six.b.dicethrow(0).visible && six.b.dicethrow(0).enabled && !six.b.dicethrow(15).visible);
+    EXPECT_EQ(test::boardFaults(six.b), "");
 }

@@ -55,4 +55,7 @@ inline std::string pictureFaults(const Board& b) {
     return why.str();
 }
 
+// The invariants of the tables and the pictures together: empty when both hold.
+inline std::string boardFaults(const Board& b) { return b.checkInvariants() + pictureFaults(b); }
+
 }  // namespace skarpo::test

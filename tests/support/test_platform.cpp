@@ -69,6 +69,43 @@ void placeOnRing(Board& b, int p, int j, int k) {
     b.updstart(p);
 }
 
+void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
+    int j = 0;
+    for (int k : ring) {
+        ++j;
+        if (k > 0) placeOnRing(b, p, j, k);
+        else b.players(p, j) = static_cast<std::int16_t>(k);
+    }
+    const int base = 10 * (p - 1);
+    for (int k : column) {
+        b.players(p, ++j) = inHomeColumn;
+        b.homerow(p, k) = 1;
+        b.home(base + k - 1).picture = b.counterPicture(p);
+    }
+    for (int n = 0; n < done; ++n) {
+        // player 1's counters stay at 100 in the final places
+        b.players(p, ++j) = static_cast<std::int16_t>(p == 1 ? inHomeColumn : finished);
+        b.home(base + 6 + n).picture = b.counterPicture(p);
+    }
+    while (j < 4) b.players(p, ++j) = 0;
+    b.homerow(p, 7) = done;
+    b.players(p, 5) = static_cast<std::int16_t>(column.size() + static_cast<std::size_t>(done));
+    b.updstart(p);
+}
+
+std::vector<int> countersOf(const Board& b, int p) {
+    std::vector<int> v;
+    for (int j = 1; j <= 4; ++j) v.push_back(b.players(p, j));
+    return v;
+}
+
+std::vector<int> columnOf(const Board& b, int p) {
+    std::vector<int> v;
+    for (int k = 1; k <= 6; ++k)
+        if (b.homerow(p, k) != 0) v.push_back(k);
+    return v;
+}
+
 namespace {
 void compare(std::ostringstream& out, const ViewFamily& a, const ViewFamily& b) {
     for (int i : a.indices()) {

@@ -62,6 +62,17 @@ void openedPosition(Board& b);
 // Puts counter j of player p on ring progress k, recorded and drawn.
 void placeOnRing(Board& b, int p, int j, int k);
 
+// Sets up all four counters of player p, recorded and drawn: counters 1..
+// take the values in `ring` (a ring progress, or 0 or captured to wait in the
+// start area), the next ones stand on the home-column positions `column`, and
+// `done` more are in the final places; the rest wait in the start area.
+void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column = {}, int done = 0);
+
+// The records of player p's counters, players(p, 1..4), and the home-column
+// positions (1..6) it occupies.
+std::vector<int> countersOf(const Board& b, int p);
+std::vector<int> columnOf(const Board& b, int p);
+
 // What differs between two boards, in tables and in everything a person can
 // see (a hidden view's picture does not count); empty when nothing does.
 std::string differences(const Board& a, const Board& b);
