@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {const_cast<char*>(program), nullptr};
     QApplication app(qtArgc, qtArgv);
+    // ties the window to its desktop entry (and so to its icon and name)
+    QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
 
     skarpo::Window window;
     window.show();

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
+#include <cmath>
 
 namespace skarpo {
 
@@ -41,35 +43,69 @@ ViewFamily& Canvas::family(Family f) const {
     return board_.dicethrow;
 }
 
-void Canvas::paintView(QPainter& painter, const View& v) const {
+QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
+    const int size = std::max(1, qRound(art.width() * ratio));
+    const int whole = std::max(1, static_cast<int>(std::ceil(static_cast<double>(size) / art.width())));
+    const QImage blocks = art.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                              .scaled(art.width() * whole, art.height() * whole, Qt::IgnoreAspectRatio,
+                                      Qt::FastTransformation);
+    if (blocks.width() == size) return blocks;
+    return blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+const QPixmap& Canvas::artFor(Picture p, qreal ratio) const {
+    if (ratio != scaledFor_) {
+        for (auto& s : scaled_) s = QPixmap();
+        scaledFor_ = ratio;
+    }
+    QPixmap& s = scaled_[static_cast<std::size_t>(p)];
+    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), ratio));
+    return s;
+}
+
+namespace {
+
+// A view's rectangle in device pixels, its edges on whole pixels.
+QRect devicePixels(const View& v, qreal ratio) {
+    auto at = [ratio](int twips) { return qRound(twips * ratio / Canvas::twipsPerPixel); };
+    const int left = at(v.left), top = at(v.top);
+    return {left, top, at(v.left + v.width) - left, at(v.top + v.height) - top};
+}
+
+}  // namespace
+
+// Paints in device pixels (the painter is scaled back to them), so that
+// every edge and every artwork pixel lands on whole pixels.
+void Canvas::paintView(QPainter& painter, const View& v, qreal ratio) const {
     if (!v.visible) return;
-    const QRectF r = rectOf(v);
+    const QRect r = devicePixels(v, ratio);
     painter.fillRect(r, qcolour(v.back));
     if (v.framed) {
+        // a single line, as thick as a whole number of pixels allows
+        const int line = std::max(1, static_cast<int>(ratio));
         const QColor ink(Qt::black);
-        painter.fillRect(QRectF(r.left(), r.top(), r.width(), 1), ink);
-        painter.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), ink);
-        painter.fillRect(QRectF(r.left(), r.top(), 1, r.height()), ink);
-        painter.fillRect(QRectF(r.right() - 1, r.top(), 1, r.height()), ink);
+        painter.fillRect(QRect(r.left(), r.top(), r.width(), line), ink);
+        painter.fillRect(QRect(r.left(), r.bottom() + 1 - line, r.width(), line), ink);
+        painter.fillRect(QRect(r.left(), r.top(), line, r.height()), ink);
+        painter.fillRect(QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
     }
-    if (v.picture != Picture::None) {
-        // the artwork is 32 pixels square, drawn at the view's top left and
-        // scaled pixel by pixel on dense screens
-        painter.drawPixmap(QRectF(r.topLeft(), QSizeF(32, 32)), art(v.picture), QRectF(0, 0, 32, 32));
-    }
+    // the artwork is 32 logical pixels square, drawn at the view's top left
+    if (v.picture != Picture::None) painter.drawPixmap(r.topLeft(), artFor(v.picture, ratio));
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.scale(1 / ratio, 1 / ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(rect(), qcolour(colour::window));
+    painter.fillRect(QRect(QPoint(0, 0), (QSizeF(size()) * ratio).toSize() + QSize(1, 1)), qcolour(colour::window));
 
     // the centre frames, larger beneath smaller, so they show as rings
     for (int k = 7; k >= 0; --k)
-        if (board_.Label1.has(k)) paintView(painter, board_.Label1(k));
+        if (board_.Label1.has(k)) paintView(painter, board_.Label1(k), ratio);
 
     auto paintFamily = [&](const ViewFamily& f) {
-        for (int i : f.indices()) paintView(painter, f(i));
+        for (int i : f.indices()) paintView(painter, f(i), ratio);
     };
     paintFamily(board_.SQUARE);
     paintFamily(board_.start);

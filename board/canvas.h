@@ -1,6 +1,7 @@
 // The board's surface: one painted area that draws every visible view of the
 // board, takes clicks on the views a person can click and shows their
-// tooltips. Positions are in twips, 15 to a logical pixel.
+// tooltips. Positions are in twips, 15 to a logical pixel; the board is drawn
+// in the screen's own pixels, whatever its scale factor.
 #pragma once
 
 #include <QPixmap>
@@ -31,7 +32,17 @@ public:
 
     // Where a picture's artwork is kept.
     static QString resourceOf(Picture p);
+    // The 32 by 32 artwork of a picture.
     const QPixmap& art(Picture p) const { return art_[static_cast<std::size_t>(p)]; }
+
+    // Artwork for a screen with `ratio` device pixels to a logical pixel,
+    // in device pixels. At a whole ratio every artwork pixel becomes a square
+    // block. At a fractional one the artwork is enlarged block by block to
+    // the next whole ratio and then reduced by averaging areas: every artwork
+    // pixel keeps the same size and only the edges between them soften by at
+    // most a pixel, where blocks alone would come out one and two pixels wide
+    // in turn.
+    static QImage scaledArt(const QImage& art, qreal ratio);
 
     // A view's rectangle in logical pixels.
     static QRectF rectOf(const View& v);
@@ -42,11 +53,15 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void paintView(QPainter& painter, const View& v) const;
+    void paintView(QPainter& painter, const View& v, qreal ratio) const;
     ViewFamily& family(Family f) const;
+    const QPixmap& artFor(Picture p, qreal ratio) const;
 
     Board& board_;
     std::array<QPixmap, pictureCount> art_;
+    // the artwork as last drawn, in device pixels for that ratio
+    mutable std::array<QPixmap, pictureCount> scaled_;
+    mutable qreal scaledFor_ = 0;
 };
 
 }  // namespace skarpo

@@ -7,7 +7,7 @@
 
 namespace skarpo {
 
-QtPlatform::QtPlatform() { reseed(); }
+QtPlatform::QtPlatform() : alert_(&AlertSound::openDesktop, [] { QApplication::beep(); }) { reseed(); }
 
 void QtPlatform::wait(float sec) {
     if (!(sec > 0)) return;
@@ -47,7 +47,7 @@ void QtPlatform::reseed() {
     generator_.seed(seq);
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() { alert_.ring(); }
 
 void QtPlatform::interrupt() {
     if (loops_.empty()) return;

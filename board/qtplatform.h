@@ -1,11 +1,12 @@
 // The game's outside world on a desktop: a pause that keeps the window
-// alive, a clock-seeded random generator and the system's alert sound.
+// alive, a clock-seeded random generator and the desktop's alert sound.
 #pragma once
 
 #include <functional>
 #include <random>
 #include <vector>
 
+#include "board/alertsound.h"
 #include "state/platform.h"
 
 class QEventLoop;
@@ -21,6 +22,7 @@ public:
     void wait(float sec) override;
     double random() override;
     void reseed() override;
+    // Returns at once: the sound plays on while the game goes on.
     void beep() override;
 
     // Ends every pause in progress at once (a new game or the window closing
@@ -33,6 +35,7 @@ public:
 
 private:
     std::mt19937_64 generator_;
+    AlertSound alert_;
     std::vector<QEventLoop*> loops_;
     unsigned interrupts_ = 0;
 };

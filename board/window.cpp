@@ -20,7 +20,11 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     };
 
     setWindowTitle(QStringLiteral("Skarpo"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.xpm")));
+    // the artwork of the desktop icon, at the sizes a window manager asks for
+    QIcon icon(QStringLiteral(":/pictures/icon.xpm"));
+    for (int size : {16, 24, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
 
     canvas_ = new Canvas(board_, this);
     setCentralWidget(canvas_);

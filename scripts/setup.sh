@@ -29,9 +29,15 @@ need() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The packages every build needs.
+# The packages every build needs (with libcanberra-dev a capture sounds the
+# desktop's alert; without it they beep through the toolkit).
 need_build_tools() {
-    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev
+    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libcanberra-dev
+}
+
+# The validators the tests of the desktop entry and the metainfo run.
+need_desktop_tools() {
+    need desktop-file-utils appstream
 }
 
 # Configures (once) and builds the whole project into build/.

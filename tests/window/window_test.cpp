@@ -69,6 +69,9 @@ QRect pixels(const View& v) { return Canvas::rectOf(v).toAlignedRect(); }
 TEST_F(WindowTest, ShapeTitleAndMenus) {
     EXPECT_EQ(window->windowTitle(), "Skarpo");
     EXPECT_FALSE(window->windowIcon().isNull());
+    // the desktop icon's artwork, from the smallest size to the largest
+    const auto iconSizes = window->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(16, 16)) && iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(256, 256)));
     EXPECT_EQ(canvas.size(), QSize(543, 531));
     EXPECT_EQ(canvas.minimumSize(), canvas.maximumSize());
 
@@ -106,7 +109,36 @@ TEST_F(WindowTest, EveryPictureHasArtworkThatLetsTheBackgroundThrough) {
     for (int p = 1; p <= 4; ++p) {
         const QImage counter = canvas.art(counterOf(p)).toImage();
         EXPECT_EQ(qAlpha(counter.pixel(3, 3)), 0) << p;
-        EXPECT_EQ(counter.pixel(16, 16), rgb(colour::ofPlayer(p))) << p;
+        EXPECT_EQ(counter.pixel(13, 13), rgb(colour::ofPlayer(p))) << p;
+    }
+}
+
+// Each player's counters and direction markers carry a mark of their own, so
+// that they differ in shape and not only in colour. (The markers' arrows
+// point four ways; turned back to one direction they must still differ.)
+TEST_F(WindowTest, PlayersPicturesDifferWithoutTheirColours) {
+    auto shape = [&](Picture p, int quarterTurnsBack) {
+        QImage img = canvas.art(p).toImage().convertToFormat(QImage::Format_ARGB32);
+        img = img.transformed(QTransform().rotate(-90.0 * quarterTurnsBack));
+        QImage ink(img.size(), QImage::Format_Grayscale8);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                ink.setPixelColor(x, y, img.pixel(x, y) == rgb(colour::black) ? Qt::white : Qt::black);
+        return ink;
+    };
+    auto nth = [](Picture first, int p) { return static_cast<Picture>(static_cast<int>(first) + p - 1); };
+    struct Kind {
+        Picture first;
+        int turns;  // quarter turns of player p's arrow from "up": turns + p - 1, or none
+    };
+    constexpr int none = -1;
+    const Kind kinds[] = {{Picture::Counter1, none}, {Picture::CounterLarge1, none}, {Picture::HomeTurn1, 0}, {Picture::Entry1, 3}};
+    for (const Kind& k : kinds) {
+        auto turnsOf = [&](int p) { return k.turns == none ? 0 : k.turns + p - 1; };
+        for (int p = 1; p <= 4; ++p)
+            for (int q = p + 1; q <= 4; ++q)
+                EXPECT_NE(shape(nth(k.first, p), turnsOf(p)), shape(nth(k.first, q), turnsOf(q)))
+                    << pictureName(nth(k.first, p)) << " and " << pictureName(nth(k.first, q));
     }
 }
 

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Takes a screenshot of the game window on a virtual display: starts the game
+# under xvfb-run, plays player 1's turns for a while (a click on the die, then
+# a click on a marked counter, as a person would) and grabs the window.
+#
+# Usage: scripts/screenshot.sh [OUTPUT.png] [SECONDS]
+#   OUTPUT.png  where the picture goes (default: docs/screenshot.png)
+#   SECONDS     how long to play before the picture is taken (default: 60)
+# QT_SCALE_FACTOR=2 takes it at twice the pixels. The game is built into
+# build/ first, unless SKARPO_GAME names a program to run instead.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+if [ "${1:-}" != --inside ]; then
+    source "$here/setup.sh"
+    out="$(realpath -m "${1:-$skarpo_root/docs/screenshot.png}")"
+    seconds="${2:-60}"
+    need xvfb xauth xdotool imagemagick
+    if [ -z "${SKARPO_GAME:-}" ]; then
+        need_build_tools
+        build
+        SKARPO_GAME="$skarpo_root/build/app/skarpo"
+    fi
+    mkdir -p "$(dirname "$out")"
+    export SKARPO_GAME
+    exec xvfb-run -a -s "-screen 0 1920x1440x24" "$0" --inside "$out" "$seconds"
+fi
+
+# ---- on the virtual display ----
+out="$2"
+seconds="$3"
+scratch="$(mktemp -d)"
+"$SKARPO_GAME" &
+game=$!
+trap 'kill "$game" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+window="$(xdotool search --sync --onlyvisible --name '^Skarpo$' | head -n 1)"
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$window")"  # WIDTH, HEIGHT
+scale="${QT_SCALE_FACTOR:-1}"
+# the board (543 by 531 logical pixels) fills the window below the menu bar
+top=$(awk -v h="$HEIGHT" -v s="$scale" 'BEGIN { printf "%d", h - 531 * s }')
+# the die rests at (256, 248), 32 pixels square
+die_x=$(awk -v s="$scale" 'BEGIN { printf "%d", 272 * s }')
+die_y=$(awk -v s="$scale" -v t="$top" 'BEGIN { printf "%d", t + 264 * s }')
+
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+
+# Clicks a view marked yellow if there is one, otherwise the die; a click
+# on a view the game is not listening to changes nothing.
+end=$((SECONDS + seconds))
+while [ "$SECONDS" -lt "$end" ]; do
+    /usr/bin/import -window "$window" "$scratch/now.png"
+    marked="$(/usr/bin/convert "$scratch/now.png" -crop "${WIDTH}x$((HEIGHT - top))+0+$top" +repage txt:- |
+        grep -m 1 -i '#FFFF00' | cut -d: -f1 || true)"
+    if [ -n "$marked" ]; then
+        click $((${marked%,*} + 3)) $((${marked#*,} + top + 3))
+    else
+        click "$die_x" "$die_y"
+    fi
+    sleep 1
+done
+
+/usr/bin/import -window "$window" "$out"
+echo "wrote $out ($(/usr/bin/identify -format '%wx%h' "$out"))"

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The game's desktop files, checked with Debian's validators, and an install
+# of the whole game into a scratch prefix.
+#   desktop_test.sh entry FILE
+#   desktop_test.sh metainfo FILE VERSION
+#   desktop_test.sh install BUILD_DIR SCRATCH_DIR APP_ID "ICON_SIZES"
+# Exits 77 (skipped) when a validator is not installed: ./check installs them.
+set -euo pipefail
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+tool() {
+    command -v "$1" >/dev/null 2>&1 || {
+        echo "$1 is not installed (Debian package $2): skipped" >&2
+        exit 77
+    }
+}
+
+# The value of KEY in a desktop entry.
+key() { sed -n "s/^$2=//p" "$1"; }
+
+# Width and height of a PNG file, from its header.
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
+
+mode=$1
+shift
+case $mode in
+entry)
+    tool desktop-file-validate desktop-file-utils
+    desktop-file-validate "$1"
+    ;;
+metainfo)
+    tool appstreamcli appstream
+    # infos and warnings fail too; only pedantic hints pass
+    appstreamcli validate --no-net --strict "$1"
+    grep -q "<release version=\"$2\"" "$1" || fail "no release entry for version $2 in $1"
+    ;;
+install)
+    build=$1 scratch=$2 id=$3 sizes=$4
+    tool desktop-file-validate desktop-file-utils
+    tool appstreamcli appstream
+    rm -rf "$scratch"
+    prefix=$scratch/usr
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    share=$prefix/share
+
+    [ -x "$prefix/bin/skarpo" ] || fail "bin/skarpo is missing or not executable"
+    entry=$share/applications/$id.desktop
+    [ -f "$entry" ] || fail "the desktop entry $entry is missing"
+    desktop-file-validate "$entry"
+    [ "$(key "$entry" Exec)" = skarpo ] || fail "the desktop entry does not start bin/skarpo"
+    [ "$(key "$entry" Icon)" = "$id" ] || fail "the desktop entry's icon is not $id"
+    for size in $sizes; do
+        icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
+        [ -f "$icon" ] || fail "the icon $icon is missing"
+        [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon"), not ${size}x${size}"
+    done
+    svg=$share/icons/hicolor/scalable/apps/$id.svg
+    [ -f "$svg" ] || fail "the icon $svg is missing"
+    grep -q '<svg ' "$svg" || fail "$svg is no SVG"
+    [ -f "$share/metainfo/$id.metainfo.xml" ] || fail "the metainfo is missing"
+    # the metainfo together with the desktop entry it launches
+    appstreamcli validate-tree --no-net --strict "$scratch"
+    echo "installed and valid: $(cd "$scratch" && find . -type f | wc -l) files"
+    ;;
+*)
+    fail "unknown mode $mode"
+    ;;
+esac
