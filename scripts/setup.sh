@@ -1,6 +1,7 @@
 # Shared by ./play and ./check: installs the Debian packages that are
-# missing, then configures and builds into build/.
+# missing, then configures and builds into build/ (or another folder).
 # Usage: source scripts/setup.sh; need PKG...; build [cmake options...]
+#        build_into FOLDER [cmake options...]
 
 skarpo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -42,6 +43,13 @@ need_desktop_tools() {
 
 # Configures (once) and builds the whole project into build/.
 build() {
-    cmake -S "$skarpo_root" -B "$skarpo_root/build" -G Ninja "$@" >/dev/null
-    cmake --build "$skarpo_root/build" -j "$(nproc)"
+    build_into build "$@"
+}
+
+# The same into another folder of the project, e.g. build_into build-asan -DSKARPO_SANITIZE=ON
+build_into() {
+    local dir="$skarpo_root/$1"
+    shift
+    cmake -S "$skarpo_root" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j "$(nproc)"
 }
