@@ -1,0 +1,26 @@
+// The game's own speed, without a window: a long game played by the timer
+// with automatic play on a virtual clock that advances at once, with a fast
+// seeded random generator and nothing checked along the way.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace skarpo::bench {
+
+struct CoreRun {
+    long throws = 0;    // rolls of the die begun
+    long handlers = 0;  // timer ticks that reached the game
+    long pauses = 0;
+    double gameSeconds = 0;  // virtual time the game's pauses add up to
+    std::array<long, 5> celebrations{};  // by player 1..4
+    std::uint64_t fingerprint = 0;  // of the board as the run leaves it
+    double seconds = 0;             // wall time of the play itself
+};
+
+// Plays until `throws` rolls have begun. The same seed plays the same game,
+// whatever the machine: the figures other than `seconds` depend on nothing
+// else.
+CoreRun playCore(long throws, std::uint64_t seed);
+
+}  // namespace skarpo::bench
