@@ -1,7 +1,10 @@
 #include "board/window.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QMenu>
@@ -11,7 +14,39 @@
 
 #include "board/canvas.h"
 
+#if __has_include(<xcb/xcb.h>)
+#include <xcb/xcb.h>
+#define SKARPO_XCB 1
+#endif
+
 namespace skarpo {
+
+#ifdef SKARPO_XCB
+// On X11 another program can destroy the window outright, without asking it
+// to close; the program must not live on without it.
+class Window::Destroyed : public QAbstractNativeEventFilter {
+public:
+    explicit Destroyed(Window& window) : window_(window) { QCoreApplication::instance()->installNativeEventFilter(this); }
+    ~Destroyed() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7f) != XCB_DESTROY_NOTIFY) return false;
+        const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (window_.testAttribute(Qt::WA_WState_Created) && destroyed->window == window_.winId()) window_.endProgram();
+        return false;
+    }
+
+private:
+    Window& window_;
+};
+#else
+class Window::Destroyed {
+public:
+    explicit Destroyed(Window&) {}
+};
+#endif
 
 Window::Window(QWidget* parent) : QMainWindow(parent) {
     exitProgram = [] {
@@ -65,7 +100,11 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         canvas_->update();
     });
     timer1_.start();
+
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
 }
+
+Window::~Window() = default;
 
 void Window::afterCommand() {
     auto_->setChecked(board_.autoChecked);
@@ -74,10 +113,14 @@ void Window::afterCommand() {
 }
 
 void Window::closeEvent(QCloseEvent* event) {
+    endProgram();
+    event->accept();
+}
+
+void Window::endProgram() {
     board_.close();
     platform_.interrupt();
     exitProgram();
-    event->accept();
 }
 
 }  // namespace skarpo

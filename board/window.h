@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "board/qtplatform.h"
 #include "state/board.h"
@@ -19,6 +20,7 @@ class Canvas;
 class Window : public QMainWindow {
 public:
     explicit Window(QWidget* parent = nullptr);
+    ~Window() override;
 
     Board& board() { return board_; }
     QtPlatform& platform() { return platform_; }
@@ -36,7 +38,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    class Destroyed;
+
     void afterCommand();
+    // Sets automatic play off and ends the program at once.
+    void endProgram();
 
     QtPlatform platform_;
     Board board_{platform_};
@@ -45,6 +51,7 @@ private:
     QAction* auto_ = nullptr;
     QAction* sound_ = nullptr;
     QTimer timer1_;
+    std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program
 };
 
 }  // namespace skarpo

@@ -31,14 +31,16 @@ need() {
 }
 
 # The packages every build needs (with libcanberra-dev a capture sounds the
-# desktop's alert; without it they beep through the toolkit).
+# desktop's alert, without it they beep through the toolkit; with
+# libxcb1-dev the program notices its window destroyed on X11).
 need_build_tools() {
-    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libcanberra-dev
+    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libcanberra-dev libxcb1-dev
 }
 
-# The validators the tests of the desktop entry and the metainfo run.
+# The validators the tests of the desktop entry and the metainfo run, and
+# the virtual display and pointer of the test of the window on X11.
 need_desktop_tools() {
-    need desktop-file-utils appstream
+    need desktop-file-utils appstream xvfb xauth xdotool
 }
 
 # Configures (once) and builds the whole project into build/.
