@@ -44,9 +44,6 @@ struct Figures {
     long violations = 0;
     std::vector<std::string> reports;
     double seconds = 0;  // wall time
-
-    long injected() const;
-    long celebrated() const;
 };
 
 Figures run(const Options& options);
