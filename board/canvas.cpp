@@ -16,8 +16,6 @@ QColor qcolour(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
 // The clickable families in the order they are drawn: later ones lie on top.
 constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Family::dicethrow};
 
-bool clickableIndex(Family f, int index) { return f != Family::SQUARE || index <= 60; }
-
 }  // namespace
 
 Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
@@ -31,16 +29,6 @@ QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm
 QRectF Canvas::rectOf(const View& v) {
     constexpr double k = twipsPerPixel;
     return {v.left / k, v.top / k, v.width / k, v.height / k};
-}
-
-ViewFamily& Canvas::family(Family f) const {
-    switch (f) {
-        case Family::SQUARE: return board_.SQUARE;
-        case Family::start: return board_.start;
-        case Family::home: return board_.home;
-        case Family::dicethrow: break;
-    }
-    return board_.dicethrow;
 }
 
 QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
@@ -123,10 +111,9 @@ std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
     const double x = at.x() * twipsPerPixel;
     const double y = at.y() * twipsPerPixel;
     for (auto f = std::rbegin(clickOrder); f != std::rend(clickOrder); ++f) {
-        const ViewFamily& views = family(*f);
+        const ViewFamily& views = board_.views(*f);
         const auto indices = views.indices();
         for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
-            if (!clickableIndex(*f, *i)) continue;
             const View& v = views(*i);
             if (v.visible && x >= v.left && x < v.left + v.width && y >= v.top && y < v.top + v.height)
                 return Hit{*f, *i};
@@ -149,7 +136,7 @@ bool Canvas::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const auto hit = viewAt(help->pos());
-        const View* v = hit ? &family(hit->family)(hit->index) : nullptr;
+        const View* v = hit ? &board_.views(hit->family)(hit->index) : nullptr;
         if (v && !v->tooltip.empty())
             QToolTip::showText(help->globalPos(), QString::fromStdString(v->tooltip), this, rectOf(*v).toAlignedRect());
         else

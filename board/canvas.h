@@ -54,7 +54,6 @@ protected:
 
 private:
     void paintView(QPainter& painter, const View& v, qreal ratio) const;
-    ViewFamily& family(Family f) const;
     const QPixmap& artFor(Picture p, qreal ratio) const;
 
     Board& board_;

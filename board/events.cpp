@@ -19,17 +19,21 @@ bool Board::runHandler(F&& handler) {
     return true;
 }
 
-bool Board::click(Family family, int index) {
-    ViewFamily* views = nullptr;
+const ViewFamily& Board::views(Family family) const {
     switch (family) {
-        case Family::SQUARE: views = &SQUARE; break;
-        case Family::start: views = &start; break;
-        case Family::home: views = &home; break;
-        case Family::dicethrow: views = &dicethrow; break;
+        case Family::SQUARE: return SQUARE;
+        case Family::start: return start;
+        case Family::home: return home;
+        case Family::dicethrow: break;
     }
-    if (!views->has(index)) return false;
+    return dicethrow;
+}
+
+bool Board::click(Family family, int index) {
+    const ViewFamily& all = views(family);
+    if (!all.has(index)) return false;
     if (family == Family::SQUARE && index > 60) return false;  // the picture stores
-    const View& v = (*views)(index);
+    const View& v = all(index);
     if (!v.visible || !v.enabled) return false;
     return runHandler([&] {
         switch (family) {

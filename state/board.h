@@ -96,6 +96,8 @@ public:
     // timer tick. Menu commands are always taken. Each returns whether the
     // event reached a handler.
     bool click(Family family, int index);
+    // The views of a clickable family.
+    const ViewFamily& views(Family family) const;
     bool tick();
     void chooseNewGame();
     void chooseAuto();
