@@ -9,13 +9,11 @@ namespace skarpo {
 template <class F>
 bool Board::runHandler(F&& handler) {
     if (closed_ || pauseDepth_ > 0) return false;
-    ++handlerDepth_;
     try {
         handler();
     } catch (const Abandoned&) {
         // the game the handler belonged to is gone; nothing more to do
     }
-    --handlerDepth_;
     return true;
 }
 

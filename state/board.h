@@ -133,7 +133,6 @@ private:
 
     Platform& platform_;
     int pauseDepth_ = 0;
-    int handlerDepth_ = 0;
     bool abandon_ = false;  // the running handler is to be dropped at its next pause
     bool closed_ = false;
 };
