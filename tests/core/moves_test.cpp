@@ -1,41 +1,55 @@
-// Moving counters: along the ring with doubling squares and corner jumps,
-// captures and the return trip, entering from the start area, the home
-// column, and the celebration when the fourth counter comes home.
+// Marking and moving counters: doubling squares and corner jumps, captures
+// and the return trip, the start area, the home column, and the celebration
+// when the fourth counter comes home.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/picture_check.h"
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;
-using skarpo::test::Game;
 
 namespace {
 
-// Moves counter j of player p by a throw of d as the callers do: `moves` is
-// the distance, and the progress grows by what it holds afterwards.
-int moveBy(Board& b, int p, int j, int d) {
-    b.moves = d;
-    b.movecount(p, squareOf(p, b.players(p, j)), b.moves);
-    b.players(p, j) = static_cast<std::int16_t>(b.players(p, j) + b.moves);
-    return b.moves;
-}
-
-struct Opened : Game {
-    Opened() { test::openedPosition(board); }
-};
-
-// Player 1 has thrown and its counters may be clicked.
-struct PlayerOne : Opened {
-    PlayerOne() {
-        board.whosego = 1;
-        board.dicethrow(0).visible = false;
-        board.dicethrow(15).visible = true;
+// An opened board where player 1, with counters on ring progress `ring` and
+// column positions `column`, has thrown m; `others` are {player, square}.
+struct Thrown : test::Game {
+    Board& b = board;
+    explicit Thrown(int m, std::vector<int> ring = {}, std::vector<int> column = {}, int done = 0,
+                    std::vector<std::pair<int, int>> others = {}) {
+        test::openedPosition(b);
+        int j = 0;
+        for (auto [q, s] : others) test::placeOnRing(b, q, ++j, progressOf(q, s));
+        test::placePlayer(b, 1, ring, column, done);
+        b.whosego = 1;
+        b.moves = m;
+        b.dicethrow(0).visible = false;
+        b.dicethrow(15).visible = true;
     }
-    void markView(View& v) {
-        v.back = colour::yellow;
-        v.enabled = true;
+    // Marks, and returns the marked views: ring squares by number, home positions k as -k, the start place as 0.
+    std::set<int> marked() {
+        platform.scriptThrows({1, 1, 1});  // should the turn pass on
+        b.marksquares();
+        std::set<int> out;
+        auto look = [&](const View& v, int n) {
+            EXPECT_EQ(v.back == colour::yellow, v.enabled) << n;
+            if (v.enabled) out.insert(n);
+        };
+        for (int n = 1; n <= 60; ++n) look(b.SQUARE(n), n);
+        for (int k = 0; k <= 5; ++k) look(b.home(k), -(k + 1));
+        look(b.start(0), 0);
+        return out;
+    }
+    // Moves counter j of player p by d as the callers do; returns what `moves` holds afterwards.
+    int moveBy(int p, int j, int d) {
+        b.moves = d;
+        b.movecount(p, squareOf(p, b.players(p, j)), b.moves);
+        b.players(p, j) = static_cast<std::int16_t>(b.players(p, j) + b.moves);
+        return b.moves;
     }
     // The time of the pauses up to the first roll of the die.
     double movingTime() const {
@@ -43,176 +57,145 @@ struct PlayerOne : Opened {
         for (std::size_t i = 0; i < platform.pauses.size() && platform.pauses[i] != 0.3f; ++i) t += platform.pauses[i];
         return t;
     }
+    bool dieWaits() const { return b.dicethrow(0).visible && b.dicethrow(0).enabled && !b.dicethrow(15).visible; }
 };
 
 }  // namespace
 
-TEST(Ring, ResultingMovesAndCornerJumpsForEveryPlayer) {
-    // player p moves from square `from` by d, past another player's counter on
-    // the square after it (shown again afterwards) unless it stops there
-    auto expectMove = [](int p, int from, int d, int moves, int to, double seconds) {
+TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
+    struct Row {
+        int from, m;
+        std::vector<int> blockers;  // from + m marks alone, not with an own counter on any of these
+    } rows[] = {
+        {2, 1, {3}},     {16, 4, {28}},   {3, 2, {7}},      {7, 2, {11}},       // plain; 20 over 24; 5; 9
+        {6, 3, {9, 42}}, {21, 3, {57}},   {36, 3, {12}},    {24, 3, {27, 57}},  // on to a corner; corners
+        {39, 3, {42, 12}}, {8, 4, {12, 42}}, {53, 4, {57, 27}},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(Thrown(r.m, {r.from}).marked(), std::set<int>{r.from}) << r.from << "+" << r.m;
+        for (int own : r.blockers)
+            EXPECT_EQ(Thrown(r.m, {r.from, own}).marked().count(r.from), 0u) << r.from << "+" << r.m << " own " << own;
+    }
+    // opponents never block; a 4 passing its own counter on the second doubling square is no obstacle
+    EXPECT_EQ(Thrown(1, {2}, {}, 0, {{3, 3}}).marked(), std::set<int>{2});
+    EXPECT_EQ(Thrown(4, {16, 24}).marked().count(16), 1u);
+    EXPECT_EQ(Thrown(3, {}, {4, 2}).marked(), (std::set<int>{-4, -2}));  // 4 finishes exactly, 2 reaches 5
+    EXPECT_EQ(Thrown(2, {}, {4, 2}).marked(), std::set<int>{-4});        // 2 would land on 4
+    EXPECT_EQ(Thrown(6, {}, {}, 0, {{2, 1}}).marked(), std::set<int>{0});  // an opponent on 1 does not stop a six
+    EXPECT_EQ(Thrown(6, {1}).marked(), std::set<int>{1});                  // an own counter does
+    Thrown over(4, {}, {4});  // nothing to move: the computers play
+    EXPECT_TRUE(over.marked().empty() && over.platform.draws == 3 * 15 && over.b.whosego == 4);
+    Thrown six(6, {56}, {2}, 2);  // nothing to move with a six (position 2 is taken): player 1 throws again
+    EXPECT_TRUE(six.marked().empty() && six.platform.draws == 0 && six.b.whosego == 4 && six.dieWaits());
+    EXPECT_NEAR(six.platform.now, 0.4, 1e-6);
+    EXPECT_EQ(test::boardFaults(over.b) + test::boardFaults(six.b), "");
+}
+
+TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
+    // player p moves from square `from` by d; a victim stands on square `on`, or else another player's
+    // counter on the square after `from` is passed over (and shown again) unless the move stops there
+    auto expectMove = [](int p, int from, int d, int victim, int on, int moves, int to, double seconds) {
         SCOPED_TRACE(testing::Message() << "player " << p << ": " << from << " + " << d);
-        Opened g;
-        const int q = p % 4 + 1;
-        if (d > 1) test::placeOnRing(g.board, q, 1, progressOf(q, from + 1));
-        test::placeOnRing(g.board, p, 1, progressOf(p, from));
-        EXPECT_EQ(moveBy(g.board, p, 1, d), moves);
-        EXPECT_EQ(squareOf(p, g.board.players(p, 1)), to);
+        Thrown g(d);
+        g.b.sound = -1;
+        const int q = victim ? victim : p % 4 + 1;
+        if (victim) test::placeOnRing(g.b, 1, 2, 5);  // on some return paths: shown again afterwards
+        const int k = progressOf(q, victim ? on : from + 1);
+        if (victim || d > 1) test::placeOnRing(g.b, q, 3, k);
+        test::placeOnRing(g.b, p, 1, progressOf(p, from));
+        const int got = g.moveBy(p, 1, d);
+        EXPECT_TRUE(victim || got == moves) << got;
+        EXPECT_EQ(squareOf(p, g.b.players(p, 1)), to);
+        EXPECT_TRUE(!(victim || d > 1) || g.b.players(q, 3) == (victim ? captured : k));
+        EXPECT_EQ(g.platform.beeps, victim ? 2 : 0);  // with the sound on
         EXPECT_NEAR(g.platform.now, seconds, 1e-4);
-        EXPECT_EQ(test::boardFaults(g.board), "");
+        EXPECT_EQ(test::boardFaults(g.b), "");
     };
     struct Row {
         int p, from, d, moves, to;
         double seconds;
     } rows[] = {
-        {1, 2, 2, 2, 4, 0.6},       // plain square
-        {1, 14, 2, 2, 16, 0.6},     // another player's entry square
-        {1, 58, 2, 2, 60, 0.6},     // home-turn square
-        {1, 3, 2, 4, 7, 2.0},       // doubling square: on by the throw again
-        {1, 44, 6, 12, 56, 3.6},
-        {1, 1, 4, 12, 13, 4.6},     // 5, on to the other doubling square 9, on to 13
-        {1, 7, 2, 4, 11, 2.0},      // the other kind of doubling square
-        {1, 18, 6, 12, 30, 3.6},    // ... whose bonus move may end on a home-turn square
-        {1, 6, 3, 36, 42, 4.8},     // 9, on to corner 12, across to 42
-        {1, 36, 3, -24, 12, 4.8},   // 39, on to corner 42, back to 12
-        {1, 10, 2, 32, 42, 3.0},    // corner forward
-        {1, 53, 4, -26, 27, 3.4},   // corner back
-        {3, 36, 3, 36, 12, 4.8},    // 39, corner 42, across to 12: forward for magenta
-        {4, 21, 3, -24, 57, 4.8},   // 24, corner 27, back to 57 for green
-        {2, 1, 4, 12, 13, 4.6},     // past square 60 on cyan's journey
+        {1, 2, 2, 2, 4, 0.6},      {1, 14, 2, 2, 16, 0.6},     {1, 58, 2, 2, 60, 0.6},  // plain, entry, home turn
+        {1, 3, 2, 4, 7, 2.0},      {1, 44, 6, 12, 56, 3.6},    {1, 7, 2, 4, 11, 2.0},   // doubling squares
+        {1, 1, 4, 12, 13, 4.6},    {1, 18, 6, 12, 30, 3.6},    {2, 1, 4, 12, 13, 4.6},  // 5 on to 9; onto 30; past 60
+        {1, 6, 3, 36, 42, 4.8},    {1, 36, 3, -24, 12, 4.8},   // a doubling square on to a corner, across
+        {3, 36, 3, 36, 12, 4.8},   {4, 21, 3, -24, 57, 4.8},   // forward for magenta, back for green
+        {1, 10, 2, 32, 42, 3.0},   {1, 53, 4, -26, 27, 3.4},   // corners forward and back
     };
-    for (const Row& r : rows) expectMove(r.p, r.from, r.d, r.moves, r.to, r.seconds);
-    // every corner jumps to the opposite one, half a lap forward or back
-    struct Jump {
-        int corner, across, change[4];  // the change of progress for players 1..4
-    } jumps[] = {
-        {12, 42, {30, -30, -30, 30}},
-        {27, 57, {30, 30, -30, -30}},
-        {42, 12, {-30, 30, 30, -30}},
-        {57, 27, {-30, -30, 30, 30}},
+    for (const Row& r : rows) expectMove(r.p, r.from, r.d, 0, 0, r.moves, r.to, r.seconds);
+    // every corner jumps to the opposite one, half a lap forward or back: the change for players 1..4
+    using A = std::array<int, 4>;
+    for (auto [corner, across, change] : {std::tuple{12, 42, A{30, -30, -30, 30}}, {27, 57, A{30, 30, -30, -30}},
+                                          {42, 12, A{-30, 30, 30, -30}}, {57, 27, A{-30, -30, 30, 30}}})
+        for (int p = 1; p <= 4; ++p)
+            expectMove(p, corner - 1, 1, 0, 0, 1 + change[std::size_t(p - 1)], across, 0.4 + 2.4);
+    // captures: stepping, the victim's trip at 0.07 s a square, 0.6 s into the queue, flashes
+    struct Capture {
+        int p, from, d, victim, on, to;
+        double seconds;
+    } captures[] = {
+        {1, 8, 2, 4, 10, 10, 0.6 + 24 * 0.07 + 0.6},               // plain; green runs back across square 60
+        {1, 14, 2, 2, 16, 16, 0.6 + 0.07 + 0.6},                   // the victim's own entry square
+        {1, 15, 2, 2, 17, 17, 0.6 + 0.07 + 0.6},                   // the square after it
+        {1, 28, 2, 2, 30, 30, 0.6 + 14 * 0.07 + 0.6},              // a home-turn square
+        {1, 33, 2, 3, 35, 37, 0.6 + 4 * 0.07 + 0.6 + 0.8 + 0.6},   // a doubling square, then on
+        {1, 37, 2, 4, 39, 41, 0.6 + 53 * 0.07 + 0.6 + 0.8 + 0.6},  // the other kind
+        {1, 25, 2, 3, 27, 57, 0.6 + 56 * 0.07 + 0.6 + 2.4},        // a corner, then across
+        {3, 40, 2, 1, 12, 12, 0.6 + 2.4 + 11 * 0.07 + 0.6},        // where a corner jump ends
     };
-    for (const Jump& j : jumps)
-        for (int p = 1; p <= 4; ++p) expectMove(p, j.corner - 1, 1, 1 + j.change[p - 1], j.across, 0.4 + 2.4);
+    for (const Capture& c : captures) expectMove(c.p, c.from, c.d, c.victim, c.on, 0, c.to, c.seconds);
 }
 
 TEST(SquareClick, TheClickedCounterMovesThenASixEarnsAnotherThrowWhateverTheMoveBecame) {
     for (auto [from, d, to] : {std::tuple{6, 3, 42}, {44, 6, 56}, {1, 6, 7}}) {
         SCOPED_TRACE(testing::Message() << from << " + " << d);
-        PlayerOne g;
-        Board& b = g.board;
-        test::placePlayer(b, 1, {20, from});
-        for (View* v : {&b.SQUARE(from), &b.SQUARE(20), &b.home(2), &b.start(0)}) g.markView(*v);
+        Thrown g(d, {20, from});
+        Board& b = g.b;
+        b.marksquares();  // marks 20 and `from`
+        for (View* v : {&b.home(2), &b.start(0)}) v->back = colour::yellow, v->enabled = true;
         Colour frame = 0;
         g.platform.at(5.0, [&] { frame = b.Label1(1).back; });  // during player 2's roll
         g.platform.scriptThrows({1, 2, 3});
-        b.moves = d;
         ASSERT_TRUE(b.click(Family::SQUARE, from));
         EXPECT_EQ(b.players(1, 2), to);
-        // every mark is gone
-        EXPECT_FALSE(b.home(2).enabled || b.start(0).enabled || b.SQUARE(20).enabled);
+        EXPECT_FALSE(b.home(2).enabled || b.start(0).enabled || b.SQUARE(20).enabled);  // every mark is gone
         EXPECT_TRUE(b.home(2).back == colour::red && b.start(0).back == colour::red);
         // not a six: players 2, 3 and 4 throw under cyan frames
-        EXPECT_EQ(g.platform.draws, d == 6 ? 0 : 3 * 15);
-        EXPECT_EQ(frame, d == 6 ? Colour{0} : colour::cyan);
-        EXPECT_EQ(b.whosego, 4);
-        EXPECT_TRUE(b.dicethrow(0).visible && b.dicethrow(0).enabled && !b.dicethrow(15).visible);
+        EXPECT_TRUE(g.platform.draws == (d == 6 ? 0 : 3 * 15) && frame == (d == 6 ? Colour{0} : colour::cyan));
+        EXPECT_TRUE(b.whosego == 4 && g.dieWaits());
         EXPECT_EQ(test::boardFaults(b), "");
     }
-}
-
-TEST(Capture, OnEverySquareClassAndAtTheEndOfAJump) {
-    struct Row {
-        int p, from, d, victim, on, to;
-        double seconds;  // stepping, the victim's trip at 0.07 s a square, 0.6 s into the queue, flashes
-    } rows[] = {
-        {1, 8, 2, 4, 10, 10, 0.6 + 24 * 0.07 + 0.6},            // plain; green runs back across square 60
-        {1, 14, 2, 2, 16, 16, 0.6 + 0.07 + 0.6},                // the victim's own entry square
-        {1, 15, 2, 2, 17, 17, 0.6 + 0.07 + 0.6},                // the square after it
-        {1, 28, 2, 2, 30, 30, 0.6 + 14 * 0.07 + 0.6},           // a home-turn square
-        {1, 33, 2, 3, 35, 37, 0.6 + 4 * 0.07 + 0.6 + 0.8 + 0.6},   // a doubling square, then on
-        {1, 37, 2, 4, 39, 41, 0.6 + 53 * 0.07 + 0.6 + 0.8 + 0.6},  // the other kind
-        {1, 25, 2, 3, 27, 57, 0.6 + 56 * 0.07 + 0.6 + 2.4},     // a corner, then across
-        {3, 40, 2, 1, 12, 12, 0.6 + 2.4 + 11 * 0.07 + 0.6},     // where a corner jump ends
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << "player " << r.p << ": " << r.from << " + " << r.d);
-        Opened g;
-        Board& b = g.board;
-        test::placeOnRing(b, 1, 2, 5);  // on some return paths: shown again afterwards
-        test::placeOnRing(b, r.victim, 3, progressOf(r.victim, r.on));
-        test::placeOnRing(b, r.p, 1, progressOf(r.p, r.from));
-        moveBy(b, r.p, 1, r.d);
-        EXPECT_EQ(squareOf(r.p, b.players(r.p, 1)), r.to);
-        EXPECT_EQ(b.players(r.victim, 3), captured);
-        EXPECT_NEAR(g.platform.now, r.seconds, 1e-4);
-        EXPECT_EQ(g.platform.beeps, 0);
-        EXPECT_EQ(test::boardFaults(b), "");
-    }
-}
-
-TEST(Capture, TheVictimRunsBackOverEverySquareToItsEntrySquare) {
-    Opened g;
-    Board& b = g.board;
-    b.sound = -1;
-    test::placePlayer(b, 4, {0, progressOf(4, 10)});
-    test::placePlayer(b, 2, {progressOf(2, 3)});
-    test::placePlayer(b, 3, {progressOf(3, 60), progressOf(3, 47)});
-    test::placePlayer(b, 1, {8});
-    // in the middle of each step: which square shows green's counter, and how
-    std::vector<std::pair<int, Picture>> trip;
-    for (int n = 0; n < 24; ++n)
-        g.platform.at(0.6 + 0.035 + 0.07 * n, [&] {
-            for (int s = 1; s <= 60; ++s)
-                if (b.SQUARE(s).picture == Picture::Counter4 || b.SQUARE(s).picture == Picture::CounterLarge4)
-                    trip.emplace_back(s, b.SQUARE(s).picture);
-        });
-    moveBy(b, 1, 1, 2);
-    std::vector<std::pair<int, Picture>> path;  // the larger diamond on every even square
-    for (int s : {9, 8, 7, 6, 5, 4, 3, 2, 1, 60, 59, 58, 57, 56, 55, 54, 53, 52, 51, 50, 49, 48, 47})
-        path.emplace_back(s, s % 2 ? Picture::Counter4 : Picture::CounterLarge4);
-    path.emplace_back(46, Picture::Counter4);
-    EXPECT_EQ(trip, path);
-    EXPECT_EQ(g.platform.beeps, 2);
-    EXPECT_EQ(test::boardFaults(b), "");
 }
 
 TEST(StartArea, PlayerOneEntersCapturingOnSquareOneAndThrowsAgain) {
-    PlayerOne g;
-    Board& b = g.board;
-    test::placePlayer(b, 1, {20, 30});
+    Thrown g(6, {20, 30});
+    Board& b = g.b;
     test::placePlayer(b, 2, {16, 0, 46});  // cyan's counter 3 on square 1
-    b.moves = 6;
     b.marksquares();
-    ASSERT_EQ(b.start(0).back, colour::yellow);
     ASSERT_TRUE(b.click(Family::start, 0));
-    // 0.6 s out of the queue; cyan runs back from square 1 over 44 squares
-    EXPECT_NEAR(g.platform.now, 0.6 + 45 * 0.07 + 0.6, 1e-4);
-    EXPECT_EQ(b.players(1, 3), 1);  // and cyan's counter is back in its start area
+    EXPECT_NEAR(g.platform.now, 0.6 + 45 * 0.07 + 0.6, 1e-4);  // out of the queue; cyan runs back over 44 squares
+    EXPECT_TRUE(b.players(1, 3) == 1 && b.players(2, 3) == captured);
     EXPECT_FALSE(b.start(0).enabled || b.SQUARE(20).enabled);
-    EXPECT_TRUE(b.dicethrow(0).visible && b.dicethrow(0).enabled && !b.dicethrow(15).visible);
+    EXPECT_TRUE(g.dieWaits() && b.whosego == 0);  // a six: the next throw is player 1's again
     EXPECT_EQ(test::boardFaults(b), "");
-    g.platform.scriptThrows({4});
-    ASSERT_TRUE(b.click(Family::dicethrow, 0));
-    EXPECT_EQ(b.whosego, 1);  // the next throw was player 1's
 }
 
 TEST(HomeColumn, EnteringFromEveryDistance) {
     for (int index = 55; index <= 60; ++index)
         for (int d = 61 - index; d <= 6; ++d) {
             SCOPED_TRACE(testing::Message() << index << " + " << d);
-            PlayerOne g;
-            Board& b = g.board;
-            b.sound = -1;
             const int position = index + d - 60;
             // what stands on square 60 is passed over, not captured, and shown again;
             // so is a counter waiting on position 1
             const bool onOne = position > 1 && position % 2 == 0;
-            test::placePlayer(b, 1, index < 60 && d != 6 ? std::vector{index, 60} : std::vector{index},
-                              onOne ? std::vector{1} : std::vector<int>{});
+            Thrown g(d, index < 60 && d != 6 ? std::vector{index, 60} : std::vector{index},
+                     onOne ? std::vector{1} : std::vector<int>{});
+            Board& b = g.b;
+            b.sound = -1;
+            EXPECT_EQ(Thrown(d, {index}, {position}).marked().count(index), 0u);  // only onto a free position
             if (index < 60 && d == 6) test::placeOnRing(b, 3, 1, 30);
-            g.markView(b.SQUARE(index));
+            b.marksquares();
             if (d != 6) g.platform.scriptThrows({1, 1, 1});  // the computer players, with nothing to move
-            b.moves = d;
             ASSERT_TRUE(b.click(Family::SQUARE, index));
             EXPECT_TRUE(b.players(1, 1) == inHomeColumn && b.homerow(1, position) == 1);
             // stepping to 60, then 0.4 s onto position 1 and 0.2 s for each place after it
@@ -223,64 +206,45 @@ TEST(HomeColumn, EnteringFromEveryDistance) {
         }
 }
 
-TEST(HomeColumn, ClickMovesAlongTheColumnAndPassesTheTurnOn) {
-    PlayerOne g;
-    Board& b = g.board;
-    test::placePlayer(b, 1, {}, {3, 4});
-    g.markView(b.home(2));
-    Colour frame = 0;
-    g.platform.at(1.0, [&] { frame = b.Label1(1).back; });  // during player 2's roll
-    g.platform.scriptThrows({1, 1, 1});
-    b.moves = 2;
-    ASSERT_TRUE(b.click(Family::home, 2));
-    EXPECT_TRUE(b.homerow(1, 3) == 0 && b.homerow(1, 5) == 1);  // position 4 is passed over
-    EXPECT_TRUE(b.home(2).back == colour::red && !b.home(2).enabled);
-    EXPECT_NEAR(g.movingTime(), 0.6, 1e-6);
-    EXPECT_EQ(frame, colour::cyan);
-    EXPECT_EQ(b.whosego, 4);
-    EXPECT_EQ(test::boardFaults(b), "");
-}
-
-TEST(HomeColumn, ExactThrowIntoTheNextFinalPlace) {
-    PlayerOne g;
-    Board& b = g.board;
-    test::placePlayer(b, 1, {}, {1, 2}, 1);
-    g.markView(b.home(0));
-    g.markView(b.start(0));  // a six marks the start place as well
+TEST(HomeColumn, AnExactThrowFinishesAndAnotherMovesAlongTheColumn) {
+    Thrown g(6, {}, {1, 3, 4});
+    Board& b = g.b;
     std::vector<Colour> frames;  // swap colours on every one of 2 x (3 + 1) repetitions
     for (int n = 0; n < 8; ++n) g.platform.at(1.5 + 0.2 * n, [&] { frames.push_back(b.Label1(1).back); });
-    b.moves = 6;
-    b.home_Click(0);
-    EXPECT_TRUE(b.homerow(1, 1) == 0 && b.homerow(1, 7) == 2);
-    EXPECT_NEAR(g.platform.now, 0.2 * 7 + 0.4 * 4, 1e-4);
+    ASSERT_EQ(g.marked(), (std::set<int>{-1, 0}));  // a six marks the start place as well
+    ASSERT_TRUE(b.click(Family::home, 0));
+    EXPECT_TRUE(b.homerow(1, 1) == 0 && b.homerow(1, 7) == 1);
+    EXPECT_NEAR(g.platform.now, 0.2 * 7 + 0.2 * 8, 1e-4);
     const Colour R = colour::red, W = colour::window;
     EXPECT_EQ(frames, (std::vector<Colour>{W, R, W, R, W, R, W, R}));
-    for (int k = 0; k <= 7; ++k) EXPECT_EQ(b.Label1(k).back, k % 2 ? R : W) << k;
-    EXPECT_TRUE(b.start(0).back == colour::red && !b.start(0).enabled);
-    EXPECT_EQ(b.whosego, 4);  // a six: player 1 throws again
-    EXPECT_TRUE(b.dicethrow(0).visible && b.dicethrow(0).enabled && !b.dicethrow(15).visible);
+    EXPECT_TRUE(b.Label1(0).back == W && b.Label1(7).back == R && b.start(0).back == colour::red);
+    EXPECT_TRUE(b.whosego == 4 && g.dieWaits());  // a six: player 1 throws again
     EXPECT_EQ(test::boardFaults(b), "");
 
-    b.moves = 5;  // the third counter home goes to the third final place
-    g.platform.scriptThrows({1, 1, 1});
-    b.home_Click(1);
-    EXPECT_EQ(b.homerow(1, 7), 3);
+    g.platform.pauses.clear();
+    b.whosego = 1;
+    b.moves = 2;
+    Colour frame = 0;
+    g.platform.at(g.platform.now + 1.0, [&] { frame = b.Label1(1).back; });  // during player 2's roll
+    ASSERT_EQ(g.marked(), (std::set<int>{-4, -3}));
+    ASSERT_TRUE(b.click(Family::home, 2));
+    EXPECT_EQ(test::columnOf(b, 1), (std::vector<int>{4, 5}));  // position 4 is passed over
+    EXPECT_NEAR(g.movingTime(), 0.6, 1e-6);
+    EXPECT_TRUE(frame == colour::cyan && b.whosego == 4);
     EXPECT_EQ(test::boardFaults(b), "");
 }
 
 TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
-    PlayerOne g;
-    Board& b = g.board;
-    // counters on special squares of every kind, put back after the celebration
-    test::placePlayer(b, 2, {20});        // doubling square 35
-    test::placePlayer(b, 3, {42, 30});    // corner 12, home-turn square 60
-    test::placePlayer(b, 4, {1});         // its entry square 46
+    Thrown g(6);
+    Board& b = g.b;
+    test::placePlayer(b, 2, {20});      // counters on special squares of every kind, put back afterwards:
+    test::placePlayer(b, 3, {42, 30});  // doubling square 35, corner 12, home-turn square 60,
+    test::placePlayer(b, 4, {1});       // entry square 46
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         test::placePlayer(b, 1, {}, {1}, 3);
         const double t0 = g.platform.now;
-        // the first beat: every other square shows red's counter, the frames blink in red
-        std::vector<Picture> beat;
+        std::vector<Picture> beat;  // the first beat: every other square shows red's counter, frames blink red
         g.platform.at(t0 + 3.5, [&] {
             for (int s = 1; s <= 4; ++s) beat.push_back(b.SQUARE(s).picture);
             EXPECT_EQ(b.Label1(0).back, colour::red);
@@ -290,8 +254,8 @@ TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
         EXPECT_EQ(beat, (std::vector<Picture>{Picture::Blank, Picture::Counter1, Picture::Blank, Picture::Counter1}));
         // 1.4 s into the final place, 10 x 0.2 s of frames, 5.2 s of celebration, 3.0 s of march
         EXPECT_NEAR(g.platform.now - t0, 1.4 + 2.0 + 5.2 + 3.0, 1e-3);
-        for (int j = 1; j <= 5; ++j) EXPECT_EQ(b.players(1, j), 0) << j;
-        for (int k = 0; k <= 7; ++k) EXPECT_EQ(b.Label1(k).back, colour::window) << k;
+        EXPECT_TRUE(test::countersOf(b, 1) == std::vector<int>(4, 0) && b.players(1, 5) == 0);
+        EXPECT_TRUE(b.Label1(0).back == colour::window && b.Label1(7).back == colour::window);
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }

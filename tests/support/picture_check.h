@@ -1,9 +1,8 @@
 // What the board shows must agree with the tables between two user actions:
-// a ring square shows the counter recorded on it or, empty, its own picture;
-// a start area shows its waiting counters packed from the head; a home column
-// shows a counter exactly on its occupied positions; the final places are
-// filled in order, as many as have come home. Ring squares are light grey
-// unless marked (yellow and clickable).
+// a ring square shows the counter recorded on it or, empty, its own picture,
+// light grey unless marked (yellow and clickable); a start area shows its
+// waiting counters packed from the head; a home column shows a counter on
+// its occupied positions; the final places fill in order.
 #pragma once
 
 #include <sstream>
@@ -13,44 +12,28 @@
 
 namespace skarpo::test {
 
-// An empty string when the pictures agree with the tables, otherwise what
-// does not. Meaningless before the opening march of a game.
+// Empty when the pictures agree with the tables, otherwise what does not.
+// Meaningless before the opening march of a game.
 inline std::string pictureFaults(const Board& b) {
     std::ostringstream why;
-    const Picture empty = b.emptyPicture();
-    auto name = [](Picture p) { return pictureName(p); };
+    auto expect = [&](const ViewFamily& f, int i, Picture want) {
+        if (f(i).picture != want)
+            why << f.name() << "(" << i << ") shows " << pictureName(f(i).picture) << ", not " << pictureName(want)
+                << "; ";
+    };
     for (int s = 1; s <= 60; ++s) {
-        const int q = b.squares(s);
-        const Picture want = q > 0 ? b.counterPicture(q) : b.ownPicture(s);
-        if (b.SQUARE(s).picture != want)
-            why << "SQUARE(" << s << ") shows " << name(b.SQUARE(s).picture) << ", not " << name(want) << "; ";
         const View& v = b.SQUARE(s);
+        expect(b.SQUARE, s, b.squares(s) > 0 ? b.counterPicture(b.squares(s)) : b.ownPicture(s));
         if (v.back != colour::lightGrey && !(v.back == colour::yellow && v.enabled))
             why << "SQUARE(" << s << ") has background " << std::hex << v.back << std::dec << "; ";
     }
     for (int p = 1; p <= 4; ++p) {
-        const Picture counter = b.counterPicture(p);
+        const Picture counter = b.counterPicture(p), empty = b.emptyPicture();
         int waiting = 0;
         for (int j = 1; j <= 4; ++j) waiting += b.players(p, j) < 1;
-        for (int k = 0; k <= 3; ++k) {
-            const Picture want = k < waiting ? counter : empty;
-            if (b.start(4 * (p - 1) + k).picture != want)
-                why << "start(" << 4 * (p - 1) + k << ") shows " << name(b.start(4 * (p - 1) + k).picture)
-                    << " with " << waiting << " waiting; ";
-        }
-        const int base = 10 * (p - 1);
-        for (int k = 1; k <= 6; ++k) {
-            const Picture want = b.homerow(p, k) == 1 ? counter : empty;
-            if (b.home(base + k - 1).picture != want)
-                why << "home(" << base + k - 1 << ") shows " << name(b.home(base + k - 1).picture)
-                    << " with homerow(" << p << "," << k << ") " << b.homerow(p, k) << "; ";
-        }
-        for (int n = 0; n <= 3; ++n) {
-            const Picture want = n < b.homerow(p, 7) ? counter : empty;
-            if (b.home(base + 6 + n).picture != want)
-                why << "home(" << base + 6 + n << ") shows " << name(b.home(base + 6 + n).picture) << " with "
-                    << b.homerow(p, 7) << " home; ";
-        }
+        for (int k = 0; k <= 3; ++k) expect(b.start, 4 * (p - 1) + k, k < waiting ? counter : empty);
+        for (int k = 1; k <= 6; ++k) expect(b.home, 10 * (p - 1) + k - 1, b.homerow(p, k) == 1 ? counter : empty);
+        for (int n = 0; n <= 3; ++n) expect(b.home, 10 * (p - 1) + 6 + n, n < b.homerow(p, 7) ? counter : empty);
     }
     return why.str();
 }

@@ -24,22 +24,13 @@ void TestPlatform::wait(float sec) {
 
 double TestPlatform::random() {
     ++draws;
-    if (!scripted_.empty()) {
-        const double r = scripted_.front();
-        scripted_.pop_front();
-        return r;
-    }
-    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+    if (scripted_.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+    const double r = scripted_.front();
+    scripted_.pop_front();
+    return r;
 }
 
-void TestPlatform::reseed() {
-    ++reseeds;
-    generator_.seed(seed + static_cast<unsigned>(reseeds));
-}
-
-void TestPlatform::script(std::initializer_list<double> numbers) {
-    scripted_.insert(scripted_.end(), numbers.begin(), numbers.end());
-}
+void TestPlatform::reseed() { generator_.seed(seed + static_cast<unsigned>(++reseeds)); }
 
 void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
     for (int t : throws) {
@@ -48,9 +39,7 @@ void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
     }
 }
 
-void TestPlatform::at(double when, std::function<void()> action) {
-    actions_.push_back({when, std::move(action)});
-}
+void TestPlatform::at(double when, std::function<void()> action) { actions_.push_back({when, std::move(action)}); }
 
 void openedPosition(Board& b) {
     b.dicethrow(15).enabled = false;
@@ -72,9 +61,8 @@ void placeOnRing(Board& b, int p, int j, int k) {
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
     int j = 0;
     for (int k : ring) {
-        ++j;
-        if (k > 0) placeOnRing(b, p, j, k);
-        else b.players(p, j) = static_cast<std::int16_t>(k);
+        if (k > 0) placeOnRing(b, p, ++j, k);
+        else b.players(p, ++j) = static_cast<std::int16_t>(k);
     }
     const int base = 10 * (p - 1);
     for (int k : column) {
@@ -82,8 +70,7 @@ void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column
         b.homerow(p, k) = 1;
         b.home(base + k - 1).picture = b.counterPicture(p);
     }
-    for (int n = 0; n < done; ++n) {
-        // player 1's counters stay at 100 in the final places
+    for (int n = 0; n < done; ++n) {  // player 1's finished counters stay at 100
         b.players(p, ++j) = static_cast<std::int16_t>(p == 1 ? inHomeColumn : finished);
         b.home(base + 6 + n).picture = b.counterPicture(p);
     }
@@ -94,9 +81,7 @@ void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column
 }
 
 std::vector<int> countersOf(const Board& b, int p) {
-    std::vector<int> v;
-    for (int j = 1; j <= 4; ++j) v.push_back(b.players(p, j));
-    return v;
+    return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)};
 }
 
 std::vector<int> columnOf(const Board& b, int p) {
@@ -106,19 +91,6 @@ std::vector<int> columnOf(const Board& b, int p) {
     return v;
 }
 
-namespace {
-void compare(std::ostringstream& out, const ViewFamily& a, const ViewFamily& b) {
-    for (int i : a.indices()) {
-        View x = a(i), y = b(i);
-        if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;
-        if (!(x == y))
-            out << a.name() << "(" << i << ") differs: back " << std::hex << x.back << "/" << y.back << std::dec
-                << " picture " << pictureName(x.picture) << "/" << pictureName(y.picture) << " enabled "
-                << x.enabled << "/" << y.enabled << " visible " << x.visible << "/" << y.visible << "; ";
-    }
-}
-}  // namespace
-
 std::string differences(const Board& a, const Board& b) {
     std::ostringstream out;
     if (!(a.players == b.players)) out << "players differ; ";
@@ -127,7 +99,14 @@ std::string differences(const Board& a, const Board& b) {
     if (a.whosego != b.whosego) out << "whosego " << a.whosego << "/" << b.whosego << "; ";
     for (auto f : {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow, &Board::dice, &Board::boardcount,
                    &Board::homecount, &Board::two, &Board::corner, &Board::Label1})
-        compare(out, a.*f, b.*f);
+        for (int i : (a.*f).indices()) {
+            View x = (a.*f)(i), y = (b.*f)(i);
+            if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;
+            if (!(x == y)) out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "/"
+                               << pictureName(y.picture) << " on " << std::hex << x.back << "/" << y.back << std::dec
+                               << (x.enabled != y.enabled || x.visible != y.visible ? " enabled/visible differ" : "")
+                               << "; ";
+        }
     return out.str();
 }
 

@@ -1,6 +1,5 @@
 // The world as the tests see it: a virtual clock that advances at once,
-// scripted dice, counted beeps, and actions delivered at given moments
-// inside a pause (a menu command or a click during an animation).
+// scripted dice, counted beeps, and actions run at given virtual moments.
 #pragma once
 
 #include <deque>
@@ -21,22 +20,19 @@ public:
     void reseed() override;
     void beep() override { ++beeps; }
 
-    // The next random numbers, in order; once used up the platform draws
-    // from its own seeded generator.
-    void script(std::initializer_list<double> numbers);
-    // The next throws: each one is fourteen faces of the roll and the result.
+    // The next throws, each as fourteen faces of the roll (1..6, 1..6, 1, 2)
+    // and the result; once used up, the seeded generator takes over.
     void scriptThrows(std::initializer_list<int> throws);
-    // Forgets the scripted numbers not yet used.
     void unscript() { scripted_.clear(); }
     // Runs `action` at virtual time `at`, inside whatever pause spans it.
     void at(double at, std::function<void()> action);
 
-    double now = 0;                 // virtual seconds since the start
-    int draws = 0;                  // random numbers handed out
+    double now = 0;             // virtual seconds since the start
+    int draws = 0;              // random numbers handed out
     int beeps = 0;
     int reseeds = 0;
-    std::vector<float> pauses;      // every pause made, in order
-    unsigned seed = 1;              // the generator's seed for each new game
+    std::vector<float> pauses;  // every pause made, in order
+    unsigned seed = 1;          // the generator's seed for each new game
 
 private:
     struct Action {
@@ -55,24 +51,18 @@ struct Game {
     Game() { board.Form_Load(); }
 };
 
-// Lays out an empty position as after the opening march: every counter in
-// its start area, nothing on the ring.
+// The board as after the opening march: every counter in its start area.
 void openedPosition(Board& b);
-
 // Puts counter j of player p on ring progress k, recorded and drawn.
 void placeOnRing(Board& b, int p, int j, int k);
-
-// Sets up all four counters of player p, recorded and drawn: counters 1..
-// take the values in `ring` (a ring progress, or 0 or captured to wait in the
-// start area), the next ones stand on the home-column positions `column`, and
-// `done` more are in the final places; the rest wait in the start area.
+// All four counters of player p, recorded and drawn: counters 1.. take the
+// values in `ring` (a progress, or 0 or captured to wait), the next ones
+// stand on the column positions `column`, `done` more are in the final
+// places, the rest wait in the start area.
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column = {}, int done = 0);
-
-// The records of player p's counters, players(p, 1..4), and the home-column
-// positions (1..6) it occupies.
+// players(p, 1..4), and the column positions (1..6) player p occupies.
 std::vector<int> countersOf(const Board& b, int p);
 std::vector<int> columnOf(const Board& b, int p);
-
 // What differs between two boards, in tables and in everything a person can
 // see (a hidden view's picture does not count); empty when nothing does.
 std::string differences(const Board& a, const Board& b);
