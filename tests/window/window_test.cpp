@@ -212,7 +212,11 @@ TEST_F(WindowTest, TimerTicksPlayForPlayerOneOnceASecondWhenAutoIsOn) {
     clock.start();
     window.timer1().start();
     qint64 clicked = -1;  // when a tick clicked the die: that is enough
-    const auto w = watch([&] { return !board.dicethrow(15).enabled && (clicked = clock.elapsed()) >= 0; });
+    const auto w = watch([&] {
+        if (board.dicethrow(15).enabled) return false;
+        clicked = clock.elapsed();
+        return true;
+    });
     EXPECT_TRUE(QTest::qWaitFor([&] { return clicked >= 0 && !board.paused(); }, 2000));
     EXPECT_TRUE(clicked >= 950 && clicked < 1400) << clicked;
 }
@@ -237,7 +241,8 @@ TEST(AlertSound, RingsNeverWaitAndFallBackToTheBeep) {
     int opens = 0, beeps = 0;
     AlertSound alert(
         [&] {
-            ++opens, std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            ++opens;
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
             return std::unique_ptr<AlertSound::Player>();
         },
         [&] { beeps += QThread::currentThread() == qApp->thread() ? 1 : 100; });
