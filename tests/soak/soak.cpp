@@ -57,16 +57,25 @@ struct Runner : test::TestPlatform {
     // Calm seeds play long games in which players finish and celebrate; in others "New Game" and closing strike
     // every few turns. After a close a window opens; ten in a row without a throw are hopeless.
     void runSeed(unsigned s, long turns, double calm) {
-        rng_.seed(s), calm_ = calm;
+        rng_.seed(s);
+        calm_ = calm;
         const long target = fig_.turns + turns;
         for (unsigned window = 1, idle = 0; fig_.turns < target && idle < 10; ++window) {
             const long before = fig_.turns;
             seed = s * 1000u + window;
-            (b_ = std::make_unique<Board>(*this))->Form_Load();
-            ++fig_.windows, broken_ = false, celebrating_ = {};
-            for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step())
-                if (fig_.turns != last) last = fig_.turns, stuck = 0;
-                else if (++stuck > 2000) fail("stuck: no throw in 2000 steps");
+            b_ = std::make_unique<Board>(*this);
+            b_->Form_Load();
+            ++fig_.windows;
+            broken_ = false;
+            celebrating_ = {};
+            for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step()) {
+                if (fig_.turns != last) {
+                    last = fig_.turns;
+                    stuck = 0;
+                } else if (++stuck > 2000) {
+                    fail("stuck: no throw in 2000 steps");
+                }
+            }
             idle = fig_.turns == before ? idle + 1 : 0;
         }
     }
@@ -74,7 +83,8 @@ struct Runner : test::TestPlatform {
     // While the pause lasts the timer ticks (once a second), and now and then a person acts.
     void wait(float sec) override {
         Board& b = *b_;
-        ++fig_.pauses, fig_.turns += sec == 0.04f;  // the die's first position on its roll
+        ++fig_.pauses;
+        if (sec == 0.04f) ++fig_.turns;  // the die's first position on its roll
         fail(dropped_ ? "a handler dropped by New Game paused again" : pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
@@ -87,8 +97,13 @@ struct Runner : test::TestPlatform {
         std::shuffle(events.begin(), events.end(), rng_);
         for (Event e : events) {
             if (broken_ || b.closed()) break;
-            if (e == NewGame || e == Close) fig_.cutRolls += rolling, fig_.cutOpenings += opening;
-            e == Tick ? tick() : e == Click ? click(0.5) : command(e);
+            if (e == NewGame || e == Close) {
+                fig_.cutRolls += rolling;
+                fig_.cutOpenings += opening;
+            }
+            if (e == Tick) tick();
+            else if (e == Click) click(0.5);
+            else command(e);
         }
     }
 
@@ -103,7 +118,10 @@ struct Runner : test::TestPlatform {
     void celebrations(bool cut) {  // over when the final places empty again, or cut short
         for (int p = 1; p <= 4; ++p)
             if (!cut && b_->homerow(p, 7) == 4) celebrating_[p] = true;
-            else if (celebrating_[p]) celebrating_[p] = false, ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
+            else if (celebrating_[p]) {
+                celebrating_[p] = false;
+                ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
+            }
     }
 
     // Between handlers the tables and pictures agree (before the opening march the board is a new game's: a
@@ -129,10 +147,12 @@ struct Runner : test::TestPlatform {
     // One thing a person does between handlers: mostly the die or a marked counter, unless the timer plays.
     void step() {
         const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
-        if (r < 0.04) return r < 0.03 ? click(0.5) : command(r < 0.035 ? Auto : Sound);
-        if (chance(1.0 / 300 / calm_)) return command(NewGame);
-        if (chance(1.0 / 20000 / calm_)) return command(Close);
-        (b_->autoplay ? r > 0.9 : r > 0.1) ? click(1) : tick();
+        if (r < 0.03) click(0.5);
+        else if (r < 0.04) command(r < 0.035 ? Auto : Sound);
+        else if (chance(1.0 / 300 / calm_)) command(NewGame);
+        else if (chance(1.0 / 20000 / calm_)) command(Close);
+        else if (b_->autoplay ? r > 0.9 : r > 0.1) click(1);
+        else tick();
     }
     void tick() { send(Tick, [&] { return b_->tick(); }, true, !b_->autoplay); }  // idle without automatic play
 
@@ -140,10 +160,15 @@ struct Runner : test::TestPlatform {
     // nothing; one that does not reach a handler changes nothing (one in four is compared whole).
     void send(Event e, const std::function<bool()>& event, bool takes, bool idle = false) {
         const bool taken = takes && !b_->paused();
-        ++(b_->paused() ? fig_.inPauses : fig_.between)[e], dropped_ = dropped_ && !taken;
+        ++(b_->paused() ? fig_.inPauses : fig_.between)[e];
+        if (taken) dropped_ = false;
         const auto before = (!taken || idle) && chance(0.25) ? std::optional(print(*b_)) : std::nullopt;
         bool reached = false;
-        try { reached = event(); } catch (const std::exception& x) { return fail(std::string("exception: ") + x.what()); }
+        try {
+            reached = event();
+        } catch (const std::exception& x) {
+            return fail(std::string("exception: ") + x.what());
+        }
         if (reached != taken) return fail(taken ? "an event was refused" : "an ignored event reached the game");
         fig_.handlers += taken;
         if (before && print(*b_) != *before) fail("an event that does nothing changed the board");
@@ -170,11 +195,17 @@ struct Runner : test::TestPlatform {
     void command(Event e) {
         Board& b = *b_;
         const bool inPause = b.paused();
-        e == Auto ? b.chooseAuto() : e == Sound ? b.chooseSound() : e == Close ? b.close() : b.chooseNewGame();
+        switch (e) {
+            case Auto: b.chooseAuto(); break;
+            case Sound: b.chooseSound(); break;
+            case Close: b.close(); break;
+            default: b.chooseNewGame(); break;
+        }
         if (e == NewGame) fail(test::differences(b, fresh_.board));
         if (e == NewGame || e == Close) celebrations(true);
         dropped_ = dropped_ || (inPause && e == NewGame);
-        ++(inPause ? fig_.inPauses : fig_.between)[e], fig_.handlers += !inPause;
+        ++(inPause ? fig_.inPauses : fig_.between)[e];
+        if (!inPause) ++fig_.handlers;
     }
 
     Figures fig_;
@@ -221,12 +252,21 @@ TEST(Soak, ShortRunUnderInjectedEventsKeepsTheGameWhole) {
 }
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]).starts_with("--gtest"))
-        return ::testing::InitGoogleTest(&argc, argv), RUN_ALL_TESTS();
+    if (argc < 2 || std::string(argv[1]).starts_with("--gtest")) {
+        ::testing::InitGoogleTest(&argc, argv);
+        return RUN_ALL_TESTS();
+    }
     std::map<std::string, long> o{{"--turns", 100000}, {"--seeds", 8}, {"--first-seed", 1}};
-    for (int i = 1; i < argc; i += 2)
-        if (!o.contains(argv[i]) || i + 1 == argc || (o[argv[i]] = std::atol(argv[i + 1])) < 0 || o["--seeds"] < 1)
-            return std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n", 2;
+    for (int i = 1; i < argc; i += 2) {
+        char* end = nullptr;
+        const long value = i + 1 < argc ? std::strtol(argv[i + 1], &end, 10) : -1;
+        const bool number = end && end != argv[i + 1] && *end == '\0' && value >= 0;
+        if (number && o.contains(argv[i])) o[argv[i]] = value;
+        if (!number || !o.contains(argv[i]) || o["--seeds"] < 1) {
+            std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n";
+            return 2;
+        }
+    }
     const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]));
     std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << summary(f);
     return f.violations == 0 ? 0 : 1;
