@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the window and its event loop. The game takes no
 // command line and needs a display to show its window.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
-#include "board/window.h"
+#include "window/window.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own speed, without a window: a long game played by the timer
 // with automatic play on a virtual clock that advances at once, with a fast
 // seeded random generator and nothing checked along the way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // skarpo_bench: the game's performance figures, one a line with its unit and
 // its target. In order: the start to the first painted frame, processor time
 // while the window idles and while it animates a game played by automatic
@@ -28,8 +29,8 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
-#include "board/canvas.h"
-#include "board/window.h"
+#include "window/canvas.h"
+#include "window/window.h"
 
 extern char** environ;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small tools of the bench: clocks of the process, the age of the process,
 // its peak memory, statistics of a series and the printed figure lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Events from the window. Clicks and timer ticks reach the game only while
 // no handler of the game is paused in an animation; menu commands always do.
 // A new game chosen during a pause drops the paused handler: it unwinds at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed layout of the board: every view at its twip position with its
 // design-time colours, pictures, states and tooltips. Nothing here moves or
 // resizes during play.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The views of the board as plain data. A view is a borderless square at a
 // fixed twip position that shows a background colour and one picture, holds
 // a spare picture it never shows itself, and can be enabled (clickable) and

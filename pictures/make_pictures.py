@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the game's 32x32 artwork and writes it as XPM files beside this
 script. The pictures are drawn over a view's background colour, so every
 part that should let the background through is left transparent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer player's turn: what it does with its throw, done completely
 // before returning. An exact finish in the home column comes first; then the
 // move choice names a ring counter; failing that a counter moves inside the

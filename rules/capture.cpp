@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Captures. A counter that ends its move on an opponent's square sends that
 // counter back: it runs backwards round the ring to its owner's entry square
 // and takes the head of its owner's start queue, the waiting counters moving

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which ring counter a computer player moves with its throw. The choice only
 // reads the tables; entering a new counter, moves inside the home column and
 // the exact finish are decided by the turn itself (checkmoves).

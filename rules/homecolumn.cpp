@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home column: six positions beyond the ring, then four final places.
 // A counter steps along the column, every position it passes showing again
 // what it showed before; at the end of the column it settles in the next

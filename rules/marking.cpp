@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After player 1's throw every counter that may move turns yellow and
 // clickable. With nothing to move the turn passes on by itself.
 #include "state/board.h"

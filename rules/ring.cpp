@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving a counter along the ring. The counter steps square by square, each
 // square it leaves getting back what it showed before; where it stops it
 // captures, and the special squares act: a doubling square carries it on by

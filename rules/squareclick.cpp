@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player 1 clicks one of its marked counters on the ring: the counter moves
 // by the throw, along the ring or, past square 60, into the home column.
 // Then a six earns another throw; otherwise the computer players follow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start areas: a counter entering the ring, player 1's click on its
 // start place, and counters marching from the final places into the start
 // areas (one player after finishing, or all four when a game begins).

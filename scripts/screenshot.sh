@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the game window on a virtual display: starts the game
 # under xvfb-run, plays player 1's turns for a while (a click on the die, then
 # a click on a marked counter, as a person would) and grabs the window.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./play and ./check: installs the Debian packages that are
 # missing, then configures and builds into build/ (or another folder).
 # Usage: source scripts/setup.sh; need PKG...; build [cmake options...]

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board: the one object of the game. It owns the game state record, every
 // view as plain data, and every handler and procedure of the game. The code
 // of its members is spread over the folders by subject:
 //   state/  the record, the board numbering and the invariants
 //   turns/  new game, dice and turns, automatic play, end-of-game display
 //   rules/  marking, move analysis and choice, every kind of move
-//   board/  the view families and their fixed layout
+//   board/  the view families and their fixed layout, the routing of events
 #pragma once
 
 #include <cstdint>

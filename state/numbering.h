@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numbering of the board. Ring squares run 1..60 in the direction of
 // travel; player p enters on square 15(p-1)+1 and counts its progress from
 // there, so progress 60 is the last ring square before its home column.

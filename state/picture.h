@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures and colours as the game speaks of them. A picture is a small value
 // naming a piece of artwork: copying it from one view to another is an
 // assignment, and a test can ask which artwork a view shows.

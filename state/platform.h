@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game needs from the world outside it: a pause that keeps the
 // window alive, a random number generator and the alert sound. The window
 // supplies the real ones; the tests supply a virtual clock and scripted dice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fixed-size tables that keep the index ranges the rules are written in
 // (squares(1..70), players(1..4, 0..5) ...). Every access is checked, so an
 // index fault stops the program or the test at once instead of corrupting

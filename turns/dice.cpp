@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The die and the order of turns. Player 1 throws by clicking the die; the
 // computer players follow one after another, each next turn started from
 // inside the previous one, until the die waits for player 1 again.

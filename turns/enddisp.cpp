@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The celebration when a player's fourth counter comes home: the whole ring
 // flashes with that player's counters and the centre frames blink in its
 // colour, then the ring is put back as it was. No game state changes; the

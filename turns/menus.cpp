@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu commands, the window's closing, and automatic play for player 1.
 #include "state/board.h"
 

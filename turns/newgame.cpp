@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying out a new game: the state is cleared, the ring repainted with its
 // special pictures, and every player's four counters stand in its final
 // places until the first click on the die marches them out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game, the options, and which events reach the game while it animates.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players: which ring counter the move choice names, and the
 // whole turn that checkmoves plays from the tables.
 #include <gtest/gtest.h>

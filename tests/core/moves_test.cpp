@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marking and moving counters: doubling squares and corner jumps, captures
 // and the return trip, the start area, the home column, and the celebration
 // when the fourth counter comes home.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The die, the order of turns and automatic play, on the virtual clock.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long game played by the timer alone, automatic play for player 1: between
 // any two turns the tables must hold together and the board must show them.
 #include <gtest/gtest.h>

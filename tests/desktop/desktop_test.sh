@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game's desktop files, checked with Debian's validators, and an install
 # of the whole game into a scratch prefix.
 #   desktop_test.sh entry FILE

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game on a real X display: its window destroyed outright by another
 # program (not asked to close, as a window manager would) in the middle of
 # the opening march ends the program at once with status 0.

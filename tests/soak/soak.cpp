@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game under load: seeded games played by the timer or a person, with "New Game", "Auto", "Sound", clicks anywhere,
 // ticks and closing injected inside the animations and between them; checked at every pause and after every handler.
 // `skarpo_soak --turns N --seeds K [--first-seed S]` is the long run; without arguments it runs the short soak.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the board shows must agree with the tables between two user actions:
 // a ring square shows the counter recorded on it or, empty, its own picture,
 // light grey unless marked (yellow and clickable); a start area shows its

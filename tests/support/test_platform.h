@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The world as the tests see it: a virtual clock that advances at once,
 // scripted dice, counted beeps, and actions run at given virtual moments.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on Qt's offscreen platform, clicked through its top-level window as the screen's pointer
 // events arrive; its pauses and its sound. ctest runs `Pixels` again at QT_SCALE_FACTOR 2, `Scaled` at 1.5 and 2.
 #include <gtest/gtest.h>
@@ -16,9 +17,9 @@
 #include <memory>
 #include <thread>
 
-#include "board/alertsound.h"
-#include "board/canvas.h"
-#include "board/window.h"
+#include "window/alertsound.h"
+#include "window/canvas.h"
+#include "window/window.h"
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;

@@ -1,4 +1,5 @@
-#include "board/alertsound.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/alertsound.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

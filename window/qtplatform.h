@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's outside world on a desktop: a pause that keeps the window
 // alive, a clock-seeded random generator and the desktop's alert sound.
 #pragma once
@@ -6,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "board/alertsound.h"
+#include "window/alertsound.h"
 #include "state/platform.h"
 
 class QEventLoop;

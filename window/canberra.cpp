@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's alert sound through libcanberra: the event "bell" of the
 // desktop's sound theme, mixed by its sound server.
 #include <canberra.h>
 
-#include "board/alertsound.h"
+#include "window/alertsound.h"
 
 namespace skarpo {
 

@@ -1,4 +1,5 @@
-#include "board/qtplatform.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/qtplatform.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window: the board's canvas under a menu bar with "New Game",
 // "AutoPlay" > "Auto" and "Options" > "Sound", and the once-a-second timer
 // that drives automatic play. Closing the window ends the program at once.
@@ -8,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "board/qtplatform.h"
+#include "window/qtplatform.h"
 #include "state/board.h"
 
 class QAction;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's surface: one painted area that draws every visible view of the
 // board, takes clicks on the views a person can click and shows their
 // tooltips. Positions are in twips, 15 to a logical pixel; the board is drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound of a capture: the desktop's own alert sound where a sound system
 // answers, otherwise the toolkit's beep. Ringing never waits for the sound
 // system: the sound is opened and played on a thread of its own, started at

@@ -1,4 +1,5 @@
-#include "board/window.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/window.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QAction>
@@ -12,7 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "board/canvas.h"
+#include "window/canvas.h"
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>

@@ -1,4 +1,5 @@
-#include "board/canvas.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/canvas.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
