@@ -27,7 +27,7 @@ Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
 
-QRectF Canvas::rectOf(const View& v) {
+QRectF Canvas::rectOf(const View& v) const {
     constexpr double k = twipsPerPixel;
     return {v.left / k, v.top / k, v.width / k, v.height / k};
 }

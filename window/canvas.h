@@ -45,8 +45,8 @@ public:
     // in turn.
     static QImage scaledArt(const QImage& art, qreal ratio);
 
-    // A view's rectangle in logical pixels.
-    static QRectF rectOf(const View& v);
+    // A view's rectangle on the canvas, in logical pixels.
+    QRectF rectOf(const View& v) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
