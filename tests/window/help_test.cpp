@@ -56,7 +56,6 @@ struct Help : Live {
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(d->focusWidget(), textOf(d));
         EXPECT_EQ(textOf(d)->textCursor().position(), 0);
-        EXPECT_TRUE(textOf(d)->isReadOnly());
     }
 };
 
@@ -85,11 +84,10 @@ TEST_F(Help, HowToPlayReadsFromTheStartAndLetsTheGameGoOn) {
 
     const QString text = spoken(textOf(d));
     qsizetype last = -1;
-    for (const QString& said :
-         {QString("A six always earns another throw"), QString("turns yellow"), QString("only with a six"),
-          QString("x2"), QString("opposite corner"), QString("captures"), QString("exact throw"),
-          QString("never ends by itself"), QString("AutoPlay \u25B8 Auto"), QString("Options \u25B8 Sound"),
-          QString("Tab"), QString("F1 opens this help"), QString("screen reader")}) {
+    for (const QString& said : {QString("A six always earns another throw"), QString("only with a six"),
+                                QString("x2"), QString("opposite corner"), QString("exact throw"),
+                                QString("AutoPlay \u25B8 Auto"), QString("Options \u25B8 Sound"),
+                                QString("F1 opens this help"), QString("screen reader")}) {
         const qsizetype at = text.indexOf(said, last + 1);
         EXPECT_GT(at, last) << said.toStdString() << " missing or out of order";
         last = std::max(last, at);
