@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "window/canvas.h"
+#include "window/help.h"
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
@@ -91,6 +92,7 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         board_.chooseSound();
         afterCommand();
     });
+    addHelpMenu(*this);
 
     board_.Form_Load();
     afterCommand();

@@ -87,7 +87,7 @@ TEST_F(WindowTest, TipsRefusedClicksAndMenus) {
     EXPECT_TRUE(board.SQUARE == squares && board.dicethrow == dicethrow && !board.paused());
 
     const auto bar = window.menuBar()->actions();
-    ASSERT_EQ(texts(bar), "New Game, AutoPlay, Options");
+    ASSERT_EQ(texts(bar), "New Game, AutoPlay, Options, &Help");
     auto menus = [&] { return texts(bar[1]->menu()->actions()) + "; " + texts(bar[2]->menu()->actions()); };
     EXPECT_EQ(menus(), "Auto[ ]; Sound[ ]");
     window.soundAction().trigger();

@@ -1,0 +1,342 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/help.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QtMath>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "window/canvas.h"
+#include "window/window.h"
+
+namespace skarpo {
+
+namespace {
+
+// Every text of the menu and its dialogs, in one translation context. The
+// markup is added around the translated words, never inside them.
+class Help {
+    Q_DECLARE_TR_FUNCTIONS(Help)
+
+public:
+    static QString howToPlay(Window& window);
+    static QString about();
+};
+
+// The pictures of the board that the rules show, each on the colour of the
+// place where it is seen in play.
+struct Illustration {
+    const char* key;
+    Picture picture;
+    Colour back;
+};
+constexpr Illustration illustrations[] = {
+    {"die", Picture::DieQuestion, colour::window}, {"six", Picture::Die6, colour::window},
+    {"marked", Picture::Counter1, colour::yellow}, {"entry", Picture::Entry1, colour::lightGrey},
+    {"two", Picture::Two, colour::lightGrey},      {"corner", Picture::Corner1, colour::lightGrey},
+    {"home", Picture::HomeTurn1, colour::lightGrey},
+};
+constexpr QLatin1String scheme("picture");
+
+// An illustration at twice its size on the board, for a screen with `ratio`
+// device pixels to a logical pixel: whole blocks of pixels where the ratio
+// allows, enlarged and reduced as the board does in between. Null when the
+// artwork cannot be read.
+QImage illustration(const QString& key, qreal ratio) {
+    for (const Illustration& it : illustrations) {
+        if (key != QLatin1String(it.key)) continue;
+        const QImage art(Canvas::resourceOf(it.picture));
+        if (art.isNull()) return {};
+        QImage square(art.size(), QImage::Format_ARGB32_Premultiplied);
+        square.fill(QColor::fromRgb(static_cast<QRgb>(it.back)));
+        QPainter painter(&square);
+        painter.drawImage(0, 0, art);
+        painter.end();
+        QImage shown = Canvas::scaledArt(square, 2 * ratio);
+        shown.setDevicePixelRatio(ratio);
+        return shown;
+    }
+    return {};
+}
+
+// A read-only text that gives the illustrations, and the game's icon, at the
+// screen's own pixels.
+class Text : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type != QTextDocument::ImageResource || name.scheme() != scheme)
+            return QTextBrowser::loadResource(type, name);
+        if (name.path() == QLatin1String("icon"))
+            return window()->windowIcon().pixmap(QSize(64, 64), devicePixelRatioF()).toImage();
+        return illustration(name.path(), devicePixelRatioF());
+    }
+};
+
+// A dialog holding one text to read from start to end, and a Close button.
+// Escape closes it too. The focus is in the text, where a screen reader
+// reads it line by line as the caret moves.
+class TextDialog : public QDialog {
+public:
+    TextDialog(QWidget* parent, const QString& name, const QString& title) : QDialog(parent) {
+        setObjectName(name);
+        setWindowTitle(title);
+        text_ = new Text(this);
+        text_->setAccessibleName(title);
+        text_->setOpenExternalLinks(true);
+        text_->setTabChangesFocus(true);
+        text_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(text_);
+        layout->addWidget(buttons);
+    }
+
+    // Shows the dialog (again) from the start of its text, without waiting
+    // for it to close: the game goes on meanwhile.
+    void present() {
+        if (ratio_ != devicePixelRatioF()) setHtml(html_);  // illustrations for this screen's pixels
+        text_->moveCursor(QTextCursor::Start);
+        text_->setFocus();
+        show();
+        raise();
+        activateWindow();
+    }
+
+    void setHtml(const QString& html) {
+        html_ = html;
+        ratio_ = devicePixelRatioF();
+        text_->setHtml(html_);
+    }
+
+    // A size in lines of the text's font, within the screen's free space.
+    void fit(double widthInLines, double heightInLines) {
+        const int line = text_->fontMetrics().height();
+        resize(bounded(QSize(qRound(widthInLines * line), qRound(heightInLines * line))));
+    }
+
+    // As wide as given in lines of the text's font, and as tall as the whole
+    // text then needs.
+    void fitText(double widthInLines) {
+        fit(widthInLines, 10);
+        layout()->activate();
+        QTextDocument& doc = *text_->document();
+        doc.setTextWidth(text_->viewport()->width());
+        const int around = height() - text_->viewport()->height();
+        resize(bounded(QSize(width(), qCeil(doc.size().height()) + around)));
+    }
+
+private:
+    QSize bounded(QSize want) const {
+        if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
+            want = want.boundedTo(screen->availableGeometry().size() * 9 / 10);
+        return want;
+    }
+
+    Text* text_ = nullptr;
+    QString html_;
+    qreal ratio_ = 0;
+};
+
+QString paragraph(const QString& text) { return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()); }
+QString heading(const QString& text) { return QStringLiteral("<h3>%1</h3>").arg(text.toHtmlEscaped()); }
+
+// Paragraphs beside their illustrations, in two columns; a paragraph
+// without one leaves the first column empty.
+QString pictured(std::initializer_list<std::pair<const char*, QString>> rows) {
+    const QString cell = QStringLiteral("<td valign=\"top\" style=\"padding-bottom: 6px\"%1>%2</td>");
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    for (const auto& [key, text] : rows) {
+        const QString picture =
+            key ? QStringLiteral("<img src=\"%1:%2\">").arg(scheme, QLatin1String(key)) : QString();
+        html += QStringLiteral("<tr>%1%2</tr>")
+                    .arg(cell.arg(QStringLiteral(" width=\"80\""), picture), cell.arg(QString(), paragraph(text)));
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// A menu item as a person finds it: "Menu ▸ Item", or the item alone on the
+// menu bar. Read from the menus themselves, so the rules always name them as
+// the menu bar does.
+QString menuPath(const QAction& item) {
+    for (QObject* o : item.associatedObjects())
+        if (const auto* menu = qobject_cast<QMenu*>(o))
+            return QStringLiteral("%1 \u25B8 %2").arg(menu->menuAction()->iconText(), item.iconText());
+    return item.iconText();
+}
+
+QString key(const QKeySequence& k) { return k.toString(QKeySequence::NativeText); }
+
+QString Help::howToPlay(Window& window) {
+    const QString newGame = menuPath(window.newGameAction());
+    QString html;
+    html += paragraph(
+        tr("Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer "
+           "plays cyan, magenta and green. Each player has four counters. They wait in the player's start "
+           "area, travel once round the ring, clockwise, then turn into the player's own home column and end "
+           "in its four final places."));
+
+    html += heading(tr("Throwing the die"));
+    html += pictured({
+        {"die",
+         tr("When the die in the middle of the board shows a question mark, it is your turn: click it to "
+            "throw. The die rolls across the middle and shows your throw where it stops. The coloured frames "
+            "round the middle show whose turn it is.")},
+        {"six",
+         tr("A six always earns another throw, as often as it comes. A new game begins with every counter in "
+            "the final places: your first click on the die marches them into the start areas before it "
+            "throws.")},
+    });
+
+    html += heading(tr("Moving your counters"));
+    html += pictured({
+        {"marked",
+         tr("After your throw, each of your counters that can move turns yellow. Click one to move it on by "
+            "the throw. A counter cannot move if its move would end on one of your own counters, but it may "
+            "pass over any counter. If none can move, the turn passes on by itself (after a six you throw "
+            "again).")},
+        {nullptr,
+         tr("Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for "
+            "you again. While counters move, the board takes no clicks; the menus always answer.")},
+        {"entry",
+         tr("A counter leaves the start area only with a six. It comes onto the ring on its player's entry "
+            "square, the one with an arrow in the player's colour pointing the way round. After a six, click "
+            "the yellow place of your start area to bring in a counter, or move one already on the ring. No "
+            "counter can come in while one of the player's own counters stands on the entry square.")},
+    });
+
+    html += heading(tr("Special squares"));
+    html += pictured({
+        {"two",
+         tr("A counter whose move ends on a square marked x2 moves on once more by the same throw. If that "
+            "second move ends on another x2 square or on a corner, that square counts too.")},
+        {"corner",
+         tr("A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, "
+            "the way the arrow points. On the first half of a counter's journey the jump takes it 30 squares "
+            "ahead; on the second half, 30 squares back.")},
+    });
+
+    html += heading(tr("Captures"));
+    html += paragraph(
+        tr("A counter that lands on an opponent's counter captures it, also on either corner of a jump. No "
+           "square is safe, not even an entry square: a counter coming in captures an opponent standing there. "
+           "A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a "
+           "counter of its own colour, and the computer's counters now and then land on one of their own. The "
+           "captured counter runs back round the ring to its start area and must come in again with a six."));
+
+    html += heading(tr("The home column"));
+    html += pictured({
+        {"home",
+         tr("After a full lap a counter turns into its home column. The column starts beside the last square "
+            "before the player's entry square, which shows an arrow pointing into it. Steps beyond that square "
+            "go on into the column: from the square itself a 1 reaches the column's first place and a 6 its "
+            "last. A counter cannot move if the place it would reach is taken.")},
+        {nullptr,
+         tr("In the column a counter moves on by the throw to a free place, and into a final place only with "
+            "the exact throw: a 1 from the last place of the column, a 6 from the first.")},
+    });
+    html += paragraph(
+        tr("When all four of a player's counters are home, the whole ring flashes with that player's counters. "
+           "Then they go back to the start area and that player begins again, while the others play on. The "
+           "game never ends by itself; %1 starts afresh.")
+            .arg(newGame));
+
+    html += heading(tr("Automatic play and sound"));
+    html += paragraph(
+        tr("%1 lets the computer play for you as well: once a second it throws for you and moves one of your "
+           "yellow counters. With a throw below six it moves the counter farthest along; with a six it brings "
+           "in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home "
+           "column only when none on the ring can move. Choose %2 again to play yourself.")
+            .arg(menuPath(window.autoAction()), window.autoAction().iconText()));
+    html += paragraph(
+        tr("With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and "
+           "keeps both settings. Nothing is kept once the window closes.")
+            .arg(menuPath(window.soundAction()), newGame));
+
+    html += heading(tr("Mouse, keyboard and screen reader"));
+    html += paragraph(tr("With the mouse, click the die, then one of your yellow counters."));
+    html += paragraph(
+        tr("With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move "
+           "along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 "
+           "switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu "
+           "open it.")
+            .arg(key(Qt::Key_Tab), key(Qt::SHIFT | Qt::Key_Tab), key(Qt::Key_Enter), key(Qt::Key_Space),
+                 key(Qt::CTRL | Qt::Key_N), key(Qt::CTRL | Qt::Key_Q), key(Qt::Key_F11), key(Qt::Key_F1)));
+    html += paragraph(
+        tr("A screen reader can follow the game: the status line below the board says what is happening and "
+           "what you can do, and every place on the board tells what stands on it when the focus reaches "
+           "it."));
+    return html;
+}
+
+QString Help::about() {
+    const QString licence = QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
+    QString html = QStringLiteral("<p><img src=\"%1:icon\"></p><h2>Skarpo</h2>").arg(scheme);
+    html += paragraph(tr("Version %1").arg(QStringLiteral(SKARPO_VERSION)));
+    html += paragraph(tr("A dice race round a ring of 60 squares: you against three computer players."));
+    html += paragraph(
+        tr("Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, "
+           "and is gone when the window closes."));
+    html += paragraph(
+        tr("Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any "
+           "later version (GPL-3.0-or-later): you may share and change it under the terms of that licence."));
+    html += paragraph(tr("It comes with no warranty of any kind, as far as the law allows."));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(tr("The full text of the licence comes with the game's source code, in the file LICENSE, "
+                        "and is published at %1.")
+                         .toHtmlEscaped()
+                         .arg(QStringLiteral("<a href=\"%1\">%1</a>").arg(licence)));
+    return html;
+}
+
+}  // namespace
+
+QMenu* addHelpMenu(Window& window) {
+    QMenu* menu = window.menuBar()->addMenu(Help::tr("&Help"));
+    QAction* howToPlay = menu->addAction(Help::tr("&How to Play"));
+    howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
+    QAction* about = menu->addAction(Help::tr("&About Skarpo"));
+    about->setMenuRole(QAction::AboutRole);
+
+    // The rules stay open beside the board while the game goes on.
+    QObject::connect(howToPlay, &QAction::triggered, &window, [&window, made = QPointer<TextDialog>()]() mutable {
+        if (!made) {
+            made = new TextDialog(&window, QStringLiteral("howToPlay"), Help::tr("How to Play"));
+            made->setHtml(Help::howToPlay(window));
+            made->fit(40, 46);
+            // beside the window when the screen has room for it there
+            const QRect free = window.screen()->availableGeometry();
+            const QPoint beside = window.frameGeometry().topRight() + QPoint(8, 0);
+            if (free.contains(QRect(beside, made->frameGeometry().size()))) made->move(beside);
+        }
+        made->present();
+    });
+    // About closes before the board takes input again; the game goes on
+    // meanwhile.
+    QObject::connect(about, &QAction::triggered, &window, [&window, made = QPointer<TextDialog>()]() mutable {
+        if (!made) {
+            made = new TextDialog(&window, QStringLiteral("aboutSkarpo"), Help::tr("About Skarpo"));
+            made->setWindowModality(Qt::WindowModal);
+            made->setHtml(Help::about());
+            made->fitText(28);
+        }
+        made->present();
+    });
+    return menu;
+}
+
+}  // namespace skarpo
