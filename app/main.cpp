@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "window/language.h"
 #include "window/window.h"
 
 namespace {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     // ties the window to its desktop entry (and so to its icon and name)
     QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
 
+    const skarpo::Language language;  // before the window, whose texts it translates
     skarpo::Window window;
     window.show();
     return app.exec();

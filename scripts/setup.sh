@@ -31,11 +31,13 @@ need() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The packages every build needs (with libcanberra-dev a capture sounds the
-# desktop's alert, without it they beep through the toolkit; with
-# libxcb1-dev the program notices its window destroyed on X11).
+# The packages every build needs (qt6-tools-dev and qt6-l10n-tools compile
+# the translations, qt6-translations-l10n has the toolkit's own; with
+# libcanberra-dev a capture sounds the desktop's alert, without it they beep
+# through the toolkit; with libxcb1-dev the program notices its window
+# destroyed on X11).
 need_build_tools() {
-    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libgtest-dev libcanberra-dev libxcb1-dev
+    need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libcanberra-dev libxcb1-dev
 }
 
 # The validators the tests of the desktop entry and the metainfo run, and
