@@ -5,143 +5,144 @@
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo)</translatorcomment>
+        <translation>Skarpo ist ein Würfelrennen für vier Spieler auf einem Ring aus 60 Feldern. Du spielst Rot, der Computer spielt Cyan, Magenta und Grün. Jeder Spieler hat vier Figuren. Sie warten im Startbereich ihres Spielers, laufen einmal im Uhrzeigersinn um den Ring, biegen dann in die eigene Zielbahn ihres Spielers ein und kommen auf deren vier Endplätzen an.</translation>
     </message>
     <message>
         <source>Throwing the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfeln</translation>
     </message>
     <message>
         <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt der Würfel in der Mitte des Bretts ein Fragezeichen, bist du am Zug: Klicke ihn an, um zu würfeln. Der Würfel rollt über die Mitte und zeigt deinen Wurf dort, wo er liegen bleibt. Die farbigen Rahmen um die Mitte zeigen, wer am Zug ist.</translation>
     </message>
     <message>
         <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Sechs bringt immer einen weiteren Wurf, so oft sie auch fällt. Ein neues Spiel beginnt mit allen Figuren auf den Endplätzen: Dein erster Klick auf den Würfel lässt sie in die Startbereiche marschieren, bevor gewürfelt wird.</translation>
     </message>
     <message>
         <source>Moving your counters</source>
-        <translation type="unfinished"></translation>
+        <translation>Figuren ziehen</translation>
     </message>
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach deinem Wurf wird jede deiner Figuren, die ziehen kann, gelb. Klicke eine davon an, um sie um die gewürfelte Augenzahl weiterzuziehen. Eine Figur kann nicht ziehen, wenn ihr Zug auf einer deiner eigenen Figuren enden würde, sie darf aber über jede Figur hinwegziehen. Kann keine Figur ziehen, ist von selbst der Nächste an der Reihe (nach einer Sechs würfelst du noch einmal).</translation>
     </message>
     <message>
         <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Danach würfelt und zieht der Computer der Reihe nach für Cyan, Magenta und Grün, bis der Würfel wieder auf dich wartet. Solange Figuren ziehen, nimmt das Brett keine Klicks an; die Menüs reagieren immer.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Figur verlässt den Startbereich nur mit einer Sechs. Sie kommt auf dem Einsetzfeld ihres Spielers auf den Ring, dem Feld, auf dem ein Pfeil in der Farbe des Spielers die Laufrichtung zeigt. Klicke nach einer Sechs auf den gelben Platz deines Startbereichs, um eine Figur einzusetzen, oder ziehe eine Figur, die schon auf dem Ring steht. Solange eine eigene Figur des Spielers auf seinem Einsetzfeld steht, kann er keine Figur einsetzen.</translation>
     </message>
     <message>
         <source>Special squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderfelder</translation>
     </message>
     <message>
         <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet der Zug einer Figur auf einem mit x2 markierten Feld, zieht sie noch einmal um dieselbe Augenzahl weiter. Endet dieser zweite Zug auf einem weiteren x2-Feld oder auf einem Eckfeld, zählt auch dieses Feld.</translation>
     </message>
     <message>
         <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet der Zug einer Figur auf einem Eckfeld, springt sie diagonal über das Brett auf das gegenüberliegende Eckfeld, in die Richtung, in die der Pfeil zeigt. Auf der ersten Hälfte ihres Weges bringt der Sprung die Figur 30 Felder voran, auf der zweiten Hälfte 30 Felder zurück.</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlagen</translation>
     </message>
     <message>
         <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Figur, die auf eine gegnerische Figur zieht, schlägt sie, auch auf jedem der beiden Eckfelder eines Sprungs. Kein Feld ist sicher, nicht einmal ein Einsetzfeld: Eine Figur, die eingesetzt wird, schlägt eine gegnerische Figur, die dort steht. Eine Figur, die von einem x2-Feld aus ein Eckfeld erreicht, schlägt alles, was auf diesem Eckfeld steht, sogar eine Figur der eigenen Farbe, und die Figuren des Computers landen hin und wieder auf einer eigenen. Die geschlagene Figur läuft über den Ring zurück in ihren Startbereich und muss mit einer Sechs neu eingesetzt werden.</translation>
     </message>
     <message>
         <source>The home column</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zielbahn</translation>
     </message>
     <message>
         <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer vollen Runde biegt eine Figur in ihre Zielbahn ein. Direkt vor dem Einsetzfeld des Spielers liegt ein Feld mit einem Pfeil, der in die Zielbahn zeigt; neben diesem Feld beginnt die Zielbahn. Schritte über dieses Feld hinaus führen in die Zielbahn hinein: Von diesem Feld aus erreicht eine Eins den ersten Platz der Zielbahn und eine Sechs ihren letzten. Eine Figur kann nicht ziehen, wenn der Platz, den sie erreichen würde, besetzt ist.</translation>
     </message>
     <message>
         <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Zielbahn zieht eine Figur um die gewürfelte Augenzahl auf einen freien Platz weiter, auf einen Endplatz aber nur mit genau passendem Wurf: mit einer Eins vom letzten Platz der Zielbahn, mit einer Sechs vom ersten.</translation>
     </message>
     <message>
         <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stehen alle vier Figuren eines Spielers auf den Endplätzen, blinkt der ganze Ring mit den Figuren dieses Spielers. Dann kehren sie in den Startbereich zurück und der Spieler beginnt von vorn, während die anderen weiterspielen. Das Spiel endet nie von selbst; mit „%1“ beginnt es neu.</translation>
     </message>
     <message>
         <source>Automatic play and sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Spiel und Ton</translation>
     </message>
     <message>
         <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „%1“ spielt der Computer auch für dich: Einmal pro Sekunde würfelt er für dich und zieht eine deiner gelben Figuren. Bei einer Eins bis Fünf zieht er die Figur, die am weitesten vorn ist; bei einer Sechs setzt er eine neue Figur ein, wenn das geht, sonst zieht er die Figur, die am weitesten zurückliegt; eine Figur in der Zielbahn zieht er nur, wenn keine Figur auf dem Ring ziehen kann. Wähle „%2“ erneut, um selbst zu spielen.</translation>
     </message>
     <message>
         <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist „%1“ eingeschaltet, ertönt ein Piepton, sobald eine Figur geschlagen wird. Mit „%2“ baust du jederzeit ein neues Spiel auf; beide Einstellungen bleiben dabei erhalten. Schließt du das Fenster, ist alles vergessen.</translation>
     </message>
     <message>
         <source>Mouse, keyboard and screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus, Tastatur und Screenreader</translation>
     </message>
     <message>
         <source>With the mouse, click the die, then one of your yellow counters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Maus: Klicke auf den Würfel, dann auf eine deiner gelben Figuren.</translation>
     </message>
     <message>
         <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der Tastatur springst du mit %1 und %2 zwischen allem, was gerade angeklickt werden kann, bewegst dich mit den Pfeiltasten über das Brett und wählst mit %3 oder %4 aus, genau wie mit einem Klick. %5 beginnt ein neues Spiel, %6 beendet das Programm, %7 schaltet den Vollbildmodus ein und aus, und %8 öffnet diese Hilfe. Alt zusammen mit dem unterstrichenen Buchstaben eines Menüs öffnet dieses Menü.</translation>
     </message>
     <message>
         <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Screenreader kann dem Spiel folgen: Die Statuszeile unter dem Brett meldet, was gerade geschieht und was du tun kannst, und jede Stelle auf dem Brett sagt an, was dort steht, sobald der Fokus sie erreicht.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Würfelrennen auf einem Ring aus 60 Feldern: du gegen drei Computerspieler.</translation>
     </message>
     <message>
         <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo legt keine Dateien an: Es liest und schreibt nichts auf deinem Computer. Jedes Spiel existiert nur im Arbeitsspeicher und ist fort, sobald das Fenster geschlossen wird.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo ist freie Software unter der GNU General Public License, Version 3 oder (nach deiner Wahl) jeder späteren Version (GPL-3.0-or-later): Du darfst es unter den Bedingungen dieser Lizenz weitergeben und verändern.</translation>
     </message>
     <message>
         <source>It comes with no warranty of any kind, as far as the law allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soweit gesetzlich zulässig, wird keinerlei Gewährleistung übernommen.</translation>
     </message>
     <message>
         <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vollständige Text der Lizenz liegt dem Quellcode des Spiels in der Datei LICENSE bei und ist unter %1 veröffentlicht.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielanleitung</translation>
     </message>
     <message>
         <source>&amp;About Skarpo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Skarpo</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>About Skarpo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Skarpo</translation>
     </message>
 </context>
 </TS>

@@ -5,143 +5,144 @@
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translation type="unfinished"></translation>
+        <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo)</translatorcomment>
+        <translation>Skarpo est une course de dés pour quatre joueurs sur un circuit de 60 cases. Vous jouez en rouge&#xa0;; l&apos;ordinateur joue en cyan, en magenta et en vert. Chaque joueur a quatre pions. Ils attendent dans la zone de départ de leur joueur, font une fois le tour du circuit dans le sens des aiguilles d&apos;une montre, puis entrent dans la colonne d&apos;arrivée de leur joueur et finissent sur ses quatre places finales.</translation>
     </message>
     <message>
         <source>Throwing the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le dé</translation>
     </message>
     <message>
         <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le dé au centre du plateau affiche un point d&apos;interrogation, c&apos;est à vous de jouer&#xa0;: cliquez dessus pour le lancer. Le dé roule à travers le centre et montre votre lancer là où il s&apos;arrête. Les cadres colorés autour du centre indiquent quel joueur doit jouer.</translation>
     </message>
     <message>
         <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un six donne toujours droit à un nouveau lancer, aussi souvent qu&apos;il sort. Une nouvelle partie commence avec tous les pions sur les places finales&#xa0;: votre premier clic sur le dé les fait d&apos;abord défiler jusqu&apos;aux zones de départ, puis lance le dé.</translation>
     </message>
     <message>
         <source>Moving your counters</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vos pions</translation>
     </message>
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
-        <translation type="unfinished"></translation>
+        <translation>Après votre lancer, chacun de vos pions qui peut se déplacer devient jaune. Cliquez sur l&apos;un d&apos;eux pour le faire avancer de la valeur du dé. Un pion ne peut pas se déplacer si son déplacement devait s&apos;achever sur l&apos;un de vos propres pions, mais il peut passer par-dessus n&apos;importe quel pion. Si aucun ne peut se déplacer, le tour passe de lui-même au joueur suivant (après un six, vous relancez le dé).</translation>
     </message>
     <message>
         <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ensuite, l&apos;ordinateur lance le dé et joue tour à tour pour cyan, magenta et vert, jusqu&apos;à ce que le dé vous attende de nouveau. Pendant que des pions se déplacent, le plateau ignore les clics&#xa0;; les menus, eux, répondent toujours.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion ne quitte la zone de départ qu&apos;avec un six. Il entre sur le circuit par la case d&apos;entrée de son joueur, celle qui porte une flèche de la couleur du joueur indiquant le sens de la course. Après un six, cliquez sur la place jaune de votre zone de départ pour faire entrer un pion, ou déplacez un pion déjà sur le circuit. Un joueur ne peut faire entrer aucun pion tant que l&apos;un de ses propres pions occupe sa case d&apos;entrée.</translation>
     </message>
     <message>
         <source>Special squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases spéciales</translation>
     </message>
     <message>
         <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion dont le déplacement s&apos;achève sur une case marquée x2 avance encore une fois de la même valeur. Si ce second déplacement s&apos;achève sur une autre case x2 ou sur un coin, cette case compte aussi.</translation>
     </message>
     <message>
         <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion dont le déplacement s&apos;achève sur un coin saute en diagonale à travers le plateau jusqu&apos;au coin opposé, dans le sens de la flèche. Sur la première moitié de son parcours, le saut fait avancer le pion de 30 cases&#xa0;; sur la seconde moitié, il le fait reculer de 30 cases.</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Prises</translation>
     </message>
     <message>
         <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion qui arrive sur un pion adverse le prend, y compris sur chacun des deux coins d&apos;un saut. Aucune case n&apos;est protégée, pas même une case d&apos;entrée&#xa0;: un pion qui entre prend le pion adverse qui s&apos;y trouve. Un pion qui atteint un coin depuis une case x2 prend tout ce qui se trouve sur ce coin, même un pion de sa propre couleur, et il arrive que les pions de l&apos;ordinateur tombent sur l&apos;un des leurs. Le pion pris repart le long du circuit jusqu&apos;à sa zone de départ et doit de nouveau entrer avec un six.</translation>
     </message>
     <message>
         <source>The home column</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne d&apos;arrivée</translation>
     </message>
     <message>
         <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après un tour complet, un pion entre dans sa colonne d&apos;arrivée. Juste avant la case d&apos;entrée du joueur se trouve une case marquée d&apos;une flèche qui pointe vers la colonne&#xa0;; la colonne commence à côté de cette case. Les pas qui vont au-delà de cette case continuent dans la colonne&#xa0;: depuis cette case même, un 1 atteint la première place de la colonne et un 6 la dernière. Un pion ne peut pas se déplacer si la place qu&apos;il atteindrait est occupée.</translation>
     </message>
     <message>
         <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans la colonne, un pion avance de la valeur du dé jusqu&apos;à une place libre, et n&apos;atteint une place finale qu&apos;avec la valeur exacte&#xa0;: un 1 depuis la dernière place de la colonne, un 6 depuis la première.</translation>
     </message>
     <message>
         <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand les quatre pions d&apos;un joueur sont sur les places finales, tout le circuit clignote avec les pions de ce joueur. Puis ils retournent dans la zone de départ et ce joueur recommence, tandis que les autres continuent de jouer. La partie ne se termine jamais d&apos;elle-même&#xa0;; «&#xa0;%1&#xa0;» en commence une nouvelle.</translation>
     </message>
     <message>
         <source>Automatic play and sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu automatique et son</translation>
     </message>
     <message>
         <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec «&#xa0;%1&#xa0;», l&apos;ordinateur joue aussi pour vous&#xa0;: une fois par seconde, il lance le dé à votre place et déplace l&apos;un de vos pions jaunes. Avec un lancer inférieur à six, il déplace le pion le plus avancé&#xa0;; avec un six, il fait entrer un nouveau pion s&apos;il le peut, sinon il déplace le pion le plus en retard&#xa0;; il ne déplace un pion de la colonne d&apos;arrivée que si aucun pion du circuit ne peut se déplacer. Choisissez de nouveau «&#xa0;%2&#xa0;» pour jouer vous-même.</translation>
     </message>
     <message>
         <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lorsque «&#xa0;%1&#xa0;» est coché, un bip retentit chaque fois qu&apos;un pion est pris. «&#xa0;%2&#xa0;» met en place une nouvelle partie à tout moment, en conservant les deux réglages. Tout est oublié à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>Mouse, keyboard and screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Souris, clavier et lecteur d&apos;écran</translation>
     </message>
     <message>
         <source>With the mouse, click the die, then one of your yellow counters.</source>
-        <translation type="unfinished"></translation>
+        <translation>À la souris, cliquez sur le dé, puis sur l&apos;un de vos pions jaunes.</translation>
     </message>
     <message>
         <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au clavier, %1 et %2 font passer d&apos;un élément cliquable à l&apos;autre, les touches fléchées permettent de parcourir le plateau, et %3 ou %4 choisit, exactement comme un clic. %5 lance une nouvelle partie, %6 quitte le jeu, %7 active ou désactive le plein écran et %8 ouvre cette aide. La touche Alt combinée à la lettre soulignée d&apos;un menu ouvre ce menu.</translation>
     </message>
     <message>
         <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lecteur d&apos;écran peut suivre la partie&#xa0;: la ligne d&apos;état sous le plateau dit ce qui se passe et ce que vous pouvez faire, et chaque emplacement du plateau annonce ce qui s&apos;y trouve quand le focus l&apos;atteint.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une course de dés sur un circuit de 60 cases&#xa0;: vous contre trois joueurs contrôlés par l&apos;ordinateur.</translation>
     </message>
     <message>
         <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo ne conserve aucun fichier&#xa0;: il ne lit et n&apos;écrit rien sur votre ordinateur. Chaque partie n&apos;existe qu&apos;en mémoire et disparaît à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo est un logiciel libre distribué sous la GNU General Public License, version 3 ou (à votre choix) toute version ultérieure (GPL-3.0-or-later)&#xa0;: vous pouvez le partager et le modifier selon les termes de cette licence.</translation>
     </message>
     <message>
         <source>It comes with no warranty of any kind, as far as the law allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est fourni sans aucune garantie, dans la mesure permise par la loi.</translation>
     </message>
     <message>
         <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte complet de la licence accompagne le code source du jeu, dans le fichier LICENSE, et est publié à l&apos;adresse %1.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comment jouer</translation>
     </message>
     <message>
         <source>&amp;About Skarpo</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Skarpo</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer</translation>
     </message>
     <message>
         <source>About Skarpo</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Skarpo</translation>
     </message>
 </context>
 </TS>
