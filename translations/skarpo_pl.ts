@@ -1,147 +1,148 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
+<!-- glossary (pl): counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as "ty" (kliknij), wording kept free of grammatical gender. Menu captions: &Pomoc (&Jak grać, &O grze Skarpo); suggested for the bar: &Nowa gra, Gra &automatyczna (item &Auto), &Opcje (&Dźwięk, &Pełny ekran). -->
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo to wyścig z kostką dla czterech graczy po okrężnym torze z 60 pól. Grasz czerwonymi; komputer gra błękitnymi, purpurowymi i zielonymi. Każdy gracz ma cztery pionki. Czekają one w bazie gracza, raz okrążają tor zgodnie z ruchem wskazówek zegara, a następnie skręcają do własnej kolumny domowej gracza i kończą drogę na jej czterech miejscach końcowych.</translation>
     </message>
     <message>
         <source>Throwing the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzut kostką</translation>
     </message>
     <message>
         <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy kostka na środku planszy pokazuje znak zapytania, jest twoja kolej: kliknij ją, aby rzucić. Kostka toczy się przez środek planszy, a gdy się zatrzyma, pokazuje wynik twojego rzutu. Kolorowe ramki wokół środka pokazują, czyja jest kolej.</translation>
     </message>
     <message>
         <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
-        <translation type="unfinished"></translation>
+        <translation>Szóstka zawsze daje dodatkowy rzut, za każdym razem, gdy wypadnie. Nowa gra zaczyna się ze wszystkimi pionkami na miejscach końcowych: po twoim pierwszym kliknięciu w kostkę pionki przechodzą do baz, a dopiero potem następuje rzut.</translation>
     </message>
     <message>
         <source>Moving your counters</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuwanie pionków</translation>
     </message>
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
-        <translation type="unfinished"></translation>
+        <translation>Po rzucie każdy z twoich pionków, który może się ruszyć, zmienia kolor na żółty. Kliknij jeden z nich, aby przesunąć go o wyrzuconą liczbę oczek. Pionek nie może się ruszyć, jeśli jego ruch skończyłby się na jednym z twoich własnych pionków, ale może przeskakiwać nad dowolnymi pionkami. Jeśli żaden nie może się ruszyć, kolej sama przechodzi dalej (po szóstce rzucasz ponownie).</translation>
     </message>
     <message>
         <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Następnie komputer po kolei rzuca kostką i wykonuje ruchy błękitnymi, purpurowymi i zielonymi, aż kostka znów będzie czekać na ciebie. Podczas ruchu pionków plansza nie reaguje na kliknięcia; menu działa zawsze.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionek opuszcza bazę tylko po wyrzuceniu szóstki. Wchodzi na tor na polu wejścia swojego gracza, oznaczonym strzałką w kolorze gracza, która wskazuje kierunek ruchu. Po szóstce kliknij żółte miejsce w swojej bazie, aby wprowadzić pionek na tor, albo przesuń pionek, który już jest na torze. Żaden pionek nie może wejść na tor, dopóki na polu wejścia stoi pionek tego samego gracza.</translation>
     </message>
     <message>
         <source>Special squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Pola specjalne</translation>
     </message>
     <message>
         <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionek, którego ruch kończy się na polu oznaczonym x2, przesuwa się jeszcze raz o tę samą liczbę oczek. Jeśli ten drugi ruch skończy się na kolejnym polu x2 lub na narożniku, to pole również działa.</translation>
     </message>
     <message>
         <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionek, którego ruch kończy się na narożniku, przeskakuje po przekątnej przez planszę na przeciwległy narożnik, w kierunku wskazanym przez strzałkę. W pierwszej połowie drogi pionka skok przenosi go o 30 pól do przodu, a w drugiej połowie o 30 pól do tyłu.</translation>
     </message>
     <message>
         <source>Captures</source>
-        <translation type="unfinished"></translation>
+        <translation>Zbijanie</translation>
     </message>
     <message>
         <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionek, który stanie na pionku przeciwnika, zbija go, również na każdym z dwóch narożników skoku. Żadne pole nie jest bezpieczne, nawet pole wejścia: pionek wchodzący na tor zbija stojący tam pionek przeciwnika. Pionek, który dotrze na narożnik z pola x2, zbija wszystko, co stoi na tym narożniku, nawet pionek własnego koloru, a pionki komputera od czasu do czasu stają na którymś ze swoich. Zbity pionek wraca dookoła toru do swojej bazy i musi ponownie wejść na tor po wyrzuceniu szóstki.</translation>
     </message>
     <message>
         <source>The home column</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumna domowa</translation>
     </message>
     <message>
         <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po pełnym okrążeniu pionek skręca do swojej kolumny domowej. Kolumna zaczyna się obok ostatniego pola przed polem wejścia gracza; na tym polu jest strzałka skierowana w stronę kolumny. Kroki poza to pole prowadzą dalej w głąb kolumny: z samego tego pola jedynka prowadzi na pierwsze miejsce kolumny, a szóstka na ostatnie. Pionek nie może się ruszyć, jeśli miejsce, na które by doszedł, jest zajęte.</translation>
     </message>
     <message>
         <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>W kolumnie pionek przesuwa się o wyrzuconą liczbę oczek na wolne miejsce, a na miejsce końcowe tylko dokładnym rzutem: jedynką z ostatniego miejsca kolumny, szóstką z pierwszego.</translation>
     </message>
     <message>
         <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy wszystkie cztery pionki gracza dotrą na miejsca końcowe, cały tor rozbłyskuje pionkami tego gracza. Potem pionki wracają do bazy i ten gracz zaczyna od nowa, a pozostali grają dalej. Gra nigdy nie kończy się sama; polecenie %1 rozpoczyna ją od nowa.</translation>
     </message>
     <message>
         <source>Automatic play and sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra automatyczna i dźwięk</translation>
     </message>
     <message>
         <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Polecenie %1 pozwala komputerowi grać także za ciebie: co sekundę rzuca za ciebie kostką i przesuwa jeden z twoich żółtych pionków. Przy rzucie poniżej szóstki przesuwa pionek, który zaszedł najdalej; przy szóstce wprowadza nowy pionek na tor, jeśli może, a w przeciwnym razie przesuwa ten, który jest najbardziej w tyle; pionek w kolumnie domowej przesuwa tylko wtedy, gdy żaden pionek na torze nie może się ruszyć. Wybierz ponownie polecenie %2, aby grać samodzielnie.</translation>
     </message>
     <message>
         <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy opcja %1 jest włączona, przy każdym zbiciu pionka rozlega się sygnał dźwiękowy. Polecenie %2 w dowolnej chwili rozstawia nową grę i zachowuje oba ustawienia. Po zamknięciu okna nic nie zostaje zachowane.</translation>
     </message>
     <message>
         <source>Mouse, keyboard and screen reader</source>
-        <translation type="unfinished"></translation>
+        <translation>Mysz, klawiatura i czytnik ekranu</translation>
     </message>
     <message>
         <source>With the mouse, click the die, then one of your yellow counters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Myszą: kliknij kostkę, a potem jeden ze swoich żółtych pionków.</translation>
     </message>
     <message>
         <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przy użyciu klawiatury klawiszami %1 i %2 przechodzisz między elementami, które można teraz kliknąć, klawiszami strzałek poruszasz się po planszy, a klawiszem %3 lub %4 wybierasz, dokładnie jak kliknięciem. %5 rozpoczyna nową grę, %6 zamyka grę, %7 włącza i wyłącza tryb pełnoekranowy, a %8 otwiera tę pomoc. Alt razem z podkreśloną literą menu otwiera to menu.</translation>
     </message>
     <message>
         <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czytnik ekranu może śledzić grę: wiersz stanu pod planszą mówi, co się dzieje i co możesz zrobić, a każde pole i miejsce na planszy podaje, co na nim stoi, gdy trafi na nie fokus.</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja %1</translation>
     </message>
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyścig z kostką po okrężnym torze z 60 pól: ty przeciwko trzem graczom komputerowym.</translation>
     </message>
     <message>
         <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo nie używa żadnych plików: niczego nie odczytuje ani nie zapisuje na twoim komputerze. Każda gra istnieje tylko w pamięci i znika po zamknięciu okna.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skarpo jest wolnym oprogramowaniem udostępnianym na licencji GNU General Public License w wersji 3 lub (według twojego wyboru) dowolnej późniejszej wersji (GPL-3.0-or-later): możesz je rozpowszechniać i zmieniać na warunkach tej licencji.</translation>
     </message>
     <message>
         <source>It comes with no warranty of any kind, as far as the law allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program jest dostarczany bez jakiejkolwiek gwarancji, w zakresie dopuszczonym przez prawo.</translation>
     </message>
     <message>
         <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pełny tekst licencji jest dołączony do kodu źródłowego gry w pliku LICENSE i opublikowany pod adresem %1.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc</translation>
     </message>
     <message>
         <source>&amp;How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jak grać</translation>
     </message>
     <message>
         <source>&amp;About Skarpo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O grze Skarpo</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak grać</translation>
     </message>
     <message>
         <source>About Skarpo</source>
-        <translation type="unfinished"></translation>
+        <translation>O grze Skarpo</translation>
     </message>
 </context>
 </TS>
