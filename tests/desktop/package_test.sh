@@ -43,7 +43,8 @@ for t in dpkg-deb:dpkg dpkg-shlibdeps:dpkg-dev file:file lintian:lintian man:man
         exit 77
     }
 done
-rm -rf "$scratch"
+# the package's build folder stays from one run to the next, so that only what changed is built again
+rm -rf "$scratch/unpacked" "$scratch"/build/skarpo_*.deb
 mkdir -p "$scratch"
 
 deb="$("$root/scripts/package.sh" "$scratch/build" | tail -1)"

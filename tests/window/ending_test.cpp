@@ -60,7 +60,7 @@ TEST_P(Ending, EndsThePausedMoveAtOnce) {
     EXPECT_FALSE(board.autoplay);
 }
 
-INSTANTIATE_TEST_SUITE_P(Desktop, Ending, ::testing::Values(0, SIGTERM, SIGHUP, SIGINT), nameOf);
+INSTANTIATE_TEST_SUITE_P(Each, Ending, ::testing::Values(0, SIGTERM, SIGHUP, SIGINT), nameOf);
 
 // Once the game has let go of the signals, they do again what they did before.
 TEST(SessionEndTest, GivesTheSignalsBackWhenItEnds) {
