@@ -48,6 +48,8 @@ run() {
         return
     fi
     # the pointer is shared: one run at a time opens the menu and chooses "Auto"
+    # ("AutoPlay" is the menu bar's second title, near (116, 8) in the window with
+    # Debian's default fonts, and "Auto" its first item, dragged to and released)
     (
         flock 9
         xdotool mousemove --window "$w" 116 8 mousedown 1 sleep 0.1 mousemove --window "$w" 120 36 mouseup 1
