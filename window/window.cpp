@@ -57,9 +57,9 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     };
 
     setWindowTitle(QStringLiteral("Skarpo"));
-    // the artwork of the desktop icon, at the sizes a window manager asks for
-    QIcon icon(QStringLiteral(":/pictures/icon.xpm"));
-    for (int size : {16, 24, 48, 64, 128, 256})
+    // the desktop icon, at the sizes a window manager asks for
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 

@@ -35,6 +35,10 @@ public:
     // gentler here.
     std::function<void()> exitProgram;
 
+    // Ends the game as closing the window does: automatic play off, then
+    // exitProgram. Also for the session's end and the display going away.
+    void endProgram();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -42,8 +46,6 @@ private:
     class Destroyed;
 
     void afterCommand();
-    // Sets automatic play off and ends the program at once.
-    void endProgram();
 
     QtPlatform platform_;
     Board board_{platform_};
