@@ -75,6 +75,7 @@ void Board::throwdice() {
     dicethrow(15).visible = true;
     whosego = static_cast<std::int16_t>(whosego + 1);
     if (whosego > 4) whosego = 1;
+    happenings.publish({Happening::Kind::Threw, whosego, moves});
 }
 
 }  // namespace skarpo
