@@ -15,6 +15,7 @@ namespace skarpo {
 struct Happening {
     enum class Kind : std::uint8_t {
         NewGame,   // a new game is laid out
+        Opening,   // the first click of a game: the counters march from the final places to the start areas
         Threw,     // `player` threw `value`
         NoMove,    // `player` can move nothing with the throw `value`
         Captured,  // `player` captured a counter of player `value`

@@ -32,6 +32,7 @@ void Board::dicethrow_Click(int Index) {
     if (Index == 0) dicethrow(0).enabled = false;
     if (dicethrow(15).enabled) {
         dicethrow(15).enabled = false;
+        happenings.publish({Happening::Kind::Opening});
         movestart(5);
     }
     if (Index != 0) return;

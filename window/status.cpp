@@ -55,7 +55,7 @@ void StatusLine::follow() {
     if (now == text_->text()) return;
     // The words are the status text's accessible name: setting it tells a
     // listening screen reader (a NameChanged event; nothing is sent, or
-    // built, while none listens).
+    // built, while none listens). Named first, the label does not tell again.
     text_->setAccessibleName(now);
     text_->setText(now);
 }

@@ -133,6 +133,7 @@ QString sentence(const Happening& h) {
     const bool player = h.player >= 1 && h.player <= 4;
     switch (h.kind) {
         case Kind::NewGame: return status(QT_TRANSLATE_NOOP("Status", "New game"));
+        case Kind::Opening: return status(QT_TRANSLATE_NOOP("Status", "The counters march to their start areas"));
         case Kind::Threw: return player ? status(threwTexts[of(h.player)]).arg(h.value) : QString();
         case Kind::NoMove: return player ? status(noMoveTexts[of(h.player)]).arg(h.value) : QString();
         case Kind::Captured:

@@ -47,7 +47,8 @@ TEST(Happenings, ATurnCycleIsToldInOrder) {
     Happening duringThePause;  // the pause before the turn passes on shows player 1's lost throw already
     g.platform.at(3.0 + 1.77 + 0.2 + 0.4, [&] { duringThePause = b.happenings.since(b.happenings.count() - 1)[0]; });
     const auto cycle = told(b, [&] { ASSERT_TRUE(b.click(Family::dicethrow, 0)); });
-    EXPECT_EQ(cycle, (std::vector<Happening>{{Kind::Threw, 1, 3},
+    EXPECT_EQ(cycle, (std::vector<Happening>{{Kind::Opening},
+                                             {Kind::Threw, 1, 3},
                                              {Kind::NoMove, 1, 3},
                                              {Kind::Threw, 2, 6},
                                              {Kind::Threw, 2, 2},
