@@ -103,6 +103,7 @@ TEST_F(Spoken, ThePressActionIsTheClickAndSetFocusMovesTheKeyboardFocus) {
     EXPECT_EQ(window.status().throwLabel(1).accessibleName(),
               QString("Your last throw: %1").arg(window.status().lastThrow(1)));
 
+    board.chooseNewGame();
     thrown(20, 6);
     const auto before = board.players;
     press(square(21));  // unavailable: nothing happens, as with a click

@@ -31,6 +31,7 @@ struct Keys : Live {
         Live::SetUp();
         window.platform().pauseScale = pauseScale;
         window.platform().seed = 7;
+        window.platform().reseed();  // as if the game had been laid out with it
     }
     void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window.windowHandle(), k, m); }
     std::optional<Hit> focus() const { return canvas.focusView(); }
