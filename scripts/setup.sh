@@ -72,6 +72,12 @@ phase() {
     echo "==== $* (at $((SECONDS / 60))m$((SECONDS % 60))s)"
 }
 
+# A screen reader's side of the test of the accessibility tree: a private
+# session bus, the accessibility bus and registry, and their Python client.
+need_accessibility_tools() {
+    need dbus-daemon at-spi2-core python3-pyatspi
+}
+
 # Configures (once) and builds the whole project into build/.
 build() {
     build_into build "$@"
