@@ -29,6 +29,7 @@ struct Keys : Live {
     static constexpr double pauseScale = 0.02;
     void SetUp() override {
         Live::SetUp();
+        if (!keysReachTheWindow()) GTEST_SKIP() << noKeys;
         window.platform().pauseScale = pauseScale;
         window.platform().seed = 7;
         window.platform().reseed();  // as if the game had been laid out with it
