@@ -1,40 +1,62 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's entry: the window and its event loop. The game takes no
-// command line and needs a display to show its window.
+// command line and needs a screen to show its window.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/display.h"
 #include "window/language.h"
+#include "window/sessionend.h"
 #include "window/window.h"
 
 namespace {
 
-bool isSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
+skarpo::Window* theWindow = nullptr;
+
+// The toolkit ends the process with exit() when its display goes away (the X
+// server or the compositor gone, the client killed by the window system).
+// The game ends then as closing its window does, rather than tearing down
+// the toolkit's globals under a live window in the middle of a pause.
+void displayGone() {
+    if (theWindow != nullptr) theWindow->endProgram();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const char* program = argc > 0 && argv[0] != nullptr ? argv[0] : "skarpo";
-    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !isSet("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr,
-                     "skarpo: no display found (DISPLAY is not set); to play without a screen run: xvfb-run -a %s\n",
-                     program);
-        return 2;
-    }
-
     // only the program's name reaches the toolkit; the rest is ignored
     int qtArgc = 1;
-    char* qtArgv[] = {const_cast<char*>(program), nullptr};
+    char* qtArgv[] = {const_cast<char*>(argc > 0 && argv[0] != nullptr ? argv[0] : "skarpo"), nullptr};
+
+    const skarpo::DisplayCheck display = skarpo::checkDisplay();
+    if (display.problem != skarpo::DisplayCheck::Problem::none) {
+        // the one line in the player's language, without a window
+        QCoreApplication core(qtArgc, qtArgv);
+        const skarpo::Language language;
+        const QString why = display.problem == skarpo::DisplayCheck::Problem::unset
+                                ? QCoreApplication::translate("main", "neither DISPLAY nor WAYLAND_DISPLAY is set")
+                                : QCoreApplication::translate("main", "no display answers at %1")
+                                      .arg(QString::fromStdString(display.tried));
+        const QString message =
+            QCoreApplication::translate("main", "skarpo: the game needs a screen to show its window, and there is none (%1)")
+                .arg(why);
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+        return 2;
+    }
+    if (!display.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+
     QApplication app(qtArgc, qtArgv);
     // ties the window to its desktop entry (and so to its icon and name)
     QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
 
     const skarpo::Language language;  // before the window, whose texts it translates
     skarpo::Window window;
+    skarpo::SessionEnd session([&window](int) { window.endProgram(); });
+    theWindow = &window;
+    std::atexit(displayGone);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    theWindow = nullptr;
+    return status;
 }

@@ -4,16 +4,12 @@
 script. The pictures are drawn over a view's background colour, so every
 part that should let the background through is left transparent.
 
-It also writes the desktop icon, made from the window icon's artwork: PNG
-files in pictures/icons/ at the sizes a desktop asks for (see resampled), and
-an SVG of the same 32 by 32 grid.
+The game's icon is drawn apart, as vector artwork: pictures/icons/.
 
 Run it after changing a drawing; the files it writes are kept in the
 repository, so building the game does not need Python.
 """
 import os
-import struct
-import zlib
 
 SIZE = 32
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -264,13 +260,6 @@ def blank():
     return cv
 
 
-def icon():
-    cv = Canvas(BLACK)
-    cv.shape(lambda x, y: 7 <= x <= 25 and 7 <= y <= 25, "#FF0000", "#800000")
-    cv.shape(lambda x, y: abs(x - C) + abs(y - C) <= 13, "#FF0000", "#800000")
-    return cv
-
-
 def pictures():
     out = {"die-question": question_die()}
     for f in range(1, 7):
@@ -290,7 +279,6 @@ def pictures():
         out[f"corner-{k}"] = corner(k)
     out["raised"] = raised()
     out["blank"] = blank()
-    out["icon"] = icon()
     return out
 
 
@@ -315,100 +303,10 @@ def xpm(name, cv):
     return "\n".join(lines) + "\n"
 
 
-def rgba(c):
-    if c is CLEAR:
-        return (0, 0, 0, 0)
-    return (int(c[1:3], 16), int(c[3:5], 16), int(c[5:7], 16), 255)
-
-
-def weights(size, big):
-    """For each of `size` pixels in a row, the (pixel, share) pairs of the
-    `big` pixels it covers when `big` pixels are squeezed into `size`."""
-    out = []
-    for i in range(size):
-        lo, hi = i * big / size, (i + 1) * big / size
-        out.append([(j, min(hi, j + 1) - max(lo, j)) for j in range(int(lo), big) if j < hi])
-    return out
-
-
-def resampled(cv, size):
-    """The picture as size by size RGBA pixels. At a whole multiple of 32
-    each artwork pixel becomes a square block; at any other size the
-    artwork is first enlarged to the next whole multiple and then reduced by
-    averaging areas, so that every artwork pixel keeps the same size and only
-    the edges between them soften."""
-    k = -(-size // SIZE)
-    big = SIZE * k
-    px = [[rgba(cv.px[y // k][x // k]) for x in range(big)] for y in range(big)]
-    if big == size:
-        return px
-    w = weights(size, big)
-    area = (big / size) ** 2
-    out = []
-    for wy in w:
-        row = []
-        for wx in w:
-            # colours weighted by their opacity, so clear pixels add no colour
-            r = g = b = a = 0.0
-            for y, sy in wy:
-                for x, sx in wx:
-                    pr, pg, pb, pa = px[y][x]
-                    share = sx * sy * pa
-                    r, g, b, a = r + pr * share, g + pg * share, b + pb * share, a + share
-            row.append((0, 0, 0, 0) if a == 0 else (round(r / a), round(g / a), round(b / a), round(a / area)))
-        out.append(row)
-    return out
-
-
-def png(cv, size):
-    """The picture as a PNG file of size by size pixels (see resampled)."""
-    rows = []
-    for line in resampled(cv, size):
-        row = bytearray(b"\0")  # no filter
-        for p in line:
-            row.extend(p)
-        rows.append(bytes(row))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(b"".join(rows), 9))
-            + chunk(b"IEND", b""))
-
-
-def svg(cv):
-    """The picture as an SVG of one-pixel-high runs of colour on its grid."""
-    rects = []
-    for y, row in enumerate(cv.px):
-        x = 0
-        while x < SIZE:
-            end = x
-            while end < SIZE and row[end] == row[x]:
-                end += 1
-            if row[x] is not CLEAR:
-                rects.append(f'<rect x="{x}" y="{y}" width="{end - x}" height="1" fill="{row[x]}"/>')
-            x = end
-    return ('<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32" '
-            'shape-rendering="crispEdges">\n' + "\n".join(rects) + "\n</svg>\n")
-
-
-ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
-
-
 def main():
     for name, cv in pictures().items():
         with open(os.path.join(HERE, name + ".xpm"), "w") as f:
             f.write(xpm(name, cv))
-    icons = os.path.join(HERE, "icons")
-    os.makedirs(icons, exist_ok=True)
-    art = icon()
-    for size in ICON_SIZES:
-        with open(os.path.join(icons, f"{size}x{size}.png"), "wb") as f:
-            f.write(png(art, size))
-    with open(os.path.join(icons, "scalable.svg"), "w") as f:
-        f.write(svg(art))
 
 
 if __name__ == "__main__":

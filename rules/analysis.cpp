@@ -46,6 +46,7 @@ void Board::checkmoves() {
                     homerow(p, 7) += 1;
                     setProgress(i, finished);
                     if (homerow(p, 7) == 4) {
+                        happenings.publish({Happening::Kind::AllHome, p});
                         enddisp(p);
                         movestart(p);
                     }
@@ -58,11 +59,11 @@ void Board::checkmoves() {
         const int c = choice.c;
         int b = choice.b;
         bool sixUsed = false;
+        bool movedInColumn = false;
 
         if (b == 0) {
             // no ring counter: move on inside the home column, if one can
-            bool moved = false;
-            for (int j = 1; j <= 4 && !moved; ++j) {
+            for (int j = 1; j <= 4 && !movedInColumn; ++j) {
                 if (players(p, j) != inHomeColumn) continue;
                 for (int k = 1; k <= 6; ++k)
                     if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1) {
@@ -70,16 +71,17 @@ void Board::checkmoves() {
                         homerow(p, k + m) = 1;
                         int from = k;
                         movehome(p, from, m);
-                        moved = true;
+                        movedInColumn = true;
                         break;
                     }
             }
-            if (!moved) wait(0.6f);
+            if (!movedInColumn) wait(0.6f);
         }
 
         if (b + m > 60) {
             // off the ring into the home column, on position b + m - 60
             if (homerow(p, b + m - 60) == 1) {
+                happenings.publish({Happening::Kind::NoMove, p, m});
                 wait(0.4f);  // taken: the counter stays where it is
                 return;
             }
@@ -177,6 +179,8 @@ void Board::checkmoves() {
             if (moves < 0) wait(0.1f);  // jumped back from a corner
             setProgress(c, players(p, c) + moves);
         } else {
+            // no ring counter was chosen: unless one moved up the home column, the throw is lost
+            if (choice.b == 0 && !movedInColumn) happenings.publish({Happening::Kind::NoMove, p, m});
             wait(0.3f);
         }
     }();

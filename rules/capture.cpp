@@ -9,9 +9,10 @@
 namespace skarpo {
 
 void Board::takeit(int player, int pos) {
-    (void)player;  // whoever captures, the victim is the one recorded on the square
+    // whoever captures, the victim is the one recorded on the square
     if (sound != 0) platform().beep();
     const int v = squares(pos);
+    happenings.publish({Happening::Kind::Captured, player, v});
     const int E = players(v, 0);
     const int e = E - 1;
     for (int i = 1; i <= 4; ++i) {

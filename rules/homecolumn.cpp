@@ -40,6 +40,7 @@ void Board::movehome(int player, int& pos, int move, std::optional<int> homepick
         // the end of the column: into the first free final place
         home(b + 5).picture = under.picture;
         home(b + 6 + homerow(player, 7)).picture = counter;
+        happenings.publish({Happening::Kind::Home, player, homerow(player, 7) + 1});
         // the two groups of frames swap colours, an even number of times
         const Colour noted = Label1(1).back;
         for (int n = 1; n <= 2 * (players(player, 5) + 1); ++n) {
@@ -63,6 +64,7 @@ void Board::home_Click(int Index) {
     homerow(1, Index + 1 + moves) += 1;
     if (homerow(1, 7) == 4) {
         // all four are home: celebrate, and start again from the start area
+        happenings.publish({Happening::Kind::AllHome, 1});
         enddisp(1);
         movestart(1);
     }

@@ -67,6 +67,7 @@ void Board::marksquares() {
             }
 
     if (marked) return;
+    happenings.publish({Happening::Kind::NoMove, 1, m});
     if (m != 6) {
         wait(0.8f);
         dicethrow(15).visible = false;

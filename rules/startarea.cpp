@@ -32,6 +32,7 @@ void Board::start_Click(int Index) {
         for (int i = 1; i <= 4; ++i)
             if (players(q, i) == 62 - players(q, 0)) {
                 players(q, i) = captured;
+                happenings.publish({Happening::Kind::Captured, 1, q});
                 sendback(q, 1);
                 break;
             }

@@ -39,8 +39,11 @@ window="$(xdotool search --sync --onlyvisible --name '^Skarpo$' | head -n 1)"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"  # WIDTH, HEIGHT
 scale="${QT_SCALE_FACTOR:-1}"
-# the board (543 by 531 logical pixels) fills the window below the menu bar
-top=$(awk -v h="$HEIGHT" -v s="$scale" 'BEGIN { printf "%d", h - 531 * s }')
+# the board (543 by 531 logical pixels) lies between the menu bar and the
+# status line: its top row is the first one with the board's green in it
+/usr/bin/import -window "$window" "$scratch/now.png"
+top="$(/usr/bin/convert "$scratch/now.png" txt:- | grep -m 1 -i '#008000' | cut -d: -f1 | cut -d, -f2 || true)"
+board_h=$(awk -v s="$scale" 'BEGIN { printf "%d", 531 * s }')
 # the die rests at (256, 248), 32 pixels square
 die_x=$(awk -v s="$scale" 'BEGIN { printf "%d", 272 * s }')
 die_y=$(awk -v s="$scale" -v t="$top" 'BEGIN { printf "%d", t + 264 * s }')
@@ -52,7 +55,7 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 end=$((SECONDS + seconds))
 while [ "$SECONDS" -lt "$end" ]; do
     /usr/bin/import -window "$window" "$scratch/now.png"
-    marked="$(/usr/bin/convert "$scratch/now.png" -crop "${WIDTH}x$((HEIGHT - top))+0+$top" +repage txt:- |
+    marked="$(/usr/bin/convert "$scratch/now.png" -crop "${WIDTH}x${board_h}+0+$top" +repage txt:- |
         grep -m 1 -i '#FFFF00' | cut -d: -f1 || true)"
     if [ -n "$marked" ]; then
         click $((${marked%,*} + 3)) $((${marked#*,} + top + 3))

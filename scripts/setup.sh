@@ -31,24 +31,72 @@ need() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The packages every build needs (qt6-tools-dev and qt6-l10n-tools compile
-# the translations, qt6-translations-l10n has the toolkit's own; with
-# libcanberra-dev a capture sounds the desktop's alert, without it they beep
-# through the toolkit; with libxcb1-dev the program notices its window
-# destroyed on X11).
-need_build_tools() {
-    need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libgtest-dev libcanberra-dev libxcb1-dev
+# What the game needs to build and to run, and no more: ./play installs these.
+# qt6-tools-dev and qt6-l10n-tools compile the translations into the game, and
+# qt6-translations-l10n has the toolkit's own words (standard buttons, key
+# names) in the same languages. With libcanberra-dev a capture sounds the
+# desktop's alert, and libcanberra-pulse plays it through the desktop's sound
+# server (PulseAudio, or PipeWire's Pulse layer); without them captures beep
+# through the toolkit. With libxcb1-dev the program notices its window
+# destroyed on X11 and tells an X display that does not answer. qt6-wayland
+# runs the game natively on a Wayland desktop. The "bell" of the desktop's
+# sound theme is the capture's sound.
+need_game_tools() {
+    need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libcanberra-dev \
+        libxcb1-dev libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n
 }
 
-# The validators the tests of the desktop entry and the metainfo run, and
-# the virtual display and pointer of the test of the window on X11.
+# Everything ./check builds: the game, and the tests with their framework.
+need_build_tools() {
+    need_game_tools
+    need libgtest-dev
+}
+
+# The validators the tests of the desktop entry and the metainfo run, the
+# virtual display and pointer of the tests of the window on X11, the Wayland
+# compositor of the test on Wayland, a private sound server for the test of
+# the capture sound, and the packaging tools and lintian for the test of the
+# Debian package.
 need_desktop_tools() {
-    need desktop-file-utils appstream xvfb xauth xdotool
+    need desktop-file-utils appstream xvfb xauth xdotool weston pulseaudio man-db
+    need_package_tools
+    need lintian
+}
+
+# What scripts/package.sh needs besides the game's own: dpkg-shlibdeps and
+# dpkg-buildflags, and `file`, with which CPack finds the binaries.
+need_package_tools() {
+    need dpkg-dev file
+}
+
+# Prints a banner for a phase of a long run, with the time since the run began.
+phase() {
+    echo
+    echo "==== $* (at $((SECONDS / 60))m$((SECONDS % 60))s)"
+}
+
+# A screen reader's side of the test of the accessibility tree: a private
+# session bus, the accessibility bus and registry, and their Python client.
+need_accessibility_tools() {
+    need dbus-daemon at-spi2-core python3-pyatspi
 }
 
 # Configures (once) and builds the whole project into build/.
 build() {
     build_into build "$@"
+}
+
+# Builds the game alone into build/: a fresh build/ is configured without the
+# tests (and so without their framework); one that ./check has configured
+# keeps them, but only the game is built.
+build_game() {
+    local dir="$skarpo_root/build"
+    if [ -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$skarpo_root" -B "$dir" >/dev/null
+    else
+        cmake -S "$skarpo_root" -B "$dir" -G Ninja -DSKARPO_TESTS=OFF >/dev/null
+    fi
+    cmake --build "$dir" --target skarpo -j "$(nproc)"
 }
 
 # The same into another folder of the project, e.g. build_into build-asan -DSKARPO_SANITIZE=ON

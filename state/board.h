@@ -13,6 +13,7 @@
 #include <string>
 
 #include "board/views.h"
+#include "state/happenings.h"
 #include "state/numbering.h"
 #include "state/picture.h"
 #include "state/platform.h"
@@ -55,6 +56,9 @@ public:
     ViewFamily two{"two", 1, 1};
     ViewFamily corner{"corner", 1, 4};
     ViewFamily Label1{"Label1", 0, 7};
+
+    // ---- what just happened, for the window to put into words ----
+    Happenings happenings;
 
     // ---- the menu check marks ----
     bool autoChecked = false;     // "AutoPlay" > "Auto"

@@ -2,6 +2,165 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -143,6 +302,239 @@
     <message>
         <source>About Skarpo</source>
         <translation>À propos de Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,7 @@ void Board::dicethrow_Click(int Index) {
     if (Index == 0) dicethrow(0).enabled = false;
     if (dicethrow(15).enabled) {
         dicethrow(15).enabled = false;
+        happenings.publish({Happening::Kind::Opening});
         movestart(5);
     }
     if (Index != 0) return;
@@ -75,6 +76,7 @@ void Board::throwdice() {
     dicethrow(15).visible = true;
     whosego = static_cast<std::int16_t>(whosego + 1);
     if (whosego > 4) whosego = 1;
+    happenings.publish({Happening::Kind::Threw, whosego, moves});
 }
 
 }  // namespace skarpo

@@ -54,6 +54,7 @@ void Board::startgame() {
     for (int k : {0, 2, 4, 6}) Label1(k).back = colour::window;
     SQUARE(99).picture = Picture::Raised;
     SQUARE(99).spare = Picture::None;
+    happenings.publish({Happening::Kind::NewGame});
 }
 
 void Board::updstart(int player) {

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "window/words.h"
+
 namespace skarpo {
 
 namespace {
@@ -22,6 +24,7 @@ constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Fa
 Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
     setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     for (int i = 1; i < pictureCount; ++i) art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
 }
 
@@ -106,6 +109,8 @@ void Canvas::paintEvent(QPaintEvent*) {
     paintFamily(board_.two);
     paintFamily(board_.corner);
     paintFamily(board_.dicethrow);
+
+    paintFocusRing(painter);
 }
 
 std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
@@ -129,17 +134,22 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    if (const auto hit = viewAt(event->position())) board_.click(hit->family, hit->index);
-    update();
+    setKeyboardInUse(false);
+    if (const auto hit = viewAt(event->position())) {
+        activate(*hit);
+    } else {
+        update();
+    }
 }
 
 bool Canvas::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
+        // a tip invites a click: only where the click would be taken now
         const auto hit = viewAt(help->pos());
-        const View* v = hit ? &board_.views(hit->family)(hit->index) : nullptr;
+        const View* v = hit && canTakeClick(*hit) && !board_.paused() ? &viewOf(*hit) : nullptr;
         if (v && !v->tooltip.empty())
-            QToolTip::showText(help->globalPos(), QString::fromStdString(v->tooltip), this, rectOf(*v).toAlignedRect());
+            QToolTip::showText(help->globalPos(), words::tooltip(*v), this, rectOf(*v).toAlignedRect());
         else
             QToolTip::hideText();
         return true;

@@ -3,19 +3,26 @@
 // board, takes clicks on the views a person can click and shows their
 // tooltips. Positions are in twips, 15 to a logical pixel; the board is drawn
 // in the screen's own pixels, whatever its scale factor.
+//
+// The keyboard plays too: a focus moves among the views that can take a click
+// right now (Tab and Shift+Tab in the order of player 1's journey, the arrow
+// keys across the board), and Enter or Space clicks the focused view.
 #pragma once
 
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "state/board.h"
 
 namespace skarpo {
 
 class Canvas : public QWidget {
+    Q_OBJECT
 public:
     static constexpr int twipsPerPixel = 15;
     static constexpr int clientWidth = 8145;  // twips
@@ -26,6 +33,7 @@ public:
     struct Hit {
         Family family;
         int index;
+        bool operator==(const Hit&) const = default;
     };
     // The topmost visible view of a clickable family under a point given in
     // logical pixels; enabled or not, the board decides whether it listens.
@@ -48,20 +56,65 @@ public:
     // A view's rectangle on the canvas, in logical pixels.
     QRectF rectOf(const View& v) const;
 
+    const Board& board() const { return board_; }
+    const View& viewOf(Hit hit) const { return board_.views(hit.family)(hit.index); }
+
+    // ---- the keyboard ----
+    // Whether a view can take a click: visible, enabled, and not a picture
+    // store. (The board still refuses it while a handler is paused.)
+    bool canTakeClick(Hit hit) const;
+    // The views that can take a click, in the order Tab visits them: the die,
+    // player 1's start place, the ring in the direction of travel, the home
+    // column.
+    std::vector<Hit> focusChain() const;
+    std::optional<Hit> focusView() const { return focus_; }
+    // Puts the focus on a view that can take a click; false for any other.
+    bool setFocusView(Hit hit);
+    // Keeps the focus where it belongs after the board changed: on the die
+    // when it starts waiting, on the first marked view when marks appear, and
+    // never on a view that cannot take the key.
+    void followBoard();
+    // A click on a view by a key or a screen reader: exactly what a mouse
+    // click does. Returns whether the board took it.
+    bool activate(Hit hit);
+    // The focus ring shows while the canvas has the keyboard focus and the
+    // keyboard is in use (the last thing pressed on the canvas was a key).
+    bool showsFocusRing() const;
+    // The area the focus ring covers around a view, in logical pixels.
+    QRectF focusRingRect(Hit hit) const;
+
+    // Called after the canvas has passed a click or a key to the board.
+    std::function<void()> afterEvent;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool event(QEvent* event) override;
 
 private:
     void paintView(QPainter& painter, const View& v, qreal ratio) const;
     const QPixmap& artFor(Picture p, qreal ratio) const;
+    // Drawn last, over everything else.
+    void paintFocusRing(QPainter& painter) const;
+    void moveFocus(std::optional<Hit> to);
+    // The arrow keys: the nearest view that can take a click in a direction.
+    void moveFocusToward(QPointF direction);
+    void setKeyboardInUse(bool inUse);
 
     Board& board_;
     std::array<QPixmap, pictureCount> art_;
     // the artwork as last drawn, in device pixels for that ratio
     mutable std::array<QPixmap, pictureCount> scaled_;
     mutable qreal scaledFor_ = 0;
+
+    std::optional<Hit> focus_;
+    bool keyboard_ = false;    // the last thing pressed on the canvas was a key
+    bool dieWaited_ = false;   // what followBoard() last saw
+    bool marksStood_ = false;
 };
 
 }  // namespace skarpo

@@ -15,7 +15,7 @@ void QtPlatform::wait(float sec) {
     if (beforePause) beforePause();
 
     using namespace std::chrono;
-    const auto end = steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(sec));
+    const auto end = steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(sec * pauseScale));
     const unsigned interruptsBefore = interrupts_;
 
     QEventLoop loop;
@@ -41,6 +41,10 @@ double QtPlatform::random() {
 }
 
 void QtPlatform::reseed() {
+    if (seed) {
+        generator_.seed(*seed);
+        return;
+    }
     const auto wall = std::chrono::system_clock::now().time_since_epoch().count();
     const auto mono = std::chrono::steady_clock::now().time_since_epoch().count();
     std::seed_seq seq{static_cast<unsigned>(wall), static_cast<unsigned>(wall >> 32), static_cast<unsigned>(mono),

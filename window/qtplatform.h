@@ -3,7 +3,9 @@
 // alive, a clock-seeded random generator and the desktop's alert sound.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -33,6 +35,11 @@ public:
 
     // Called at the start of every pause, so the board is shown as it stands.
     std::function<void()> beforePause;
+
+    // For tests: every pause lasts `pauseScale` times as long, and a new game
+    // starts the random sequence of `seed` rather than one from the clock.
+    double pauseScale = 1;
+    std::optional<std::uint64_t> seed;
 
 private:
     std::mt19937_64 generator_;

@@ -7,14 +7,17 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <cstdio>
 #include <cstdlib>
 
+#include "window/accessibility.h"
 #include "window/canvas.h"
 #include "window/help.h"
+#include "window/status.h"
 
 #if __has_include(<xcb/xcb.h>)
 #include <xcb/xcb.h>
@@ -57,25 +60,36 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     };
 
     setWindowTitle(QStringLiteral("Skarpo"));
-    // the artwork of the desktop icon, at the sizes a window manager asks for
-    QIcon icon(QStringLiteral(":/pictures/icon.xpm"));
-    for (int size : {16, 24, 48, 64, 128, 256})
+    // the desktop icon, at the sizes a window manager asks for
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1x%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
 
+    accessibility::install();
     canvas_ = new Canvas(board_, this);
     setCentralWidget(canvas_);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    platform_.beforePause = [this] { canvas_->repaint(); };
+    canvas_->afterEvent = [this] { afterCommand(); };
+    platform_.beforePause = [this] {
+        followBoard();
+        canvas_->repaint();
+    };
 
     QMenuBar* bar = menuBar();
-    newGame_ = bar->addAction(QStringLiteral("New Game"));
-    QMenu* autoPlay = bar->addMenu(QStringLiteral("AutoPlay"));
-    auto_ = autoPlay->addAction(QStringLiteral("Auto"));
+    newGame_ = bar->addAction(tr("&New Game"));
+    newGame_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    QMenu* autoPlay = bar->addMenu(tr("&AutoPlay"));
+    auto_ = autoPlay->addAction(tr("&Auto"));
     auto_->setCheckable(true);
-    QMenu* options = bar->addMenu(QStringLiteral("Options"));
-    sound_ = options->addAction(QStringLiteral("Sound"));
+    QMenu* options = bar->addMenu(tr("&Options"));
+    sound_ = options->addAction(tr("&Sound"));
     sound_->setCheckable(true);
+    // Ctrl+Q ends the game as closing the window does
+    quit_ = new QAction(tr("&Quit"), this);
+    quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit_);
+    connect(quit_, &QAction::triggered, this, &QWidget::close);
 
     connect(newGame_, &QAction::triggered, this, [this] {
         board_.chooseNewGame();
@@ -95,23 +109,37 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     addHelpMenu(*this);
 
     board_.Form_Load();
+    status_ = new StatusLine(board_, this);
+    setStatusBar(status_);
     afterCommand();
+    canvas_->setFocus();
 
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         board_.tick();
-        canvas_->update();
+        afterCommand();
     });
     timer1_.start();
 
     if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
 }
 
-Window::~Window() = default;
+Window::~Window() {
+    // The widgets that read the board go before it does (Qt would delete them
+    // only after the members, the board among them).
+    delete takeCentralWidget();
+    setStatusBar(nullptr);
+}
+
+void Window::followBoard() {
+    status_->follow();
+    auto_->setChecked(board_.autoplay);
+    sound_->setChecked(board_.sound != 0);
+    canvas_->followBoard();
+}
 
 void Window::afterCommand() {
-    auto_->setChecked(board_.autoChecked);
-    sound_->setChecked(board_.soundopChecked);
+    followBoard();
     canvas_->update();
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window: the board's canvas under a menu bar with "New Game",
-// "AutoPlay" > "Auto" and "Options" > "Sound", and the once-a-second timer
-// that drives automatic play. Closing the window ends the program at once.
+// "AutoPlay" > "Auto" and "Options" > "Sound", the status line below it, and
+// the once-a-second timer that drives automatic play. Closing the window (or
+// Ctrl+Q) ends the program at once.
 #pragma once
 
 #include <QMainWindow>
@@ -17,8 +18,10 @@ class QAction;
 namespace skarpo {
 
 class Canvas;
+class StatusLine;
 
 class Window : public QMainWindow {
+    Q_OBJECT
 public:
     explicit Window(QWidget* parent = nullptr);
     ~Window() override;
@@ -26,14 +29,26 @@ public:
     Board& board() { return board_; }
     QtPlatform& platform() { return platform_; }
     Canvas& canvas() { return *canvas_; }
+    StatusLine& status() { return *status_; }
     QAction& newGameAction() { return *newGame_; }
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
+    QAction& quitAction() { return *quit_; }
     QTimer& timer1() { return timer1_; }
+
+    // Brings everything around the board up to date with it: the status
+    // line's words, the menu check marks (from `autoplay` and `sound`,
+    // whichever way they changed) and the keyboard focus. Runs at every pause
+    // and after every event; a test that changes the board itself calls it.
+    void followBoard();
 
     // How the program ends when the window closes; a test puts something
     // gentler here.
     std::function<void()> exitProgram;
+
+    // Ends the game as closing the window does: automatic play off, then
+    // exitProgram. Also for the session's end and the display going away.
+    void endProgram();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,15 +57,15 @@ private:
     class Destroyed;
 
     void afterCommand();
-    // Sets automatic play off and ends the program at once.
-    void endProgram();
 
     QtPlatform platform_;
     Board board_{platform_};
     Canvas* canvas_ = nullptr;
+    StatusLine* status_ = nullptr;
     QAction* newGame_ = nullptr;
     QAction* auto_ = nullptr;
     QAction* sound_ = nullptr;
+    QAction* quit_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program
 };

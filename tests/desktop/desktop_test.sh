@@ -49,6 +49,11 @@ install)
     share=$prefix/share
 
     [ -x "$prefix/bin/skarpo" ] || fail "bin/skarpo is missing or not executable"
+    # stripped of its debug information, so a few hundred kilobytes
+    ! LC_ALL=C readelf -S "$prefix/bin/skarpo" | grep -q '\.debug_' || fail "bin/skarpo carries debug information"
+    [ "$(stat -c %s "$prefix/bin/skarpo")" -lt 1000000 ] || fail "bin/skarpo is $(stat -c %s "$prefix/bin/skarpo") bytes"
+    [ -f "$prefix/share/man/man6/skarpo.6.gz" ] || fail "the manual page is missing"
+    [ -f "$prefix/share/doc/skarpo/copyright" ] || fail "the copyright file is missing"
     entry=$share/applications/$id.desktop
     [ -f "$entry" ] || fail "the desktop entry $entry is missing"
     desktop-file-validate "$entry"
@@ -58,6 +63,8 @@ install)
         icon=$share/icons/hicolor/${size}x${size}/apps/$id.png
         [ -f "$icon" ] || fail "the icon $icon is missing"
         [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon"), not ${size}x${size}"
+        # colour type 6: with an alpha channel, so that its corners can be transparent
+        [ "$(od -An -tu1 -j25 -N1 "$icon" | tr -d ' ')" = 6 ] || fail "$icon has no alpha channel"
     done
     svg=$share/icons/hicolor/scalable/apps/$id.svg
     [ -f "$svg" ] || fail "the icon $svg is missing"

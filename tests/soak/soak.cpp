@@ -41,18 +41,6 @@ auto print(const Board& b) {
                       b.corner, b.Label1};
 }
 
-// What holds even at a pause, with a counter on its way and the tables half rewritten.
-const char* pauseFaults(const Board& b) {
-    bool ok = b.paused() && !b.closed() && !(b.dicethrow(0).visible && b.dicethrow(0).enabled) && b.squares(70) == 0;
-    for (int s = 1; s <= 60; ++s)
-        ok = ok && b.squares(s) >= 0 && b.squares(s) <= 4 && (s > 9 || b.squares(s + 60) == b.squares(s));
-    for (int p = 1; p <= 4; ++p)
-        for (int j = 1; j <= 7; ++j)
-            ok = ok && b.homerow(p, j) >= 0 && b.homerow(p, j) <= (j < 7 ? 1 : 4) &&
-                 (j > 4 || (b.players(p, j) >= captured && b.players(p, j) <= finished));
-    return ok && b.whosego >= 0 && b.whosego <= 4 ? "" : "at a pause: a table out of range or the die clickable";
-}
-
 // The platform of one board after another: a window is closed, another opened.
 struct Runner : test::TestPlatform {
     // Calm seeds play long games in which players finish and celebrate; in others "New Game" and closing strike
@@ -86,7 +74,7 @@ struct Runner : test::TestPlatform {
         Board& b = *b_;
         ++fig_.pauses;
         if (sec == 0.04f) ++fig_.turns;  // the die's first position on its roll
-        fail(dropped_ ? "a handler dropped by New Game paused again" : pauseFaults(b));
+        fail(dropped_ ? "a handler dropped by New Game paused again" : test::pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
                    rolling = std::ranges::any_of(std::views::iota(1, 15), [&](int i) { return b.dicethrow(i).visible; }),

@@ -42,4 +42,16 @@ inline std::string pictureFaults(const Board& b) {
 // The invariants of the tables and the pictures together: empty when both hold.
 inline std::string boardFaults(const Board& b) { return b.checkInvariants() + pictureFaults(b); }
 
+// What holds even at a pause, with a counter on its way and the tables half rewritten.
+inline const char* pauseFaults(const Board& b) {
+    bool ok = b.paused() && !b.closed() && !(b.dicethrow(0).visible && b.dicethrow(0).enabled) && b.squares(70) == 0;
+    for (int s = 1; s <= 60; ++s)
+        ok = ok && b.squares(s) >= 0 && b.squares(s) <= 4 && (s > 9 || b.squares(s + 60) == b.squares(s));
+    for (int p = 1; p <= 4; ++p)
+        for (int j = 1; j <= 7; ++j)
+            ok = ok && b.homerow(p, j) >= 0 && b.homerow(p, j) <= (j < 7 ? 1 : 4) &&
+                 (j > 4 || (b.players(p, j) >= captured && b.players(p, j) <= finished));
+    return ok && b.whosego >= 0 && b.whosego <= 4 ? "" : "at a pause: a table out of range or the die clickable";
+}
+
 }  // namespace skarpo::test

@@ -26,6 +26,14 @@ struct Help : Live {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
+    // F1, or its menu item where the platform never makes the window active (a headless compositor), which a
+    // shortcut needs
+    void pressF1() {
+        if (window.isActiveWindow())
+            QTest::keyClick(&window, Qt::Key_F1);
+        else
+            helpMenu()->actions().first()->trigger();
+    }
     QMenu* helpMenu() {
         const auto bar = window.menuBar()->actions();
         return bar.isEmpty() ? nullptr : bar.last()->menu();
@@ -76,7 +84,7 @@ TEST_F(Help, TheMenuFollowsOptions) {
 // them and the menus named as the menu bar names them; the game goes on while it is open; Escape and Close close
 // it, and it opens again at the start.
 TEST_F(Help, HowToPlayReadsFromTheStartAndLetsTheGameGoOn) {
-    QTest::keyClick(&window, Qt::Key_F1);
+    pressF1();
     QDialog* d = dialog("howToPlay");
     ASSERT_NO_FATAL_FAILURE(expectOpenAtTheStart(d));
     EXPECT_EQ(d->windowTitle(), "How to Play");
@@ -101,7 +109,7 @@ TEST_F(Help, HowToPlayReadsFromTheStartAndLetsTheGameGoOn) {
     EXPECT_FALSE(d->isVisible());
     window.activateWindow();  // as a window manager does when a dialog closes
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_F1);
+    pressF1();
     ASSERT_NO_FATAL_FAILURE(expectOpenAtTheStart(d));
     d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
     EXPECT_FALSE(d->isVisible());

@@ -48,6 +48,12 @@ struct Live : ::testing::Test {
     Canvas& canvas = window.canvas();
     const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     int exits = 0;
+    // Keys go to the active window, and some platforms (a headless compositor) make no window active.
+    bool keysReachTheWindow() {
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window) && window.isActiveWindow();
+    }
+    static constexpr const char* noKeys = "the platform makes no window active, so no key reaches one";
     // A view's rectangle on the canvas, in logical pixels.
     QRectF rect(const View& v) const { return canvas.rectOf(v); }
     void SetUp() override {

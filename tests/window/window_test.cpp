@@ -78,7 +78,6 @@ TEST_F(WindowTest, TipsRefusedClicksAndMenus) {
     EXPECT_EQ(tipAt(rect(board.SQUARE(57)).center()), "");  // the one ring square without a tip
     EXPECT_EQ(tipAt(QPointF(3, 3)), "");
     EXPECT_EQ(tipAt(rect(board.dicethrow(0)).center()), "Click me to roll the dice");
-    EXPECT_EQ(tipAt(rect(board.SQUARE(3)).center()), "Click me to move the counter");
 
     const auto squares = board.SQUARE, dicethrow = board.dicethrow;
     for (const View* v : {&board.SQUARE(2), &board.dicethrow(5), &board.home(6)}) clickAt(rect(*v).center());
@@ -87,14 +86,14 @@ TEST_F(WindowTest, TipsRefusedClicksAndMenus) {
     EXPECT_TRUE(board.SQUARE == squares && board.dicethrow == dicethrow && !board.paused());
 
     const auto bar = window.menuBar()->actions();
-    ASSERT_EQ(texts(bar), "New Game, AutoPlay, Options, &Help");
+    ASSERT_EQ(texts(bar), "&New Game, &AutoPlay, &Options, &Help");
     auto menus = [&] { return texts(bar[1]->menu()->actions()) + "; " + texts(bar[2]->menu()->actions()); };
-    EXPECT_EQ(menus(), "Auto[ ]; Sound[ ]");
+    EXPECT_EQ(menus(), "&Auto[ ]; &Sound[ ]");
     window.soundAction().trigger();
     window.autoAction().trigger();
     window.newGameAction().trigger();  // keeps both settings
     EXPECT_TRUE(board.sound == -1 && board.autoplay);
-    EXPECT_EQ(menus(), "Auto[ ]x; Sound[ ]x");
+    EXPECT_EQ(menus(), "&Auto[ ]x; &Sound[ ]x");
 }
 
 // A counter moves in steps of 0.2 s: "New Game" amid it lays out a fresh game at once, closing ends it at once.

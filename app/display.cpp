@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/display.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#ifdef SKARPO_XCB_CHECK
+#include <xcb/xcb.h>
+#endif
+
+namespace skarpo {
+
+namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+bool xAnswers(const std::string& display) {
+#ifdef SKARPO_XCB_CHECK
+    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
+    const bool ok = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return ok;
+#else
+    (void)display;
+    return true;  // without libxcb the toolkit finds out for itself
+#endif
+}
+
+// A Wayland display is a socket: an absolute path, or a name in XDG_RUNTIME_DIR.
+bool waylandAnswers(const std::string& display) {
+    const std::string path = display.front() == '/' ? display : variable("XDG_RUNTIME_DIR") + "/" + display;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof(address.sun_path)) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return ok;
+}
+
+}  // namespace
+
+DisplayCheck checkDisplay() {
+    // a platform named outright (the offscreen one of the tests, say) is the toolkit's business
+    if (!variable("QT_QPA_PLATFORM").empty()) return {};
+
+    const std::string x = variable("DISPLAY");
+    const std::string wayland = variable("WAYLAND_DISPLAY");
+    if (x.empty() && wayland.empty()) return {DisplayCheck::Problem::unset, "", ""};
+
+    const bool xOk = !x.empty() && xAnswers(x);
+    const bool waylandOk = !wayland.empty() && waylandAnswers(wayland);
+    if (xOk && waylandOk) return {};
+    if (xOk) return {DisplayCheck::Problem::none, "", "xcb"};
+    if (waylandOk) return {DisplayCheck::Problem::none, "", "wayland"};
+
+    std::string tried;
+    if (!x.empty()) tried = "DISPLAY=" + x;
+    if (!wayland.empty()) tried += (tried.empty() ? "" : ", ") + std::string("WAYLAND_DISPLAY=") + wayland;
+    return {DisplayCheck::Problem::unanswered, tried, ""};
+}
+
+}  // namespace skarpo

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whether there is a screen to show the game on: an X display (DISPLAY) or a
+// Wayland display (WAYLAND_DISPLAY) that answers. Asked before the toolkit
+// starts, which would otherwise abort with a message about reinstalling.
+#pragma once
+
+#include <string>
+
+namespace skarpo {
+
+struct DisplayCheck {
+    enum class Problem { none, unset, unanswered };
+    Problem problem = Problem::none;
+    // With `unanswered`: the display variables that were tried, as "DISPLAY=:1".
+    std::string tried;
+    // The toolkit's platform to use when only one of the two displays answers
+    // ("xcb" or "wayland"), so that it does not pick the one that does not;
+    // empty to leave the choice to the toolkit.
+    std::string platform;
+};
+
+DisplayCheck checkDisplay();
+
+}  // namespace skarpo

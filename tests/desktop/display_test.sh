@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Without a screen the game says so in one line and ends with status 2: no
+# display named, an X display that does not answer (a stale DISPLAY), a
+# Wayland display that does not answer. The line points nobody to a
+# virtual display, where no one could see the game.
+#   display_test.sh GAME SCRATCH_DIR
+set -euo pipefail
+game=$1 scratch=$2
+rm -rf "$scratch"
+mkdir -p "$scratch"
+unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Runs the game with the environment given; it must end at once with status
+# 2 and the one line, which must name `what`.
+no_screen() {
+    local what=$1 status=0
+    shift
+    env "$@" timeout 10 "$game" >"$scratch/out" 2>"$scratch/err" || status=$?
+    [ "$status" -eq 2 ] || fail "$*: status $status, not 2; it said: $(cat "$scratch/err")"
+    [ ! -s "$scratch/out" ] || fail "$*: it wrote to standard output: $(cat "$scratch/out")"
+    [ "$(wc -l <"$scratch/err")" -eq 1 ] || fail "$*: not one line: $(cat "$scratch/err")"
+    grep -q 'needs a screen' "$scratch/err" || fail "$*: it does not say a screen is needed: $(cat "$scratch/err")"
+    grep -qF -- "$what" "$scratch/err" || fail "$*: it does not name $what: $(cat "$scratch/err")"
+    ! grep -qi 'xvfb\|reinstall' "$scratch/err" || fail "$*: $(cat "$scratch/err")"
+    echo "$*: $(cat "$scratch/err")"
+}
+
+no_screen "DISPLAY" XDG_RUNTIME_DIR="$scratch"
+# a display number nobody serves, on this machine's own sockets
+no_screen "DISPLAY=:7391" DISPLAY=:7391 XDG_RUNTIME_DIR="$scratch"
+no_screen "WAYLAND_DISPLAY=gone" WAYLAND_DISPLAY=gone XDG_RUNTIME_DIR="$scratch"
+no_screen "WAYLAND_DISPLAY=gone" DISPLAY=:7391 WAYLAND_DISPLAY=gone XDG_RUNTIME_DIR="$scratch"

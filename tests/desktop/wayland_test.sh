@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The game on Wayland, against Debian's weston with its headless back end on a
+# private socket (XDG_RUNTIME_DIR in a scratch folder):
+#  - the game, given only a Wayland display, shows its window there and
+#    paints the board (seen in weston's screenshot: the board's green);
+#  - the window tests pass on the Wayland platform, among them the ones that
+#    close the window and send the session's signals in the middle of a move;
+#  - when weston stops, the game ends at once, without a crash.
+#   wayland_test.sh GAME WINDOW_TESTS PNGCOLOUR SCRATCH_DIR
+# Exits 77 (skipped) when weston is not installed or cannot start.
+set -euo pipefail
+game=$1 window_tests=$2 pngcolour=$3 scratch=$4
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+skip() {
+    echo "$*: skipped" >&2
+    exit 77
+}
+
+command -v weston >/dev/null || skip "weston is not installed (Debian package weston)"
+command -v weston-screenshooter >/dev/null || skip "weston-screenshooter is not installed (Debian package weston)"
+rm -rf "$scratch"
+mkdir -p "$scratch"
+chmod 700 "$scratch"
+export XDG_RUNTIME_DIR=$scratch
+socket=skarpo-test
+unset DISPLAY QT_QPA_PLATFORM
+
+# --debug lets any client take a screenshot
+weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --idle-time=0 --debug \
+    --socket=$socket --log="$scratch/weston.log" &
+weston=$!
+pids=("$weston")
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+    [ -S "$scratch/$socket" ] && break
+    kill -0 "$weston" 2>/dev/null || skip "weston could not start: $(tail -3 "$scratch/weston.log" | tr '\n' ' ')"
+    sleep 0.05
+done
+[ -S "$scratch/$socket" ] || skip "weston did not open its socket within 5 s"
+export WAYLAND_DISPLAY=$socket
+
+# The game alone: no platform named, only the Wayland display to go by.
+"$game" 2>"$scratch/game.log" &
+game_pid=$!
+pids+=("$game_pid")
+shot=
+for _ in $(seq 20); do
+    sleep 0.25
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended by itself: $(cat "$scratch/game.log")"
+    rm -f "$scratch"/wayland-screenshot-*.png
+    (cd "$scratch" && weston-screenshooter >/dev/null 2>&1) || continue
+    shot="$(ls "$scratch"/wayland-screenshot-*.png 2>/dev/null | head -1)"
+    # the board is 543 by 531 pixels, more than half of them its green
+    [ -n "$shot" ] && [ "$("$pngcolour" "$shot" '#008000')" -gt 100000 ] && break
+    shot=
+done
+[ -n "$shot" ] || fail "no board in weston's screenshots within 5 s"
+echo "the game's window shows the board: $("$pngcolour" "$shot" '#008000') pixels of its green"
+
+# The window tests on Wayland, the game still on the screen.
+QT_QPA_PLATFORM=wayland "$window_tests" --gtest_brief=1 ||
+    fail "the window tests failed on Wayland"
+
+# The compositor goes away: the game must end at once, and not by a signal.
+kill "$weston"
+wait "$weston" 2>/dev/null || true
+for _ in $(seq 20); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$game_pid" 2>/dev/null && fail "the game lived on without its compositor"
+status=0
+wait "$game_pid" || status=$?
+[ "$status" -lt 128 ] || fail "the game died of signal $((status - 128)) when the compositor went away"
+echo "weston stopped: the game ended with status $status, saying: $(tr '\n' ' ' <"$scratch/game.log")"

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The status line below the board: in words, what just happened and what
+// player 1 can do now ("Your throw: 5. Choose a yellow counter", "Magenta
+// captured your counter"), and beside it every player's last throw, kept
+// until that player's next. The words are what a screen reader announces.
+#pragma once
+
+#include <QLabel>
+#include <QStatusBar>
+#include <array>
+#include <cstdint>
+
+#include "state/board.h"
+
+namespace skarpo {
+
+// The words of the status line: a live status text for a screen reader.
+class StatusText : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+};
+
+class StatusLine : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit StatusLine(const Board& board, QWidget* parent = nullptr);
+
+    // Reads what happened since the last call and what waits for player 1,
+    // and words it; announces the words when they change.
+    void follow();
+
+    QString text() const { return text_->text(); }
+    // The last throw of player 1..4 as shown, 0 for none.
+    int lastThrow(int player) const { return throws_[static_cast<std::size_t>(player - 1)]; }
+    StatusText& textLabel() { return *text_; }
+    QLabel& throwLabel(int player) { return *tray_[static_cast<std::size_t>(player - 1)]; }
+
+private:
+    void showThrows();
+
+    const Board& board_;
+    StatusText* text_ = nullptr;
+    std::array<QLabel*, 4> tray_{};
+    std::uint64_t seen_ = 0;  // happenings read
+    QString news_;            // what the latest happenings said
+    std::array<int, 4> throws_{};
+    int lastThrower_ = 0;
+};
+
+}  // namespace skarpo

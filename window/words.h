@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's words: what just happened, what player 1 can do, and what each
+// view of the board is and shows, for the status line, the tooltips and a
+// screen reader. Every text goes through Qt's translation system.
+#pragma once
+
+#include <QString>
+
+#include "state/board.h"
+
+namespace skarpo::words {
+
+// "Cyan threw 6", "Magenta captured your counter" ...
+QString sentence(const Happening& h);
+
+// What player 1 can do now, read from the board; empty while nothing waits
+// for player 1. `lastThrower` is the player who made the last throw (0 for
+// none): after a throw of player 1 the die waits for another.
+QString prompt(const Board& b, int lastThrower);
+
+// Two parts of the status line, one after the other; either may be empty.
+QString joined(const QString& first, const QString& second);
+
+// A player's last throw, 1..6, or 0 for none yet: "Cyan's last throw: 6".
+QString lastThrow(int player, int value);
+
+// The name and the description of a view of a clickable family: "Square 16",
+// "cyan counter"; for the die (any index of `dicethrow`), "Die" and what it
+// shows at any of its places.
+QString viewName(Family family, int index);
+QString viewDescription(const Board& b, Family family, int index);
+
+// A view's tooltip, translated (the board keeps its own English).
+QString tooltip(const View& v);
+
+// The accessible name of the board itself.
+QString boardName();
+// The accessible description of the status line's text.
+QString statusDescription();
+
+}  // namespace skarpo::words
