@@ -5,166 +5,166 @@
     <name>Board</name>
     <message>
         <source>Your start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Startbereich, Platz %1</translation>
     </message>
     <message>
         <source>Cyan start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbereich von Cyan, Platz %1</translation>
     </message>
     <message>
         <source>Magenta start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbereich von Magenta, Platz %1</translation>
     </message>
     <message>
         <source>Green start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbereich von Grün, Platz %1</translation>
     </message>
     <message>
         <source>Your home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zielbahn, Platz %1</translation>
     </message>
     <message>
         <source>Cyan home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielbahn von Cyan, Platz %1</translation>
     </message>
     <message>
         <source>Magenta home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielbahn von Magenta, Platz %1</translation>
     </message>
     <message>
         <source>Green home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielbahn von Grün, Platz %1</translation>
     </message>
     <message>
         <source>Your final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Endplatz %1</translation>
     </message>
     <message>
         <source>Cyan final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Endplatz %1 von Cyan</translation>
     </message>
     <message>
         <source>Magenta final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Endplatz %1 von Magenta</translation>
     </message>
     <message>
         <source>Green final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Endplatz %1 von Grün</translation>
     </message>
     <message>
         <source>your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>deine Figur</translation>
     </message>
     <message>
         <source>cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>cyanfarbene Figur</translation>
     </message>
     <message>
         <source>magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>magentafarbene Figur</translation>
     </message>
     <message>
         <source>green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>grüne Figur</translation>
     </message>
     <message>
         <source>your entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>dein Einsetzfeld</translation>
     </message>
     <message>
         <source>cyan entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsetzfeld von Cyan</translation>
     </message>
     <message>
         <source>magenta entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsetzfeld von Magenta</translation>
     </message>
     <message>
         <source>green entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsetzfeld von Grün</translation>
     </message>
     <message>
         <source>your way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>deine Abzweigung in die Zielbahn</translation>
     </message>
     <message>
         <source>cyan way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzweigung in die Zielbahn von Cyan</translation>
     </message>
     <message>
         <source>magenta way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzweigung in die Zielbahn von Magenta</translation>
     </message>
     <message>
         <source>green way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>Abzweigung in die Zielbahn von Grün</translation>
     </message>
     <message>
         <source>Click me to move the counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier, um die Figur zu ziehen</translation>
     </message>
     <message>
         <source>Click me to roll the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier, um zu würfeln</translation>
     </message>
     <message>
         <source>Click me to start the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke hier, um das Spiel zu beginnen</translation>
     </message>
     <message>
         <source>doubling square</source>
-        <translation type="unfinished"></translation>
+        <translation>x2-Feld</translation>
     </message>
     <message>
         <source>corner, jumps to square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eckfeld, springt auf Feld %1</translation>
     </message>
     <message>
         <source>Square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Würfel</translation>
     </message>
     <message>
         <source>waiting for your throw</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet auf deinen Wurf</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragezeichen</translation>
     </message>
     <message>
         <source>rolling</source>
-        <translation type="unfinished"></translation>
+        <translation>rollt</translation>
     </message>
     <message>
         <source>shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zeigt eine %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>%1, can move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, kann ziehen</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Brett</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo)</translatorcomment>
+        <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo); way into the home column = Abzweigung in die Zielbahn; a player named as owner = von Cyan/Magenta/Grün (Startbereich von Cyan, Platz 2; Letzter Wurf von Grün), a counter by its colour = deine/cyanfarbene/magentafarbene/grüne Figur; a number thrown in running text = eine %1 (Cyan hat eine 6 gewürfelt; zeigt eine 6); status line parts joined as „%1. %2“; on/off = eingeschaltet/ausgeschaltet; quit = Beenden; menu captions: &amp;Neues Spiel, &amp;Automatik ▸ &amp;Für mich spielen, &amp;Optionen ▸ &amp;Ton (V left for &amp;Vollbildmodus)</translatorcomment>
         <translation>Skarpo ist ein Würfelrennen für vier Spieler auf einem Ring aus 60 Feldern. Du spielst Rot, der Computer spielt Cyan, Magenta und Grün. Jeder Spieler hat vier Figuren. Sie warten im Startbereich ihres Spielers, laufen einmal im Uhrzeigersinn um den Ring, biegen dann in die eigene Zielbahn ihres Spielers ein und kommen auf deren vier Endplätzen an.</translation>
     </message>
     <message>
@@ -308,233 +308,233 @@
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Wurf: %1</translation>
     </message>
     <message>
         <source>Cyan threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan hat eine %1 gewürfelt</translation>
     </message>
     <message>
         <source>Magenta threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta hat eine %1 gewürfelt</translation>
     </message>
     <message>
         <source>Green threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün hat eine %1 gewürfelt</translation>
     </message>
     <message>
         <source>No move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer %1 ist kein Zug möglich</translation>
     </message>
     <message>
         <source>Cyan cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan kann mit einer %1 nicht ziehen</translation>
     </message>
     <message>
         <source>Magenta cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta kann mit einer %1 nicht ziehen</translation>
     </message>
     <message>
         <source>Green cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün kann mit einer %1 nicht ziehen</translation>
     </message>
     <message>
         <source>You captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast eine cyanfarbene Figur geschlagen</translation>
     </message>
     <message>
         <source>You captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast eine magentafarbene Figur geschlagen</translation>
     </message>
     <message>
         <source>You captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast eine grüne Figur geschlagen</translation>
     </message>
     <message>
         <source>Cyan captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan hat eine deiner Figuren geschlagen</translation>
     </message>
     <message>
         <source>Cyan captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan hat eine magentafarbene Figur geschlagen</translation>
     </message>
     <message>
         <source>Cyan captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan hat eine grüne Figur geschlagen</translation>
     </message>
     <message>
         <source>Magenta captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta hat eine deiner Figuren geschlagen</translation>
     </message>
     <message>
         <source>Magenta captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta hat eine cyanfarbene Figur geschlagen</translation>
     </message>
     <message>
         <source>Magenta captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta hat eine grüne Figur geschlagen</translation>
     </message>
     <message>
         <source>Green captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün hat eine deiner Figuren geschlagen</translation>
     </message>
     <message>
         <source>Green captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün hat eine cyanfarbene Figur geschlagen</translation>
     </message>
     <message>
         <source>Green captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün hat eine magentafarbene Figur geschlagen</translation>
     </message>
     <message>
         <source>Your counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Figur hat einen Endplatz erreicht</translation>
     </message>
     <message>
         <source>A cyan counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine cyanfarbene Figur hat einen Endplatz erreicht</translation>
     </message>
     <message>
         <source>A magenta counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine magentafarbene Figur hat einen Endplatz erreicht</translation>
     </message>
     <message>
         <source>A green counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine grüne Figur hat einen Endplatz erreicht</translation>
     </message>
     <message>
         <source>All four of your counters are home</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle vier deiner Figuren stehen auf den Endplätzen</translation>
     </message>
     <message>
         <source>Cyan has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan hat alle vier Figuren auf den Endplätzen</translation>
     </message>
     <message>
         <source>Magenta has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta hat alle vier Figuren auf den Endplätzen</translation>
     </message>
     <message>
         <source>Green has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün hat alle vier Figuren auf den Endplätzen</translation>
     </message>
     <message>
         <source>Your last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein letzter Wurf: %1</translation>
     </message>
     <message>
         <source>Cyan&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Wurf von Cyan: %1</translation>
     </message>
     <message>
         <source>Magenta&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Wurf von Magenta: %1</translation>
     </message>
     <message>
         <source>Green&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Wurf von Grün: %1</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>The counters march to their start areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Figuren marschieren in ihre Startbereiche</translation>
     </message>
     <message>
         <source>Automatic play is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Das automatische Spiel ist eingeschaltet</translation>
     </message>
     <message>
         <source>Automatic play is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Das automatische Spiel ist ausgeschaltet</translation>
     </message>
     <message>
         <source>Sound is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton ist eingeschaltet</translation>
     </message>
     <message>
         <source>Sound is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ton ist ausgeschaltet</translation>
     </message>
     <message>
         <source>Choose a yellow counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine gelbe Figur</translation>
     </message>
     <message>
         <source>Click the die to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf den Würfel, um zu beginnen</translation>
     </message>
     <message>
         <source>Click the die to throw again</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf den Würfel, um noch einmal zu würfeln</translation>
     </message>
     <message>
         <source>Your turn: click the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist am Zug: Klicke auf den Würfel</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>two parts of the status line, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keiner</translation>
     </message>
     <message>
         <source>What is happening in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Was im Spiel gerade geschieht</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
     <message>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unter %1 antwortet kein Display</translation>
     </message>
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpo: Das Spiel braucht einen Bildschirm, um sein Fenster anzuzeigen, aber es ist keiner da (%1)</translation>
     </message>
 </context>
 <context>
     <name>skarpo::StatusLine</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Statuszeile</translation>
     </message>
 </context>
 <context>
     <name>skarpo::Window</name>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatik</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Für mich spielen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
 </context>
 </TS>

@@ -5,166 +5,166 @@
     <name>Board</name>
     <message>
         <source>Your start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre zone de départ, place %1</translation>
     </message>
     <message>
         <source>Cyan start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de départ cyan, place %1</translation>
     </message>
     <message>
         <source>Magenta start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de départ magenta, place %1</translation>
     </message>
     <message>
         <source>Green start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de départ verte, place %1</translation>
     </message>
     <message>
         <source>Your home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre colonne d&apos;arrivée, place %1</translation>
     </message>
     <message>
         <source>Cyan home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne d&apos;arrivée cyan, place %1</translation>
     </message>
     <message>
         <source>Magenta home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne d&apos;arrivée magenta, place %1</translation>
     </message>
     <message>
         <source>Green home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne d&apos;arrivée verte, place %1</translation>
     </message>
     <message>
         <source>Your final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre place finale %1</translation>
     </message>
     <message>
         <source>Cyan final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Place finale cyan %1</translation>
     </message>
     <message>
         <source>Magenta final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Place finale magenta %1</translation>
     </message>
     <message>
         <source>Green final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Place finale verte %1</translation>
     </message>
     <message>
         <source>your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>votre pion</translation>
     </message>
     <message>
         <source>cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pion cyan</translation>
     </message>
     <message>
         <source>magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pion magenta</translation>
     </message>
     <message>
         <source>green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pion vert</translation>
     </message>
     <message>
         <source>your entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>votre case d&apos;entrée</translation>
     </message>
     <message>
         <source>cyan entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>case d&apos;entrée cyan</translation>
     </message>
     <message>
         <source>magenta entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>case d&apos;entrée magenta</translation>
     </message>
     <message>
         <source>green entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>case d&apos;entrée verte</translation>
     </message>
     <message>
         <source>your way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>votre bifurcation vers la colonne d&apos;arrivée</translation>
     </message>
     <message>
         <source>cyan way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>bifurcation vers la colonne d&apos;arrivée cyan</translation>
     </message>
     <message>
         <source>magenta way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>bifurcation vers la colonne d&apos;arrivée magenta</translation>
     </message>
     <message>
         <source>green way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>bifurcation vers la colonne d&apos;arrivée verte</translation>
     </message>
     <message>
         <source>Click me to move the counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour déplacer le pion</translation>
     </message>
     <message>
         <source>Click me to roll the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour lancer le dé</translation>
     </message>
     <message>
         <source>Click me to start the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour commencer la partie</translation>
     </message>
     <message>
         <source>doubling square</source>
-        <translation type="unfinished"></translation>
+        <translation>case x2</translation>
     </message>
     <message>
         <source>corner, jumps to square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>coin, saut vers la case %1</translation>
     </message>
     <message>
         <source>Square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Case %1</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé</translation>
     </message>
     <message>
         <source>waiting for your throw</source>
-        <translation type="unfinished"></translation>
+        <translation>attend votre lancer</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>point d&apos;interrogation</translation>
     </message>
     <message>
         <source>rolling</source>
-        <translation type="unfinished"></translation>
+        <translation>en train de rouler</translation>
     </message>
     <message>
         <source>shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>affiche un %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>%1, can move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, peut se déplacer</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo)</translatorcomment>
+        <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo); way into the home column = bifurcation vers la colonne d&apos;arrivée; a player&apos;s places and squares by the colour adjective after the noun (zone de départ verte, place 2; case d&apos;entrée cyan; pion vert), the players as subjects capitalised at the start of a sentence (Vert a fait un 6), otherwise lower case (dernier lancer de vert); a number thrown = un %1 (Cyan a fait un 6; affiche un 6); status line parts joined as «&#xa0;%1. %2&#xa0;»; on/off = activé/désactivé; quit = Quitter; menu captions: &amp;Nouvelle partie, &amp;Jeu automatique ▸ &amp;Jouer à ma place, &amp;Options ▸ &amp;Son (P left for &amp;Plein écran)</translatorcomment>
         <translation>Skarpo est une course de dés pour quatre joueurs sur un circuit de 60 cases. Vous jouez en rouge&#xa0;; l&apos;ordinateur joue en cyan, en magenta et en vert. Chaque joueur a quatre pions. Ils attendent dans la zone de départ de leur joueur, font une fois le tour du circuit dans le sens des aiguilles d&apos;une montre, puis entrent dans la colonne d&apos;arrivée de leur joueur et finissent sur ses quatre places finales.</translation>
     </message>
     <message>
@@ -308,233 +308,233 @@
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre lancer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cyan threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan a fait un %1</translation>
     </message>
     <message>
         <source>Magenta threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta a fait un %1</translation>
     </message>
     <message>
         <source>Green threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert a fait un %1</translation>
     </message>
     <message>
         <source>No move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun déplacement possible avec un %1</translation>
     </message>
     <message>
         <source>Cyan cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan ne peut déplacer aucun pion avec un %1</translation>
     </message>
     <message>
         <source>Magenta cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ne peut déplacer aucun pion avec un %1</translation>
     </message>
     <message>
         <source>Green cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert ne peut déplacer aucun pion avec un %1</translation>
     </message>
     <message>
         <source>You captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez pris un pion cyan</translation>
     </message>
     <message>
         <source>You captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez pris un pion magenta</translation>
     </message>
     <message>
         <source>You captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez pris un pion vert</translation>
     </message>
     <message>
         <source>Cyan captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan a pris l&apos;un de vos pions</translation>
     </message>
     <message>
         <source>Cyan captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan a pris un pion magenta</translation>
     </message>
     <message>
         <source>Cyan captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan a pris un pion vert</translation>
     </message>
     <message>
         <source>Magenta captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta a pris l&apos;un de vos pions</translation>
     </message>
     <message>
         <source>Magenta captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta a pris un pion cyan</translation>
     </message>
     <message>
         <source>Magenta captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta a pris un pion vert</translation>
     </message>
     <message>
         <source>Green captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert a pris l&apos;un de vos pions</translation>
     </message>
     <message>
         <source>Green captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert a pris un pion cyan</translation>
     </message>
     <message>
         <source>Green captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert a pris un pion magenta</translation>
     </message>
     <message>
         <source>Your counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre pion a atteint une place finale</translation>
     </message>
     <message>
         <source>A cyan counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion cyan a atteint une place finale</translation>
     </message>
     <message>
         <source>A magenta counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion magenta a atteint une place finale</translation>
     </message>
     <message>
         <source>A green counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion vert a atteint une place finale</translation>
     </message>
     <message>
         <source>All four of your counters are home</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos quatre pions sont sur les places finales</translation>
     </message>
     <message>
         <source>Cyan has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan a ses quatre pions sur les places finales</translation>
     </message>
     <message>
         <source>Magenta has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta a ses quatre pions sur les places finales</translation>
     </message>
     <message>
         <source>Green has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert a ses quatre pions sur les places finales</translation>
     </message>
     <message>
         <source>Your last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre dernier lancer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cyan&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier lancer de cyan&#xa0;: %1</translation>
     </message>
     <message>
         <source>Magenta&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier lancer de magenta&#xa0;: %1</translation>
     </message>
     <message>
         <source>Green&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier lancer de vert&#xa0;: %1</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>The counters march to their start areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pions défilent jusqu&apos;à leurs zones de départ</translation>
     </message>
     <message>
         <source>Automatic play is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu automatique est activé</translation>
     </message>
     <message>
         <source>Automatic play is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu automatique est désactivé</translation>
     </message>
     <message>
         <source>Sound is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son est activé</translation>
     </message>
     <message>
         <source>Sound is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son est désactivé</translation>
     </message>
     <message>
         <source>Choose a yellow counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un pion jaune</translation>
     </message>
     <message>
         <source>Click the die to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le dé pour commencer</translation>
     </message>
     <message>
         <source>Click the die to throw again</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur le dé pour relancer</translation>
     </message>
     <message>
         <source>Your turn: click the die</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est à vous de jouer&#xa0;: cliquez sur le dé</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>two parts of the status line, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun pour l&apos;instant</translation>
     </message>
     <message>
         <source>What is happening in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qui se passe dans la partie</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini</translation>
     </message>
     <message>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun serveur d&apos;affichage ne répond sur %1</translation>
     </message>
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpo&#xa0;: le jeu a besoin d&apos;un écran pour afficher sa fenêtre, et il n&apos;y en a aucun (%1)</translation>
     </message>
 </context>
 <context>
     <name>skarpo::StatusLine</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne d&apos;état</translation>
     </message>
 </context>
 <context>
     <name>skarpo::Window</name>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu automatique</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer à ma place</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 </TS>
