@@ -5,166 +5,166 @@
     <name>Board</name>
     <message>
         <source>Your start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu casa, posición %1</translation>
     </message>
     <message>
         <source>Cyan start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa cian, posición %1</translation>
     </message>
     <message>
         <source>Magenta start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa magenta, posición %1</translation>
     </message>
     <message>
         <source>Green start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casa verde, posición %1</translation>
     </message>
     <message>
         <source>Your home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu pasillo de llegada, posición %1</translation>
     </message>
     <message>
         <source>Cyan home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasillo de llegada cian, posición %1</translation>
     </message>
     <message>
         <source>Magenta home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasillo de llegada magenta, posición %1</translation>
     </message>
     <message>
         <source>Green home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasillo de llegada verde, posición %1</translation>
     </message>
     <message>
         <source>Your final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu posición final %1</translation>
     </message>
     <message>
         <source>Cyan final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición final cian %1</translation>
     </message>
     <message>
         <source>Magenta final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición final magenta %1</translation>
     </message>
     <message>
         <source>Green final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición final verde %1</translation>
     </message>
     <message>
         <source>your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>ficha tuya</translation>
     </message>
     <message>
         <source>cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>ficha cian</translation>
     </message>
     <message>
         <source>magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>ficha magenta</translation>
     </message>
     <message>
         <source>green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>ficha verde</translation>
     </message>
     <message>
         <source>your entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>tu casilla de salida</translation>
     </message>
     <message>
         <source>cyan entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de salida cian</translation>
     </message>
     <message>
         <source>magenta entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de salida magenta</translation>
     </message>
     <message>
         <source>green entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla de salida verde</translation>
     </message>
     <message>
         <source>your way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>desvío a tu pasillo de llegada</translation>
     </message>
     <message>
         <source>cyan way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>desvío al pasillo de llegada cian</translation>
     </message>
     <message>
         <source>magenta way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>desvío al pasillo de llegada magenta</translation>
     </message>
     <message>
         <source>green way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>desvío al pasillo de llegada verde</translation>
     </message>
     <message>
         <source>Click me to move the counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para mover la ficha</translation>
     </message>
     <message>
         <source>Click me to roll the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para tirar el dado</translation>
     </message>
     <message>
         <source>Click me to start the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para empezar la partida</translation>
     </message>
     <message>
         <source>doubling square</source>
-        <translation type="unfinished"></translation>
+        <translation>casilla x2</translation>
     </message>
     <message>
         <source>corner, jumps to square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>esquina, salta a la casilla %1</translation>
     </message>
     <message>
         <source>Square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla %1</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>waiting for your throw</source>
-        <translation type="unfinished"></translation>
+        <translation>espera tu tirada</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>signo de interrogación</translation>
     </message>
     <message>
         <source>rolling</source>
-        <translation type="unfinished"></translation>
+        <translation>rodando</translation>
     </message>
     <message>
         <source>shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra un %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>%1, can move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, puede moverse</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = ficha; die = dado; to throw = tirar (el dado); a throw = tirada; a six gives another throw = un seis da otra tirada; square = casilla; ring = circuito; lap = vuelta; board = tablero; start area = casa (sacar una ficha de casa, salir, volver a casa); entry square = casilla de salida; home column = pasillo de llegada (el pasillo); final places = posiciones finales; place = posición; to move (a counter) = mover; to move on by the throw = avanzar según la tirada; to land on = caer en (una casilla), caer sobre (una ficha); to capture = capturar; capture = captura; opponent = rival; x2 square = casilla x2; corner = esquina; jump = salto; turn = turno; game = partida; new game = partida nueva; player = jugador; the computer = el ordenador; marked (yellow) = amarilla; automatic play = juego automático; sound = sonido; beep = pitido; setting/menu toggle = opción; menu command = orden; full screen = pantalla completa; screen reader = lector de pantalla; status line = línea de estado; focus = foco; help = ayuda; click = clic, hacer clic; the player is addressed as tú; mnemonics: menu bar Ay&amp;uda (U), leaving N, A, O free for the other three; Help menu &amp;Cómo se juega (C), &amp;Acerca de Skarpo (A)</translatorcomment>
+        <translatorcomment>glossary: counter = ficha; die = dado; to throw = tirar (el dado); a throw = tirada; a six gives another throw = un seis da otra tirada; square = casilla; ring = circuito; lap = vuelta; board = tablero; start area = casa (sacar una ficha de casa, salir, volver a casa); entry square = casilla de salida; home column = pasillo de llegada (el pasillo); final places = posiciones finales; place = posición; to move (a counter) = mover; to move on by the throw = avanzar según la tirada; to land on = caer en (una casilla), caer sobre (una ficha); to capture = capturar; capture = captura; opponent = rival; x2 square = casilla x2; corner = esquina; jump = salto; turn = turno; game = partida; new game = partida nueva; player = jugador; the computer = el ordenador; marked (yellow) = amarilla; automatic play = juego automático; sound = sonido; beep = pitido; setting/menu toggle = opción; menu command = orden; full screen = pantalla completa; screen reader = lector de pantalla; status line = línea de estado; focus = foco; help = ayuda; click = clic, hacer clic; the player is addressed as tú; mnemonics: menu bar Ay&amp;uda (U), leaving N, A, O free for the other three; Help menu &amp;Cómo se juega (C), &amp;Acerca de Skarpo (A); status line and board: the other players are named Cian, Magenta, Verde (capitalised, no article); Cian ha sacado un 4; No puedes mover con un 3; Has capturado una ficha cian; Cian ha capturado una ficha tuya; all four counters home = las cuatro fichas en las posiciones finales (never &quot;en casa&quot;, casa is the start area); start place = casa, posición N; home column place = pasillo de llegada, posición N; way into the home column (square before the entry square) = desvío al pasillo de llegada; doubling square = casilla x2; counter as a description = ficha tuya / ficha cian; empty = vacía; can move = puede moverse; tooltips &quot;Click me to ...&quot; = Haz clic aquí para ...; menus: Partida &amp;nueva (N), Juego &amp;automático (A) ▸ &amp;Automático (A), &amp;Opciones (O) ▸ &amp;Sonido (S), P left free in Opciones for &amp;Pantalla completa; &amp;Salir (Ctrl+Q, not in a menu)</translatorcomment>
         <translation>Skarpo es una carrera de dados para cuatro jugadores alrededor de un circuito de 60 casillas. Tú juegas con el rojo; el ordenador, con el cian, el magenta y el verde. Cada jugador tiene cuatro fichas. Las fichas esperan en la casa de su jugador, dan una sola vuelta al circuito en el sentido de las agujas del reloj, después entran en el pasillo de llegada de su jugador y terminan en sus cuatro posiciones finales.</translation>
     </message>
     <message>
@@ -308,233 +308,233 @@
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu tirada: %1</translation>
     </message>
     <message>
         <source>Cyan threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian ha sacado un %1</translation>
     </message>
     <message>
         <source>Magenta threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha sacado un %1</translation>
     </message>
     <message>
         <source>Green threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha sacado un %1</translation>
     </message>
     <message>
         <source>No move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No puedes mover con un %1</translation>
     </message>
     <message>
         <source>Cyan cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian no puede mover con un %1</translation>
     </message>
     <message>
         <source>Magenta cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta no puede mover con un %1</translation>
     </message>
     <message>
         <source>Green cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde no puede mover con un %1</translation>
     </message>
     <message>
         <source>You captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Has capturado una ficha cian</translation>
     </message>
     <message>
         <source>You captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Has capturado una ficha magenta</translation>
     </message>
     <message>
         <source>You captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Has capturado una ficha verde</translation>
     </message>
     <message>
         <source>Cyan captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian ha capturado una ficha tuya</translation>
     </message>
     <message>
         <source>Cyan captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian ha capturado una ficha magenta</translation>
     </message>
     <message>
         <source>Cyan captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian ha capturado una ficha verde</translation>
     </message>
     <message>
         <source>Magenta captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha capturado una ficha tuya</translation>
     </message>
     <message>
         <source>Magenta captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha capturado una ficha cian</translation>
     </message>
     <message>
         <source>Magenta captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha capturado una ficha verde</translation>
     </message>
     <message>
         <source>Green captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha capturado una ficha tuya</translation>
     </message>
     <message>
         <source>Green captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha capturado una ficha cian</translation>
     </message>
     <message>
         <source>Green captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha capturado una ficha magenta</translation>
     </message>
     <message>
         <source>Your counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha tuya ha llegado a una posición final</translation>
     </message>
     <message>
         <source>A cyan counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha cian ha llegado a una posición final</translation>
     </message>
     <message>
         <source>A magenta counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha magenta ha llegado a una posición final</translation>
     </message>
     <message>
         <source>A green counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha verde ha llegado a una posición final</translation>
     </message>
     <message>
         <source>All four of your counters are home</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus cuatro fichas están en las posiciones finales</translation>
     </message>
     <message>
         <source>Cyan has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian tiene sus cuatro fichas en las posiciones finales</translation>
     </message>
     <message>
         <source>Magenta has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta tiene sus cuatro fichas en las posiciones finales</translation>
     </message>
     <message>
         <source>Green has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde tiene sus cuatro fichas en las posiciones finales</translation>
     </message>
     <message>
         <source>Your last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu última tirada: %1</translation>
     </message>
     <message>
         <source>Cyan&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última tirada de Cian: %1</translation>
     </message>
     <message>
         <source>Magenta&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última tirada de Magenta: %1</translation>
     </message>
     <message>
         <source>Green&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última tirada de Verde: %1</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida nueva</translation>
     </message>
     <message>
         <source>The counters march to their start areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fichas van a sus casas</translation>
     </message>
     <message>
         <source>Automatic play is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego automático activado</translation>
     </message>
     <message>
         <source>Automatic play is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego automático desactivado</translation>
     </message>
     <message>
         <source>Sound is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido activado</translation>
     </message>
     <message>
         <source>Sound is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido desactivado</translation>
     </message>
     <message>
         <source>Choose a yellow counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una ficha amarilla</translation>
     </message>
     <message>
         <source>Click the die to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en el dado para empezar</translation>
     </message>
     <message>
         <source>Click the die to throw again</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic en el dado para volver a tirar</translation>
     </message>
     <message>
         <source>Your turn: click the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Es tu turno: haz clic en el dado</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>two parts of the status line, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>todavía ninguna</translation>
     </message>
     <message>
         <source>What is happening in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que pasa en la partida</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna pantalla responde en %1</translation>
     </message>
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpo: el juego necesita una pantalla para mostrar su ventana y no hay ninguna (%1)</translation>
     </message>
 </context>
 <context>
     <name>skarpo::StatusLine</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea de estado</translation>
     </message>
 </context>
 <context>
     <name>skarpo::Window</name>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida &amp;nueva</translation>
     </message>
     <message>
         <source>&amp;AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Juego &amp;automático</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automático</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 </TS>

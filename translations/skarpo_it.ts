@@ -5,166 +5,166 @@
     <name>Board</name>
     <message>
         <source>Your start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua zona di partenza, posto %1</translation>
     </message>
     <message>
         <source>Cyan start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona di partenza ciano, posto %1</translation>
     </message>
     <message>
         <source>Magenta start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona di partenza magenta, posto %1</translation>
     </message>
     <message>
         <source>Green start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona di partenza verde, posto %1</translation>
     </message>
     <message>
         <source>Your home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La tua colonna d&apos;arrivo, posto %1</translation>
     </message>
     <message>
         <source>Cyan home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna d&apos;arrivo ciano, posto %1</translation>
     </message>
     <message>
         <source>Magenta home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna d&apos;arrivo magenta, posto %1</translation>
     </message>
     <message>
         <source>Green home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonna d&apos;arrivo verde, posto %1</translation>
     </message>
     <message>
         <source>Your final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo posto finale %1</translation>
     </message>
     <message>
         <source>Cyan final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto finale ciano %1</translation>
     </message>
     <message>
         <source>Magenta final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto finale magenta %1</translation>
     </message>
     <message>
         <source>Green final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posto finale verde %1</translation>
     </message>
     <message>
         <source>your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pedina tua</translation>
     </message>
     <message>
         <source>cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pedina ciano</translation>
     </message>
     <message>
         <source>magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pedina magenta</translation>
     </message>
     <message>
         <source>green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>pedina verde</translation>
     </message>
     <message>
         <source>your entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>la tua casella d&apos;ingresso</translation>
     </message>
     <message>
         <source>cyan entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>casella d&apos;ingresso ciano</translation>
     </message>
     <message>
         <source>magenta entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>casella d&apos;ingresso magenta</translation>
     </message>
     <message>
         <source>green entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>casella d&apos;ingresso verde</translation>
     </message>
     <message>
         <source>your way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>svolta verso la tua colonna d&apos;arrivo</translation>
     </message>
     <message>
         <source>cyan way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>svolta verso la colonna d&apos;arrivo ciano</translation>
     </message>
     <message>
         <source>magenta way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>svolta verso la colonna d&apos;arrivo magenta</translation>
     </message>
     <message>
         <source>green way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>svolta verso la colonna d&apos;arrivo verde</translation>
     </message>
     <message>
         <source>Click me to move the counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per muovere la pedina</translation>
     </message>
     <message>
         <source>Click me to roll the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per lanciare il dado</translation>
     </message>
     <message>
         <source>Click me to start the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic qui per iniziare la partita</translation>
     </message>
     <message>
         <source>doubling square</source>
-        <translation type="unfinished"></translation>
+        <translation>casella x2</translation>
     </message>
     <message>
         <source>corner, jumps to square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>angolo, salta alla casella %1</translation>
     </message>
     <message>
         <source>Square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella %1</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>waiting for your throw</source>
-        <translation type="unfinished"></translation>
+        <translation>aspetta il tuo lancio</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>punto interrogativo</translation>
     </message>
     <message>
         <source>rolling</source>
-        <translation type="unfinished"></translation>
+        <translation>sta rotolando</translation>
     </message>
     <message>
         <source>shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra un %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna pedina</translation>
     </message>
     <message>
         <source>%1, can move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, può muoversi</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellone</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = pedina; die = dado; to throw = lanciare (il dado); a throw = lancio; a six gives another throw = un sei dà diritto a un altro lancio; square = casella; ring = percorso (ad anello); lap = giro; board = tabellone; start area = zona di partenza; entry square = casella d&apos;ingresso; to bring in / to come in = far entrare / entrare; home column = colonna d&apos;arrivo (la colonna); final places = posti finali; place = posto; to move (a counter) = muovere; to move on by the throw = avanzare secondo il lancio; to land on = finire su; to capture = catturare; capture = cattura; opponent = avversario; x2 square = casella x2; corner = angolo; jump = salto; turn = turno (tocca a te); game = partita; new game = nuova partita; player = giocatore; the computer = il computer; marked (yellow) = gialla; automatic play = gioco automatico; sound = suono; beep = bip; setting/menu toggle = opzione; menu command = comando; full screen = schermo intero; screen reader = lettore di schermo; status line = riga di stato; focus = focus; help = guida (menu: aiuto); click = clic, fare clic; the player is addressed as tu; mnemonics: menu bar A&amp;iuto (I), leaving N, A, O free for the other three; Help menu &amp;Come si gioca (C), &amp;Informazioni su Skarpo (I)</translatorcomment>
+        <translatorcomment>glossary: counter = pedina; die = dado; to throw = lanciare (il dado); a throw = lancio; a six gives another throw = un sei dà diritto a un altro lancio; square = casella; ring = percorso (ad anello); lap = giro; board = tabellone; start area = zona di partenza; entry square = casella d&apos;ingresso; to bring in / to come in = far entrare / entrare; home column = colonna d&apos;arrivo (la colonna); final places = posti finali; place = posto; to move (a counter) = muovere; to move on by the throw = avanzare secondo il lancio; to land on = finire su; to capture = catturare; capture = cattura; opponent = avversario; x2 square = casella x2; corner = angolo; jump = salto; turn = turno (tocca a te); game = partita; new game = nuova partita; player = giocatore; the computer = il computer; marked (yellow) = gialla; automatic play = gioco automatico; sound = suono; beep = bip; setting/menu toggle = opzione; menu command = comando; full screen = schermo intero; screen reader = lettore di schermo; status line = riga di stato; focus = focus; help = guida (menu: aiuto); click = clic, fare clic; the player is addressed as tu; mnemonics: menu bar A&amp;iuto (I), leaving N, A, O free for the other three; Help menu &amp;Come si gioca (C), &amp;Informazioni su Skarpo (I); status line and board: the other players are named Ciano, Magenta, Verde (capitalised, no article); Ciano ha fatto 4; Nessuna mossa possibile con un 3; Hai catturato una pedina ciano; Ciano ha catturato una tua pedina; all four counters home = tutte e quattro le pedine nei posti finali; start place = zona di partenza, posto N; home column place = colonna d&apos;arrivo, posto N; way into the home column (square before the entry square) = svolta verso la colonna d&apos;arrivo; doubling square = casella x2; counter as a description = pedina tua / pedina ciano; empty = nessuna pedina (fits both casella and posto); can move = può muoversi; tooltips &quot;Click me to ...&quot; = Fai clic qui per ...; menus: &amp;Nuova partita (N), Gioco &amp;automatico (A) ▸ &amp;Automatico (A), &amp;Opzioni (O) ▸ &amp;Suono (S), I left free in Opzioni for Schermo &amp;intero; &amp;Esci (Ctrl+Q, not in a menu)</translatorcomment>
         <translation>Skarpo è una corsa a dadi per quattro giocatori lungo un percorso ad anello di 60 caselle. Tu giochi con il rosso; il computer con il ciano, il magenta e il verde. Ogni giocatore ha quattro pedine. Le pedine aspettano nella zona di partenza del loro giocatore, fanno un solo giro del percorso in senso orario, poi entrano nella colonna d&apos;arrivo del loro giocatore e finiscono nei suoi quattro posti finali.</translation>
     </message>
     <message>
@@ -308,233 +308,233 @@
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo lancio: %1</translation>
     </message>
     <message>
         <source>Cyan threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano ha fatto %1</translation>
     </message>
     <message>
         <source>Magenta threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha fatto %1</translation>
     </message>
     <message>
         <source>Green threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha fatto %1</translation>
     </message>
     <message>
         <source>No move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna mossa possibile con un %1</translation>
     </message>
     <message>
         <source>Cyan cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano non può muovere con un %1</translation>
     </message>
     <message>
         <source>Magenta cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta non può muovere con un %1</translation>
     </message>
     <message>
         <source>Green cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde non può muovere con un %1</translation>
     </message>
     <message>
         <source>You captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai catturato una pedina ciano</translation>
     </message>
     <message>
         <source>You captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai catturato una pedina magenta</translation>
     </message>
     <message>
         <source>You captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hai catturato una pedina verde</translation>
     </message>
     <message>
         <source>Cyan captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano ha catturato una tua pedina</translation>
     </message>
     <message>
         <source>Cyan captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano ha catturato una pedina magenta</translation>
     </message>
     <message>
         <source>Cyan captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano ha catturato una pedina verde</translation>
     </message>
     <message>
         <source>Magenta captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha catturato una tua pedina</translation>
     </message>
     <message>
         <source>Magenta captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha catturato una pedina ciano</translation>
     </message>
     <message>
         <source>Magenta captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha catturato una pedina verde</translation>
     </message>
     <message>
         <source>Green captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha catturato una tua pedina</translation>
     </message>
     <message>
         <source>Green captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha catturato una pedina ciano</translation>
     </message>
     <message>
         <source>Green captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha catturato una pedina magenta</translation>
     </message>
     <message>
         <source>Your counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tua pedina ha raggiunto un posto finale</translation>
     </message>
     <message>
         <source>A cyan counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pedina ciano ha raggiunto un posto finale</translation>
     </message>
     <message>
         <source>A magenta counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pedina magenta ha raggiunto un posto finale</translation>
     </message>
     <message>
         <source>A green counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pedina verde ha raggiunto un posto finale</translation>
     </message>
     <message>
         <source>All four of your counters are home</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte e quattro le tue pedine sono nei posti finali</translation>
     </message>
     <message>
         <source>Cyan has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano ha tutte e quattro le pedine nei posti finali</translation>
     </message>
     <message>
         <source>Magenta has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta ha tutte e quattro le pedine nei posti finali</translation>
     </message>
     <message>
         <source>Green has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde ha tutte e quattro le pedine nei posti finali</translation>
     </message>
     <message>
         <source>Your last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tuo ultimo lancio: %1</translation>
     </message>
     <message>
         <source>Cyan&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo lancio di Ciano: %1</translation>
     </message>
     <message>
         <source>Magenta&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo lancio di Magenta: %1</translation>
     </message>
     <message>
         <source>Green&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo lancio di Verde: %1</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuova partita</translation>
     </message>
     <message>
         <source>The counters march to their start areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pedine vanno nelle loro zone di partenza</translation>
     </message>
     <message>
         <source>Automatic play is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco automatico attivato</translation>
     </message>
     <message>
         <source>Automatic play is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco automatico disattivato</translation>
     </message>
     <message>
         <source>Sound is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono attivato</translation>
     </message>
     <message>
         <source>Sound is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Suono disattivato</translation>
     </message>
     <message>
         <source>Choose a yellow counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una pedina gialla</translation>
     </message>
     <message>
         <source>Click the die to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic sul dado per cominciare</translation>
     </message>
     <message>
         <source>Click the die to throw again</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic sul dado per lanciare di nuovo</translation>
     </message>
     <message>
         <source>Your turn: click the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocca a te: fai clic sul dado</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>two parts of the status line, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>ancora nessuno</translation>
     </message>
     <message>
         <source>What is happening in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa succede nella partita</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>non è impostata né DISPLAY né WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno schermo risponde su %1</translation>
     </message>
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpo: il gioco ha bisogno di uno schermo per mostrare la sua finestra, e non ce n&apos;è nessuno (%1)</translation>
     </message>
 </context>
 <context>
     <name>skarpo::StatusLine</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga di stato</translation>
     </message>
 </context>
 <context>
     <name>skarpo::Window</name>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova partita</translation>
     </message>
     <message>
         <source>&amp;AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioco &amp;automatico</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatico</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suono</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
 </context>
 </TS>
