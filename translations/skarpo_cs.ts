@@ -5,166 +5,166 @@
     <name>Board</name>
     <message>
         <source>Your start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvůj startovní prostor, místo %1</translation>
     </message>
     <message>
         <source>Cyan start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startovní prostor azurových, místo %1</translation>
     </message>
     <message>
         <source>Magenta start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startovní prostor purpurových, místo %1</translation>
     </message>
     <message>
         <source>Green start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Startovní prostor zelených, místo %1</translation>
     </message>
     <message>
         <source>Your home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvůj domácí sloupec, místo %1</translation>
     </message>
     <message>
         <source>Cyan home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Domácí sloupec azurových, místo %1</translation>
     </message>
     <message>
         <source>Magenta home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Domácí sloupec purpurových, místo %1</translation>
     </message>
     <message>
         <source>Green home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Domácí sloupec zelených, místo %1</translation>
     </message>
     <message>
         <source>Your final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvoje cílové místo %1</translation>
     </message>
     <message>
         <source>Cyan final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílové místo azurových %1</translation>
     </message>
     <message>
         <source>Magenta final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílové místo purpurových %1</translation>
     </message>
     <message>
         <source>Green final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cílové místo zelených %1</translation>
     </message>
     <message>
         <source>your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>tvoje figurka</translation>
     </message>
     <message>
         <source>cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>azurová figurka</translation>
     </message>
     <message>
         <source>magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>purpurová figurka</translation>
     </message>
     <message>
         <source>green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>zelená figurka</translation>
     </message>
     <message>
         <source>your entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>tvoje vstupní pole</translation>
     </message>
     <message>
         <source>cyan entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>vstupní pole azurových</translation>
     </message>
     <message>
         <source>magenta entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>vstupní pole purpurových</translation>
     </message>
     <message>
         <source>green entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>vstupní pole zelených</translation>
     </message>
     <message>
         <source>your way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>tvoje odbočka do domácího sloupce</translation>
     </message>
     <message>
         <source>cyan way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>odbočka azurových do domácího sloupce</translation>
     </message>
     <message>
         <source>magenta way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>odbočka purpurových do domácího sloupce</translation>
     </message>
     <message>
         <source>green way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>odbočka zelených do domácího sloupce</translation>
     </message>
     <message>
         <source>Click me to move the counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím táhneš figurkou</translation>
     </message>
     <message>
         <source>Click me to roll the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím hodíš kostkou</translation>
     </message>
     <message>
         <source>Click me to start the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknutím začneš hru</translation>
     </message>
     <message>
         <source>doubling square</source>
-        <translation type="unfinished"></translation>
+        <translation>pole x2</translation>
     </message>
     <message>
         <source>corner, jumps to square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>roh, skok na pole %1</translation>
     </message>
     <message>
         <source>Square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostka</translation>
     </message>
     <message>
         <source>waiting for your throw</source>
-        <translation type="unfinished"></translation>
+        <translation>čeká na tvůj hod</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>otazník</translation>
     </message>
     <message>
         <source>rolling</source>
-        <translation type="unfinished"></translation>
+        <translation>kutálí se</translation>
     </message>
     <message>
         <source>shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ukazuje %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>prázdné</translation>
     </message>
     <message>
         <source>%1, can move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, může táhnout</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Hrací plán</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = figurka; die = kostka; throw (noun) = hod; throw (verb) = hodit kostkou, házet; move on by the throw = posunout o hozený počet polí (in the column: míst); six = šestka; a 1 = jednička; square = pole; ring = okruh; board = hrací plán; start area = startovní prostor; entry square = vstupní pole; come in = vstoupit na okruh; bring in = nasadit figurku; home column = domácí sloupec; place (start area, home column) = místo; final place = cílové místo; capture = vyhodit, vyhození, vyhozená figurka; opponent = soupeř; another throw = hod navíc; x2 square = pole x2; special squares = zvláštní pole; corner = roh; lap = kolo; whose turn = kdo je na tahu; move (noun) = tah; counter can move = figurka může táhnout; turns yellow = zežloutne; red, cyan, magenta, green = červené, azurové, purpurové, zelené (hraješ za červené); computer = počítač; automatic play = automatická hra; sound = zvuk; beep = pípnutí; menu = nabídka; menu item in a text = příkaz %1, a check item = volba %1 (so the name needs no declension); status line = stavový řádek; screen reader = čtečka obrazovky; focus = fokus; full screen = režim celé obrazovky; the player is addressed as &quot;ty&quot; (klikni), wording kept free of grammatical gender. Menu captions: Nápo&amp;věda (&amp;Jak hrát, &amp;O hře Skarpo); suggested for the bar: &amp;Nová hra, &amp;Automatická hra (item &amp;Auto), &amp;Možnosti (&amp;Zvuk, &amp;Celá obrazovka).</translatorcomment>
+        <translatorcomment>glossary: counter = figurka; die = kostka; throw (noun) = hod; throw (verb) = hodit kostkou, házet; move on by the throw = posunout o hozený počet polí (in the column: míst); six = šestka; a 1 = jednička; square = pole; ring = okruh; board = hrací plán; start area = startovní prostor; entry square = vstupní pole; come in = vstoupit na okruh; bring in = nasadit figurku; home column = domácí sloupec; place (start area, home column) = místo; final place = cílové místo; capture = vyhodit, vyhození, vyhozená figurka; opponent = soupeř; another throw = hod navíc; x2 square = pole x2; special squares = zvláštní pole; corner = roh; lap = kolo; whose turn = kdo je na tahu; move (noun) = tah; counter can move = figurka může táhnout; turns yellow = zežloutne; red, cyan, magenta, green = červené, azurové, purpurové, zelené (hraješ za červené); computer = počítač; automatic play = automatická hra; sound = zvuk; beep = pípnutí; menu = nabídka; menu item in a text = příkaz %1, a check item = volba %1 (so the name needs no declension); status line = stavový řádek; screen reader = čtečka obrazovky; focus = fokus; full screen = režim celé obrazovky; the player is addressed as &quot;ty&quot; (klikni), wording kept free of grammatical gender. Menu captions: Nápo&amp;věda (&amp;Jak hrát, &amp;O hře Skarpo); on the bar: &amp;Nová hra, &amp;Automatická hra (item &amp;Auto), &amp;Možnosti (&amp;Zvuk; C kept free for &amp;Celá obrazovka); the window action Quit = &amp;Ukončit. Status line and board: a player named by colour = azurových etc. in the genitive (Hod azurových: %1, Startovní prostor azurových, místo %1), a happening told by the counter (Azurová figurka vyhodila tvou figurku); your throw = tvůj hod; last throw = poslední hod; none yet = zatím žádný; no move = nemůžeš táhnout / figurky nemohou táhnout; reach a final place = dorazit na cílové místo; doubling square = pole x2; way into the home column = odbočka do domácího sloupce; place in a start area or column = Startovní prostor/Domácí sloupec, místo %1; empty = prázdné; rolling (die) = kutálí se; on/off = zapnutý/vypnutý; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknutím ... (Kliknutím hodíš kostkou).</translatorcomment>
         <translation>Skarpo je závod s kostkou pro čtyři hráče po okruhu o 60 polích. Ty hraješ za červené, počítač za azurové, purpurové a zelené. Každý hráč má čtyři figurky. Figurky čekají ve startovním prostoru hráče, jednou oběhnou okruh ve směru hodinových ručiček, potom odbočí do hráčova vlastního domácího sloupce a skončí na jeho čtyřech cílových místech.</translation>
     </message>
     <message>
@@ -308,233 +308,233 @@
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvůj hod: %1</translation>
     </message>
     <message>
         <source>Cyan threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hod azurových: %1</translation>
     </message>
     <message>
         <source>Magenta threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hod purpurových: %1</translation>
     </message>
     <message>
         <source>Green threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hod zelených: %1</translation>
     </message>
     <message>
         <source>No move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Při hodu %1 nemůžeš táhnout</translation>
     </message>
     <message>
         <source>Cyan cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurové figurky při hodu %1 nemohou táhnout</translation>
     </message>
     <message>
         <source>Magenta cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurové figurky při hodu %1 nemohou táhnout</translation>
     </message>
     <message>
         <source>Green cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelené figurky při hodu %1 nemohou táhnout</translation>
     </message>
     <message>
         <source>You captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvoje figurka vyhodila azurovou figurku</translation>
     </message>
     <message>
         <source>You captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvoje figurka vyhodila purpurovou figurku</translation>
     </message>
     <message>
         <source>You captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvoje figurka vyhodila zelenou figurku</translation>
     </message>
     <message>
         <source>Cyan captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurová figurka vyhodila tvou figurku</translation>
     </message>
     <message>
         <source>Cyan captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurová figurka vyhodila purpurovou figurku</translation>
     </message>
     <message>
         <source>Cyan captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurová figurka vyhodila zelenou figurku</translation>
     </message>
     <message>
         <source>Magenta captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová figurka vyhodila tvou figurku</translation>
     </message>
     <message>
         <source>Magenta captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová figurka vyhodila azurovou figurku</translation>
     </message>
     <message>
         <source>Magenta captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová figurka vyhodila zelenou figurku</translation>
     </message>
     <message>
         <source>Green captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená figurka vyhodila tvou figurku</translation>
     </message>
     <message>
         <source>Green captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená figurka vyhodila azurovou figurku</translation>
     </message>
     <message>
         <source>Green captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená figurka vyhodila purpurovou figurku</translation>
     </message>
     <message>
         <source>Your counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvoje figurka dorazila na cílové místo</translation>
     </message>
     <message>
         <source>A cyan counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Azurová figurka dorazila na cílové místo</translation>
     </message>
     <message>
         <source>A magenta counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurová figurka dorazila na cílové místo</translation>
     </message>
     <message>
         <source>A green counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelená figurka dorazila na cílové místo</translation>
     </message>
     <message>
         <source>All four of your counters are home</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny čtyři tvoje figurky jsou na cílových místech</translation>
     </message>
     <message>
         <source>Cyan has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny čtyři azurové figurky jsou na cílových místech</translation>
     </message>
     <message>
         <source>Magenta has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny čtyři purpurové figurky jsou na cílových místech</translation>
     </message>
     <message>
         <source>Green has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny čtyři zelené figurky jsou na cílových místech</translation>
     </message>
     <message>
         <source>Your last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tvůj poslední hod: %1</translation>
     </message>
     <message>
         <source>Cyan&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední hod azurových: %1</translation>
     </message>
     <message>
         <source>Magenta&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední hod purpurových: %1</translation>
     </message>
     <message>
         <source>Green&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslední hod zelených: %1</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nová hra</translation>
     </message>
     <message>
         <source>The counters march to their start areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Figurky přecházejí do svých startovních prostorů</translation>
     </message>
     <message>
         <source>Automatic play is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatická hra je zapnutá</translation>
     </message>
     <message>
         <source>Automatic play is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatická hra je vypnutá</translation>
     </message>
     <message>
         <source>Sound is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk je zapnutý</translation>
     </message>
     <message>
         <source>Sound is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvuk je vypnutý</translation>
     </message>
     <message>
         <source>Choose a yellow counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyber žlutou figurku</translation>
     </message>
     <message>
         <source>Click the die to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Začni kliknutím na kostku</translation>
     </message>
     <message>
         <source>Click the die to throw again</source>
-        <translation type="unfinished"></translation>
+        <translation>Klikni na kostku a hoď znovu</translation>
     </message>
     <message>
         <source>Your turn: click the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Jsi na tahu: klikni na kostku</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>two parts of the status line, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>zatím žádný</translation>
     </message>
     <message>
         <source>What is happening in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Co se děje ve hře</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>není nastavena proměnná DISPLAY ani WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>na adrese %1 neodpovídá žádný displej</translation>
     </message>
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpo: hra potřebuje obrazovku, na které by zobrazila své okno, a žádná tu není (%1)</translation>
     </message>
 </context>
 <context>
     <name>skarpo::StatusLine</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Stavový řádek</translation>
     </message>
 </context>
 <context>
     <name>skarpo::Window</name>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nová hra</translation>
     </message>
     <message>
         <source>&amp;AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatická hra</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auto</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Možnosti</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zvuk</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ukončit</translation>
     </message>
 </context>
 </TS>

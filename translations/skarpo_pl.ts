@@ -5,166 +5,166 @@
     <name>Board</name>
     <message>
         <source>Your start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja baza, miejsce %1</translation>
     </message>
     <message>
         <source>Cyan start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza błękitnych, miejsce %1</translation>
     </message>
     <message>
         <source>Magenta start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza purpurowych, miejsce %1</translation>
     </message>
     <message>
         <source>Green start place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza zielonych, miejsce %1</translation>
     </message>
     <message>
         <source>Your home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja kolumna domowa, miejsce %1</translation>
     </message>
     <message>
         <source>Cyan home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumna domowa błękitnych, miejsce %1</translation>
     </message>
     <message>
         <source>Magenta home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumna domowa purpurowych, miejsce %1</translation>
     </message>
     <message>
         <source>Green home column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumna domowa zielonych, miejsce %1</translation>
     </message>
     <message>
         <source>Your final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje miejsce końcowe %1</translation>
     </message>
     <message>
         <source>Cyan final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce końcowe błękitnych %1</translation>
     </message>
     <message>
         <source>Magenta final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce końcowe purpurowych %1</translation>
     </message>
     <message>
         <source>Green final place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce końcowe zielonych %1</translation>
     </message>
     <message>
         <source>your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>twój pionek</translation>
     </message>
     <message>
         <source>cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>błękitny pionek</translation>
     </message>
     <message>
         <source>magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>purpurowy pionek</translation>
     </message>
     <message>
         <source>green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>zielony pionek</translation>
     </message>
     <message>
         <source>your entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>twoje pole wejścia</translation>
     </message>
     <message>
         <source>cyan entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>pole wejścia błękitnych</translation>
     </message>
     <message>
         <source>magenta entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>pole wejścia purpurowych</translation>
     </message>
     <message>
         <source>green entry square</source>
-        <translation type="unfinished"></translation>
+        <translation>pole wejścia zielonych</translation>
     </message>
     <message>
         <source>your way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>twoje pole skrętu do kolumny domowej</translation>
     </message>
     <message>
         <source>cyan way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>pole skrętu błękitnych do kolumny domowej</translation>
     </message>
     <message>
         <source>magenta way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>pole skrętu purpurowych do kolumny domowej</translation>
     </message>
     <message>
         <source>green way into the home column</source>
-        <translation type="unfinished"></translation>
+        <translation>pole skrętu zielonych do kolumny domowej</translation>
     </message>
     <message>
         <source>Click me to move the counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby przesunąć pionek</translation>
     </message>
     <message>
         <source>Click me to roll the dice</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby rzucić kostką</translation>
     </message>
     <message>
         <source>Click me to start the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, aby rozpocząć grę</translation>
     </message>
     <message>
         <source>doubling square</source>
-        <translation type="unfinished"></translation>
+        <translation>pole x2</translation>
     </message>
     <message>
         <source>corner, jumps to square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>narożnik, skok na pole %1</translation>
     </message>
     <message>
         <source>Square %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole %1</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostka</translation>
     </message>
     <message>
         <source>waiting for your throw</source>
-        <translation type="unfinished"></translation>
+        <translation>czeka na twój rzut</translation>
     </message>
     <message>
         <source>question mark</source>
-        <translation type="unfinished"></translation>
+        <translation>znak zapytania</translation>
     </message>
     <message>
         <source>rolling</source>
-        <translation type="unfinished"></translation>
+        <translation>toczy się</translation>
     </message>
     <message>
         <source>shows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pokazuje %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>puste</translation>
     </message>
     <message>
         <source>%1, can move</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, może się ruszyć</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza</translation>
     </message>
 </context>
 <context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as &quot;ty&quot; (kliknij), wording kept free of grammatical gender. Menu captions: &amp;Pomoc (&amp;Jak grać, &amp;O grze Skarpo); suggested for the bar: &amp;Nowa gra, Gra &amp;automatyczna (item &amp;Auto), &amp;Opcje (&amp;Dźwięk, &amp;Pełny ekran).</translatorcomment>
+        <translatorcomment>glossary: counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as &quot;ty&quot; (kliknij), wording kept free of grammatical gender. Menu captions: &amp;Pomoc (&amp;Jak grać, &amp;O grze Skarpo); on the bar: &amp;Nowa gra, Gra &amp;automatyczna (item &amp;Auto), &amp;Opcje (&amp;Dźwięk; P kept free for &amp;Pełny ekran); the window action Quit = &amp;Zakończ. Status line and board: a player named by colour = błękitnych etc. in the genitive (Rzut błękitnych: %1, Baza błękitnych, miejsce %1), a happening told by the counter (Błękitny pionek zbił twój pionek; pionek stays pionek in the accusative); your throw = twój rzut; last throw = ostatni rzut; none yet = na razie brak; no move = brak ruchu / żaden pionek nie może się ruszyć; reach a final place = dotrzeć na miejsce końcowe; doubling square = pole x2; way into the home column = pole skrętu do kolumny domowej; place in a start area or column = Baza/Kolumna domowa, miejsce %1; empty = puste; rolling (die) = toczy się; on/off = włączony/wyłączony; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknij, aby ...</translatorcomment>
         <translation>Skarpo to wyścig z kostką dla czterech graczy po okrężnym torze z 60 pól. Grasz czerwonymi; komputer gra błękitnymi, purpurowymi i zielonymi. Każdy gracz ma cztery pionki. Czekają one w bazie gracza, raz okrążają tor zgodnie z ruchem wskazówek zegara, a następnie skręcają do własnej kolumny domowej gracza i kończą drogę na jej czterech miejscach końcowych.</translation>
     </message>
     <message>
@@ -308,233 +308,233 @@
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój rzut: %1</translation>
     </message>
     <message>
         <source>Cyan threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzut błękitnych: %1</translation>
     </message>
     <message>
         <source>Magenta threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzut purpurowych: %1</translation>
     </message>
     <message>
         <source>Green threw %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzut zielonych: %1</translation>
     </message>
     <message>
         <source>No move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak ruchu przy rzucie %1</translation>
     </message>
     <message>
         <source>Cyan cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden błękitny pionek nie może się ruszyć przy rzucie %1</translation>
     </message>
     <message>
         <source>Magenta cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden purpurowy pionek nie może się ruszyć przy rzucie %1</translation>
     </message>
     <message>
         <source>Green cannot move with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden zielony pionek nie może się ruszyć przy rzucie %1</translation>
     </message>
     <message>
         <source>You captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój pionek zbił błękitny pionek</translation>
     </message>
     <message>
         <source>You captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój pionek zbił purpurowy pionek</translation>
     </message>
     <message>
         <source>You captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój pionek zbił zielony pionek</translation>
     </message>
     <message>
         <source>Cyan captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Błękitny pionek zbił twój pionek</translation>
     </message>
     <message>
         <source>Cyan captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Błękitny pionek zbił purpurowy pionek</translation>
     </message>
     <message>
         <source>Cyan captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Błękitny pionek zbił zielony pionek</translation>
     </message>
     <message>
         <source>Magenta captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurowy pionek zbił twój pionek</translation>
     </message>
     <message>
         <source>Magenta captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurowy pionek zbił błękitny pionek</translation>
     </message>
     <message>
         <source>Magenta captured a green counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurowy pionek zbił zielony pionek</translation>
     </message>
     <message>
         <source>Green captured your counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony pionek zbił twój pionek</translation>
     </message>
     <message>
         <source>Green captured a cyan counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony pionek zbił błękitny pionek</translation>
     </message>
     <message>
         <source>Green captured a magenta counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony pionek zbił purpurowy pionek</translation>
     </message>
     <message>
         <source>Your counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój pionek dotarł na miejsce końcowe</translation>
     </message>
     <message>
         <source>A cyan counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Błękitny pionek dotarł na miejsce końcowe</translation>
     </message>
     <message>
         <source>A magenta counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Purpurowy pionek dotarł na miejsce końcowe</translation>
     </message>
     <message>
         <source>A green counter reached a final place</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielony pionek dotarł na miejsce końcowe</translation>
     </message>
     <message>
         <source>All four of your counters are home</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie cztery twoje pionki dotarły na miejsca końcowe</translation>
     </message>
     <message>
         <source>Cyan has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie cztery błękitne pionki dotarły na miejsca końcowe</translation>
     </message>
     <message>
         <source>Magenta has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie cztery purpurowe pionki dotarły na miejsca końcowe</translation>
     </message>
     <message>
         <source>Green has all four counters home</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie cztery zielone pionki dotarły na miejsca końcowe</translation>
     </message>
     <message>
         <source>Your last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój ostatni rzut: %1</translation>
     </message>
     <message>
         <source>Cyan&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni rzut błękitnych: %1</translation>
     </message>
     <message>
         <source>Magenta&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni rzut purpurowych: %1</translation>
     </message>
     <message>
         <source>Green&apos;s last throw: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni rzut zielonych: %1</translation>
     </message>
     <message>
         <source>New game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>The counters march to their start areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionki przechodzą do swoich baz</translation>
     </message>
     <message>
         <source>Automatic play is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra automatyczna jest włączona</translation>
     </message>
     <message>
         <source>Automatic play is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra automatyczna jest wyłączona</translation>
     </message>
     <message>
         <source>Sound is on</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk jest włączony</translation>
     </message>
     <message>
         <source>Sound is off</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk jest wyłączony</translation>
     </message>
     <message>
         <source>Choose a yellow counter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz żółty pionek</translation>
     </message>
     <message>
         <source>Click the die to start</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij kostkę, aby zacząć</translation>
     </message>
     <message>
         <source>Click the die to throw again</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij kostkę, aby rzucić ponownie</translation>
     </message>
     <message>
         <source>Your turn: click the die</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja kolej: kliknij kostkę</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>two parts of the status line, one after the other</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>none yet</source>
-        <translation type="unfinished"></translation>
+        <translation>na razie brak</translation>
     </message>
     <message>
         <source>What is happening in the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Co dzieje się w grze</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ustawiono ani zmiennej DISPLAY, ani WAYLAND_DISPLAY</translation>
     </message>
     <message>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pod adresem %1 nie odpowiada żaden ekran</translation>
     </message>
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>skarpo: gra potrzebuje ekranu, aby wyświetlić swoje okno, a żadnego nie ma (%1)</translation>
     </message>
 </context>
 <context>
     <name>skarpo::StatusLine</name>
     <message>
         <source>Status line</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz stanu</translation>
     </message>
 </context>
 <context>
     <name>skarpo::Window</name>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nowa gra</translation>
     </message>
     <message>
         <source>&amp;AutoPlay</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra &amp;automatyczna</translation>
     </message>
     <message>
         <source>&amp;Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auto</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dźwięk</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zakończ</translation>
     </message>
 </context>
 </TS>
