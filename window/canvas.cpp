@@ -3,6 +3,7 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
@@ -17,20 +18,22 @@ QColor qcolour(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
 // The clickable families in the order they are drawn: later ones lie on top.
 constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Family::dicethrow};
 
+// The smallest rectangle of logical pixels that covers a rectangle of device pixels.
+QRect logicalCover(const QRect& device, qreal ratio) {
+    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
+        .toAlignedRect();
+}
+
 }  // namespace
 
 Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
-    setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+    setMinimumSize(boardWidth, boardHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int i = 1; i < pictureCount; ++i) art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
 }
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
-
-QRectF Canvas::rectOf(const View& v) const {
-    constexpr double k = twipsPerPixel;
-    return {v.left / k, v.top / k, v.width / k, v.height / k};
-}
 
 QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
     const int size = std::max(1, qRound(art.width() * ratio));
@@ -42,82 +45,131 @@ QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
     return blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-const QPixmap& Canvas::artFor(Picture p, qreal ratio) const {
-    if (ratio != scaledFor_) {
+qreal Canvas::boardScale(QSizeF device, qreal ratio) {
+    const qreal fit = std::min(device.width() / boardWidth, device.height() / boardHeight);
+    // a small tolerance, so that a canvas of exactly 2 x 543 pixels gets 2
+    return std::max(ratio, std::floor(fit * 8 + 1e-9) / 8);
+}
+
+Canvas::Placement Canvas::placement() const {
+    Placement at;
+    at.ratio = devicePixelRatioF();
+    const QSizeF device = QSizeF(size()) * at.ratio;
+    at.scale = boardScale(device, at.ratio);
+    // centred, the spare device pixel (if any) on the right and below
+    const auto margin = [&](qreal canvas, int board) {
+        return static_cast<int>(std::floor(std::max(0.0, (canvas - qRound(board * at.scale)) / 2)));
+    };
+    at.origin = {margin(device.width(), boardWidth), margin(device.height(), boardHeight)};
+    return at;
+}
+
+QRect Canvas::deviceRect(const View& v, const Placement& at) {
+    auto px = [&](int twips) { return qRound(twips * at.scale / twipsPerPixel); };
+    const int left = px(v.left), top = px(v.top);
+    return {at.origin.x() + left, at.origin.y() + top, px(v.left + v.width) - left, px(v.top + v.height) - top};
+}
+
+QRectF Canvas::rectOf(const View& v) const {
+    const Placement at = placement();
+    const QRect r = deviceRect(v, at);
+    return {r.x() / at.ratio, r.y() / at.ratio, r.width() / at.ratio, r.height() / at.ratio};
+}
+
+const QPixmap& Canvas::artFor(Picture p, qreal scale) const {
+    if (scale != scaledFor_) {
         for (auto& s : scaled_) s = QPixmap();
-        scaledFor_ = ratio;
+        scaledFor_ = scale;
     }
     QPixmap& s = scaled_[static_cast<std::size_t>(p)];
-    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), ratio));
+    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), scale));
     return s;
 }
 
-namespace {
-
-// A view's rectangle in device pixels, its edges on whole pixels.
-QRect devicePixels(const View& v, qreal ratio) {
-    auto at = [ratio](int twips) { return qRound(twips * ratio / Canvas::twipsPerPixel); };
-    const int left = at(v.left), top = at(v.top);
-    return {left, top, at(v.left + v.width) - left, at(v.top + v.height) - top};
+std::vector<const View*> Canvas::drawingOrder() const {
+    std::vector<const View*> order;
+    order.reserve(180);
+    // the centre frames, larger beneath smaller, so they show as rings
+    for (int k = 7; k >= 0; --k)
+        if (board_.Label1.has(k)) order.push_back(&board_.Label1(k));
+    // the picture stores are hidden and so draw nothing, unless shown
+    for (const ViewFamily* f : {&board_.SQUARE, &board_.start, &board_.home, &board_.dice, &board_.boardcount,
+                                &board_.homecount, &board_.two, &board_.corner, &board_.dicethrow})
+        for (int i : f->indices()) order.push_back(&(*f)(i));
+    return order;
 }
 
-}  // namespace
+Canvas::Look Canvas::lookOf(const View& v, const Placement& at) const {
+    if (!v.visible) return {};
+    return {deviceRect(v, at), v.back, v.picture, v.framed};
+}
+
+void Canvas::refresh() {
+    const Placement at = placement();
+    const std::vector<const View*> order = drawingOrder();
+    if (shown_.size() != order.size()) shown_.assign(order.size(), Look{});
+    QRegion changed;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Look now = lookOf(*order[i], at);
+        if (now == shown_[i]) continue;
+        changed += logicalCover(shown_[i].rect, at.ratio);
+        changed += logicalCover(now.rect, at.ratio);
+        shown_[i] = now;
+    }
+    if (!changed.isEmpty()) update(changed);
+}
 
 // Paints in device pixels (the painter is scaled back to them), so that
 // every edge and every artwork pixel lands on whole pixels.
-void Canvas::paintView(QPainter& painter, const View& v, qreal ratio) const {
-    if (!v.visible) return;
-    const QRect r = devicePixels(v, ratio);
+void Canvas::paintView(QPainter& painter, const View& v, const Placement& at) const {
+    const QRect r = deviceRect(v, at);
     painter.fillRect(r, qcolour(v.back));
     if (v.framed) {
         // a single line, as thick as a whole number of pixels allows
-        const int line = std::max(1, static_cast<int>(ratio));
+        const int line = std::max(1, static_cast<int>(at.scale));
         const QColor ink(Qt::black);
         painter.fillRect(QRect(r.left(), r.top(), r.width(), line), ink);
         painter.fillRect(QRect(r.left(), r.bottom() + 1 - line, r.width(), line), ink);
         painter.fillRect(QRect(r.left(), r.top(), line, r.height()), ink);
         painter.fillRect(QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
     }
-    // the artwork is 32 logical pixels square, drawn at the view's top left
-    if (v.picture != Picture::None) painter.drawPixmap(r.topLeft(), artFor(v.picture, ratio));
+    // the artwork is 32 pixels of the board square, drawn at the view's top left
+    if (v.picture != Picture::None) painter.drawPixmap(r.topLeft(), artFor(v.picture, at.scale));
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
+// Paints the region asked for, whatever asked for it: a refresh, the screen,
+// or anyone drawing over the board.
+void Canvas::paintEvent(QPaintEvent* event) {
+    const Placement at = placement();
     QPainter painter(this);
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.scale(1 / ratio, 1 / ratio);
+    painter.scale(1 / at.ratio, 1 / at.ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(QRect(QPoint(0, 0), (QSizeF(size()) * ratio).toSize() + QSize(1, 1)), qcolour(colour::window));
+    const QRectF asked = event->rect();
+    const QRect area = QRectF(asked.topLeft() * at.ratio, asked.size() * at.ratio).toAlignedRect();
+    painter.fillRect(area, qcolour(colour::window));
+    for (const View* v : drawingOrder())
+        if (v->visible && deviceRect(*v, at).intersects(area)) paintView(painter, *v, at);
+}
 
-    // the centre frames, larger beneath smaller, so they show as rings
-    for (int k = 7; k >= 0; --k)
-        if (board_.Label1.has(k)) paintView(painter, board_.Label1(k), ratio);
-
-    auto paintFamily = [&](const ViewFamily& f) {
-        for (int i : f.indices()) paintView(painter, f(i), ratio);
-    };
-    paintFamily(board_.SQUARE);
-    paintFamily(board_.start);
-    paintFamily(board_.home);
-    // the picture stores are hidden and so draw nothing, unless shown
-    paintFamily(board_.dice);
-    paintFamily(board_.boardcount);
-    paintFamily(board_.homecount);
-    paintFamily(board_.two);
-    paintFamily(board_.corner);
-    paintFamily(board_.dicethrow);
+void Canvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    refresh();  // the board has moved or grown: every view changed place
 }
 
 std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
-    const double x = at.x() * twipsPerPixel;
-    const double y = at.y() * twipsPerPixel;
+    const Placement place = placement();
+    // in device pixels, a hair inside, so that the left and top edges of
+    // rectOf() belong to their view whatever the rounding of the division
+    const double x = at.x() * place.ratio + 1e-6;
+    const double y = at.y() * place.ratio + 1e-6;
     for (auto f = std::rbegin(clickOrder); f != std::rend(clickOrder); ++f) {
         const ViewFamily& views = board_.views(*f);
         const auto indices = views.indices();
         for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
             const View& v = views(*i);
-            if (v.visible && x >= v.left && x < v.left + v.width && y >= v.top && y < v.top + v.height)
-                return Hit{*f, *i};
+            if (!v.visible) continue;
+            const QRect r = deviceRect(v, place);
+            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height()) return Hit{*f, *i};
         }
     }
     return std::nullopt;
@@ -130,7 +182,7 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
     }
     event->accept();
     if (const auto hit = viewAt(event->position())) board_.click(hit->family, hit->index);
-    update();
+    refresh();
 }
 
 bool Canvas::event(QEvent* event) {

@@ -12,11 +12,12 @@ QtPlatform::QtPlatform() : alert_(&AlertSound::openDesktop, [] { QApplication::b
 
 void QtPlatform::wait(float sec) {
     if (!(sec > 0)) return;
-    if (beforePause) beforePause();
-
+    // the pause is counted from the call: whatever beforePause queues (the
+    // repaint of the board) is done inside it
     using namespace std::chrono;
     const auto end = steady_clock::now() + duration_cast<steady_clock::duration>(duration<double>(sec));
     const unsigned interruptsBefore = interrupts_;
+    if (beforePause) beforePause();
 
     QEventLoop loop;
     QTimer wake;

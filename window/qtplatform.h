@@ -18,8 +18,9 @@ class QtPlatform : public Platform {
 public:
     QtPlatform();
 
-    // Runs a nested event loop until `sec` seconds have passed on a monotonic
-    // clock, or until interrupt() is called. Nothing happens for sec <= 0.
+    // Runs a nested event loop until `sec` seconds have passed since the call
+    // on a monotonic clock, or until interrupt() is called. Nothing happens
+    // for sec <= 0.
     void wait(float sec) override;
     double random() override;
     void reseed() override;
@@ -31,7 +32,9 @@ public:
     void interrupt();
     bool waiting() const { return !loops_.empty(); }
 
-    // Called at the start of every pause, so the board is shown as it stands.
+    // Called at the start of every pause, after its clock has started, so
+    // that the board is shown as it stands: what it queues (a repaint) runs
+    // inside the pause.
     std::function<void()> beforePause;
 
 private:

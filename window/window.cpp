@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QLayout>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <cstdio>
@@ -64,8 +64,9 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
 
     canvas_ = new Canvas(board_, this);
     setCentralWidget(canvas_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    platform_.beforePause = [this] { canvas_->repaint(); };
+    // every pause shows the board as it stands: the views that changed are
+    // painted inside the pause, by its event loop
+    platform_.beforePause = [this] { canvas_->refresh(); };
 
     QMenuBar* bar = menuBar();
     newGame_ = bar->addAction(QStringLiteral("New Game"));
@@ -75,6 +76,13 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     QMenu* options = bar->addMenu(QStringLiteral("Options"));
     sound_ = options->addAction(QStringLiteral("Sound"));
     sound_->setCheckable(true);
+    fullScreen_ = options->addAction(QCoreApplication::translate("Window", "&Full Screen"));
+    fullScreen_->setCheckable(true);
+    // F11 first, then whatever else the desktop calls full screen
+    QList<QKeySequence> keys{QKeySequence(Qt::Key_F11)};
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::FullScreen))
+        if (!keys.contains(k)) keys << k;
+    fullScreen_->setShortcuts(keys);
 
     connect(newGame_, &QAction::triggered, this, [this] {
         board_.chooseNewGame();
@@ -91,6 +99,10 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         board_.chooseSound();
         afterCommand();
     });
+    connect(fullScreen_, &QAction::triggered, this, [this](bool on) {
+        // leaving full screen goes back to a maximised window if it was one
+        setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    });
 
     board_.Form_Load();
     afterCommand();
@@ -98,7 +110,7 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         board_.tick();
-        canvas_->update();
+        canvas_->refresh();
     });
     timer1_.start();
 
@@ -110,7 +122,13 @@ Window::~Window() = default;
 void Window::afterCommand() {
     auto_->setChecked(board_.autoChecked);
     sound_->setChecked(board_.soundopChecked);
-    canvas_->update();
+    canvas_->refresh();
+}
+
+void Window::changeEvent(QEvent* event) {
+    // the window manager may also take the window in and out of full screen
+    if (event->type() == QEvent::WindowStateChange && fullScreen_) fullScreen_->setChecked(isFullScreen());
+    QMainWindow::changeEvent(event);
 }
 
 void Window::closeEvent(QCloseEvent* event) {

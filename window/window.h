@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window: the board's canvas under a menu bar with "New Game",
-// "AutoPlay" > "Auto" and "Options" > "Sound", and the once-a-second timer
-// that drives automatic play. Closing the window ends the program at once.
+// "AutoPlay" > "Auto" and "Options" > "Sound" and "Full Screen" (F11), and
+// the once-a-second timer that drives automatic play. The window can be
+// resized, maximised and made full screen; the board grows with it. Closing
+// the window ends the program at once.
 #pragma once
 
 #include <QMainWindow>
@@ -29,6 +31,7 @@ public:
     QAction& newGameAction() { return *newGame_; }
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
+    QAction& fullScreenAction() { return *fullScreen_; }
     QTimer& timer1() { return timer1_; }
 
     // How the program ends when the window closes; a test puts something
@@ -37,6 +40,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     class Destroyed;
@@ -51,6 +55,7 @@ private:
     QAction* newGame_ = nullptr;
     QAction* auto_ = nullptr;
     QAction* sound_ = nullptr;
+    QAction* fullScreen_ = nullptr;
     QTimer timer1_;
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program
 };
