@@ -8,6 +8,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace skarpo {
 
@@ -26,7 +27,7 @@ QRect logicalCover(const QRect& device, qreal ratio) {
 
 }  // namespace
 
-Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
+Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board), order_(drawingOrder(board)) {
     setMinimumSize(boardWidth, boardHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -76,25 +77,31 @@ QRectF Canvas::rectOf(const View& v) const {
     return {r.x() / at.ratio, r.y() / at.ratio, r.width() / at.ratio, r.height() / at.ratio};
 }
 
-const QPixmap& Canvas::artFor(Picture p, qreal scale) const {
+const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
     if (scale != scaledFor_) {
-        for (auto& s : scaled_) s = QPixmap();
+        scaled_.clear();
         scaledFor_ = scale;
     }
-    QPixmap& s = scaled_[static_cast<std::size_t>(p)];
-    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), scale));
+    QPixmap& s = scaled_[(static_cast<std::uint64_t>(p) << 32) | back];
+    if (s.isNull()) {
+        // laid on the view's background once, so that drawing it is a plain copy
+        const QImage art = scaledArt(this->art(p).toImage(), scale);
+        QImage laid(art.size(), QImage::Format_RGB32);
+        laid.fill(qcolour(back));
+        QPainter(&laid).drawImage(0, 0, art);
+        s = QPixmap::fromImage(laid);
+    }
     return s;
 }
 
-std::vector<const View*> Canvas::drawingOrder() const {
+std::vector<const View*> Canvas::drawingOrder(const Board& board) {
     std::vector<const View*> order;
-    order.reserve(180);
     // the centre frames, larger beneath smaller, so they show as rings
     for (int k = 7; k >= 0; --k)
-        if (board_.Label1.has(k)) order.push_back(&board_.Label1(k));
+        if (board.Label1.has(k)) order.push_back(&board.Label1(k));
     // the picture stores are hidden and so draw nothing, unless shown
-    for (const ViewFamily* f : {&board_.SQUARE, &board_.start, &board_.home, &board_.dice, &board_.boardcount,
-                                &board_.homecount, &board_.two, &board_.corner, &board_.dicethrow})
+    for (const ViewFamily* f : {&board.SQUARE, &board.start, &board.home, &board.dice, &board.boardcount,
+                                &board.homecount, &board.two, &board.corner, &board.dicethrow})
         for (int i : f->indices()) order.push_back(&(*f)(i));
     return order;
 }
@@ -106,11 +113,10 @@ Canvas::Look Canvas::lookOf(const View& v, const Placement& at) const {
 
 void Canvas::refresh() {
     const Placement at = placement();
-    const std::vector<const View*> order = drawingOrder();
-    if (shown_.size() != order.size()) shown_.assign(order.size(), Look{});
+    if (shown_.size() != order_.size()) shown_.assign(order_.size(), Look{});
     QRegion changed;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const Look now = lookOf(*order[i], at);
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        const Look now = lookOf(*order_[i], at);
         if (now == shown_[i]) continue;
         changed += logicalCover(shown_[i].rect, at.ratio);
         changed += logicalCover(now.rect, at.ratio);
@@ -121,9 +127,12 @@ void Canvas::refresh() {
 
 // Paints in device pixels (the painter is scaled back to them), so that
 // every edge and every artwork pixel lands on whole pixels.
-void Canvas::paintView(QPainter& painter, const View& v, const Placement& at) const {
-    const QRect r = deviceRect(v, at);
-    painter.fillRect(r, qcolour(v.back));
+void Canvas::paintView(QPainter& painter, const View& v, const QRect& r, const Placement& at) const {
+    // the artwork is 32 pixels of the board square, drawn at the view's top
+    // left on the view's background; it covers a 480-twip view whole, but
+    // for a pixel at scales that are no eighth
+    const QPixmap* art = v.picture == Picture::None ? nullptr : &artFor(v.picture, v.back, at.scale);
+    if (!art || art->width() < r.width() || art->height() < r.height()) painter.fillRect(r, qcolour(v.back));
     if (v.framed) {
         // a single line, as thick as a whole number of pixels allows
         const int line = std::max(1, static_cast<int>(at.scale));
@@ -133,12 +142,14 @@ void Canvas::paintView(QPainter& painter, const View& v, const Placement& at) co
         painter.fillRect(QRect(r.left(), r.top(), line, r.height()), ink);
         painter.fillRect(QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
     }
-    // the artwork is 32 pixels of the board square, drawn at the view's top left
-    if (v.picture != Picture::None) painter.drawPixmap(r.topLeft(), artFor(v.picture, at.scale));
+    if (art) painter.drawPixmap(r.topLeft(), *art, QRect(0, 0, r.width(), r.height()));
 }
 
 // Paints the region asked for, whatever asked for it: a refresh, the screen,
-// or anyone drawing over the board.
+// or anyone drawing over the board. Every view is opaque over its
+// rectangle, so each is painted only where no view above it lies: the
+// centre frames, one inside the other, and the die over them are each
+// painted once.
 void Canvas::paintEvent(QPaintEvent* event) {
     const Placement at = placement();
     QPainter painter(this);
@@ -146,9 +157,26 @@ void Canvas::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRectF asked = event->rect();
     const QRect area = QRectF(asked.topLeft() * at.ratio, asked.size() * at.ratio).toAlignedRect();
-    painter.fillRect(area, qcolour(colour::window));
-    for (const View* v : drawingOrder())
-        if (v->visible && deviceRect(*v, at).intersects(area)) paintView(painter, *v, at);
+    QRegion covered;
+    for (auto v = order_.rbegin(); v != order_.rend(); ++v) {
+        if (!(*v)->visible) continue;
+        const QRect r = deviceRect(**v, at);
+        const QRect inside = r & area;
+        if (inside.isEmpty()) continue;
+        const QRegion shows = QRegion(inside) - covered;
+        if (shows.isEmpty()) continue;
+        const bool whole = shows.rectCount() == 1 && *shows.begin() == inside;
+        if (whole) {
+            paintView(painter, **v, r, at);
+        } else {
+            painter.save();
+            painter.setClipRegion(shows);
+            paintView(painter, **v, r, at);
+            painter.restore();
+        }
+        covered += inside;
+    }
+    for (const QRect& r : QRegion(area) - covered) painter.fillRect(r, qcolour(colour::window));
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {

@@ -12,7 +12,9 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "state/board.h"
@@ -100,14 +102,17 @@ private:
     static QRect deviceRect(const View& v, const Placement& at);
     Look lookOf(const View& v, const Placement& at) const;
     // Every view that can be seen, in drawing order: later ones lie on top.
-    std::vector<const View*> drawingOrder() const;
-    void paintView(QPainter& painter, const View& v, const Placement& at) const;
-    const QPixmap& artFor(Picture p, qreal scale) const;
+    static std::vector<const View*> drawingOrder(const Board& board);
+    void paintView(QPainter& painter, const View& v, const QRect& r, const Placement& at) const;
+    // A picture's artwork at `scale`, laid on a background colour.
+    const QPixmap& artFor(Picture p, Colour back, qreal scale) const;
 
     Board& board_;
+    // the board's views never move in memory: taken once
+    const std::vector<const View*> order_;
     std::array<QPixmap, pictureCount> art_;
-    // the artwork as last drawn, in device pixels for that scale
-    mutable std::array<QPixmap, pictureCount> scaled_;
+    // the artwork as drawn, by picture and background, in device pixels for that scale
+    mutable std::unordered_map<std::uint64_t, QPixmap> scaled_;
     mutable qreal scaledFor_ = 0;
     // what every view in drawing order showed at the last refresh
     std::vector<Look> shown_;

@@ -104,15 +104,14 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
     });
 
-    board_.Form_Load();
-    afterCommand();
-
     timer1_.setInterval(1000);
     connect(&timer1_, &QTimer::timeout, this, [this] {
         board_.tick();
         canvas_->refresh();
     });
-    timer1_.start();
+
+    board_.Form_Load();
+    afterCommand();
 
     if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
 }
@@ -122,6 +121,10 @@ Window::~Window() = default;
 void Window::afterCommand() {
     auto_->setChecked(board_.autoChecked);
     sound_->setChecked(board_.soundopChecked);
+    // A tick does nothing while automatic play is off: the timer sleeps
+    // then, and so does the idle window, instead of waking once a second.
+    if (!board_.autoplay) timer1_.stop();
+    else if (!timer1_.isActive()) timer1_.start();
     canvas_->refresh();
 }
 

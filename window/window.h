@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window: the board's canvas under a menu bar with "New Game",
 // "AutoPlay" > "Auto" and "Options" > "Sound" and "Full Screen" (F11), and
-// the once-a-second timer that drives automatic play. The window can be
+// the once-a-second timer that drives automatic play (it runs while
+// automatic play is on: its ticks do nothing otherwise). The window can be
 // resized, maximised and made full screen; the board grows with it. Closing
 // the window ends the program at once.
 #pragma once

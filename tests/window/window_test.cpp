@@ -46,7 +46,12 @@ TEST_F(Pixels, TheCanvasShowsTheViewsAsTheyStand) {
             for (int y = 0; y < got.height(); ++y)
                 for (int x = 0; x < got.width(); ++x)
                     if (got.pixel(x, y) != want.pixel(x, y))
-                        return "pixel " + std::to_string(x) + "," + std::to_string(y);
+                        return QString("pixel %1,%2 is %3, not %4")
+                            .arg(x)
+                            .arg(y)
+                            .arg(got.pixel(x, y), 0, 16)
+                            .arg(want.pixel(x, y), 0, 16)
+                            .toStdString();
             return "";
         };
         SCOPED_TRACE(s.scale);
@@ -133,6 +138,14 @@ TEST_F(WindowTest, NewGameOrClosingCutsAnAnimationShort) {
 }
 
 TEST_F(WindowTest, TimerTicksPlayForPlayerOneOnceASecondWhenAutoIsOn) {
+    {  // the timer sleeps while there is nothing for it to do
+        Window other;
+        EXPECT_FALSE(other.timer1().isActive());
+        other.autoAction().trigger();
+        EXPECT_TRUE(other.timer1().isActive() && other.timer1().interval() == 1000);
+        other.autoAction().trigger();
+        EXPECT_FALSE(other.timer1().isActive());
+    }
     window.autoAction().trigger();
     QElapsedTimer clock;
     clock.start();
