@@ -19,6 +19,23 @@ QColor qcolour(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
 // The clickable families in the order they are drawn: later ones lie on top.
 constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Family::dicethrow};
 
+// The toolkit hands any fill or copy of more than about a hundred lines to a
+// pool of threads, and on a large board a square is that tall: for such small
+// rectangles the hand-over costs far more than it saves. So everything is
+// drawn in bands of 64 lines, each done at once on the window's own thread.
+constexpr int band = 64;
+
+void fill(QPainter& painter, const QRect& r, const QColor& c) {
+    for (int top = r.top(); top <= r.bottom(); top += band)
+        painter.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), c);
+}
+
+// The top left `size` of a pixmap, drawn at `at`.
+void copy(QPainter& painter, QPoint at, const QPixmap& pixmap, QSize size) {
+    for (int y = 0; y < size.height(); y += band)
+        painter.drawPixmap(at + QPoint(0, y), pixmap, QRect(0, y, size.width(), std::min(band, size.height() - y)));
+}
+
 // The smallest rectangle of logical pixels that covers a rectangle of device pixels.
 QRect logicalCover(const QRect& device, qreal ratio) {
     return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
@@ -132,17 +149,17 @@ void Canvas::paintView(QPainter& painter, const View& v, const QRect& r, const P
     // left on the view's background; it covers a 480-twip view whole, but
     // for a pixel at scales that are no eighth
     const QPixmap* art = v.picture == Picture::None ? nullptr : &artFor(v.picture, v.back, at.scale);
-    if (!art || art->width() < r.width() || art->height() < r.height()) painter.fillRect(r, qcolour(v.back));
+    if (!art || art->width() < r.width() || art->height() < r.height()) fill(painter, r, qcolour(v.back));
     if (v.framed) {
         // a single line, as thick as a whole number of pixels allows
         const int line = std::max(1, static_cast<int>(at.scale));
         const QColor ink(Qt::black);
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), line), ink);
-        painter.fillRect(QRect(r.left(), r.bottom() + 1 - line, r.width(), line), ink);
-        painter.fillRect(QRect(r.left(), r.top(), line, r.height()), ink);
-        painter.fillRect(QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
+        fill(painter, QRect(r.left(), r.top(), r.width(), line), ink);
+        fill(painter, QRect(r.left(), r.bottom() + 1 - line, r.width(), line), ink);
+        fill(painter, QRect(r.left(), r.top(), line, r.height()), ink);
+        fill(painter, QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
     }
-    if (art) painter.drawPixmap(r.topLeft(), *art, QRect(0, 0, r.width(), r.height()));
+    if (art) copy(painter, r.topLeft(), *art, art->size().boundedTo(r.size()));
 }
 
 // Paints the region asked for, whatever asked for it: a refresh, the screen,
@@ -176,7 +193,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
         }
         covered += inside;
     }
-    for (const QRect& r : QRegion(area) - covered) painter.fillRect(r, qcolour(colour::window));
+    for (const QRect& r : QRegion(area) - covered) fill(painter, r, qcolour(colour::window));
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {
