@@ -23,6 +23,7 @@
 #include <QEventLoop>
 #include <QPaintEvent>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -193,11 +194,13 @@ std::optional<double> gamePeakMiB(double seconds) {
     pid_t child = 0;
     if (posix_spawn(&child, path, nullptr, nullptr, argv, environ) != 0) return std::nullopt;
     usleep(static_cast<useconds_t>(seconds * 1e6));
+    // read from the program itself: the peak its process reports on exit
+    // would also count this one, whose memory it shared until it started
+    const std::optional<double> peak = peakResidentMiBOf(child);
     kill(child, SIGTERM);
     int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child) return std::nullopt;
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+    if (waitpid(child, &status, 0) != child) return std::nullopt;
+    return peak;
 #else
     (void)seconds;
     return std::nullopt;
@@ -294,8 +297,9 @@ int main(int argc, char** argv) {
         report("animating, " + where, *a, *b, animatingTarget, {});
         if (!lengths.empty()) {
             print({"throw: median length, " + where, spreadOf(lengths).median, "s", 4, 1.775, {}});
-            print({"  whole throws measured (1.770 s of pauses each)", static_cast<double>(lengths.size()), "", 0, {},
-                   {}});
+            std::string each;
+            for (double l : lengths) each += " " + std::to_string(static_cast<int>(std::lround(l * 1e4))).insert(1, ".");
+            std::printf("  whole throws measured (1.770 s of pauses each): %zu, s:%s\n", lengths.size(), each.c_str());
         }
 
         // ---- what one repaint of the whole board costs (a celebration's sweeps make them) ----

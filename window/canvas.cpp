@@ -194,6 +194,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
         covered += inside;
     }
     for (const QRect& r : QRegion(area) - covered) fill(painter, r, qcolour(colour::window));
+    // anything drawn over the board goes here, after the views
 }
 
 void Canvas::resizeEvent(QResizeEvent* event) {
