@@ -6,6 +6,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <chrono>
+#include <cstdint>
+#include <optional>
 
 #ifdef __linux__
 #include <sys/timerfd.h>
@@ -14,29 +16,57 @@
 
 namespace skarpo {
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
+// The event loop sleeps to the millisecond and wakes late rather than early,
+// by as much as its events took before it went to sleep (the repaint, above
+// all). A timer of the kernel's, set to the very end of the innermost pause
+// and watched by the loop, wakes it once and on time. Made once and kept, so
+// that a pause costs two calls to the kernel and nothing more.
+class QtPlatform::Alarm {
+public:
+    explicit Alarm(QtPlatform& platform) {
 #ifdef __linux__
-// A timer of the kernel's that goes off at `end`: a descriptor that becomes
-// readable then, or -1 if there is none.
-int kernelTimerAt(Clock::time_point end) {
-    const int fd = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK);  // the steady clock's own
-    if (fd < 0) return -1;
-    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(end.time_since_epoch()).count();
-    itimerspec at{};
-    at.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
-    at.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
-    if (timerfd_settime(fd, TFD_TIMER_ABSTIME, &at, nullptr) == 0) return fd;
-    close(fd);
-    return -1;
-}
+        fd_ = timerfd_create(CLOCK_MONOTONIC, TFD_CLOEXEC | TFD_NONBLOCK);  // the steady clock's own
+        if (fd_ < 0) return;
+        watch_ = std::make_unique<QSocketNotifier>(static_cast<qintptr>(fd_), QSocketNotifier::Read);
+        QObject::connect(watch_.get(), &QSocketNotifier::activated, watch_.get(), [this, &platform] {
+            std::uint64_t expired = 0;
+            if (read(fd_, &expired, sizeof expired) > 0) platform.rang();
+        });
+#else
+        (void)platform;
 #endif
+    }
+    ~Alarm() {
+#ifdef __linux__
+        watch_.reset();
+        if (fd_ >= 0) close(fd_);
+#endif
+    }
+    // Whether there is such a timer here; otherwise the toolkit's timer serves.
+    bool works() const { return watch_ != nullptr; }
+    // Goes off at `end`, at once if that has passed; off for good with nothing.
+    void set(std::optional<Clock::time_point> end) {
+#ifdef __linux__
+        itimerspec at{};
+        if (end) {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(end->time_since_epoch()).count();
+            at.it_value.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+            at.it_value.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+        }
+        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &at, nullptr);
+#else
+        (void)end;
+#endif
+    }
 
-}  // namespace
+private:
+    int fd_ = -1;
+    std::unique_ptr<QSocketNotifier> watch_;
+};
 
 QtPlatform::QtPlatform() : alert_(&AlertSound::openDesktop, [] { QApplication::beep(); }) { reseed(); }
+
+QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::wait(float sec) {
     if (!(sec > 0)) return;
@@ -48,25 +78,13 @@ void QtPlatform::wait(float sec) {
     if (beforePause) beforePause();
 
     QEventLoop loop;
-    loops_.push_back(&loop);
+    pauses_.push_back({&loop, end});
     const auto goOn = [&] { return interrupts_ == interruptsBefore && Clock::now() < end; };
-    bool slept = false;
-#ifdef __linux__
-    // The event loop sleeps to the millisecond and wakes late rather than
-    // early, by as much as its events took before it went to sleep (the
-    // repaint, above all). A timer of the kernel's, set to the very end of
-    // the pause and watched by the loop, wakes it once and on time.
-    if (const int fd = kernelTimerAt(end); fd >= 0) {
-        {
-            QSocketNotifier ring(static_cast<qintptr>(fd), QSocketNotifier::Read);
-            QObject::connect(&ring, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
-            while (goOn()) loop.exec();
-        }
-        close(fd);
-        slept = true;
-    }
-#endif
-    if (!slept) {
+    if (!alarm_) alarm_ = std::make_unique<Alarm>(*this);
+    if (alarm_->works()) {
+        alarm_->set(end);
+        while (goOn()) loop.exec();
+    } else {
         QTimer wake;
         wake.setSingleShot(true);
         wake.setTimerType(Qt::PreciseTimer);
@@ -77,7 +95,13 @@ void QtPlatform::wait(float sec) {
             loop.exec();
         }
     }
-    loops_.pop_back();
+    pauses_.pop_back();
+    // a pause this one ran inside goes on to its own end
+    if (alarm_->works()) alarm_->set(pauses_.empty() ? std::nullopt : std::optional(pauses_.back().end));
+}
+
+void QtPlatform::rang() {
+    if (!pauses_.empty() && Clock::now() >= pauses_.back().end) pauses_.back().loop->quit();
 }
 
 double QtPlatform::random() {
@@ -96,9 +120,9 @@ void QtPlatform::reseed() {
 void QtPlatform::beep() { alert_.ring(); }
 
 void QtPlatform::interrupt() {
-    if (loops_.empty()) return;
+    if (pauses_.empty()) return;
     ++interrupts_;
-    for (QEventLoop* loop : loops_) loop->quit();
+    for (const Pause& p : pauses_) p.loop->quit();
 }
 
 }  // namespace skarpo

@@ -3,7 +3,9 @@
 // alive, a clock-seeded random generator and the desktop's alert sound.
 #pragma once
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -17,6 +19,7 @@ namespace skarpo {
 class QtPlatform : public Platform {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
     // Runs a nested event loop until `sec` seconds have passed since the call
     // on a monotonic clock, or until interrupt() is called. Nothing happens
@@ -30,7 +33,7 @@ public:
     // Ends every pause in progress at once (a new game or the window closing
     // has taken the board away from the handler that paused).
     void interrupt();
-    bool waiting() const { return !loops_.empty(); }
+    bool waiting() const { return !pauses_.empty(); }
 
     // Called at the start of every pause, after its clock has started, so
     // that the board is shown as it stands: what it queues (a repaint) runs
@@ -38,10 +41,21 @@ public:
     std::function<void()> beforePause;
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Pause {
+        QEventLoop* loop;
+        Clock::time_point end;
+    };
+    class Alarm;
+
+    // Ends the innermost pause if its time has come.
+    void rang();
+
     std::mt19937_64 generator_;
     AlertSound alert_;
-    std::vector<QEventLoop*> loops_;
+    std::vector<Pause> pauses_;  // the pauses in progress, the innermost last
     unsigned interrupts_ = 0;
+    std::unique_ptr<Alarm> alarm_;  // made at the first pause
 };
 
 }  // namespace skarpo
