@@ -58,7 +58,7 @@ bool Canvas::activate(Hit hit) {
         afterEvent();
     } else {
         followBoard();
-        update();
+        refresh();
     }
     return taken;
 }
