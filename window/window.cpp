@@ -121,6 +121,7 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     addHelpMenu(*this);
 
     timer1Phase_.start();
+    timer1_.setTimerType(Qt::PreciseTimer);  // on the second, not within a twentieth of it
     connect(&timer1_, &QTimer::timeout, this, [this] {
         // a timer started in mid-second has come to a whole one: from now on
         // once a second
