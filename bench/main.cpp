@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // skarpo_bench: the game's performance figures, one a line with its unit and
-// its target. In order: the start to the first painted frame, processor time
-// while the window idles and while it animates a game played by automatic
-// play, the accuracy of the real pause, the peak memory, and the speed of
-// the game itself on a virtual clock.
+// its target. In order: the start to the first painted frame; processor
+// time, repaints and painted pixels while the window idles and while it
+// animates a game played by automatic play, and the length of its throws,
+// at the window's first size and at 2160 by 2160 pixels; the accuracy of the
+// real pause; the peak memory; and the speed of the game itself on a
+// virtual clock.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -19,10 +21,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QPaintEvent>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -71,19 +76,24 @@ void print(const Figure& f) {
     std::fflush(stdout);
 }
 
-// Counts the canvas's paint events, and notes when the first one has been
-// drawn and handed to the screen.
+// Counts the canvas's paint events and the device pixels they paint, and
+// notes when the first one has been drawn and handed to the screen.
 class PaintWatch : public QObject {
 public:
-    explicit PaintWatch(QWidget& canvas) { canvas.installEventFilter(this); }
+    explicit PaintWatch(QWidget& canvas) : canvas_(canvas) { canvas.installEventFilter(this); }
     long paints = 0;
+    double pixels = 0;
     std::optional<double> firstFrameAt;
     std::optional<double> firstFrameAge;
     QEventLoop* untilFirst = nullptr;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && paints++ == 0) {
+        if (event->type() != QEvent::Paint) return false;
+        const qreal ratio = canvas_.devicePixelRatioF();
+        for (const QRect& r : static_cast<QPaintEvent*>(event)->region())
+            pixels += r.width() * ratio * r.height() * ratio;
+        if (paints++ == 0) {
             // the frame is drawn and flushed when control is back in the
             // event loop: note the time there
             QTimer::singleShot(0, this, [this] {
@@ -94,6 +104,9 @@ protected:
         }
         return false;
     }
+
+private:
+    QWidget& canvas_;
 };
 
 // Runs the event loop for `seconds`.
@@ -103,9 +116,17 @@ void runFor(double seconds) {
     loop.exec();
 }
 
+// Runs the event loop until `done` holds, for `seconds` at most.
+void runUntil(const std::function<bool()>& done, double seconds) {
+    const double end = monotonicSeconds() + seconds;
+    while (!done() && monotonicSeconds() < end) runFor(0.02);
+}
+
 struct Usage {
     double cpu, wall;
-    long paints, pauses, throws;
+    long paints;
+    double pixels;
+    long pauses, throws;
     std::optional<double> xServer;  // processor time of the X server
 };
 
@@ -116,27 +137,52 @@ struct Meter {
     const long& throws;
     long xServerPid;
     Usage at() const {
-        return {processorSeconds(), monotonicSeconds(), watch.paints, pauses, throws,
+        return {processorSeconds(), monotonicSeconds(), watch.paints, watch.pixels, pauses, throws,
                 xServerPid ? processorSecondsOf(xServerPid) : std::nullopt};
     }
 };
 
-// Processor time per second of wall time, paints and pauses per second,
-// between two readings.
-void report(const char* what, const Usage& a, const Usage& b, double targetPercent) {
+// Processor time per second of wall time, repaints, painted pixels and
+// pauses per second, between two readings.
+void report(const std::string& what, const Usage& a, const Usage& b, double cpuTarget,
+            std::optional<double> paintTarget) {
     const double wall = b.wall - a.wall;
-    print({std::string("processor time, ") + what, 100 * (b.cpu - a.cpu) / wall, "% of a core", 2, targetPercent, {}});
+    print({"processor time, " + what, 100 * (b.cpu - a.cpu) / wall, "% of a core", 3, cpuTarget, {}});
     if (a.xServer && b.xServer)
-        print({std::string("  the X server's processor time, ") + what, 100 * (*b.xServer - *a.xServer) / wall,
-               "% of a core", 2, {}, {}});
-    print({std::string("  paints of the board, ") + what, static_cast<double>(b.paints - a.paints) / wall, "per s", 1,
-           {}, {}});
+        print({"  the X server's processor time, " + what, 100 * (*b.xServer - *a.xServer) / wall, "% of a core", 2,
+               {}, {}});
+    print({"repaints of the board, " + what, static_cast<double>(b.paints - a.paints) / wall, "per s", 1, paintTarget,
+           {}});
+    print({"  painted pixels, " + what, (b.pixels - a.pixels) / wall / 1e6, "million per s", 3, {}, {}});
     if (b.pauses > a.pauses) {
-        print({std::string("  pauses, ") + what, static_cast<double>(b.pauses - a.pauses) / wall, "per s", 1, {}, {}});
-        print({std::string("  throws, ") + what, static_cast<double>(b.throws - a.throws), "in all", 0, {}, {}});
+        print({"  pauses, " + what, static_cast<double>(b.pauses - a.pauses) / wall, "per s", 1, {}, {}});
+        print({"  throws, " + what, static_cast<double>(b.throws - a.throws), "in all", 0, {}, {}});
     }
-    print({std::string("  measured over"), wall, "s", 1, {}, {}});
+    print({"  measured over", wall, "s", 1, {}, {}});
 }
+
+// The lengths of whole throws, from the pauses the game makes: a throw's
+// second pause shows the die's first position, its fifteenth the last one.
+struct ThrowClock {
+    std::vector<double> lengths;
+    void pause(const Board& board, double now) {
+        if (ending && start) lengths.push_back(now - *start);
+        ending = false;
+        if (board.dicethrow(1).visible) start = last;
+        else if (board.dicethrow(14).visible) ending = true;
+        last = now;
+    }
+    // a throw cut short by a new game never ends
+    void forget() {
+        start.reset();
+        ending = false;
+    }
+
+private:
+    std::optional<double> start;
+    double last = 0;
+    bool ending = false;
+};
 
 // The peak memory of the game program itself, left alone on its window for
 // `seconds`; nothing if it cannot be started.
@@ -148,11 +194,13 @@ std::optional<double> gamePeakMiB(double seconds) {
     pid_t child = 0;
     if (posix_spawn(&child, path, nullptr, nullptr, argv, environ) != 0) return std::nullopt;
     usleep(static_cast<useconds_t>(seconds * 1e6));
+    // read from the program itself: the peak its process reports on exit
+    // would also count this one, whose memory it shared until it started
+    const std::optional<double> peak = peakResidentMiBOf(child);
     kill(child, SIGTERM);
     int status = 0;
-    rusage usage{};
-    if (wait4(child, &status, 0, &usage) != child) return std::nullopt;
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+    if (waitpid(child, &status, 0) != child) return std::nullopt;
+    return peak;
 #else
     (void)seconds;
     return std::nullopt;
@@ -194,50 +242,106 @@ int main(int argc, char** argv) {
     if (ageAtMain) print({"  of which process start to main() (/proc)", 1000 * *ageAtMain, "ms", 0, {}, {}});
 
     // the pauses of the game and the throws among them, seen as the window
-    // prepares each pause
+    // prepares each pause; a throw lasts from the call of its first pause
+    // (before the die's first position) to the call of the first pause after
+    // its last position, which follows at once
     long pauses = 0, throws = 0;
     Board& board = window.board();
+    ThrowClock throwClock;
     const auto repaint = window.platform().beforePause;
     window.platform().beforePause = [&, repaint] {
         ++pauses;
         if (board.dicethrow(1).visible) ++throws;  // the die's first position
+        throwClock.pause(board, monotonicSeconds());
         if (repaint) repaint();
     };
     const Meter meter{watch, pauses, throws, xServerPid()};
     if (meter.xServerPid) std::printf("  the X server runs here as process %ld\n", meter.xServerPid);
 
-    // ---- idle: a new game waits for its first click, the timer ticking ----
-    runFor(opt.quick ? 0.2 : 1);  // let the start settle
-    {
-        const Usage a = meter.at();
-        runFor(opt.quick ? 1 : 10);
-        report("idle", a, meter.at(), 0.5);
-    }
+    // At one size of the window: idle, animating, and one repaint of the
+    // whole board. False when automatic play did not get going.
+    std::vector<double> allThrows;
+    auto atSize = [&](const std::string& where, double animatingTarget) {
+        const Canvas::Placement place = window.canvas().placement();
+        std::printf("the window at %s: %dx%d, the board %.3f device pixels to a pixel\n", where.c_str(),
+                    window.width(), window.height(), place.scale);
 
-    // ---- animating: automatic play plays player 1, the others follow ----
-    {
+        // ---- idle: a new game waits for its first click ----
+        // Measured twice, 1 s and then 10 s: the wake-up that ends each
+        // measurement costs as much in both and drops out of the difference,
+        // which is what idling itself costs.
+        runFor(opt.quick ? 0.3 : 1);  // let the start (or the last new game) settle
+        {
+            const Usage a = meter.at();
+            runFor(opt.quick ? 0.2 : 1);
+            const Usage b = meter.at();
+            runFor(opt.quick ? 1 : 10);
+            const Usage c = meter.at();
+            Usage start = b;  // the longer run less the shorter one
+            start.cpu += b.cpu - a.cpu;
+            start.wall += b.wall - a.wall;
+            if (start.xServer && a.xServer) *start.xServer += *b.xServer - *a.xServer;
+            report("idle, " + where, start, c, 0.02, 0.0);
+        }
+
+        // ---- animating: automatic play plays player 1, the others follow ----
         QEventLoop phase;
         std::optional<Usage> a, b;
+        std::vector<double> lengths;
         window.autoAction().trigger();
         // the first tick starts the game; measure from there
-        QTimer::singleShot(1100, &phase, [&] { a = meter.at(); });
+        QTimer::singleShot(1100, &phase, [&] {
+            a = meter.at();
+            throwClock.lengths.clear();
+        });
         QTimer::singleShot(opt.quick ? 3100 : 16100, &phase, [&] {
             b = meter.at();
+            lengths = throwClock.lengths;
             // automatic play off and a new game: the turn being drawn
             // unwinds at once, and the loop below ends
             window.autoAction().trigger();
             window.newGameAction().trigger();
+            throwClock.forget();
             phase.quit();
         });
         phase.exec();
-        report("animating", *a, *b, 3);
+        report("animating, " + where, *a, *b, animatingTarget, {});
+        std::string each;
+        for (double l : lengths) each += " " + std::to_string(static_cast<int>(std::lround(l * 1e4))).insert(1, ".");
+        std::printf("  whole throws, %s (1.770 s of pauses each): %zu, s:%s\n", where.c_str(), lengths.size(),
+                    each.c_str());
+        allThrows.insert(allThrows.end(), lengths.begin(), lengths.end());
+
+        // ---- what one repaint of the whole board costs (a celebration's sweeps make them) ----
+        std::vector<double> took;
+        for (int i = 0; i < (opt.quick ? 10 : 100); ++i) {
+            const double t0 = monotonicSeconds();
+            window.canvas().repaint();
+            took.push_back(monotonicSeconds() - t0);
+        }
+        print({"  one repaint of the whole board, median, " + where, 1000 * spreadOf(took).median, "ms", 2, {}, {}});
+
         // the opening march alone lasts some three seconds: a quick run
         // sees only that
-        if (opt.quick ? b->pauses == a->pauses : b->throws == a->throws) {
-            std::printf("automatic play did not get going\n");
-            return 1;
-        }
+        return opt.quick ? b->pauses > a->pauses : b->throws > a->throws;
+    };
+
+    const QSize first = window.size();
+    if (!atSize("its first size", 0.3)) {
+        std::printf("automatic play did not get going\n");
+        return 1;
     }
+    window.resize(2160, 2160);
+    runUntil([&] { return window.size() == QSize(2160, 2160); }, 5);
+    const bool large = atSize("2160x2160", 1);
+    window.resize(first);
+    runUntil([&] { return window.size() == first; }, 5);
+    if (!large) {
+        std::printf("automatic play did not get going\n");
+        return 1;
+    }
+    if (!allThrows.empty())
+        print({"throw: median length, both sizes", spreadOf(allThrows).median, "s", 4, 1.775, {}});
 
     // ---- the real pause, 200 times each length, interleaved ----
     {
@@ -253,23 +357,12 @@ int main(int argc, char** argv) {
         for (int k = 0; k < 3; ++k) {
             const Spread s = spreadOf(over[k]);
             char name[64];
-            std::snprintf(name, sizeof name, "pause %.2f s: median overshoot", static_cast<double>(lengths[k]));
-            print({name, 1000 * s.median, "ms", 2, 2, {}});
-            std::snprintf(name, sizeof name, "pause %.2f s: max overshoot", static_cast<double>(lengths[k]));
+            std::snprintf(name, sizeof name, "pause %.2f s: median overshoot from the call", static_cast<double>(lengths[k]));
+            print({name, 1000 * s.median, "ms", 2, 0.5, {}});
+            std::snprintf(name, sizeof name, "pause %.2f s: max overshoot from the call", static_cast<double>(lengths[k]));
             print({name, 1000 * s.max, "ms", 2, 15, {}});
         }
         print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
-    }
-
-    // ---- what one repaint of the whole board costs (every pause makes one) ----
-    {
-        std::vector<double> took;
-        for (int i = 0; i < (opt.quick ? 10 : 100); ++i) {
-            const double t0 = monotonicSeconds();
-            window.canvas().repaint();
-            took.push_back(monotonicSeconds() - t0);
-        }
-        print({"  one repaint of the board, median", 1000 * spreadOf(took).median, "ms", 2, {}, {}});
     }
 
     // ---- memory ----

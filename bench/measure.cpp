@@ -83,6 +83,18 @@ double peakResidentMiB() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // reported in KiB
 }
 
+std::optional<double> peakResidentMiBOf(long pid) {
+    std::istringstream status{readAll("/proc/" + std::to_string(pid) + "/status")};
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) {
+            std::istringstream kib{line.substr(6)};
+            double value = 0;
+            if (kib >> value) return value / 1024.0;
+        }
+    return std::nullopt;
+}
+
 double loadAverage() {
     std::ifstream in("/proc/loadavg");
     double load = -1;

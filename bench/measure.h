@@ -37,6 +37,9 @@ long xServerPid();
 
 // The peak resident memory of this process so far, in MiB.
 double peakResidentMiB();
+// ... of another process (VmHWM in /proc/<pid>/status); nothing when it
+// cannot be read.
+std::optional<double> peakResidentMiBOf(long pid);
 
 // The one-minute load average, or a negative number if it cannot be read.
 double loadAverage();

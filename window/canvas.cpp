@@ -3,10 +3,12 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "window/words.h"
 
@@ -19,21 +21,40 @@ QColor qcolour(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
 // The clickable families in the order they are drawn: later ones lie on top.
 constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Family::dicethrow};
 
+// The toolkit hands any fill or copy of more than about a hundred lines to a
+// pool of threads, and on a large board a square is that tall: for such small
+// rectangles the hand-over costs far more than it saves. So everything is
+// drawn in bands of 64 lines, each done at once on the window's own thread.
+constexpr int band = 64;
+
+void fill(QPainter& painter, const QRect& r, const QColor& c) {
+    for (int top = r.top(); top <= r.bottom(); top += band)
+        painter.fillRect(QRect(r.left(), top, r.width(), std::min(band, r.bottom() + 1 - top)), c);
+}
+
+// The top left `size` of a pixmap, drawn at `at`.
+void copy(QPainter& painter, QPoint at, const QPixmap& pixmap, QSize size) {
+    for (int y = 0; y < size.height(); y += band)
+        painter.drawPixmap(at + QPoint(0, y), pixmap, QRect(0, y, size.width(), std::min(band, size.height() - y)));
+}
+
+// The smallest rectangle of logical pixels that covers a rectangle of device pixels.
+QRect logicalCover(const QRect& device, qreal ratio) {
+    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
+        .toAlignedRect();
+}
+
 }  // namespace
 
-Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board) {
-    setFixedSize(clientWidth / twipsPerPixel, clientHeight / twipsPerPixel);
+Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board), order_(drawingOrder(board)) {
+    setMinimumSize(boardWidth, boardHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     for (int i = 1; i < pictureCount; ++i) art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
 }
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
-
-QRectF Canvas::rectOf(const View& v) const {
-    constexpr double k = twipsPerPixel;
-    return {v.left / k, v.top / k, v.width / k, v.height / k};
-}
 
 QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
     const int size = std::max(1, qRound(art.width() * ratio));
@@ -45,84 +66,167 @@ QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
     return blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-const QPixmap& Canvas::artFor(Picture p, qreal ratio) const {
-    if (ratio != scaledFor_) {
-        for (auto& s : scaled_) s = QPixmap();
-        scaledFor_ = ratio;
+qreal Canvas::boardScale(QSizeF device, qreal ratio) {
+    const qreal fit = std::min(device.width() / boardWidth, device.height() / boardHeight);
+    // a small tolerance, so that a canvas of exactly 2 x 543 pixels gets 2
+    return std::max(ratio, std::floor(fit * 8 + 1e-9) / 8);
+}
+
+Canvas::Placement Canvas::placement() const {
+    Placement at;
+    at.ratio = devicePixelRatioF();
+    const QSizeF device = QSizeF(size()) * at.ratio;
+    at.scale = boardScale(device, at.ratio);
+    // centred, the spare device pixel (if any) on the right and below
+    const auto margin = [&](qreal canvas, int board) {
+        return static_cast<int>(std::floor(std::max(0.0, (canvas - qRound(board * at.scale)) / 2)));
+    };
+    at.origin = {margin(device.width(), boardWidth), margin(device.height(), boardHeight)};
+    return at;
+}
+
+QRect Canvas::deviceRect(const View& v, const Placement& at) {
+    auto px = [&](int twips) { return qRound(twips * at.scale / twipsPerPixel); };
+    const int left = px(v.left), top = px(v.top);
+    return {at.origin.x() + left, at.origin.y() + top, px(v.left + v.width) - left, px(v.top + v.height) - top};
+}
+
+QRectF Canvas::rectOf(const View& v) const {
+    const Placement at = placement();
+    const QRect r = deviceRect(v, at);
+    return {r.x() / at.ratio, r.y() / at.ratio, r.width() / at.ratio, r.height() / at.ratio};
+}
+
+const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
+    if (scale != scaledFor_) {
+        scaled_.clear();
+        scaledFor_ = scale;
     }
-    QPixmap& s = scaled_[static_cast<std::size_t>(p)];
-    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), ratio));
+    QPixmap& s = scaled_[(static_cast<std::uint64_t>(p) << 32) | back];
+    if (s.isNull()) {
+        // laid on the view's background once, so that drawing it is a plain copy
+        const QImage art = scaledArt(this->art(p).toImage(), scale);
+        QImage laid(art.size(), QImage::Format_RGB32);
+        laid.fill(qcolour(back));
+        QPainter(&laid).drawImage(0, 0, art);
+        s = QPixmap::fromImage(laid);
+    }
     return s;
 }
 
-namespace {
-
-// A view's rectangle in device pixels, its edges on whole pixels.
-QRect devicePixels(const View& v, qreal ratio) {
-    auto at = [ratio](int twips) { return qRound(twips * ratio / Canvas::twipsPerPixel); };
-    const int left = at(v.left), top = at(v.top);
-    return {left, top, at(v.left + v.width) - left, at(v.top + v.height) - top};
+std::vector<const View*> Canvas::drawingOrder(const Board& board) {
+    std::vector<const View*> order;
+    // the centre frames, larger beneath smaller, so they show as rings
+    for (int k = 7; k >= 0; --k)
+        if (board.Label1.has(k)) order.push_back(&board.Label1(k));
+    // the picture stores are hidden and so draw nothing, unless shown
+    for (const ViewFamily* f : {&board.SQUARE, &board.start, &board.home, &board.dice, &board.boardcount,
+                                &board.homecount, &board.two, &board.corner, &board.dicethrow})
+        for (int i : f->indices()) order.push_back(&(*f)(i));
+    return order;
 }
 
-}  // namespace
+Canvas::Look Canvas::lookOf(const View& v, const Placement& at) const {
+    if (!v.visible) return {};
+    return {deviceRect(v, at), v.back, v.picture, v.framed};
+}
+
+void Canvas::refresh() {
+    const Placement at = placement();
+    if (shown_.size() != order_.size()) shown_.assign(order_.size(), Look{});
+    QRegion changed;
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        const Look now = lookOf(*order_[i], at);
+        if (now == shown_[i]) continue;
+        changed += logicalCover(shown_[i].rect, at.ratio);
+        changed += logicalCover(now.rect, at.ratio);
+        shown_[i] = now;
+    }
+    // the focus ring lies outside its view: its old place and its new one
+    const QRect ring = showsFocusRing() ? focusRingRect(*focus_).toAlignedRect() : QRect();
+    if (ring != ringShown_) {
+        changed += ringShown_;
+        changed += ring;
+        ringShown_ = ring;
+    }
+    if (!changed.isEmpty()) update(changed);
+}
 
 // Paints in device pixels (the painter is scaled back to them), so that
 // every edge and every artwork pixel lands on whole pixels.
-void Canvas::paintView(QPainter& painter, const View& v, qreal ratio) const {
-    if (!v.visible) return;
-    const QRect r = devicePixels(v, ratio);
-    painter.fillRect(r, qcolour(v.back));
+void Canvas::paintView(QPainter& painter, const View& v, const QRect& r, const Placement& at) const {
+    // the artwork is 32 pixels of the board square, drawn at the view's top
+    // left on the view's background; it covers a 480-twip view whole, but
+    // for a pixel at scales that are no eighth
+    const QPixmap* art = v.picture == Picture::None ? nullptr : &artFor(v.picture, v.back, at.scale);
+    if (!art || art->width() < r.width() || art->height() < r.height()) fill(painter, r, qcolour(v.back));
     if (v.framed) {
         // a single line, as thick as a whole number of pixels allows
-        const int line = std::max(1, static_cast<int>(ratio));
+        const int line = std::max(1, static_cast<int>(at.scale));
         const QColor ink(Qt::black);
-        painter.fillRect(QRect(r.left(), r.top(), r.width(), line), ink);
-        painter.fillRect(QRect(r.left(), r.bottom() + 1 - line, r.width(), line), ink);
-        painter.fillRect(QRect(r.left(), r.top(), line, r.height()), ink);
-        painter.fillRect(QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
+        fill(painter, QRect(r.left(), r.top(), r.width(), line), ink);
+        fill(painter, QRect(r.left(), r.bottom() + 1 - line, r.width(), line), ink);
+        fill(painter, QRect(r.left(), r.top(), line, r.height()), ink);
+        fill(painter, QRect(r.right() + 1 - line, r.top(), line, r.height()), ink);
     }
-    // the artwork is 32 logical pixels square, drawn at the view's top left
-    if (v.picture != Picture::None) painter.drawPixmap(r.topLeft(), artFor(v.picture, ratio));
+    if (art) copy(painter, r.topLeft(), *art, art->size().boundedTo(r.size()));
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
+// Paints the region asked for, whatever asked for it: a refresh, the screen,
+// or anyone drawing over the board. Every view is opaque over its
+// rectangle, so each is painted only where no view above it lies: the
+// centre frames, one inside the other, and the die over them are each
+// painted once.
+void Canvas::paintEvent(QPaintEvent* event) {
+    const Placement at = placement();
     QPainter painter(this);
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.scale(1 / ratio, 1 / ratio);
+    painter.scale(1 / at.ratio, 1 / at.ratio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(QRect(QPoint(0, 0), (QSizeF(size()) * ratio).toSize() + QSize(1, 1)), qcolour(colour::window));
-
-    // the centre frames, larger beneath smaller, so they show as rings
-    for (int k = 7; k >= 0; --k)
-        if (board_.Label1.has(k)) paintView(painter, board_.Label1(k), ratio);
-
-    auto paintFamily = [&](const ViewFamily& f) {
-        for (int i : f.indices()) paintView(painter, f(i), ratio);
-    };
-    paintFamily(board_.SQUARE);
-    paintFamily(board_.start);
-    paintFamily(board_.home);
-    // the picture stores are hidden and so draw nothing, unless shown
-    paintFamily(board_.dice);
-    paintFamily(board_.boardcount);
-    paintFamily(board_.homecount);
-    paintFamily(board_.two);
-    paintFamily(board_.corner);
-    paintFamily(board_.dicethrow);
-
+    const QRectF asked = event->rect();
+    const QRect area = QRectF(asked.topLeft() * at.ratio, asked.size() * at.ratio).toAlignedRect();
+    QRegion covered;
+    for (auto v = order_.rbegin(); v != order_.rend(); ++v) {
+        if (!(*v)->visible) continue;
+        const QRect r = deviceRect(**v, at);
+        const QRect inside = r & area;
+        if (inside.isEmpty()) continue;
+        const QRegion shows = QRegion(inside) - covered;
+        if (shows.isEmpty()) continue;
+        const bool whole = shows.rectCount() == 1 && *shows.begin() == inside;
+        if (whole) {
+            paintView(painter, **v, r, at);
+        } else {
+            painter.save();
+            painter.setClipRegion(shows);
+            paintView(painter, **v, r, at);
+            painter.restore();
+        }
+        covered += inside;
+    }
+    for (const QRect& r : QRegion(area) - covered) fill(painter, r, qcolour(colour::window));
+    // anything drawn over the board goes here, after the views
     paintFocusRing(painter);
 }
 
+void Canvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    refresh();  // the board has moved or grown: every view changed place
+}
+
 std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
-    const double x = at.x() * twipsPerPixel;
-    const double y = at.y() * twipsPerPixel;
+    const Placement place = placement();
+    // in device pixels, a hair inside, so that the left and top edges of
+    // rectOf() belong to their view whatever the rounding of the division
+    const double x = at.x() * place.ratio + 1e-6;
+    const double y = at.y() * place.ratio + 1e-6;
     for (auto f = std::rbegin(clickOrder); f != std::rend(clickOrder); ++f) {
         const ViewFamily& views = board_.views(*f);
         const auto indices = views.indices();
         for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
             const View& v = views(*i);
-            if (v.visible && x >= v.left && x < v.left + v.width && y >= v.top && y < v.top + v.height)
-                return Hit{*f, *i};
+            if (!v.visible) continue;
+            const QRect r = deviceRect(v, place);
+            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height()) return Hit{*f, *i};
         }
     }
     return std::nullopt;
@@ -138,7 +242,7 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
     if (const auto hit = viewAt(event->position())) {
         activate(*hit);
     } else {
-        update();
+        refresh();
     }
 }
 

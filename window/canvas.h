@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board's surface: one painted area that draws every visible view of the
 // board, takes clicks on the views a person can click and shows their
-// tooltips. Positions are in twips, 15 to a logical pixel; the board is drawn
-// in the screen's own pixels, whatever its scale factor.
+// tooltips. Positions are in twips, 15 to a pixel of the board; the board
+// grows with the canvas, uniformly and centred on the window's green, never
+// below its size at scale factor 1, and is drawn in the screen's own pixels.
+// Only the views whose look changed since the last refresh are repainted.
 //
 // The keyboard plays too: a focus moves among the views that can take a click
 // right now (Tab and Shift+Tab in the order of player 1's journey, the arrow
@@ -10,11 +12,14 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "state/board.h"
@@ -27,8 +32,13 @@ public:
     static constexpr int twipsPerPixel = 15;
     static constexpr int clientWidth = 8145;  // twips
     static constexpr int clientHeight = 7965;
+    // the board at scale factor 1, in logical pixels
+    static constexpr int boardWidth = clientWidth / twipsPerPixel;
+    static constexpr int boardHeight = clientHeight / twipsPerPixel;
 
     explicit Canvas(Board& board, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return {boardWidth, boardHeight}; }
 
     struct Hit {
         Family family;
@@ -44,16 +54,35 @@ public:
     // The 32 by 32 artwork of a picture.
     const QPixmap& art(Picture p) const { return art_[static_cast<std::size_t>(p)]; }
 
-    // Artwork for a screen with `ratio` device pixels to a logical pixel,
-    // in device pixels. At a whole ratio every artwork pixel becomes a square
-    // block. At a fractional one the artwork is enlarged block by block to
-    // the next whole ratio and then reduced by averaging areas: every artwork
-    // pixel keeps the same size and only the edges between them soften by at
-    // most a pixel, where blocks alone would come out one and two pixels wide
-    // in turn.
+    // Artwork for `ratio` device pixels to a pixel of the artwork, in device
+    // pixels. At a whole ratio every artwork pixel becomes a square block. At
+    // a fractional one the artwork is enlarged block by block to the next
+    // whole ratio and then reduced by averaging areas: every artwork pixel
+    // keeps the same size and only the edges between them soften by at most
+    // a pixel, where blocks alone would come out one and two pixels wide in
+    // turn.
     static QImage scaledArt(const QImage& art, qreal ratio);
 
-    // A view's rectangle on the canvas, in logical pixels.
+    // Device pixels to a pixel of the board on a canvas of `device` pixels
+    // whose screen has `ratio` device pixels to a logical pixel: the largest
+    // eighth that lets the whole board fit, so that every square and every
+    // artwork pixel lands on whole device pixels, and never less than
+    // `ratio`, the board's size at scale factor 1.
+    static qreal boardScale(QSizeF device, qreal ratio);
+
+    // Where the board lies: device pixels to a pixel of the board, and the
+    // board's top left on the canvas in device pixels.
+    struct Placement {
+        qreal ratio = 1;  // device pixels to a logical pixel
+        qreal scale = 1;  // device pixels to a pixel of the board
+        QPoint origin;
+    };
+    Placement placement() const;
+
+    // A view's rectangle in device pixels, its edges on whole pixels.
+    QRect deviceRectOf(const View& v) const { return deviceRect(v, placement()); }
+    // A view's rectangle on the canvas, in logical pixels: exactly the
+    // points that viewAt() maps to it (for a view on top).
     QRectF rectOf(const View& v) const;
 
     const Board& board() const { return board_; }
@@ -86,8 +115,15 @@ public:
     // Called after the canvas has passed a click or a key to the board.
     std::function<void()> afterEvent;
 
+    // Schedules the repaint of every view whose look has changed since the
+    // last refresh: its old and its new place. Does nothing when nothing
+    // changed. The board's views are plain data, so whoever changes them
+    // calls this (the window does after every event and at every pause).
+    void refresh();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -96,25 +132,44 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void paintView(QPainter& painter, const View& v, qreal ratio) const;
-    const QPixmap& artFor(Picture p, qreal ratio) const;
     // Drawn last, over everything else.
     void paintFocusRing(QPainter& painter) const;
     void moveFocus(std::optional<Hit> to);
     // The arrow keys: the nearest view that can take a click in a direction.
     void moveFocusToward(QPointF direction);
     void setKeyboardInUse(bool inUse);
+    // What a view shows, as far as painting goes.
+    struct Look {
+        QRect rect;  // in device pixels; empty when hidden
+        Colour back = 0;
+        Picture picture = Picture::None;
+        bool framed = false;
+        bool operator==(const Look&) const = default;
+    };
+    static QRect deviceRect(const View& v, const Placement& at);
+    Look lookOf(const View& v, const Placement& at) const;
+    // Every view that can be seen, in drawing order: later ones lie on top.
+    static std::vector<const View*> drawingOrder(const Board& board);
+    void paintView(QPainter& painter, const View& v, const QRect& r, const Placement& at) const;
+    // A picture's artwork at `scale`, laid on a background colour.
+    const QPixmap& artFor(Picture p, Colour back, qreal scale) const;
 
     Board& board_;
+    // the board's views never move in memory: taken once
+    const std::vector<const View*> order_;
     std::array<QPixmap, pictureCount> art_;
-    // the artwork as last drawn, in device pixels for that ratio
-    mutable std::array<QPixmap, pictureCount> scaled_;
+    // the artwork as drawn, by picture and background, in device pixels for that scale
+    mutable std::unordered_map<std::uint64_t, QPixmap> scaled_;
     mutable qreal scaledFor_ = 0;
 
     std::optional<Hit> focus_;
     bool keyboard_ = false;    // the last thing pressed on the canvas was a key
     bool dieWaited_ = false;   // what followBoard() last saw
     bool marksStood_ = false;
+    // what every view in drawing order showed at the last refresh, and where
+    // the focus ring was then (logical pixels; empty when not shown)
+    std::vector<Look> shown_;
+    QRect ringShown_;
 };
 
 }  // namespace skarpo

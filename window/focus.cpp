@@ -58,7 +58,7 @@ bool Canvas::activate(Hit hit) {
         afterEvent();
     } else {
         followBoard();
-        update();
+        refresh();
     }
     return taken;
 }
@@ -102,17 +102,15 @@ void Canvas::paintFocusRing(QPainter& painter) const {
 
 void Canvas::moveFocus(std::optional<Hit> to) {
     if (to == focus_) return;
-    if (focus_) update(focusRingRect(*focus_).toAlignedRect());
     focus_ = to;
-    if (!focus_) return;
-    update(focusRingRect(*focus_).toAlignedRect());
-    if (hasFocus()) accessibility::focusMoved(*this, *focus_);
+    refresh();  // the ring, where it was and where it goes
+    if (focus_ && hasFocus()) accessibility::focusMoved(*this, *focus_);
 }
 
 void Canvas::setKeyboardInUse(bool inUse) {
     if (inUse == keyboard_) return;
     keyboard_ = inUse;
-    if (focus_) update(focusRingRect(*focus_).toAlignedRect());
+    refresh();
 }
 
 bool Canvas::focusNextPrevChild(bool next) {
@@ -179,12 +177,13 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
 void Canvas::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) setKeyboardInUse(true);
+    refresh();
     if (focus_) accessibility::focusMoved(*this, *focus_);
 }
 
 void Canvas::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    if (focus_) update(focusRingRect(*focus_).toAlignedRect());
+    refresh();
 }
 
 }  // namespace skarpo

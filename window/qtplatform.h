@@ -3,8 +3,10 @@
 // alive, a clock-seeded random generator and the desktop's alert sound.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <vector>
@@ -19,9 +21,11 @@ namespace skarpo {
 class QtPlatform : public Platform {
 public:
     QtPlatform();
+    ~QtPlatform() override;
 
-    // Runs a nested event loop until `sec` seconds have passed on a monotonic
-    // clock, or until interrupt() is called. Nothing happens for sec <= 0.
+    // Runs a nested event loop until `sec` seconds have passed since the call
+    // on a monotonic clock, or until interrupt() is called. Nothing happens
+    // for sec <= 0.
     void wait(float sec) override;
     double random() override;
     void reseed() override;
@@ -31,9 +35,11 @@ public:
     // Ends every pause in progress at once (a new game or the window closing
     // has taken the board away from the handler that paused).
     void interrupt();
-    bool waiting() const { return !loops_.empty(); }
+    bool waiting() const { return !pauses_.empty(); }
 
-    // Called at the start of every pause, so the board is shown as it stands.
+    // Called at the start of every pause, after its clock has started, so
+    // that the board is shown as it stands: what it queues (a repaint) runs
+    // inside the pause.
     std::function<void()> beforePause;
 
     // For tests: every pause lasts `pauseScale` times as long, and a new game
@@ -42,10 +48,21 @@ public:
     std::optional<std::uint64_t> seed;
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Pause {
+        QEventLoop* loop;
+        Clock::time_point end;
+    };
+    class Alarm;
+
+    // Ends the innermost pause if its time has come.
+    void rang();
+
     std::mt19937_64 generator_;
     AlertSound alert_;
-    std::vector<QEventLoop*> loops_;
+    std::vector<Pause> pauses_;  // the pauses in progress, the innermost last
     unsigned interrupts_ = 0;
+    std::unique_ptr<Alarm> alarm_;  // made at the first pause
 };
 
 }  // namespace skarpo

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <cstdio>
@@ -69,11 +68,13 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     accessibility::install();
     canvas_ = new Canvas(board_, this);
     setCentralWidget(canvas_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     canvas_->afterEvent = [this] { afterCommand(); };
+    // every pause shows the board as it stands: the words around it follow,
+    // and the views that changed are painted inside the pause, by its event
+    // loop
     platform_.beforePause = [this] {
         followBoard();
-        canvas_->repaint();
+        canvas_->refresh();
     };
 
     QMenuBar* bar = menuBar();
@@ -90,6 +91,13 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addAction(quit_);
     connect(quit_, &QAction::triggered, this, &QWidget::close);
+    fullScreen_ = options->addAction(tr("&Full Screen"));
+    fullScreen_->setCheckable(true);
+    // F11 first, then whatever else the desktop calls full screen
+    QList<QKeySequence> keys{QKeySequence(Qt::Key_F11)};
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::FullScreen))
+        if (!keys.contains(k)) keys << k;
+    fullScreen_->setShortcuts(keys);
 
     connect(newGame_, &QAction::triggered, this, [this] {
         board_.chooseNewGame();
@@ -106,20 +114,27 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         board_.chooseSound();
         afterCommand();
     });
+    connect(fullScreen_, &QAction::triggered, this, [this](bool on) {
+        // leaving full screen goes back to a maximised window if it was one
+        setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    });
     addHelpMenu(*this);
+
+    timer1Phase_.start();
+    timer1_.setTimerType(Qt::PreciseTimer);  // on the second, not within a twentieth of it
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        // a timer started in mid-second has come to a whole one: from now on
+        // once a second
+        if (timer1_.interval() != 1000) timer1_.setInterval(1000);
+        board_.tick();
+        afterCommand();
+    });
 
     board_.Form_Load();
     status_ = new StatusLine(board_, this);
     setStatusBar(status_);
     afterCommand();
     canvas_->setFocus();
-
-    timer1_.setInterval(1000);
-    connect(&timer1_, &QTimer::timeout, this, [this] {
-        board_.tick();
-        afterCommand();
-    });
-    timer1_.start();
 
     if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
 }
@@ -140,7 +155,29 @@ void Window::followBoard() {
 
 void Window::afterCommand() {
     followBoard();
-    canvas_->update();
+    keepTimer1();
+    canvas_->refresh();
+}
+
+// Timer1 ticks once a second from the window's creation to its end. A tick
+// does nothing while automatic play is off, so the window sleeps through
+// those ticks rather than wake for nothing: the timer runs while automatic
+// play is on and, started again, keeps in step with the ticks it slept
+// through.
+void Window::keepTimer1() {
+    if (!board_.autoplay) {
+        timer1_.stop();
+        return;
+    }
+    if (timer1_.isActive()) return;
+    const qint64 period = 1000;
+    timer1_.start(static_cast<int>(period - timer1Phase_.elapsed() % period));
+}
+
+void Window::changeEvent(QEvent* event) {
+    // the window manager may also take the window in and out of full screen
+    if (event->type() == QEvent::WindowStateChange && fullScreen_) fullScreen_->setChecked(isFullScreen());
+    QMainWindow::changeEvent(event);
 }
 
 void Window::closeEvent(QCloseEvent* event) {

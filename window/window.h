@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window: the board's canvas under a menu bar with "New Game",
-// "AutoPlay" > "Auto" and "Options" > "Sound", the status line below it, and
-// the once-a-second timer that drives automatic play. Closing the window (or
-// Ctrl+Q) ends the program at once.
+// "AutoPlay" > "Auto" and "Options" > "Sound" and "Full Screen" (F11), the
+// status line below it, and the once-a-second timer that drives automatic
+// play. The window can be resized, maximised and made full screen; the
+// board grows with it. Closing the window (or Ctrl+Q) ends the program at
+// once.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
@@ -34,7 +37,10 @@ public:
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
     QAction& quitAction() { return *quit_; }
+    QAction& fullScreenAction() { return *fullScreen_; }
     QTimer& timer1() { return timer1_; }
+    // Time since the window was made: Timer1 ticks on its whole seconds.
+    const QElapsedTimer& timer1Phase() const { return timer1Phase_; }
 
     // Brings everything around the board up to date with it: the status
     // line's words, the menu check marks (from `autoplay` and `sound`,
@@ -52,11 +58,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     class Destroyed;
 
     void afterCommand();
+    // Runs Timer1 while automatic play is on, in step with its ticks since the
+    // window was made.
+    void keepTimer1();
 
     QtPlatform platform_;
     Board board_{platform_};
@@ -66,7 +76,9 @@ private:
     QAction* auto_ = nullptr;
     QAction* sound_ = nullptr;
     QAction* quit_ = nullptr;
+    QAction* fullScreen_ = nullptr;
     QTimer timer1_;
+    QElapsedTimer timer1Phase_;  // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program
 };
 

@@ -62,8 +62,12 @@ done
 [ -n "$shot" ] || fail "no board in weston's screenshots within 5 s"
 echo "the game's window shows the board: $("$pngcolour" "$shot" '#008000') pixels of its green"
 
-# The window tests on Wayland, the game still on the screen.
-QT_QPA_PLATFORM=wayland "$window_tests" --gtest_brief=1 ||
+# The window tests on Wayland, the game still on the screen. The compositor
+# sizes a window itself once it is shown, and gives none the keyboard: the
+# tests that size the window, or count its repaints to the pixel, run on the
+# other platforms (and those that press keys skip themselves).
+QT_QPA_PLATFORM=wayland "$window_tests" --gtest_brief=1 \
+    --gtest_filter='-WindowTest.TheWindowResizesMaximisesAndGoesFullScreen:WindowTest.OnlyWhatChangedIsRepainted' ||
     fail "the window tests failed on Wayland"
 
 # The compositor goes away: the game must end at once, and not by a signal.

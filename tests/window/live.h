@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QBackingStore>
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -18,22 +20,26 @@
 
 namespace skarpo::test {
 
-// The canvas at k device pixels to a logical pixel: the board's green, then each visible view in drawing order,
-// its background (a frame's edge black, a logical pixel wide) under its artwork where opaque, artwork pixels k by k.
-inline QImage expected(const Board& b, const Canvas& canvas, int k) {
-    QImage img(543 * k, 531 * k, QImage::Format_RGB32);
+// The canvas drawn by hand, in `device` pixels: the board's green, then each visible view in drawing order, the
+// board's top left at `origin` and k device pixels to a pixel of the board: its background (a frame's edge black,
+// k pixels wide) under its artwork where opaque, artwork pixels k by k.
+inline QImage expected(const Board& b, const Canvas& canvas, QSize device, int k, QPoint origin) {
+    QImage img(device, QImage::Format_RGB32);
     img.fill(0xFF000000u | colour::window);
     auto paint = [&](const View& v) {
+        if (!v.visible) return;
         const QImage art = v.picture == Picture::None ? QImage() : canvas.art(v.picture).toImage();
-        const QRect r(v.left * k / 15, v.top * k / 15, v.width * k / 15, v.height * k / 15);
-        for (int y = 0; y < r.height() && v.visible; ++y)
-            for (int x = 0; x < r.width(); ++x) {
+        const QRect r(origin.x() + v.left * k / 15, origin.y() + v.top * k / 15, v.width * k / 15, v.height * k / 15);
+        for (int y = std::max(0, -r.y()); y < r.height() && r.y() + y < img.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(img.scanLine(r.y() + y)) + r.x();
+            for (int x = std::max(0, -r.x()); x < r.width() && r.x() + x < img.width(); ++x) {
                 const bool band = v.framed && (x < k || y < k || x >= r.width() - k || y >= r.height() - k);
                 QRgb want = 0xFF000000u | (band ? colour::black : v.back);
                 if (!art.isNull() && x < 32 * k && y < 32 * k && qAlpha(art.pixel(x / k, y / k)) == 255)
                     want = art.pixel(x / k, y / k);
-                if (img.rect().contains(r.x() + x, r.y() + y)) img.setPixel(r.x() + x, r.y() + y, want);
+                line[x] = want;
             }
+        }
     };
     for (int i = 7; i >= 0; --i) paint(b.Label1(i));
     for (const ViewFamily* f : {&b.SQUARE, &b.start, &b.home, &b.dice, &b.boardcount, &b.homecount, &b.two, &b.corner,
@@ -56,12 +62,28 @@ struct Live : ::testing::Test {
     static constexpr const char* noKeys = "the platform makes no window active, so no key reaches one";
     // A view's rectangle on the canvas, in logical pixels.
     QRectF rect(const View& v) const { return canvas.rectOf(v); }
+    // Resizes the window so that its canvas gets `size` logical pixels.
+    bool canvasSize(QSize size) {
+        window.resize(window.size() + size - canvas.size());
+        return QTest::qWaitFor([&] { return canvas.size() == size; }, 2000);
+    }
     void SetUp() override {
         window.exitProgram = [this] { ++exits; };  // closing does not end the test
         window.timer1().stop();                    // ticks only where a test wants them
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         ASSERT_DOUBLE_EQ(canvas.devicePixelRatioF(), factor);
+    }
+    // The canvas in device pixels once the repaints asked for are done, as the window's backing store holds it:
+    // painted piece by piece as the views changed, as the screen is given it. Drawn whole where the platform
+    // keeps no image of the window.
+    QImage shown() {
+        QCoreApplication::sendPostedEvents();
+        QPaintDevice* store = window.backingStore() ? window.backingStore()->paintDevice() : nullptr;
+        if (!store || store->devType() != QInternal::Image)
+            return canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRectF at(QPointF(canvas.mapTo(&window, QPoint(0, 0))) * factor, QSizeF(canvas.size()) * factor);
+        return static_cast<QImage*>(store)->copy(at.toAlignedRect()).convertToFormat(QImage::Format_RGB32);
     }
     // `p` is a point of the canvas, in logical pixels.
     void clickAt(QPointF p, Qt::MouseButton button = Qt::LeftButton) {
@@ -94,7 +116,7 @@ struct Live : ::testing::Test {
         board.moves = moves;
         board.marksquares();
         ASSERT_EQ(board.SQUARE(at).back, colour::yellow);
-        canvas.update();
+        canvas.refresh();
     }
 };
 
