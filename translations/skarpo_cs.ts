@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Ukončit</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Celá obrazovka</translation>
+    </message>
 </context>
 </TS>

@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbildmodus</translation>
+    </message>
 </context>
 </TS>

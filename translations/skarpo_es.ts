@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
 </context>
 </TS>

@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Schermo &amp;intero</translation>
+    </message>
 </context>
 </TS>

@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Afsluiten</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Volledig scherm</translation>
+    </message>
 </context>
 </TS>

@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Zakończ</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pełny ekran</translation>
+    </message>
 </context>
 </TS>

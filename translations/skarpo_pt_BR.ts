@@ -536,5 +536,9 @@
         <source>&amp;Quit</source>
         <translation>&amp;Sair</translation>
     </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Tela cheia</translation>
+    </message>
 </context>
 </TS>
