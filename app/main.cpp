@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/display.h"
+#include "window/language.h"
 #include "window/sessionend.h"
 #include "window/window.h"
 
@@ -24,8 +25,15 @@ void displayGone() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // only the program's name reaches the toolkit; the rest is ignored
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(argc > 0 && argv[0] != nullptr ? argv[0] : "skarpo"), nullptr};
+
     const skarpo::DisplayCheck display = skarpo::checkDisplay();
     if (display.problem != skarpo::DisplayCheck::Problem::none) {
+        // the one line in the player's language, without a window
+        QCoreApplication core(qtArgc, qtArgv);
+        const skarpo::Language language;
         const QString why = display.problem == skarpo::DisplayCheck::Problem::unset
                                 ? QCoreApplication::translate("main", "neither DISPLAY nor WAYLAND_DISPLAY is set")
                                 : QCoreApplication::translate("main", "no display answers at %1")
@@ -38,13 +46,11 @@ int main(int argc, char** argv) {
     }
     if (!display.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
 
-    // only the program's name reaches the toolkit; the rest is ignored
-    int qtArgc = 1;
-    char* qtArgv[] = {const_cast<char*>(argc > 0 && argv[0] != nullptr ? argv[0] : "skarpo"), nullptr};
     QApplication app(qtArgc, qtArgv);
     // ties the window to its desktop entry (and so to its icon and name)
     QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
 
+    const skarpo::Language language;  // before the window, whose texts it translates
     skarpo::Window window;
     skarpo::SessionEnd session([&window](int) { window.endProgram(); });
     theWindow = &window;

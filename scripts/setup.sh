@@ -32,15 +32,18 @@ need() {
 }
 
 # What the game needs to build and to run, and no more: ./play installs these.
-# With libcanberra-dev a capture sounds the desktop's alert, and
-# libcanberra-pulse plays it through the desktop's sound server (PulseAudio,
-# or PipeWire's Pulse layer); without them captures beep through the toolkit.
-# With libxcb1-dev the program notices its window destroyed on X11 and tells
-# an X display that does not answer. qt6-wayland runs the game natively on a
-# Wayland desktop. The "bell" of the desktop's sound theme is the capture's sound.
+# qt6-tools-dev and qt6-l10n-tools compile the translations into the game, and
+# qt6-translations-l10n has the toolkit's own words (standard buttons, key
+# names) in the same languages. With libcanberra-dev a capture sounds the
+# desktop's alert, and libcanberra-pulse plays it through the desktop's sound
+# server (PulseAudio, or PipeWire's Pulse layer); without them captures beep
+# through the toolkit. With libxcb1-dev the program notices its window
+# destroyed on X11 and tells an X display that does not answer. qt6-wayland
+# runs the game natively on a Wayland desktop. The "bell" of the desktop's
+# sound theme is the capture's sound.
 need_game_tools() {
-    need g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libcanberra-dev libxcb1-dev \
-        libcanberra-pulse sound-theme-freedesktop qt6-wayland
+    need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libcanberra-dev \
+        libxcb1-dev libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n
 }
 
 # Everything ./check builds: the game, and the tests with their framework.

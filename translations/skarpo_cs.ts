@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Tvůj startovní prostor, místo %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Startovní prostor azurových, místo %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Startovní prostor purpurových, místo %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Startovní prostor zelených, místo %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Tvůj domácí sloupec, místo %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Domácí sloupec azurových, místo %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Domácí sloupec purpurových, místo %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Domácí sloupec zelených, místo %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Tvoje cílové místo %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Cílové místo azurových %1</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Cílové místo purpurových %1</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Cílové místo zelených %1</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>tvoje figurka</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>azurová figurka</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>purpurová figurka</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>zelená figurka</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>tvoje vstupní pole</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>vstupní pole azurových</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>vstupní pole purpurových</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>vstupní pole zelených</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>tvoje odbočka do domácího sloupce</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>odbočka azurových do domácího sloupce</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>odbočka purpurových do domácího sloupce</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>odbočka zelených do domácího sloupce</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Kliknutím táhneš figurkou</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Kliknutím hodíš kostkou</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Kliknutím začneš hru</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>pole x2</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>roh, skok na pole %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Kostka</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>čeká na tvůj hod</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>otazník</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>kutálí se</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>ukazuje %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>prázdné</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, může táhnout</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Hrací plán</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = figurka; die = kostka; throw (noun) = hod; throw (verb) = hodit kostkou, házet; move on by the throw = posunout o hozený počet polí (in the column: míst); six = šestka; a 1 = jednička; square = pole; ring = okruh; board = hrací plán; start area = startovní prostor; entry square = vstupní pole; come in = vstoupit na okruh; bring in = nasadit figurku; home column = domácí sloupec; place (start area, home column) = místo; final place = cílové místo; capture = vyhodit, vyhození, vyhozená figurka; opponent = soupeř; another throw = hod navíc; x2 square = pole x2; special squares = zvláštní pole; corner = roh; lap = kolo; whose turn = kdo je na tahu; move (noun) = tah; counter can move = figurka může táhnout; turns yellow = zežloutne; red, cyan, magenta, green = červené, azurové, purpurové, zelené (hraješ za červené); computer = počítač; automatic play = automatická hra; sound = zvuk; beep = pípnutí; menu = nabídka; menu item in a text = příkaz %1, a check item = volba %1 (so the name needs no declension); status line = stavový řádek; screen reader = čtečka obrazovky; focus = fokus; full screen = režim celé obrazovky; the player is addressed as &quot;ty&quot; (klikni), wording kept free of grammatical gender. Menu captions: Nápo&amp;věda (&amp;Jak hrát, &amp;O hře Skarpo); on the bar: &amp;Nová hra, &amp;Automatická hra (item &amp;Auto), &amp;Možnosti (&amp;Zvuk; C kept free for &amp;Celá obrazovka); the window action Quit = &amp;Ukončit. Status line and board: a player named by colour = azurových etc. in the genitive (Hod azurových: %1, Startovní prostor azurových, místo %1), a happening told by the counter (Azurová figurka vyhodila tvou figurku); your throw = tvůj hod; last throw = poslední hod; none yet = zatím žádný; no move = nemůžeš táhnout / figurky nemohou táhnout; reach a final place = dorazit na cílové místo; doubling square = pole x2; way into the home column = odbočka do domácího sloupce; place in a start area or column = Startovní prostor/Domácí sloupec, místo %1; empty = prázdné; rolling (die) = kutálí se; on/off = zapnutý/vypnutý; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknutím ... (Kliknutím hodíš kostkou).</translatorcomment>
+        <translation>Skarpo je závod s kostkou pro čtyři hráče po okruhu o 60 polích. Ty hraješ za červené, počítač za azurové, purpurové a zelené. Každý hráč má čtyři figurky. Figurky čekají ve startovním prostoru hráče, jednou oběhnou okruh ve směru hodinových ručiček, potom odbočí do hráčova vlastního domácího sloupce a skončí na jeho čtyřech cílových místech.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Házení kostkou</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Když kostka uprostřed hracího plánu ukazuje otazník, jsi na tahu: klikni na ni a hoď. Kostka se kutálí přes střed a tam, kde se zastaví, ukáže tvůj hod. Barevné rámečky kolem středu ukazují, kdo je na tahu.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Šestka vždy dává hod navíc, a to pokaždé, když padne. Nová hra začíná se všemi figurkami na cílových místech: po tvém prvním kliknutí na kostku figurky nejprve přejdou do startovních prostorů a teprve potom se hází.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Tahy figurkami</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Po hodu zežloutne každá tvoje figurka, která může táhnout. Kliknutím na některou z nich ji posuneš o hozený počet polí. Figurka nemůže táhnout, pokud by její tah skončil na některé z tvých vlastních figurek, ale přes jakékoli figurky přeskakovat smí. Pokud nemůže táhnout žádná, hra sama přejde na dalšího hráče (po šestce házíš znovu).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Potom počítač postupně hází a táhne za azurové, purpurové a zelené, dokud na tebe kostka znovu nečeká. Zatímco se figurky pohybují, hrací plán nereaguje na kliknutí; nabídky fungují vždy.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Figurka opouští startovní prostor jen po šestce. Na okruh vstupuje na vstupním poli svého hráče, na tom se šipkou v barvě hráče, která ukazuje směr cesty. Po šestce buď klikni na žluté místo ve svém startovním prostoru a nasaď tak figurku, nebo táhni figurkou, která už je na okruhu. Žádná figurka nemůže vstoupit na okruh, dokud na vstupním poli stojí figurka téhož hráče.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Zvláštní pole</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Figurka, jejíž tah skončí na poli označeném x2, se posune ještě jednou o stejný počet polí. Pokud i tento druhý posun skončí na dalším poli x2 nebo na rohu, platí i toto pole.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Figurka, jejíž tah skončí na rohu, přeskočí úhlopříčně přes hrací plán na protější roh, ve směru šipky. V první polovině cesty figurky ji skok posune o 30 polí dopředu, ve druhé polovině o 30 polí zpět.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Vyhazování</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Figurka, která skončí na figurce soupeře, ji vyhodí, a to i na kterémkoli z obou rohů skoku. Žádné pole není bezpečné, ani vstupní pole: figurka vstupující na okruh vyhodí soupeřovu figurku, která tam stojí. Figurka, která se dostane na roh z pole x2, vyhodí cokoli, co na tom rohu stojí, dokonce i figurku vlastní barvy, a figurky počítače občas skončí na některé ze svých vlastních. Vyhozená figurka doběhne po okruhu zpět do svého startovního prostoru a musí být znovu nasazena šestkou.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>Domácí sloupec</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Po celém kole odbočí figurka do svého domácího sloupce. Sloupec začíná vedle posledního pole před vstupním polem hráče; na tomto poli je šipka, která do sloupce ukazuje. Kroky za toto pole pokračují do sloupce: přímo z tohoto pole vede jednička na první místo sloupce a šestka na poslední. Figurka nemůže táhnout, pokud je místo, kam by došla, obsazené.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>Ve sloupci se figurka posouvá o hozený počet míst na volné místo a na cílové místo jen přesným hodem: jedničkou z posledního místa sloupce, šestkou z prvního.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Když jsou všechny čtyři figurky hráče na cílových místech, celý okruh zabliká figurkami tohoto hráče. Potom se figurky vrátí do startovního prostoru a tento hráč začíná znovu, zatímco ostatní hrají dál. Hra nikdy neskončí sama; příkaz %1 ji začne od začátku.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Automatická hra a zvuk</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>Příkaz %1 nechá počítač hrát i za tebe: jednou za sekundu za tebe hodí kostkou a táhne jednou z tvých žlutých figurek. Při hodu menším než šest táhne figurkou, která je nejdál; při šestce nasadí novou figurku, pokud to jde, jinak táhne tou, která je nejvíc vzadu; figurkou v domácím sloupci táhne jen tehdy, když žádná figurka na okruhu táhnout nemůže. Chceš-li opět hrát bez pomoci počítače, zvol znovu příkaz %2.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Když je zapnutá volba %1, při každém vyhození figurky zazní pípnutí. Příkaz %2 kdykoli rozestaví novou hru a obě nastavení ponechá. Po zavření okna se nic neuchová.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Myš, klávesnice a čtečka obrazovky</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Myší klikni na kostku a potom na jednu ze svých žlutých figurek.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Na klávesnici se klávesami %1 a %2 přesouváš mezi vším, na co lze právě kliknout, šipkami se pohybuješ po hracím plánu a klávesou %3 nebo %4 volíš, přesně jako kliknutím. %5 začne novou hru, %6 hru ukončí, %7 zapíná a vypíná režim celé obrazovky a %8 otevře tuto nápovědu. Klávesa Alt s podtrženým písmenem nabídky tuto nabídku otevře.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Hru může sledovat čtečka obrazovky: stavový řádek pod hracím plánem říká, co se děje a co můžeš udělat, a každé pole i místo na hracím plánu sdělí, co na něm stojí, když na něj přejde fokus.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Verze %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Závod s kostkou po okruhu o 60 polích: ty proti třem počítačovým hráčům.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo nepoužívá žádné soubory: na tvém počítači nic nečte ani nezapisuje. Každá hra existuje jen v paměti a po zavření okna zmizí.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo je svobodný software šířený pod licencí GNU General Public License, verze 3 nebo (podle tvé volby) kterékoli pozdější verze (GPL-3.0-or-later): můžeš ho šířit a upravovat za podmínek této licence.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Program je poskytován bez jakékoli záruky v rozsahu, který připouští zákon.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>Úplný text licence je přiložen ke zdrojovému kódu hry v souboru LICENSE a je zveřejněn na adrese %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Nápo&amp;věda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Jak hrát</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>&amp;O hře Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Jak hrát</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>O hře Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Tvůj hod: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Hod azurových: %1</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Hod purpurových: %1</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Hod zelených: %1</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Při hodu %1 nemůžeš táhnout</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Azurové figurky při hodu %1 nemohou táhnout</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Purpurové figurky při hodu %1 nemohou táhnout</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Zelené figurky při hodu %1 nemohou táhnout</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Tvoje figurka vyhodila azurovou figurku</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Tvoje figurka vyhodila purpurovou figurku</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Tvoje figurka vyhodila zelenou figurku</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Azurová figurka vyhodila tvou figurku</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Azurová figurka vyhodila purpurovou figurku</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Azurová figurka vyhodila zelenou figurku</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Purpurová figurka vyhodila tvou figurku</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Purpurová figurka vyhodila azurovou figurku</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Purpurová figurka vyhodila zelenou figurku</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Zelená figurka vyhodila tvou figurku</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Zelená figurka vyhodila azurovou figurku</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Zelená figurka vyhodila purpurovou figurku</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Tvoje figurka dorazila na cílové místo</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Azurová figurka dorazila na cílové místo</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Purpurová figurka dorazila na cílové místo</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Zelená figurka dorazila na cílové místo</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Všechny čtyři tvoje figurky jsou na cílových místech</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Všechny čtyři azurové figurky jsou na cílových místech</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Všechny čtyři purpurové figurky jsou na cílových místech</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Všechny čtyři zelené figurky jsou na cílových místech</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Tvůj poslední hod: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Poslední hod azurových: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Poslední hod purpurových: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Poslední hod zelených: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nová hra</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Figurky přecházejí do svých startovních prostorů</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Automatická hra je zapnutá</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Automatická hra je vypnutá</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Zvuk je zapnutý</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Zvuk je vypnutý</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Vyber žlutou figurku</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Začni kliknutím na kostku</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Klikni na kostku a hoď znovu</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Jsi na tahu: klikni na kostku</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>zatím žádný</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Co se děje ve hře</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>není nastavena proměnná DISPLAY ani WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>na adrese %1 neodpovídá žádný displej</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: hra potřebuje obrazovku, na které by zobrazila své okno, a žádná tu není (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Stavový řádek</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nová hra</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>&amp;Automatická hra</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Auto</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Možnosti</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Zvuk</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Ukončit</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Celá obrazovka</translation>
+    </message>
+</context>
+</TS>

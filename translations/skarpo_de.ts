@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Dein Startbereich, Platz %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Startbereich von Cyan, Platz %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Startbereich von Magenta, Platz %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Startbereich von Grün, Platz %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Deine Zielbahn, Platz %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Zielbahn von Cyan, Platz %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Zielbahn von Magenta, Platz %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Zielbahn von Grün, Platz %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Dein Endplatz %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Endplatz %1 von Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Endplatz %1 von Magenta</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Endplatz %1 von Grün</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>deine Figur</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>cyanfarbene Figur</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>magentafarbene Figur</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>grüne Figur</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>dein Einsetzfeld</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>Einsetzfeld von Cyan</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>Einsetzfeld von Magenta</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>Einsetzfeld von Grün</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>deine Abzweigung in die Zielbahn</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>Abzweigung in die Zielbahn von Cyan</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>Abzweigung in die Zielbahn von Magenta</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>Abzweigung in die Zielbahn von Grün</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Klicke hier, um die Figur zu ziehen</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Klicke hier, um zu würfeln</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Klicke hier, um das Spiel zu beginnen</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>x2-Feld</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>Eckfeld, springt auf Feld %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Würfel</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>wartet auf deinen Wurf</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>Fragezeichen</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>rollt</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>zeigt eine %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, kann ziehen</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Brett</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo); way into the home column = Abzweigung in die Zielbahn; a player named as owner = von Cyan/Magenta/Grün (Startbereich von Cyan, Platz 2; Letzter Wurf von Grün), a counter by its colour = deine/cyanfarbene/magentafarbene/grüne Figur; a number thrown in running text = eine %1 (Cyan hat eine 6 gewürfelt; zeigt eine 6); status line parts joined as „%1. %2“; on/off = eingeschaltet/ausgeschaltet; quit = Beenden; menu captions: &amp;Neues Spiel, &amp;Automatik ▸ &amp;Für mich spielen, &amp;Optionen ▸ &amp;Ton (V left for &amp;Vollbildmodus)</translatorcomment>
+        <translation>Skarpo ist ein Würfelrennen für vier Spieler auf einem Ring aus 60 Feldern. Du spielst Rot, der Computer spielt Cyan, Magenta und Grün. Jeder Spieler hat vier Figuren. Sie warten im Startbereich ihres Spielers, laufen einmal im Uhrzeigersinn um den Ring, biegen dann in die eigene Zielbahn ihres Spielers ein und kommen auf deren vier Endplätzen an.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Würfeln</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Zeigt der Würfel in der Mitte des Bretts ein Fragezeichen, bist du am Zug: Klicke ihn an, um zu würfeln. Der Würfel rollt über die Mitte und zeigt deinen Wurf dort, wo er liegen bleibt. Die farbigen Rahmen um die Mitte zeigen, wer am Zug ist.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Eine Sechs bringt immer einen weiteren Wurf, so oft sie auch fällt. Ein neues Spiel beginnt mit allen Figuren auf den Endplätzen: Dein erster Klick auf den Würfel lässt sie in die Startbereiche marschieren, bevor gewürfelt wird.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Figuren ziehen</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Nach deinem Wurf wird jede deiner Figuren, die ziehen kann, gelb. Klicke eine davon an, um sie um die gewürfelte Augenzahl weiterzuziehen. Eine Figur kann nicht ziehen, wenn ihr Zug auf einer deiner eigenen Figuren enden würde, sie darf aber über jede Figur hinwegziehen. Kann keine Figur ziehen, ist von selbst der Nächste an der Reihe (nach einer Sechs würfelst du noch einmal).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Danach würfelt und zieht der Computer der Reihe nach für Cyan, Magenta und Grün, bis der Würfel wieder auf dich wartet. Solange Figuren ziehen, nimmt das Brett keine Klicks an; die Menüs reagieren immer.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Eine Figur verlässt den Startbereich nur mit einer Sechs. Sie kommt auf dem Einsetzfeld ihres Spielers auf den Ring, dem Feld, auf dem ein Pfeil in der Farbe des Spielers die Laufrichtung zeigt. Klicke nach einer Sechs auf den gelben Platz deines Startbereichs, um eine Figur einzusetzen, oder ziehe eine Figur, die schon auf dem Ring steht. Solange eine eigene Figur des Spielers auf seinem Einsetzfeld steht, kann er keine Figur einsetzen.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Sonderfelder</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Endet der Zug einer Figur auf einem mit x2 markierten Feld, zieht sie noch einmal um dieselbe Augenzahl weiter. Endet dieser zweite Zug auf einem weiteren x2-Feld oder auf einem Eckfeld, zählt auch dieses Feld.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Endet der Zug einer Figur auf einem Eckfeld, springt sie diagonal über das Brett auf das gegenüberliegende Eckfeld, in die Richtung, in die der Pfeil zeigt. Auf der ersten Hälfte ihres Weges bringt der Sprung die Figur 30 Felder voran, auf der zweiten Hälfte 30 Felder zurück.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Schlagen</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Eine Figur, die auf eine gegnerische Figur zieht, schlägt sie, auch auf jedem der beiden Eckfelder eines Sprungs. Kein Feld ist sicher, nicht einmal ein Einsetzfeld: Eine Figur, die eingesetzt wird, schlägt eine gegnerische Figur, die dort steht. Eine Figur, die von einem x2-Feld aus ein Eckfeld erreicht, schlägt alles, was auf diesem Eckfeld steht, sogar eine Figur der eigenen Farbe, und die Figuren des Computers landen hin und wieder auf einer eigenen. Die geschlagene Figur läuft über den Ring zurück in ihren Startbereich und muss mit einer Sechs neu eingesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>Die Zielbahn</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Nach einer vollen Runde biegt eine Figur in ihre Zielbahn ein. Direkt vor dem Einsetzfeld des Spielers liegt ein Feld mit einem Pfeil, der in die Zielbahn zeigt; neben diesem Feld beginnt die Zielbahn. Schritte über dieses Feld hinaus führen in die Zielbahn hinein: Von diesem Feld aus erreicht eine Eins den ersten Platz der Zielbahn und eine Sechs ihren letzten. Eine Figur kann nicht ziehen, wenn der Platz, den sie erreichen würde, besetzt ist.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>In der Zielbahn zieht eine Figur um die gewürfelte Augenzahl auf einen freien Platz weiter, auf einen Endplatz aber nur mit genau passendem Wurf: mit einer Eins vom letzten Platz der Zielbahn, mit einer Sechs vom ersten.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Stehen alle vier Figuren eines Spielers auf den Endplätzen, blinkt der ganze Ring mit den Figuren dieses Spielers. Dann kehren sie in den Startbereich zurück und der Spieler beginnt von vorn, während die anderen weiterspielen. Das Spiel endet nie von selbst; mit „%1“ beginnt es neu.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Automatisches Spiel und Ton</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>Mit „%1“ spielt der Computer auch für dich: Einmal pro Sekunde würfelt er für dich und zieht eine deiner gelben Figuren. Bei einer Eins bis Fünf zieht er die Figur, die am weitesten vorn ist; bei einer Sechs setzt er eine neue Figur ein, wenn das geht, sonst zieht er die Figur, die am weitesten zurückliegt; eine Figur in der Zielbahn zieht er nur, wenn keine Figur auf dem Ring ziehen kann. Wähle „%2“ erneut, um selbst zu spielen.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Ist „%1“ eingeschaltet, ertönt ein Piepton, sobald eine Figur geschlagen wird. Mit „%2“ baust du jederzeit ein neues Spiel auf; beide Einstellungen bleiben dabei erhalten. Schließt du das Fenster, ist alles vergessen.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Maus, Tastatur und Screenreader</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Mit der Maus: Klicke auf den Würfel, dann auf eine deiner gelben Figuren.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Mit der Tastatur springst du mit %1 und %2 zwischen allem, was gerade angeklickt werden kann, bewegst dich mit den Pfeiltasten über das Brett und wählst mit %3 oder %4 aus, genau wie mit einem Klick. %5 beginnt ein neues Spiel, %6 beendet das Programm, %7 schaltet den Vollbildmodus ein und aus, und %8 öffnet diese Hilfe. Alt zusammen mit dem unterstrichenen Buchstaben eines Menüs öffnet dieses Menü.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Ein Screenreader kann dem Spiel folgen: Die Statuszeile unter dem Brett meldet, was gerade geschieht und was du tun kannst, und jede Stelle auf dem Brett sagt an, was dort steht, sobald der Fokus sie erreicht.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Ein Würfelrennen auf einem Ring aus 60 Feldern: du gegen drei Computerspieler.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo legt keine Dateien an: Es liest und schreibt nichts auf deinem Computer. Jedes Spiel existiert nur im Arbeitsspeicher und ist fort, sobald das Fenster geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo ist freie Software unter der GNU General Public License, Version 3 oder (nach deiner Wahl) jeder späteren Version (GPL-3.0-or-later): Du darfst es unter den Bedingungen dieser Lizenz weitergeben und verändern.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Soweit gesetzlich zulässig, wird keinerlei Gewährleistung übernommen.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>Der vollständige Text der Lizenz liegt dem Quellcode des Spiels in der Datei LICENSE bei und ist unter %1 veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Spielanleitung</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>Ü&amp;ber Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>Über Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Dein Wurf: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Cyan hat eine %1 gewürfelt</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Magenta hat eine %1 gewürfelt</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Grün hat eine %1 gewürfelt</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Mit einer %1 ist kein Zug möglich</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Cyan kann mit einer %1 nicht ziehen</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Magenta kann mit einer %1 nicht ziehen</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Grün kann mit einer %1 nicht ziehen</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Du hast eine cyanfarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Du hast eine magentafarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Du hast eine grüne Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Cyan hat eine deiner Figuren geschlagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Cyan hat eine magentafarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Cyan hat eine grüne Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Magenta hat eine deiner Figuren geschlagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Magenta hat eine cyanfarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Magenta hat eine grüne Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Grün hat eine deiner Figuren geschlagen</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Grün hat eine cyanfarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Grün hat eine magentafarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Deine Figur hat einen Endplatz erreicht</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Eine cyanfarbene Figur hat einen Endplatz erreicht</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Eine magentafarbene Figur hat einen Endplatz erreicht</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Eine grüne Figur hat einen Endplatz erreicht</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Alle vier deiner Figuren stehen auf den Endplätzen</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Cyan hat alle vier Figuren auf den Endplätzen</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Magenta hat alle vier Figuren auf den Endplätzen</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Grün hat alle vier Figuren auf den Endplätzen</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Dein letzter Wurf: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Letzter Wurf von Cyan: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Letzter Wurf von Magenta: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Letzter Wurf von Grün: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Die Figuren marschieren in ihre Startbereiche</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Das automatische Spiel ist eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Das automatische Spiel ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Der Ton ist eingeschaltet</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Der Ton ist ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Wähle eine gelbe Figur</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Klicke auf den Würfel, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Klicke auf den Würfel, um noch einmal zu würfeln</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Du bist am Zug: Klicke auf den Würfel</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>noch keiner</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Was im Spiel gerade geschieht</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>unter %1 antwortet kein Display</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: Das Spiel braucht einen Bildschirm, um sein Fenster anzuzeigen, aber es ist keiner da (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Statuszeile</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>&amp;Automatik</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Für mich spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbildmodus</translation>
+    </message>
+</context>
+</TS>

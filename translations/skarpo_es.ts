@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Tu casa, posición %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Casa cian, posición %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Casa magenta, posición %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Casa verde, posición %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Tu pasillo de llegada, posición %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Pasillo de llegada cian, posición %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Pasillo de llegada magenta, posición %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Pasillo de llegada verde, posición %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Tu posición final %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Posición final cian %1</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Posición final magenta %1</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Posición final verde %1</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>ficha tuya</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>ficha cian</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>ficha magenta</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>ficha verde</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>tu casilla de salida</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>casilla de salida cian</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>casilla de salida magenta</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>casilla de salida verde</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>desvío a tu pasillo de llegada</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>desvío al pasillo de llegada cian</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>desvío al pasillo de llegada magenta</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>desvío al pasillo de llegada verde</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Haz clic aquí para mover la ficha</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Haz clic aquí para tirar el dado</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Haz clic aquí para empezar la partida</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>casilla x2</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>esquina, salta a la casilla %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casilla %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>espera tu tirada</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>signo de interrogación</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>rodando</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>muestra un %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, puede moverse</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = ficha; die = dado; to throw = tirar (el dado); a throw = tirada; a six gives another throw = un seis da otra tirada; square = casilla; ring = circuito; lap = vuelta; board = tablero; start area = casa (sacar una ficha de casa, salir, volver a casa); entry square = casilla de salida; home column = pasillo de llegada (el pasillo); final places = posiciones finales; place = posición; to move (a counter) = mover; to move on by the throw = avanzar según la tirada; to land on = caer en (una casilla), caer sobre (una ficha); to capture = capturar; capture = captura; opponent = rival; x2 square = casilla x2; corner = esquina; jump = salto; turn = turno; game = partida; new game = partida nueva; player = jugador; the computer = el ordenador; marked (yellow) = amarilla; automatic play = juego automático; sound = sonido; beep = pitido; setting/menu toggle = opción; menu command = orden; full screen = pantalla completa; screen reader = lector de pantalla; status line = línea de estado; focus = foco; help = ayuda; click = clic, hacer clic; the player is addressed as tú; mnemonics: menu bar Ay&amp;uda (U), leaving N, A, O free for the other three; Help menu &amp;Cómo se juega (C), &amp;Acerca de Skarpo (A); status line and board: the other players are named Cian, Magenta, Verde (capitalised, no article); Cian ha sacado un 4; No puedes mover con un 3; Has capturado una ficha cian; Cian ha capturado una ficha tuya; all four counters home = las cuatro fichas en las posiciones finales (never &quot;en casa&quot;, casa is the start area); start place = casa, posición N; home column place = pasillo de llegada, posición N; way into the home column (square before the entry square) = desvío al pasillo de llegada; doubling square = casilla x2; counter as a description = ficha tuya / ficha cian; empty = vacía; can move = puede moverse; tooltips &quot;Click me to ...&quot; = Haz clic aquí para ...; menus: Partida &amp;nueva (N), Juego &amp;automático (A) ▸ &amp;Automático (A), &amp;Opciones (O) ▸ &amp;Sonido (S), P left free in Opciones for &amp;Pantalla completa; &amp;Salir (Ctrl+Q, not in a menu)</translatorcomment>
+        <translation>Skarpo es una carrera de dados para cuatro jugadores alrededor de un circuito de 60 casillas. Tú juegas con el rojo; el ordenador, con el cian, el magenta y el verde. Cada jugador tiene cuatro fichas. Las fichas esperan en la casa de su jugador, dan una sola vuelta al circuito en el sentido de las agujas del reloj, después entran en el pasillo de llegada de su jugador y terminan en sus cuatro posiciones finales.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Tirar el dado</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Cuando el dado del centro del tablero muestra un signo de interrogación, es tu turno: haz clic en él para tirar. El dado rueda por el centro y, donde se detiene, muestra tu tirada. Los marcos de color alrededor del centro indican de quién es el turno.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Un seis da siempre otra tirada, tantas veces como salga. Una partida nueva empieza con todas las fichas en las posiciones finales: tu primer clic en el dado las lleva a sus casas antes de tirar.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Mover tus fichas</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Tras tu tirada, cada una de tus fichas que puede moverse se vuelve amarilla. Haz clic en una para avanzarla según la tirada. Una ficha no puede moverse si su movimiento terminaría en una de tus propias fichas, pero puede pasar por encima de cualquier ficha. Si ninguna puede moverse, el turno pasa solo (después de un seis vuelves a tirar).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Después, el ordenador tira y mueve por el cian, el magenta y el verde, uno tras otro, hasta que el dado vuelve a esperarte. Mientras las fichas se mueven, el tablero no admite clics; los menús responden siempre.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Una ficha solo sale de casa con un seis. Entra en el circuito por la casilla de salida de su jugador, la que tiene una flecha del color del jugador que señala el sentido de la marcha. Tras un seis, haz clic en la posición amarilla de tu casa para sacar una ficha, o mueve una que ya esté en el circuito. No puede salir ninguna ficha mientras una ficha del propio jugador ocupe su casilla de salida.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Casillas especiales</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Una ficha cuyo movimiento termina en una casilla marcada con x2 vuelve a avanzar según la misma tirada. Si ese segundo movimiento termina en otra casilla x2 o en una esquina, esa casilla también cuenta.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Una ficha cuyo movimiento termina en una esquina salta en diagonal a través del tablero hasta la esquina opuesta, en el sentido que indica la flecha. En la primera mitad del recorrido de una ficha, el salto la lleva 30 casillas hacia delante; en la segunda mitad, 30 casillas hacia atrás.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Capturas</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Una ficha que cae sobre una ficha rival la captura, también en cualquiera de las dos esquinas de un salto. Ninguna casilla es segura, ni siquiera una casilla de salida: una ficha que sale captura a un rival que esté allí. Una ficha que llega a una esquina desde una casilla x2 captura la ficha que haya en esa esquina, aunque sea de su mismo color, y las fichas del ordenador a veces caen sobre una de las suyas. La ficha capturada vuelve corriendo por el circuito hasta su casa y tiene que volver a salir con un seis.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>El pasillo de llegada</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Tras una vuelta completa, una ficha entra en su pasillo de llegada. El pasillo empieza junto a la última casilla antes de la casilla de salida del jugador; esa casilla muestra una flecha que apunta hacia el pasillo. Los pasos que van más allá de esa casilla continúan dentro del pasillo: desde la propia casilla, un 1 llega a la primera posición del pasillo y un 6, a la última. Una ficha no puede moverse si la posición a la que llegaría está ocupada.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>En el pasillo, una ficha avanza según la tirada hasta una posición libre, y solo llega a una posición final con la tirada exacta: un 1 desde la última posición del pasillo, un 6 desde la primera.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Cuando las cuatro fichas de un jugador están en las posiciones finales, todo el circuito parpadea con las fichas de ese jugador. Después vuelven a casa y ese jugador empieza de nuevo mientras los demás siguen jugando. La partida nunca termina sola; con %1 se vuelve a empezar.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Juego automático y sonido</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>La opción %1 hace que el ordenador juegue también por ti: una vez por segundo tira por ti y mueve una de tus fichas amarillas. Con una tirada menor que seis mueve la ficha más adelantada; con un seis saca una ficha nueva si puede y, si no, mueve la más retrasada; mueve una ficha del pasillo de llegada solo cuando no puede moverse ninguna del circuito. Vuelve a elegir %2 para jugar tú.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Con la opción %1 activada suena un pitido cada vez que se captura una ficha. La orden %2 prepara una partida nueva en cualquier momento y conserva las dos opciones. No se guarda nada al cerrar la ventana.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Ratón, teclado y lector de pantalla</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Con el ratón, haz clic en el dado y luego en una de tus fichas amarillas.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Con el teclado, %1 y %2 llevan de un elemento a otro entre los que ahora admiten un clic, las teclas de flecha recorren el tablero, y %3 o %4 elige, exactamente igual que un clic. %5 empieza una partida nueva, %6 sale del juego, %7 activa y desactiva la pantalla completa y %8 abre esta ayuda. Alt y la letra subrayada de un menú abren ese menú.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Un lector de pantalla puede seguir la partida: la línea de estado bajo el tablero dice qué está pasando y qué puedes hacer, y cada posición del tablero indica qué hay en ella cuando recibe el foco.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Una carrera de dados alrededor de un circuito de 60 casillas: tú contra tres jugadores manejados por el ordenador.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo no guarda archivos: no lee ni escribe nada en tu ordenador. Cada partida vive en la memoria y desaparece al cerrar la ventana.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo es software libre bajo la Licencia Pública General de GNU (GNU General Public License), versión 3 o (a tu elección) cualquier versión posterior (GPL-3.0-or-later): puedes compartirlo y modificarlo según los términos de esa licencia.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Se ofrece sin ninguna garantía, en la medida en que lo permita la ley.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>El texto completo de la licencia acompaña al código fuente del juego, en el archivo LICENSE, y está publicado en %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Cómo se juega</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>&amp;Acerca de Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>Acerca de Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Tu tirada: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Cian ha sacado un %1</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Magenta ha sacado un %1</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Verde ha sacado un %1</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>No puedes mover con un %1</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Cian no puede mover con un %1</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Magenta no puede mover con un %1</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Verde no puede mover con un %1</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Has capturado una ficha cian</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Has capturado una ficha magenta</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Has capturado una ficha verde</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Cian ha capturado una ficha tuya</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Cian ha capturado una ficha magenta</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Cian ha capturado una ficha verde</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Magenta ha capturado una ficha tuya</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Magenta ha capturado una ficha cian</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Magenta ha capturado una ficha verde</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Verde ha capturado una ficha tuya</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Verde ha capturado una ficha cian</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Verde ha capturado una ficha magenta</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Una ficha tuya ha llegado a una posición final</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Una ficha cian ha llegado a una posición final</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Una ficha magenta ha llegado a una posición final</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Una ficha verde ha llegado a una posición final</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Tus cuatro fichas están en las posiciones finales</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Cian tiene sus cuatro fichas en las posiciones finales</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Magenta tiene sus cuatro fichas en las posiciones finales</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Verde tiene sus cuatro fichas en las posiciones finales</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Tu última tirada: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Última tirada de Cian: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Última tirada de Magenta: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Última tirada de Verde: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Las fichas van a sus casas</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Juego automático activado</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Juego automático desactivado</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Sonido desactivado</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Elige una ficha amarilla</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Haz clic en el dado para empezar</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Haz clic en el dado para volver a tirar</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Es tu turno: haz clic en el dado</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>todavía ninguna</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Lo que pasa en la partida</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>no está definida ni DISPLAY ni WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>ninguna pantalla responde en %1</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: el juego necesita una pantalla para mostrar su ventana y no hay ninguna (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Línea de estado</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>Partida &amp;nueva</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>Juego &amp;automático</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Automático</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Votre zone de départ, place %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Zone de départ cyan, place %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Zone de départ magenta, place %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Zone de départ verte, place %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Votre colonne d&apos;arrivée, place %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Colonne d&apos;arrivée cyan, place %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Colonne d&apos;arrivée magenta, place %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Colonne d&apos;arrivée verte, place %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Votre place finale %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Place finale cyan %1</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Place finale magenta %1</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Place finale verte %1</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>votre pion</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>pion cyan</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>pion magenta</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>pion vert</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>votre case d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>case d&apos;entrée cyan</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>case d&apos;entrée magenta</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>case d&apos;entrée verte</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>votre bifurcation vers la colonne d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>bifurcation vers la colonne d&apos;arrivée cyan</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>bifurcation vers la colonne d&apos;arrivée magenta</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>bifurcation vers la colonne d&apos;arrivée verte</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Cliquez ici pour déplacer le pion</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Cliquez ici pour lancer le dé</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Cliquez ici pour commencer la partie</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>case x2</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>coin, saut vers la case %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dé</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>attend votre lancer</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>point d&apos;interrogation</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>en train de rouler</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>affiche un %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, peut se déplacer</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo); way into the home column = bifurcation vers la colonne d&apos;arrivée; a player&apos;s places and squares by the colour adjective after the noun (zone de départ verte, place 2; case d&apos;entrée cyan; pion vert), the players as subjects capitalised at the start of a sentence (Vert a fait un 6), otherwise lower case (dernier lancer de vert); a number thrown = un %1 (Cyan a fait un 6; affiche un 6); status line parts joined as «&#xa0;%1. %2&#xa0;»; on/off = activé/désactivé; quit = Quitter; menu captions: &amp;Nouvelle partie, &amp;Jeu automatique ▸ &amp;Jouer à ma place, &amp;Options ▸ &amp;Son (P left for &amp;Plein écran)</translatorcomment>
+        <translation>Skarpo est une course de dés pour quatre joueurs sur un circuit de 60 cases. Vous jouez en rouge&#xa0;; l&apos;ordinateur joue en cyan, en magenta et en vert. Chaque joueur a quatre pions. Ils attendent dans la zone de départ de leur joueur, font une fois le tour du circuit dans le sens des aiguilles d&apos;une montre, puis entrent dans la colonne d&apos;arrivée de leur joueur et finissent sur ses quatre places finales.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Lancer le dé</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Quand le dé au centre du plateau affiche un point d&apos;interrogation, c&apos;est à vous de jouer&#xa0;: cliquez dessus pour le lancer. Le dé roule à travers le centre et montre votre lancer là où il s&apos;arrête. Les cadres colorés autour du centre indiquent quel joueur doit jouer.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Un six donne toujours droit à un nouveau lancer, aussi souvent qu&apos;il sort. Une nouvelle partie commence avec tous les pions sur les places finales&#xa0;: votre premier clic sur le dé les fait d&apos;abord défiler jusqu&apos;aux zones de départ, puis lance le dé.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Déplacer vos pions</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Après votre lancer, chacun de vos pions qui peut se déplacer devient jaune. Cliquez sur l&apos;un d&apos;eux pour le faire avancer de la valeur du dé. Un pion ne peut pas se déplacer si son déplacement devait s&apos;achever sur l&apos;un de vos propres pions, mais il peut passer par-dessus n&apos;importe quel pion. Si aucun ne peut se déplacer, le tour passe de lui-même au joueur suivant (après un six, vous relancez le dé).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Ensuite, l&apos;ordinateur lance le dé et joue tour à tour pour cyan, magenta et vert, jusqu&apos;à ce que le dé vous attende de nouveau. Pendant que des pions se déplacent, le plateau ignore les clics&#xa0;; les menus, eux, répondent toujours.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Un pion ne quitte la zone de départ qu&apos;avec un six. Il entre sur le circuit par la case d&apos;entrée de son joueur, celle qui porte une flèche de la couleur du joueur indiquant le sens de la course. Après un six, cliquez sur la place jaune de votre zone de départ pour faire entrer un pion, ou déplacez un pion déjà sur le circuit. Un joueur ne peut faire entrer aucun pion tant que l&apos;un de ses propres pions occupe sa case d&apos;entrée.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Cases spéciales</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Un pion dont le déplacement s&apos;achève sur une case marquée x2 avance encore une fois de la même valeur. Si ce second déplacement s&apos;achève sur une autre case x2 ou sur un coin, cette case compte aussi.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Un pion dont le déplacement s&apos;achève sur un coin saute en diagonale à travers le plateau jusqu&apos;au coin opposé, dans le sens de la flèche. Sur la première moitié de son parcours, le saut fait avancer le pion de 30 cases&#xa0;; sur la seconde moitié, il le fait reculer de 30 cases.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Prises</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Un pion qui arrive sur un pion adverse le prend, y compris sur chacun des deux coins d&apos;un saut. Aucune case n&apos;est protégée, pas même une case d&apos;entrée&#xa0;: un pion qui entre prend le pion adverse qui s&apos;y trouve. Un pion qui atteint un coin depuis une case x2 prend tout ce qui se trouve sur ce coin, même un pion de sa propre couleur, et il arrive que les pions de l&apos;ordinateur tombent sur l&apos;un des leurs. Le pion pris repart le long du circuit jusqu&apos;à sa zone de départ et doit de nouveau entrer avec un six.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>La colonne d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Après un tour complet, un pion entre dans sa colonne d&apos;arrivée. Juste avant la case d&apos;entrée du joueur se trouve une case marquée d&apos;une flèche qui pointe vers la colonne&#xa0;; la colonne commence à côté de cette case. Les pas qui vont au-delà de cette case continuent dans la colonne&#xa0;: depuis cette case même, un 1 atteint la première place de la colonne et un 6 la dernière. Un pion ne peut pas se déplacer si la place qu&apos;il atteindrait est occupée.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>Dans la colonne, un pion avance de la valeur du dé jusqu&apos;à une place libre, et n&apos;atteint une place finale qu&apos;avec la valeur exacte&#xa0;: un 1 depuis la dernière place de la colonne, un 6 depuis la première.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Quand les quatre pions d&apos;un joueur sont sur les places finales, tout le circuit clignote avec les pions de ce joueur. Puis ils retournent dans la zone de départ et ce joueur recommence, tandis que les autres continuent de jouer. La partie ne se termine jamais d&apos;elle-même&#xa0;; «&#xa0;%1&#xa0;» en commence une nouvelle.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Jeu automatique et son</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>Avec «&#xa0;%1&#xa0;», l&apos;ordinateur joue aussi pour vous&#xa0;: une fois par seconde, il lance le dé à votre place et déplace l&apos;un de vos pions jaunes. Avec un lancer inférieur à six, il déplace le pion le plus avancé&#xa0;; avec un six, il fait entrer un nouveau pion s&apos;il le peut, sinon il déplace le pion le plus en retard&#xa0;; il ne déplace un pion de la colonne d&apos;arrivée que si aucun pion du circuit ne peut se déplacer. Choisissez de nouveau «&#xa0;%2&#xa0;» pour jouer vous-même.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Lorsque «&#xa0;%1&#xa0;» est coché, un bip retentit chaque fois qu&apos;un pion est pris. «&#xa0;%2&#xa0;» met en place une nouvelle partie à tout moment, en conservant les deux réglages. Tout est oublié à la fermeture de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Souris, clavier et lecteur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>À la souris, cliquez sur le dé, puis sur l&apos;un de vos pions jaunes.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Au clavier, %1 et %2 font passer d&apos;un élément cliquable à l&apos;autre, les touches fléchées permettent de parcourir le plateau, et %3 ou %4 choisit, exactement comme un clic. %5 lance une nouvelle partie, %6 quitte le jeu, %7 active ou désactive le plein écran et %8 ouvre cette aide. La touche Alt combinée à la lettre soulignée d&apos;un menu ouvre ce menu.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Un lecteur d&apos;écran peut suivre la partie&#xa0;: la ligne d&apos;état sous le plateau dit ce qui se passe et ce que vous pouvez faire, et chaque emplacement du plateau annonce ce qui s&apos;y trouve quand le focus l&apos;atteint.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Une course de dés sur un circuit de 60 cases&#xa0;: vous contre trois joueurs contrôlés par l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo ne conserve aucun fichier&#xa0;: il ne lit et n&apos;écrit rien sur votre ordinateur. Chaque partie n&apos;existe qu&apos;en mémoire et disparaît à la fermeture de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo est un logiciel libre distribué sous la GNU General Public License, version 3 ou (à votre choix) toute version ultérieure (GPL-3.0-or-later)&#xa0;: vous pouvez le partager et le modifier selon les termes de cette licence.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Il est fourni sans aucune garantie, dans la mesure permise par la loi.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>Le texte complet de la licence accompagne le code source du jeu, dans le fichier LICENSE, et est publié à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>À &amp;propos de Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>À propos de Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Votre lancer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Cyan a fait un %1</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Magenta a fait un %1</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Vert a fait un %1</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Aucun déplacement possible avec un %1</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Cyan ne peut déplacer aucun pion avec un %1</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Magenta ne peut déplacer aucun pion avec un %1</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Vert ne peut déplacer aucun pion avec un %1</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Vous avez pris un pion cyan</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Vous avez pris un pion magenta</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Vous avez pris un pion vert</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Cyan a pris l&apos;un de vos pions</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Cyan a pris un pion magenta</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Cyan a pris un pion vert</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Magenta a pris l&apos;un de vos pions</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Magenta a pris un pion cyan</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Magenta a pris un pion vert</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Vert a pris l&apos;un de vos pions</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Vert a pris un pion cyan</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Vert a pris un pion magenta</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Votre pion a atteint une place finale</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Un pion cyan a atteint une place finale</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Un pion magenta a atteint une place finale</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Un pion vert a atteint une place finale</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Vos quatre pions sont sur les places finales</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Cyan a ses quatre pions sur les places finales</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Magenta a ses quatre pions sur les places finales</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Vert a ses quatre pions sur les places finales</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Votre dernier lancer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Dernier lancer de cyan&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Dernier lancer de magenta&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Dernier lancer de vert&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Les pions défilent jusqu&apos;à leurs zones de départ</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Le jeu automatique est activé</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Le jeu automatique est désactivé</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Le son est activé</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Le son est désactivé</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Choisissez un pion jaune</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Cliquez sur le dé pour commencer</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Cliquez sur le dé pour relancer</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>C&apos;est à vous de jouer&#xa0;: cliquez sur le dé</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>aucun pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Ce qui se passe dans la partie</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>aucun serveur d&apos;affichage ne répond sur %1</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo&#xa0;: le jeu a besoin d&apos;un écran pour afficher sa fenêtre, et il n&apos;y en a aucun (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Ligne d&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>&amp;Jeu automatique</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Jouer à ma place</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+</context>
+</TS>

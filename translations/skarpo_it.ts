@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>La tua zona di partenza, posto %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Zona di partenza ciano, posto %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Zona di partenza magenta, posto %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Zona di partenza verde, posto %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>La tua colonna d&apos;arrivo, posto %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Colonna d&apos;arrivo ciano, posto %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Colonna d&apos;arrivo magenta, posto %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Colonna d&apos;arrivo verde, posto %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Il tuo posto finale %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Posto finale ciano %1</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Posto finale magenta %1</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Posto finale verde %1</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>pedina tua</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>pedina ciano</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>pedina magenta</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>pedina verde</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>la tua casella d&apos;ingresso</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>casella d&apos;ingresso ciano</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>casella d&apos;ingresso magenta</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>casella d&apos;ingresso verde</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>svolta verso la tua colonna d&apos;arrivo</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>svolta verso la colonna d&apos;arrivo ciano</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>svolta verso la colonna d&apos;arrivo magenta</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>svolta verso la colonna d&apos;arrivo verde</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Fai clic qui per muovere la pedina</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Fai clic qui per lanciare il dado</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Fai clic qui per iniziare la partita</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>casella x2</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>angolo, salta alla casella %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casella %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>aspetta il tuo lancio</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>punto interrogativo</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>sta rotolando</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>mostra un %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>nessuna pedina</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, può muoversi</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabellone</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pedina; die = dado; to throw = lanciare (il dado); a throw = lancio; a six gives another throw = un sei dà diritto a un altro lancio; square = casella; ring = percorso (ad anello); lap = giro; board = tabellone; start area = zona di partenza; entry square = casella d&apos;ingresso; to bring in / to come in = far entrare / entrare; home column = colonna d&apos;arrivo (la colonna); final places = posti finali; place = posto; to move (a counter) = muovere; to move on by the throw = avanzare secondo il lancio; to land on = finire su; to capture = catturare; capture = cattura; opponent = avversario; x2 square = casella x2; corner = angolo; jump = salto; turn = turno (tocca a te); game = partita; new game = nuova partita; player = giocatore; the computer = il computer; marked (yellow) = gialla; automatic play = gioco automatico; sound = suono; beep = bip; setting/menu toggle = opzione; menu command = comando; full screen = schermo intero; screen reader = lettore di schermo; status line = riga di stato; focus = focus; help = guida (menu: aiuto); click = clic, fare clic; the player is addressed as tu; mnemonics: menu bar A&amp;iuto (I), leaving N, A, O free for the other three; Help menu &amp;Come si gioca (C), &amp;Informazioni su Skarpo (I); status line and board: the other players are named Ciano, Magenta, Verde (capitalised, no article); Ciano ha fatto 4; Nessuna mossa possibile con un 3; Hai catturato una pedina ciano; Ciano ha catturato una tua pedina; all four counters home = tutte e quattro le pedine nei posti finali; start place = zona di partenza, posto N; home column place = colonna d&apos;arrivo, posto N; way into the home column (square before the entry square) = svolta verso la colonna d&apos;arrivo; doubling square = casella x2; counter as a description = pedina tua / pedina ciano; empty = nessuna pedina (fits both casella and posto); can move = può muoversi; tooltips &quot;Click me to ...&quot; = Fai clic qui per ...; menus: &amp;Nuova partita (N), Gioco &amp;automatico (A) ▸ &amp;Automatico (A), &amp;Opzioni (O) ▸ &amp;Suono (S), I left free in Opzioni for Schermo &amp;intero; &amp;Esci (Ctrl+Q, not in a menu)</translatorcomment>
+        <translation>Skarpo è una corsa a dadi per quattro giocatori lungo un percorso ad anello di 60 caselle. Tu giochi con il rosso; il computer con il ciano, il magenta e il verde. Ogni giocatore ha quattro pedine. Le pedine aspettano nella zona di partenza del loro giocatore, fanno un solo giro del percorso in senso orario, poi entrano nella colonna d&apos;arrivo del loro giocatore e finiscono nei suoi quattro posti finali.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Lanciare il dado</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Quando il dado al centro del tabellone mostra un punto interrogativo, tocca a te: fai clic sul dado per lanciarlo. Il dado rotola attraverso il centro e, dove si ferma, mostra il tuo lancio. Le cornici colorate intorno al centro indicano di chi è il turno.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Un sei dà sempre diritto a un altro lancio, tutte le volte che esce. Una nuova partita comincia con tutte le pedine nei posti finali: il tuo primo clic sul dado le porta nelle zone di partenza prima del lancio.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Muovere le tue pedine</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Dopo il tuo lancio, ogni tua pedina che può muoversi diventa gialla. Fai clic su una di esse per farla avanzare secondo il lancio. Una pedina non può muoversi se la sua mossa terminerebbe su una delle tue pedine, ma può scavalcare qualsiasi pedina. Se nessuna può muoversi, il turno passa da solo (dopo un sei lanci di nuovo).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Poi il computer lancia e muove per il ciano, il magenta e il verde, uno dopo l&apos;altro, finché il dado non torna ad aspettare te. Mentre le pedine si muovono, il tabellone non accetta clic; i menu rispondono sempre.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Una pedina esce dalla zona di partenza solo con un sei. Entra nel percorso dalla casella d&apos;ingresso del suo giocatore, quella con una freccia del colore del giocatore che indica il senso di marcia. Dopo un sei, fai clic sul posto giallo della tua zona di partenza per far entrare una pedina, oppure muovi una pedina che è già sul percorso. Nessuna pedina può entrare finché una pedina dello stesso giocatore occupa la sua casella d&apos;ingresso.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Caselle speciali</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Una pedina la cui mossa termina su una casella contrassegnata con x2 avanza ancora una volta secondo lo stesso lancio. Se questa seconda mossa termina su un&apos;altra casella x2 o su un angolo, anche quella casella conta.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Una pedina la cui mossa termina su un angolo salta in diagonale attraverso il tabellone fino all&apos;angolo opposto, nella direzione indicata dalla freccia. Nella prima metà del cammino di una pedina il salto la porta 30 caselle avanti; nella seconda metà, 30 caselle indietro.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Catture</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Una pedina che finisce su una pedina avversaria la cattura, anche su ciascuno dei due angoli di un salto. Nessuna casella è sicura, nemmeno una casella d&apos;ingresso: una pedina che entra cattura un avversario che si trova lì. Una pedina che raggiunge un angolo da una casella x2 cattura la pedina che si trova su quell&apos;angolo, anche se è del suo stesso colore, e le pedine del computer ogni tanto finiscono su una delle proprie. La pedina catturata torna di corsa lungo il percorso fino alla sua zona di partenza e deve entrare di nuovo con un sei.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>La colonna d&apos;arrivo</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Dopo un giro completo una pedina entra nella sua colonna d&apos;arrivo. La colonna inizia accanto all&apos;ultima casella prima della casella d&apos;ingresso del giocatore; quella casella mostra una freccia che punta verso la colonna. I passi oltre quella casella proseguono nella colonna: dalla casella stessa un 1 raggiunge il primo posto della colonna e un 6 l&apos;ultimo. Una pedina non può muoversi se il posto che raggiungerebbe è occupato.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>Nella colonna una pedina avanza secondo il lancio fino a un posto libero, e raggiunge un posto finale solo con il lancio esatto: un 1 dall&apos;ultimo posto della colonna, un 6 dal primo.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Quando tutte e quattro le pedine di un giocatore sono nei posti finali, l&apos;intero percorso lampeggia con le pedine di quel giocatore. Poi tornano nella zona di partenza e quel giocatore ricomincia, mentre gli altri continuano a giocare. La partita non finisce mai da sola; con %1 si ricomincia da capo.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Gioco automatico e suono</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>L&apos;opzione %1 fa giocare il computer anche al posto tuo: una volta al secondo lancia per te e muove una delle tue pedine gialle. Con un lancio inferiore a sei muove la pedina più avanti; con un sei fa entrare una nuova pedina se può, altrimenti muove quella più indietro; muove una pedina nella colonna d&apos;arrivo solo quando nessuna sul percorso può muoversi. Scegli di nuovo %2 per tornare a giocare tu.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Con l&apos;opzione %1 attiva, si sente un bip ogni volta che una pedina viene catturata. Il comando %2 prepara una nuova partita in qualsiasi momento e mantiene entrambe le opzioni. Alla chiusura della finestra non viene conservato nulla.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Mouse, tastiera e lettore di schermo</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Con il mouse, fai clic sul dado, poi su una delle tue pedine gialle.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Da tastiera, con %1 e %2 ci si sposta tra gli elementi su cui ora si può fare clic, con i tasti freccia ci si sposta sul tabellone e con %3 o %4 si sceglie, esattamente come con un clic. %5 avvia una nuova partita, %6 esce dal gioco, %7 attiva e disattiva lo schermo intero e %8 apre questa guida. Alt e la lettera sottolineata di un menu aprono quel menu.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Un lettore di schermo può seguire la partita: la riga di stato sotto il tabellone dice che cosa sta succedendo e che cosa puoi fare, e ogni posto del tabellone dice che cosa vi si trova quando riceve il focus.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Una corsa a dadi lungo un percorso ad anello di 60 caselle: tu contro tre giocatori guidati dal computer.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo non salva alcun file: non legge e non scrive nulla sul tuo computer. Ogni partita vive in memoria e scompare quando si chiude la finestra.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo è software libero distribuito secondo la GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva (GPL-3.0-or-later): puoi condividerlo e modificarlo secondo i termini di quella licenza.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Viene fornito senza alcuna garanzia, nei limiti consentiti dalla legge.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>Il testo completo della licenza accompagna il codice sorgente del gioco, nel file LICENSE, ed è pubblicato su %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;iuto</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Come si gioca</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>&amp;Informazioni su Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Come si gioca</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>Informazioni su Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Il tuo lancio: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Ciano ha fatto %1</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Magenta ha fatto %1</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Verde ha fatto %1</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Nessuna mossa possibile con un %1</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Ciano non può muovere con un %1</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Magenta non può muovere con un %1</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Verde non può muovere con un %1</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Hai catturato una pedina ciano</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Hai catturato una pedina magenta</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Hai catturato una pedina verde</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Ciano ha catturato una tua pedina</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Ciano ha catturato una pedina magenta</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Ciano ha catturato una pedina verde</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Magenta ha catturato una tua pedina</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Magenta ha catturato una pedina ciano</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Magenta ha catturato una pedina verde</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Verde ha catturato una tua pedina</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Verde ha catturato una pedina ciano</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Verde ha catturato una pedina magenta</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Una tua pedina ha raggiunto un posto finale</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Una pedina ciano ha raggiunto un posto finale</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Una pedina magenta ha raggiunto un posto finale</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Una pedina verde ha raggiunto un posto finale</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Tutte e quattro le tue pedine sono nei posti finali</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Ciano ha tutte e quattro le pedine nei posti finali</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Magenta ha tutte e quattro le pedine nei posti finali</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Verde ha tutte e quattro le pedine nei posti finali</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Il tuo ultimo lancio: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Ultimo lancio di Ciano: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Ultimo lancio di Magenta: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Ultimo lancio di Verde: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Le pedine vanno nelle loro zone di partenza</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Gioco automatico attivato</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Gioco automatico disattivato</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Suono attivato</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Suono disattivato</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Scegli una pedina gialla</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Fai clic sul dado per cominciare</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Fai clic sul dado per lanciare di nuovo</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Tocca a te: fai clic sul dado</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ancora nessuno</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Che cosa succede nella partita</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>non è impostata né DISPLAY né WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>nessuno schermo risponde su %1</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: il gioco ha bisogno di uno schermo per mostrare la sua finestra, e non ce n&apos;è nessuno (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Riga di stato</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>Gioco &amp;automatico</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Automatico</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Suono</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>Schermo &amp;intero</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Jouw startplaats %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Startplaats %1 van cyaan</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Startplaats %1 van magenta</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Startplaats %1 van groen</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Jouw thuisrij, plaats %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Thuisrij van cyaan, plaats %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Thuisrij van magenta, plaats %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Thuisrij van groen, plaats %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Jouw eindplaats %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Eindplaats %1 van cyaan</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Eindplaats %1 van magenta</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Eindplaats %1 van groen</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>jouw pion</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>pion van cyaan</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>pion van magenta</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>pion van groen</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>jouw beginvakje</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>beginvakje van cyaan</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>beginvakje van magenta</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>beginvakje van groen</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>jouw afslag naar de thuisrij</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>afslag naar de thuisrij van cyaan</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>afslag naar de thuisrij van magenta</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>afslag naar de thuisrij van groen</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Klik hier om de pion te verzetten</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Klik hier om de dobbelsteen te gooien</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Klik hier om het spel te beginnen</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>x2-vakje</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>hoekvakje, springt naar vakje %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Vakje %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dobbelsteen</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>wacht op je worp</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>vraagteken</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>rolt</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>toont %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, kan verzet worden</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Bord</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pion (pionnen); die = dobbelsteen; to throw = gooien; a throw = worp; another throw after a six = nog een worp; square = vakje; ring = baan; place (in start area, home column) = plaats; start area = startgebied; entry square = beginvakje; home column = thuisrij; final place = eindplaats; x2 square = x2-vakje; corner = hoekvakje; to capture = slaan (geslagen); opponent = tegenstander; turn = beurt; to move a counter = verzetten, a move = zet; to bring in = op de baan brengen; to come in = op de baan komen; board = bord; game = spel; the player is addressed as je/jij; status line = statusregel; screen reader = schermlezer. Menus: New Game = &amp;Nieuw spel; AutoPlay = &amp;Automatisch spelen, its item Auto = Automatisch; Options = &amp;Opties, its items Sound = &amp;Geluid, Full Screen = &amp;Volledig scherm; Help = &amp;Help, its items How to Play = &amp;Spelregels, About Skarpo = &amp;Over Skarpo; Quit = &amp;Afsluiten. Board and status line: doubling square = x2-vakje; the square that leads into a home column = afslag naar de thuisrij; a counter of a colour = pion van cyaan, pion van magenta, pion van groen; the players in the status line = Cyaan, Magenta, Groen; what just happened in the perfect tense (heeft ... gegooid, heeft ... geslagen); last throw = laatste worp; empty = leeg; can move = kan verzet worden; on/off = staat aan/staat uit; die (its name on the board) = Dobbelsteen.</translatorcomment>
+        <translation>Skarpo is een race met de dobbelsteen voor vier spelers, over een ronde baan van 60 vakjes. Jij speelt rood; de computer speelt cyaan, magenta en groen. Elke speler heeft vier pionnen. Die wachten in het startgebied van hun speler, gaan één keer met de klok mee rond de baan, draaien dan de eigen thuisrij van hun speler in en eindigen op de vier eindplaatsen daarvan.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>De dobbelsteen gooien</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Als de dobbelsteen midden op het bord een vraagteken toont, ben jij aan de beurt: klik erop om te gooien. De dobbelsteen rolt over het midden van het bord en toont je worp op de plek waar hij blijft liggen. De gekleurde kaders rond het midden tonen wie er aan de beurt is.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Een zes geeft altijd recht op nog een worp, hoe vaak hij ook valt. Een nieuw spel begint met alle pionnen op de eindplaatsen: je eerste klik op de dobbelsteen laat ze naar de startgebieden marcheren voordat er gegooid wordt.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Je pionnen verzetten</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Na je worp kleurt elke pion van jou die verzet kan worden geel. Klik op een ervan om hem het gegooide aantal vakjes vooruit te zetten. Een pion kan niet verzet worden als zijn zet op een van je eigen pionnen zou eindigen, maar hij mag elke pion passeren. Kan er geen enkele pion verzet worden, dan gaat de beurt vanzelf naar de volgende speler (na een zes gooi je opnieuw).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Daarna gooit en zet de computer om de beurt voor cyaan, magenta en groen, tot de dobbelsteen weer op jou wacht. Zolang er pionnen bewegen, reageert het bord niet op klikken; de menu&apos;s reageren altijd.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Een pion verlaat het startgebied alleen met een zes. Hij komt op de baan op het beginvakje van zijn speler: het vakje met een pijl in de kleur van die speler, die de looprichting aangeeft. Klik na een zes op de gele plaats in je startgebied om een pion op de baan te brengen, of verzet een pion die al op de baan staat. Geen enkele pion kan op de baan komen zolang er een eigen pion van die speler op het beginvakje staat.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Bijzondere vakjes</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Een pion waarvan de zet eindigt op een vakje met x2, gaat met dezelfde worp nog een keer vooruit. Eindigt die tweede zet op een ander x2-vakje of op een hoekvakje, dan telt dat vakje ook.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Een pion waarvan de zet eindigt op een hoekvakje, springt diagonaal over het bord naar het tegenoverliggende hoekvakje, in de richting van de pijl. Op de eerste helft van de tocht van een pion brengt de sprong hem 30 vakjes vooruit; op de tweede helft 30 vakjes terug.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Slaan</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Een pion die op een pion van een tegenstander terechtkomt, slaat die, ook op elk van beide hoekvakjes van een sprong. Geen enkel vakje is veilig, zelfs een beginvakje niet: een pion die op de baan komt, slaat een tegenstander die daar staat. Een pion die vanaf een x2-vakje een hoekvakje bereikt, slaat alles wat op dat hoekvakje staat, zelfs een pion van zijn eigen kleur, en de pionnen van de computer komen af en toe op een van hun eigen pionnen terecht. De geslagen pion loopt over de baan terug naar zijn startgebied en moet weer met een zes op de baan komen.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>De thuisrij</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Na een volledige ronde draait een pion zijn thuisrij in. De thuisrij begint naast het laatste vakje vóór het beginvakje van de speler; op dat laatste vakje wijst een pijl de thuisrij in. Stappen voorbij dat vakje gaan verder in de thuisrij: vanaf het vakje zelf bereikt een 1 de eerste plaats van de thuisrij en een 6 de laatste. Een pion kan niet verzet worden als de plaats die hij zou bereiken bezet is.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>In de thuisrij gaat een pion het gegooide aantal plaatsen vooruit naar een vrije plaats, en naar een eindplaats alleen met precies de juiste worp: een 1 vanaf de laatste plaats van de thuisrij, een 6 vanaf de eerste.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Als alle vier pionnen van een speler op hun eindplaatsen staan, knippert de hele baan met de pionnen van die speler. Daarna gaan ze terug naar het startgebied en begint die speler opnieuw, terwijl de anderen doorspelen. Het spel eindigt nooit vanzelf; met %1 begin je opnieuw.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Automatisch spelen en geluid</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>Met %1 speelt de computer ook voor jou: eens per seconde gooit hij voor je en verzet hij een van je gele pionnen. Bij een worp onder de zes verzet hij de pion die het verst gevorderd is; bij een zes brengt hij een nieuwe pion op de baan als dat kan, en anders verzet hij de pion die het verst achterligt; een pion in de thuisrij alleen als geen enkele pion op de baan verzet kan worden. Kies opnieuw %2 om weer zelf te spelen.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Als %1 aan staat, klinkt er een pieptoon telkens als een pion geslagen wordt. %2 zet op elk moment een nieuw spel klaar en behoudt beide instellingen. Niets wordt bewaard zodra het venster sluit.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Muis, toetsenbord en schermlezer</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Met de muis klik je op de dobbelsteen en daarna op een van je gele pionnen.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Met het toetsenbord ga je met %1 en %2 langs alles waarop je nu kunt klikken, beweeg je met de pijltoetsen over het bord, en kies je met %3 of %4, precies zoals met een klik. %5 begint een nieuw spel, %6 sluit het spel af, %7 zet volledig scherm aan en uit, en %8 opent deze uitleg. Alt met de onderstreepte letter van een menu opent dat menu.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Een schermlezer kan het spel volgen: de statusregel onder het bord vertelt wat er gebeurt en wat je kunt doen, en elk vakje en elke plaats op het bord vertelt wat erop staat zodra de focus er komt.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Een race met de dobbelsteen over een ronde baan van 60 vakjes: jij tegen drie computerspelers.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo bewaart geen bestanden: het leest en schrijft niets op je computer. Elk spel bestaat alleen in het geheugen en is verdwenen zodra het venster sluit.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo is vrije software onder de GNU General Public License, versie 3 of (naar jouw keuze) elke latere versie (GPL-3.0-or-later): je mag het delen en aanpassen volgens de voorwaarden van die licentie.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Het wordt geleverd zonder enige garantie, voor zover de wet dat toestaat.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>De volledige tekst van de licentie zit bij de broncode van het spel, in het bestand LICENSE, en is gepubliceerd op %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Spelregels</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>&amp;Over Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spelregels</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>Over Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Jouw worp: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Cyaan heeft %1 gegooid</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Magenta heeft %1 gegooid</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Groen heeft %1 gegooid</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Geen zet mogelijk met %1</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Cyaan kan met %1 geen zet doen</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Magenta kan met %1 geen zet doen</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Groen kan met %1 geen zet doen</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Je hebt een pion van cyaan geslagen</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Je hebt een pion van magenta geslagen</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Je hebt een pion van groen geslagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Cyaan heeft je pion geslagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Cyaan heeft een pion van magenta geslagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Cyaan heeft een pion van groen geslagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Magenta heeft je pion geslagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Magenta heeft een pion van cyaan geslagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Magenta heeft een pion van groen geslagen</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Groen heeft je pion geslagen</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Groen heeft een pion van cyaan geslagen</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Groen heeft een pion van magenta geslagen</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Je pion heeft een eindplaats bereikt</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Een pion van cyaan heeft een eindplaats bereikt</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Een pion van magenta heeft een eindplaats bereikt</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Een pion van groen heeft een eindplaats bereikt</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Al je vier pionnen staan op hun eindplaatsen</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Cyaan heeft alle vier pionnen op de eindplaatsen</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Magenta heeft alle vier pionnen op de eindplaatsen</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Groen heeft alle vier pionnen op de eindplaatsen</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Jouw laatste worp: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Laatste worp van cyaan: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Laatste worp van magenta: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Laatste worp van groen: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nieuw spel</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>De pionnen marcheren naar hun startgebieden</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Automatisch spelen staat aan</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Automatisch spelen staat uit</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Geluid staat aan</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Geluid staat uit</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Kies een gele pion</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Klik op de dobbelsteen om te beginnen</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Klik op de dobbelsteen om opnieuw te gooien</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Jij bent aan de beurt: klik op de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>nog geen</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Wat er in het spel gebeurt</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>DISPLAY noch WAYLAND_DISPLAY is ingesteld</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>geen beeldscherm reageert op %1</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: het spel heeft een beeldscherm nodig om zijn venster te tonen, en er is er geen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Statusregel</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>&amp;Automatisch spelen</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Automatisch</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Geluid</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Volledig scherm</translation>
+    </message>
+</context>
+</TS>

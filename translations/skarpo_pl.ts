@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Twoja baza, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Baza błękitnych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Baza purpurowych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Baza zielonych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Twoja kolumna domowa, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Kolumna domowa błękitnych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Kolumna domowa purpurowych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Kolumna domowa zielonych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Twoje miejsce końcowe %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Miejsce końcowe błękitnych %1</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Miejsce końcowe purpurowych %1</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Miejsce końcowe zielonych %1</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>twój pionek</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>błękitny pionek</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>purpurowy pionek</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>zielony pionek</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>twoje pole wejścia</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>pole wejścia błękitnych</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>pole wejścia purpurowych</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>pole wejścia zielonych</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>twoje pole skrętu do kolumny domowej</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>pole skrętu błękitnych do kolumny domowej</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>pole skrętu purpurowych do kolumny domowej</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>pole skrętu zielonych do kolumny domowej</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Kliknij, aby przesunąć pionek</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Kliknij, aby rzucić kostką</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Kliknij, aby rozpocząć grę</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>pole x2</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>narożnik, skok na pole %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Kostka</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>czeka na twój rzut</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>znak zapytania</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>toczy się</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>pokazuje %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>puste</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, może się ruszyć</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as &quot;ty&quot; (kliknij), wording kept free of grammatical gender. Menu captions: &amp;Pomoc (&amp;Jak grać, &amp;O grze Skarpo); on the bar: &amp;Nowa gra, Gra &amp;automatyczna (item &amp;Auto), &amp;Opcje (&amp;Dźwięk; P kept free for &amp;Pełny ekran); the window action Quit = &amp;Zakończ. Status line and board: a player named by colour = błękitnych etc. in the genitive (Rzut błękitnych: %1, Baza błękitnych, miejsce %1), a happening told by the counter (Błękitny pionek zbił twój pionek; pionek stays pionek in the accusative); your throw = twój rzut; last throw = ostatni rzut; none yet = na razie brak; no move = brak ruchu / żaden pionek nie może się ruszyć; reach a final place = dotrzeć na miejsce końcowe; doubling square = pole x2; way into the home column = pole skrętu do kolumny domowej; place in a start area or column = Baza/Kolumna domowa, miejsce %1; empty = puste; rolling (die) = toczy się; on/off = włączony/wyłączony; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknij, aby ...</translatorcomment>
+        <translation>Skarpo to wyścig z kostką dla czterech graczy po okrężnym torze z 60 pól. Grasz czerwonymi; komputer gra błękitnymi, purpurowymi i zielonymi. Każdy gracz ma cztery pionki. Czekają one w bazie gracza, raz okrążają tor zgodnie z ruchem wskazówek zegara, a następnie skręcają do własnej kolumny domowej gracza i kończą drogę na jej czterech miejscach końcowych.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Rzut kostką</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Gdy kostka na środku planszy pokazuje znak zapytania, jest twoja kolej: kliknij ją, aby rzucić. Kostka toczy się przez środek planszy, a gdy się zatrzyma, pokazuje wynik twojego rzutu. Kolorowe ramki wokół środka pokazują, czyja jest kolej.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Szóstka zawsze daje dodatkowy rzut, za każdym razem, gdy wypadnie. Nowa gra zaczyna się ze wszystkimi pionkami na miejscach końcowych: po twoim pierwszym kliknięciu w kostkę pionki przechodzą do baz, a dopiero potem następuje rzut.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Przesuwanie pionków</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Po rzucie każdy z twoich pionków, który może się ruszyć, zmienia kolor na żółty. Kliknij jeden z nich, aby przesunąć go o wyrzuconą liczbę oczek. Pionek nie może się ruszyć, jeśli jego ruch skończyłby się na jednym z twoich własnych pionków, ale może przeskakiwać nad dowolnymi pionkami. Jeśli żaden nie może się ruszyć, kolej sama przechodzi dalej (po szóstce rzucasz ponownie).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Następnie komputer po kolei rzuca kostką i wykonuje ruchy błękitnymi, purpurowymi i zielonymi, aż kostka znów będzie czekać na ciebie. Podczas ruchu pionków plansza nie reaguje na kliknięcia; menu działa zawsze.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Pionek opuszcza bazę tylko po wyrzuceniu szóstki. Wchodzi na tor na polu wejścia swojego gracza, oznaczonym strzałką w kolorze gracza, która wskazuje kierunek ruchu. Po szóstce kliknij żółte miejsce w swojej bazie, aby wprowadzić pionek na tor, albo przesuń pionek, który już jest na torze. Żaden pionek nie może wejść na tor, dopóki na polu wejścia stoi pionek tego samego gracza.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Pola specjalne</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Pionek, którego ruch kończy się na polu oznaczonym x2, przesuwa się jeszcze raz o tę samą liczbę oczek. Jeśli ten drugi ruch skończy się na kolejnym polu x2 lub na narożniku, to pole również działa.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Pionek, którego ruch kończy się na narożniku, przeskakuje po przekątnej przez planszę na przeciwległy narożnik, w kierunku wskazanym przez strzałkę. W pierwszej połowie drogi pionka skok przenosi go o 30 pól do przodu, a w drugiej połowie o 30 pól do tyłu.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Zbijanie</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Pionek, który stanie na pionku przeciwnika, zbija go, również na każdym z dwóch narożników skoku. Żadne pole nie jest bezpieczne, nawet pole wejścia: pionek wchodzący na tor zbija stojący tam pionek przeciwnika. Pionek, który dotrze na narożnik z pola x2, zbija wszystko, co stoi na tym narożniku, nawet pionek własnego koloru, a pionki komputera od czasu do czasu stają na którymś ze swoich. Zbity pionek wraca dookoła toru do swojej bazy i musi ponownie wejść na tor po wyrzuceniu szóstki.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>Kolumna domowa</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Po pełnym okrążeniu pionek skręca do swojej kolumny domowej. Kolumna zaczyna się obok ostatniego pola przed polem wejścia gracza; na tym polu jest strzałka skierowana w stronę kolumny. Kroki poza to pole prowadzą dalej w głąb kolumny: z samego tego pola jedynka prowadzi na pierwsze miejsce kolumny, a szóstka na ostatnie. Pionek nie może się ruszyć, jeśli miejsce, na które by doszedł, jest zajęte.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>W kolumnie pionek przesuwa się o wyrzuconą liczbę oczek na wolne miejsce, a na miejsce końcowe tylko dokładnym rzutem: jedynką z ostatniego miejsca kolumny, szóstką z pierwszego.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Gdy wszystkie cztery pionki gracza dotrą na miejsca końcowe, cały tor rozbłyskuje pionkami tego gracza. Potem pionki wracają do bazy i ten gracz zaczyna od nowa, a pozostali grają dalej. Gra nigdy nie kończy się sama; polecenie %1 rozpoczyna ją od nowa.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Gra automatyczna i dźwięk</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>Polecenie %1 pozwala komputerowi grać także za ciebie: co sekundę rzuca za ciebie kostką i przesuwa jeden z twoich żółtych pionków. Przy rzucie poniżej szóstki przesuwa pionek, który zaszedł najdalej; przy szóstce wprowadza nowy pionek na tor, jeśli może, a w przeciwnym razie przesuwa ten, który jest najbardziej w tyle; pionek w kolumnie domowej przesuwa tylko wtedy, gdy żaden pionek na torze nie może się ruszyć. Wybierz ponownie polecenie %2, aby grać samodzielnie.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Gdy opcja %1 jest włączona, przy każdym zbiciu pionka rozlega się sygnał dźwiękowy. Polecenie %2 w dowolnej chwili rozstawia nową grę i zachowuje oba ustawienia. Po zamknięciu okna nic nie zostaje zachowane.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Mysz, klawiatura i czytnik ekranu</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Myszą: kliknij kostkę, a potem jeden ze swoich żółtych pionków.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Przy użyciu klawiatury klawiszami %1 i %2 przechodzisz między elementami, które można teraz kliknąć, klawiszami strzałek poruszasz się po planszy, a klawiszem %3 lub %4 wybierasz, dokładnie jak kliknięciem. %5 rozpoczyna nową grę, %6 zamyka grę, %7 włącza i wyłącza tryb pełnoekranowy, a %8 otwiera tę pomoc. Alt razem z podkreśloną literą menu otwiera to menu.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Czytnik ekranu może śledzić grę: wiersz stanu pod planszą mówi, co się dzieje i co możesz zrobić, a każde pole i miejsce na planszy podaje, co na nim stoi, gdy trafi na nie fokus.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Wyścig z kostką po okrężnym torze z 60 pól: ty przeciwko trzem graczom komputerowym.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo nie używa żadnych plików: niczego nie odczytuje ani nie zapisuje na twoim komputerze. Każda gra istnieje tylko w pamięci i znika po zamknięciu okna.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>Skarpo jest wolnym oprogramowaniem udostępnianym na licencji GNU General Public License w wersji 3 lub (według twojego wyboru) dowolnej późniejszej wersji (GPL-3.0-or-later): możesz je rozpowszechniać i zmieniać na warunkach tej licencji.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Program jest dostarczany bez jakiejkolwiek gwarancji, w zakresie dopuszczonym przez prawo.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>Pełny tekst licencji jest dołączony do kodu źródłowego gry w pliku LICENSE i opublikowany pod adresem %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Jak grać</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>&amp;O grze Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Jak grać</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>O grze Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Twój rzut: %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>Rzut błękitnych: %1</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>Rzut purpurowych: %1</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>Rzut zielonych: %1</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Brak ruchu przy rzucie %1</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>Żaden błękitny pionek nie może się ruszyć przy rzucie %1</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>Żaden purpurowy pionek nie może się ruszyć przy rzucie %1</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>Żaden zielony pionek nie może się ruszyć przy rzucie %1</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Twój pionek zbił błękitny pionek</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Twój pionek zbił purpurowy pionek</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Twój pionek zbił zielony pionek</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>Błękitny pionek zbił twój pionek</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>Błękitny pionek zbił purpurowy pionek</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>Błękitny pionek zbił zielony pionek</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>Purpurowy pionek zbił twój pionek</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>Purpurowy pionek zbił błękitny pionek</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>Purpurowy pionek zbił zielony pionek</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>Zielony pionek zbił twój pionek</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>Zielony pionek zbił błękitny pionek</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>Zielony pionek zbił purpurowy pionek</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Twój pionek dotarł na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Błękitny pionek dotarł na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Purpurowy pionek dotarł na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Zielony pionek dotarł na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Wszystkie cztery twoje pionki dotarły na miejsca końcowe</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Wszystkie cztery błękitne pionki dotarły na miejsca końcowe</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Wszystkie cztery purpurowe pionki dotarły na miejsca końcowe</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Wszystkie cztery zielone pionki dotarły na miejsca końcowe</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Twój ostatni rzut: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Ostatni rzut błękitnych: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Ostatni rzut purpurowych: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Ostatni rzut zielonych: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Pionki przechodzą do swoich baz</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Gra automatyczna jest włączona</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Gra automatyczna jest wyłączona</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Dźwięk jest włączony</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Dźwięk jest wyłączony</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Wybierz żółty pionek</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Kliknij kostkę, aby zacząć</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Kliknij kostkę, aby rzucić ponownie</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Twoja kolej: kliknij kostkę</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>na razie brak</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>Co dzieje się w grze</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>nie ustawiono ani zmiennej DISPLAY, ani WAYLAND_DISPLAY</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>pod adresem %1 nie odpowiada żaden ekran</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: gra potrzebuje ekranu, aby wyświetlić swoje okno, a żadnego nie ma (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Wiersz stanu</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>Gra &amp;automatyczna</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Auto</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opcje</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Dźwięk</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pełny ekran</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,544 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Board</name>
+    <message>
+        <source>Your start place %1</source>
+        <translation>Sua área de partida, espaço %1</translation>
+    </message>
+    <message>
+        <source>Cyan start place %1</source>
+        <translation>Área de partida do ciano, espaço %1</translation>
+    </message>
+    <message>
+        <source>Magenta start place %1</source>
+        <translation>Área de partida do magenta, espaço %1</translation>
+    </message>
+    <message>
+        <source>Green start place %1</source>
+        <translation>Área de partida do verde, espaço %1</translation>
+    </message>
+    <message>
+        <source>Your home column %1</source>
+        <translation>Sua reta final, espaço %1</translation>
+    </message>
+    <message>
+        <source>Cyan home column %1</source>
+        <translation>Reta final do ciano, espaço %1</translation>
+    </message>
+    <message>
+        <source>Magenta home column %1</source>
+        <translation>Reta final do magenta, espaço %1</translation>
+    </message>
+    <message>
+        <source>Green home column %1</source>
+        <translation>Reta final do verde, espaço %1</translation>
+    </message>
+    <message>
+        <source>Your final place %1</source>
+        <translation>Seu espaço de chegada %1</translation>
+    </message>
+    <message>
+        <source>Cyan final place %1</source>
+        <translation>Espaço de chegada %1 do ciano</translation>
+    </message>
+    <message>
+        <source>Magenta final place %1</source>
+        <translation>Espaço de chegada %1 do magenta</translation>
+    </message>
+    <message>
+        <source>Green final place %1</source>
+        <translation>Espaço de chegada %1 do verde</translation>
+    </message>
+    <message>
+        <source>your counter</source>
+        <translation>seu peão</translation>
+    </message>
+    <message>
+        <source>cyan counter</source>
+        <translation>peão ciano</translation>
+    </message>
+    <message>
+        <source>magenta counter</source>
+        <translation>peão magenta</translation>
+    </message>
+    <message>
+        <source>green counter</source>
+        <translation>peão verde</translation>
+    </message>
+    <message>
+        <source>your entry square</source>
+        <translation>sua casa de saída</translation>
+    </message>
+    <message>
+        <source>cyan entry square</source>
+        <translation>casa de saída do ciano</translation>
+    </message>
+    <message>
+        <source>magenta entry square</source>
+        <translation>casa de saída do magenta</translation>
+    </message>
+    <message>
+        <source>green entry square</source>
+        <translation>casa de saída do verde</translation>
+    </message>
+    <message>
+        <source>your way into the home column</source>
+        <translation>sua entrada para a reta final</translation>
+    </message>
+    <message>
+        <source>cyan way into the home column</source>
+        <translation>entrada para a reta final do ciano</translation>
+    </message>
+    <message>
+        <source>magenta way into the home column</source>
+        <translation>entrada para a reta final do magenta</translation>
+    </message>
+    <message>
+        <source>green way into the home column</source>
+        <translation>entrada para a reta final do verde</translation>
+    </message>
+    <message>
+        <source>Click me to move the counter</source>
+        <translation>Clique aqui para mover o peão</translation>
+    </message>
+    <message>
+        <source>Click me to roll the dice</source>
+        <translation>Clique aqui para lançar o dado</translation>
+    </message>
+    <message>
+        <source>Click me to start the game</source>
+        <translation>Clique aqui para começar o jogo</translation>
+    </message>
+    <message>
+        <source>doubling square</source>
+        <translation>casa x2</translation>
+    </message>
+    <message>
+        <source>corner, jumps to square %1</source>
+        <translation>canto, salta para a casa %1</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Die</source>
+        <translation>Dado</translation>
+    </message>
+    <message>
+        <source>waiting for your throw</source>
+        <translation>esperando o seu lançamento</translation>
+    </message>
+    <message>
+        <source>question mark</source>
+        <translation>ponto de interrogação</translation>
+    </message>
+    <message>
+        <source>rolling</source>
+        <translation>rolando</translation>
+    </message>
+    <message>
+        <source>shows %1</source>
+        <translation>mostra %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>livre</translation>
+    </message>
+    <message>
+        <source>%1, can move</source>
+        <translation>%1, pode se mover</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = peão (peões); die = dado; to throw = lançar (o dado); a throw = lançamento; the number thrown = o número tirado; square = casa; ring = circuito; a counter&apos;s journey = trajeto; place (in start area, home column) = espaço; start area = área de partida; entry square = casa de saída; home column = reta final; final place = espaço de chegada; x2 square = casa x2; corner = canto; to capture = capturar (captura); opponent = adversário; turn = vez; to move = mover, a move = movimento; to bring in = colocar no circuito; to come in = entrar no circuito; board = tabuleiro; game = jogo; the player is addressed as você; the program is o Skarpo; status line = linha de status; screen reader = leitor de tela. Menus: New Game = &amp;Novo jogo; AutoPlay = &amp;Jogo automático, its item Auto = Automático; Options = &amp;Opções, its items Sound = &amp;Som, Full Screen = &amp;Tela cheia; Help = &amp;Ajuda, its items How to Play = &amp;Como jogar, About Skarpo = &amp;Sobre o Skarpo; Quit = &amp;Sair. Board and status line: doubling square = casa x2; the square that leads into a home column = entrada para a reta final; a counter of a colour = peão ciano, peão magenta, peão verde; your counter (captured) = um peão seu; the players in the status line = o ciano, o magenta, o verde (with the article); Your throw = Você tirou; last throw = último lançamento; empty = livre; can move = pode se mover; on/off = ativado/desativado; die (its name on the board) = Dado.</translatorcomment>
+        <translation>O Skarpo é uma corrida de dados para quatro jogadores em um circuito de 60 casas. Você joga com o vermelho; o computador joga com o ciano, o magenta e o verde. Cada jogador tem quatro peões. Eles esperam na área de partida do jogador, dão uma volta no circuito, no sentido horário, depois entram na reta final do próprio jogador e terminam nos seus quatro espaços de chegada.</translation>
+    </message>
+    <message>
+        <source>Throwing the die</source>
+        <translation>Lançar o dado</translation>
+    </message>
+    <message>
+        <source>When the die in the middle of the board shows a question mark, it is your turn: click it to throw. The die rolls across the middle and shows your throw where it stops. The coloured frames round the middle show whose turn it is.</source>
+        <translation>Quando o dado no meio do tabuleiro mostra um ponto de interrogação, é a sua vez: clique nele para lançar. O dado rola pelo meio do tabuleiro e, onde para, mostra o número que você tirou. As molduras coloridas em volta do meio mostram de quem é a vez.</translation>
+    </message>
+    <message>
+        <source>A six always earns another throw, as often as it comes. A new game begins with every counter in the final places: your first click on the die marches them into the start areas before it throws.</source>
+        <translation>Um seis sempre dá direito a outro lançamento, quantas vezes ele sair. Um novo jogo começa com todos os peões nos espaços de chegada: o seu primeiro clique no dado os faz marchar até as áreas de partida antes de lançá-lo.</translation>
+    </message>
+    <message>
+        <source>Moving your counters</source>
+        <translation>Mover os seus peões</translation>
+    </message>
+    <message>
+        <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
+        <translation>Depois do seu lançamento, cada peão seu que pode se mover fica amarelo. Clique em um deles para avançá-lo pelo número tirado. Um peão não pode se mover se o movimento terminar em um dos seus próprios peões, mas pode passar por cima de qualquer peão. Se nenhum puder se mover, a vez passa sozinha para o próximo jogador (depois de um seis, você lança de novo).</translation>
+    </message>
+    <message>
+        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Depois, o computador lança o dado e move os peões do ciano, do magenta e do verde, um de cada vez, até o dado esperar por você de novo. Enquanto os peões se movem, o tabuleiro não aceita cliques; os menus sempre respondem.</translation>
+    </message>
+    <message>
+        <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
+        <translation>Um peão só sai da área de partida com um seis. Ele entra no circuito pela casa de saída do seu jogador, a que tem uma seta na cor do jogador apontando o sentido do circuito. Depois de um seis, clique no espaço amarelo da sua área de partida para colocar um peão no circuito, ou mova um que já esteja no circuito. Nenhum peão pode entrar no circuito enquanto um dos peões do próprio jogador estiver na casa de saída.</translation>
+    </message>
+    <message>
+        <source>Special squares</source>
+        <translation>Casas especiais</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a square marked x2 moves on once more by the same throw. If that second move ends on another x2 square or on a corner, that square counts too.</source>
+        <translation>Um peão cujo movimento termina em uma casa marcada com x2 avança mais uma vez pelo mesmo número. Se esse segundo movimento terminar em outra casa x2 ou em um canto, essa casa também conta.</translation>
+    </message>
+    <message>
+        <source>A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, the way the arrow points. On the first half of a counter&apos;s journey the jump takes it 30 squares ahead; on the second half, 30 squares back.</source>
+        <translation>Um peão cujo movimento termina em um canto salta na diagonal pelo tabuleiro até o canto oposto, no sentido da seta. Na primeira metade do trajeto de um peão, o salto o leva 30 casas para a frente; na segunda metade, 30 casas para trás.</translation>
+    </message>
+    <message>
+        <source>Captures</source>
+        <translation>Capturas</translation>
+    </message>
+    <message>
+        <source>A counter that lands on an opponent&apos;s counter captures it, also on either corner of a jump. No square is safe, not even an entry square: a counter coming in captures an opponent standing there. A counter that reaches a corner from an x2 square captures whatever stands on that corner, even a counter of its own colour, and the computer&apos;s counters now and then land on one of their own. The captured counter runs back round the ring to its start area and must come in again with a six.</source>
+        <translation>Um peão que cai em cima de um peão adversário o captura, também em qualquer um dos dois cantos de um salto. Nenhuma casa é segura, nem mesmo uma casa de saída: um peão que entra no circuito captura um adversário que esteja lá. Um peão que chega a um canto a partir de uma casa x2 captura o que estiver nesse canto, mesmo um peão da sua própria cor, e os peões do computador às vezes caem em cima de um dos seus próprios peões. O peão capturado volta pelo circuito até a sua área de partida e precisa entrar no circuito de novo com um seis.</translation>
+    </message>
+    <message>
+        <source>The home column</source>
+        <translation>A reta final</translation>
+    </message>
+    <message>
+        <source>After a full lap a counter turns into its home column. The column starts beside the last square before the player&apos;s entry square, which shows an arrow pointing into it. Steps beyond that square go on into the column: from the square itself a 1 reaches the column&apos;s first place and a 6 its last. A counter cannot move if the place it would reach is taken.</source>
+        <translation>Depois de uma volta completa, um peão entra na sua reta final. A reta final começa ao lado da última casa antes da casa de saída do jogador; nessa última casa, uma seta aponta para dentro da reta final. Os passos além dessa casa continuam pela reta final: a partir da própria casa, um 1 alcança o primeiro espaço da reta final e um 6, o último. Um peão não pode se mover se o espaço que alcançaria estiver ocupado.</translation>
+    </message>
+    <message>
+        <source>In the column a counter moves on by the throw to a free place, and into a final place only with the exact throw: a 1 from the last place of the column, a 6 from the first.</source>
+        <translation>Na reta final, um peão avança pelo número tirado até um espaço livre, e só entra em um espaço de chegada com o número exato: um 1 a partir do último espaço da reta final, um 6 a partir do primeiro.</translation>
+    </message>
+    <message>
+        <source>When all four of a player&apos;s counters are home, the whole ring flashes with that player&apos;s counters. Then they go back to the start area and that player begins again, while the others play on. The game never ends by itself; %1 starts afresh.</source>
+        <translation>Quando os quatro peões de um jogador estão nos espaços de chegada, o circuito inteiro pisca com os peões desse jogador. Então eles voltam para a área de partida e esse jogador começa de novo, enquanto os outros continuam jogando. O jogo nunca termina sozinho; %1 começa tudo de novo.</translation>
+    </message>
+    <message>
+        <source>Automatic play and sound</source>
+        <translation>Jogo automático e som</translation>
+    </message>
+    <message>
+        <source>%1 lets the computer play for you as well: once a second it throws for you and moves one of your yellow counters. With a throw below six it moves the counter farthest along; with a six it brings in a new counter if it can, otherwise it moves the one farthest behind; a counter in the home column only when none on the ring can move. Choose %2 again to play yourself.</source>
+        <translation>%1 faz o computador jogar também por você: uma vez por segundo, ele lança o dado por você e move um dos seus peões amarelos. Com um número menor que seis, ele move o peão mais avançado; com um seis, coloca um novo peão no circuito se puder, senão move o peão mais atrasado; um peão na reta final, só quando nenhum peão no circuito pode se mover. Escolha %2 de novo para voltar a jogar você mesmo.</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
+        <translation>Com %1 ativado, um bipe toca sempre que um peão é capturado. %2 prepara um novo jogo a qualquer momento e mantém as duas configurações. Nada é guardado depois que a janela é fechada.</translation>
+    </message>
+    <message>
+        <source>Mouse, keyboard and screen reader</source>
+        <translation>Mouse, teclado e leitor de tela</translation>
+    </message>
+    <message>
+        <source>With the mouse, click the die, then one of your yellow counters.</source>
+        <translation>Com o mouse, clique no dado e depois em um dos seus peões amarelos.</translation>
+    </message>
+    <message>
+        <source>With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu open it.</source>
+        <translation>Com o teclado, %1 e %2 passam pelos itens que podem ser clicados agora, as teclas de seta percorrem o tabuleiro, e %3 ou %4 escolhe, exatamente como um clique. %5 começa um novo jogo, %6 sai do jogo, %7 liga e desliga a tela cheia, e %8 abre esta ajuda. Alt com a letra sublinhada de um menu abre esse menu.</translation>
+    </message>
+    <message>
+        <source>A screen reader can follow the game: the status line below the board says what is happening and what you can do, and every place on the board tells what stands on it when the focus reaches it.</source>
+        <translation>Um leitor de tela pode acompanhar o jogo: a linha de status abaixo do tabuleiro diz o que está acontecendo e o que você pode fazer, e cada casa e cada espaço do tabuleiro diz o que há nele quando recebe o foco.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
+        <translation>Uma corrida de dados em um circuito de 60 casas: você contra três jogadores controlados pelo computador.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
+        <translation>O Skarpo não guarda arquivos: não lê nem grava nada no seu computador. Todo jogo existe só na memória e desaparece quando a janela é fechada.</translation>
+    </message>
+    <message>
+        <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
+        <translation>O Skarpo é software livre sob a GNU General Public License, versão 3 ou (a seu critério) qualquer versão posterior (GPL-3.0-or-later): você pode compartilhá-lo e modificá-lo nos termos dessa licença.</translation>
+    </message>
+    <message>
+        <source>It comes with no warranty of any kind, as far as the law allows.</source>
+        <translation>Ele é fornecido sem nenhum tipo de garantia, na medida permitida pela lei.</translation>
+    </message>
+    <message>
+        <source>The full text of the licence comes with the game&apos;s source code, in the file LICENSE, and is published at %1.</source>
+        <translation>O texto completo da licença acompanha o código-fonte do jogo, no arquivo LICENSE, e está publicado em %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;How to Play</source>
+        <translation>&amp;Como jogar</translation>
+    </message>
+    <message>
+        <source>&amp;About Skarpo</source>
+        <translation>&amp;Sobre o Skarpo</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>About Skarpo</source>
+        <translation>Sobre o Skarpo</translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>Your throw: %1</source>
+        <translation>Você tirou %1</translation>
+    </message>
+    <message>
+        <source>Cyan threw %1</source>
+        <translation>O ciano tirou %1</translation>
+    </message>
+    <message>
+        <source>Magenta threw %1</source>
+        <translation>O magenta tirou %1</translation>
+    </message>
+    <message>
+        <source>Green threw %1</source>
+        <translation>O verde tirou %1</translation>
+    </message>
+    <message>
+        <source>No move with %1</source>
+        <translation>Nenhum movimento possível com %1</translation>
+    </message>
+    <message>
+        <source>Cyan cannot move with %1</source>
+        <translation>O ciano não tem movimento possível com %1</translation>
+    </message>
+    <message>
+        <source>Magenta cannot move with %1</source>
+        <translation>O magenta não tem movimento possível com %1</translation>
+    </message>
+    <message>
+        <source>Green cannot move with %1</source>
+        <translation>O verde não tem movimento possível com %1</translation>
+    </message>
+    <message>
+        <source>You captured a cyan counter</source>
+        <translation>Você capturou um peão ciano</translation>
+    </message>
+    <message>
+        <source>You captured a magenta counter</source>
+        <translation>Você capturou um peão magenta</translation>
+    </message>
+    <message>
+        <source>You captured a green counter</source>
+        <translation>Você capturou um peão verde</translation>
+    </message>
+    <message>
+        <source>Cyan captured your counter</source>
+        <translation>O ciano capturou um peão seu</translation>
+    </message>
+    <message>
+        <source>Cyan captured a magenta counter</source>
+        <translation>O ciano capturou um peão magenta</translation>
+    </message>
+    <message>
+        <source>Cyan captured a green counter</source>
+        <translation>O ciano capturou um peão verde</translation>
+    </message>
+    <message>
+        <source>Magenta captured your counter</source>
+        <translation>O magenta capturou um peão seu</translation>
+    </message>
+    <message>
+        <source>Magenta captured a cyan counter</source>
+        <translation>O magenta capturou um peão ciano</translation>
+    </message>
+    <message>
+        <source>Magenta captured a green counter</source>
+        <translation>O magenta capturou um peão verde</translation>
+    </message>
+    <message>
+        <source>Green captured your counter</source>
+        <translation>O verde capturou um peão seu</translation>
+    </message>
+    <message>
+        <source>Green captured a cyan counter</source>
+        <translation>O verde capturou um peão ciano</translation>
+    </message>
+    <message>
+        <source>Green captured a magenta counter</source>
+        <translation>O verde capturou um peão magenta</translation>
+    </message>
+    <message>
+        <source>Your counter reached a final place</source>
+        <translation>Um peão seu alcançou um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>A cyan counter reached a final place</source>
+        <translation>Um peão ciano alcançou um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>A magenta counter reached a final place</source>
+        <translation>Um peão magenta alcançou um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>A green counter reached a final place</source>
+        <translation>Um peão verde alcançou um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>All four of your counters are home</source>
+        <translation>Seus quatro peões estão nos espaços de chegada</translation>
+    </message>
+    <message>
+        <source>Cyan has all four counters home</source>
+        <translation>Os quatro peões do ciano estão nos espaços de chegada</translation>
+    </message>
+    <message>
+        <source>Magenta has all four counters home</source>
+        <translation>Os quatro peões do magenta estão nos espaços de chegada</translation>
+    </message>
+    <message>
+        <source>Green has all four counters home</source>
+        <translation>Os quatro peões do verde estão nos espaços de chegada</translation>
+    </message>
+    <message>
+        <source>Your last throw: %1</source>
+        <translation>Seu último lançamento: %1</translation>
+    </message>
+    <message>
+        <source>Cyan&apos;s last throw: %1</source>
+        <translation>Último lançamento do ciano: %1</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s last throw: %1</source>
+        <translation>Último lançamento do magenta: %1</translation>
+    </message>
+    <message>
+        <source>Green&apos;s last throw: %1</source>
+        <translation>Último lançamento do verde: %1</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>The counters march to their start areas</source>
+        <translation>Os peões marcham até as suas áreas de partida</translation>
+    </message>
+    <message>
+        <source>Automatic play is on</source>
+        <translation>Jogo automático ativado</translation>
+    </message>
+    <message>
+        <source>Automatic play is off</source>
+        <translation>Jogo automático desativado</translation>
+    </message>
+    <message>
+        <source>Sound is on</source>
+        <translation>Som ativado</translation>
+    </message>
+    <message>
+        <source>Sound is off</source>
+        <translation>Som desativado</translation>
+    </message>
+    <message>
+        <source>Choose a yellow counter</source>
+        <translation>Escolha um peão amarelo</translation>
+    </message>
+    <message>
+        <source>Click the die to start</source>
+        <translation>Clique no dado para começar</translation>
+    </message>
+    <message>
+        <source>Click the die to throw again</source>
+        <translation>Clique no dado para lançar de novo</translation>
+    </message>
+    <message>
+        <source>Your turn: click the die</source>
+        <translation>Sua vez: clique no dado</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>two parts of the status line, one after the other</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>none yet</source>
+        <translation>ainda nenhum</translation>
+    </message>
+    <message>
+        <source>What is happening in the game</source>
+        <translation>O que está acontecendo no jogo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>nem DISPLAY nem WAYLAND_DISPLAY estão definidas</translation>
+    </message>
+    <message>
+        <source>no display answers at %1</source>
+        <translation>nenhuma tela responde em %1</translation>
+    </message>
+    <message>
+        <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
+        <translation>skarpo: o jogo precisa de uma tela para mostrar a sua janela, e não há nenhuma (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatusLine</name>
+    <message>
+        <source>Status line</source>
+        <translation>Linha de status</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::Window</name>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;AutoPlay</source>
+        <translation>&amp;Jogo automático</translation>
+    </message>
+    <message>
+        <source>&amp;Auto</source>
+        <translation>&amp;Automático</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Tela cheia</translation>
+    </message>
+</context>
+</TS>
