@@ -251,7 +251,7 @@ bool Canvas::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         // a tip invites a click: only where the click would be taken now
         const auto hit = viewAt(help->pos());
-        const View* v = hit && canTakeClick(*hit) && !board_.paused() ? &viewOf(*hit) : nullptr;
+        const View* v = hit && canTakeClick(*hit) ? &viewOf(*hit) : nullptr;
         if (v && !v->tooltip.empty())
             QToolTip::showText(help->globalPos(), words::tooltip(*v), this, rectOf(*v).toAlignedRect());
         else

@@ -89,8 +89,8 @@ public:
     const View& viewOf(Hit hit) const { return board_.views(hit.family)(hit.index); }
 
     // ---- the keyboard ----
-    // Whether a view can take a click: visible, enabled, and not a picture
-    // store. (The board still refuses it while a handler is paused.)
+    // Whether a view can take a click right now: visible, enabled, not a
+    // picture store, and no handler paused in an animation.
     bool canTakeClick(Hit hit) const;
     // The views that can take a click, in the order Tab visits them: the die,
     // player 1's start place, the ring in the direction of travel, the home

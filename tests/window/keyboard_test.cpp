@@ -74,7 +74,11 @@ TEST_F(Keys, EnterAndSpaceClickTheFocusedViewAndAreRefusedWhereAClickIs) {
     thrown(20, 3);
     ASSERT_EQ(focus(), square(20));
     // while a handler is paused, on a view disabled or hidden behind the canvas's back, held down
-    insideAPause([&] { key(Qt::Key_Space); });
+    insideAPause([&] {
+        key(Qt::Key_Space);
+        key(Qt::Key_Tab);  // and no view to go to, no ring shown: the die rolling is no place for the focus
+        EXPECT_TRUE(canvas.focusChain().empty() && !canvas.showsFocusRing());
+    });
     board.SQUARE(20).enabled = false;
     key(Qt::Key_Return);
     EXPECT_EQ(focus(), std::nullopt);  // and the focus leaves it
