@@ -9,13 +9,9 @@
 #   closing_test.sh GAME XCLOSE [RUNS]
 # Exits 77 (skipped) when Xvfb or xdotool is not installed: ./check installs them.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 game=$1 xclose=$2 runs=${3:-100}
 here="$(cd "$(dirname "$0")" && pwd)/$(basename "$0")"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # The places of the windows, one for each run going at the same time: the
 # top left corner, where every new window appears before it is moved, is

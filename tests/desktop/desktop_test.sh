@@ -7,18 +7,7 @@
 #   desktop_test.sh install BUILD_DIR SCRATCH_DIR APP_ID "ICON_SIZES"
 # Exits 77 (skipped) when a validator is not installed: ./check installs them.
 set -euo pipefail
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-tool() {
-    command -v "$1" >/dev/null 2>&1 || {
-        echo "$1 is not installed (Debian package $2): skipped" >&2
-        exit 77
-    }
-}
+source "$(dirname "$0")/common.sh"
 
 # The value of KEY in a desktop entry.
 key() { sed -n "s/^$2=//p" "$1"; }

@@ -6,15 +6,11 @@
 # virtual display, where no one could see the game.
 #   display_test.sh GAME SCRATCH_DIR
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 game=$1 scratch=$2
 rm -rf "$scratch"
 mkdir -p "$scratch"
 unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # Runs the game with the environment given; it must end at once with status
 # 2 and the one line, which must name `what`.

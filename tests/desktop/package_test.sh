@@ -7,13 +7,9 @@
 #   package_test.sh XCLOSE SCRATCH_DIR
 # Exits 77 (skipped) when a tool is missing: ./check installs them.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 xclose=$1 scratch=$2
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 # On a virtual display: the desktop entry's command, with the unpacked /usr/games first on the path.
 start_unpacked() {

@@ -7,16 +7,8 @@
 #   sound_test.sh SOUNDPATH SCRATCH_DIR
 # Exits 77 (skipped) when PulseAudio is not installed or cannot start.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 probe=$1 scratch=$2
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-skip() {
-    echo "$*: skipped" >&2
-    exit 77
-}
 
 rm -rf "$scratch"
 mkdir -p "$scratch"

@@ -10,16 +10,8 @@
 #   wayland_test.sh GAME WINDOW_TESTS PNGCOLOUR SCRATCH_DIR
 # Exits 77 (skipped) when weston is not installed or cannot start.
 set -euo pipefail
+source "$(dirname "$0")/common.sh"
 game=$1 window_tests=$2 pngcolour=$3 scratch=$4
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-skip() {
-    echo "$*: skipped" >&2
-    exit 77
-}
 
 command -v weston >/dev/null || skip "weston is not installed (Debian package weston)"
 command -v weston-screenshooter >/dev/null || skip "weston-screenshooter is not installed (Debian package weston)"
