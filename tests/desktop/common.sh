@@ -17,3 +17,15 @@ skip() {
 tool() {
     command -v "$1" >/dev/null 2>&1 || skip "$1 is not installed (Debian package $2)"
 }
+
+# Waits up to 5 s for the server started as `pid` to open the socket `path`,
+# and skips, with the end of its log, if it ends or never opens it.
+await_socket() {
+    local name=$1 pid=$2 path=$3 log=$4
+    for _ in $(seq 100); do
+        [ -S "$path" ] && return 0
+        kill -0 "$pid" 2>/dev/null || skip "$name could not start: $(tail -3 "$log" | tr '\n' ' ')"
+        sleep 0.05
+    done
+    skip "$name opened no socket within 5 s"
+}

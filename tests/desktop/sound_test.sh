@@ -26,12 +26,7 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=
     2>"$scratch/pulseaudio.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-    [ -S "$scratch/sound.sock" ] && break
-    kill -0 "$server" 2>/dev/null || skip "pulseaudio could not start: $(grep '^E:' "$scratch/pulseaudio.log" | head -2)"
-    sleep 0.05
-done
-[ -S "$scratch/sound.sock" ] || skip "pulseaudio opened no socket within 5 s"
+await_socket pulseaudio "$server" "$scratch/sound.sock" "$scratch/pulseaudio.log"
 
 export PULSE_SERVER=unix:$scratch/sound.sock
 way="$("$probe")"

@@ -28,12 +28,7 @@ weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --id
 weston=$!
 pids=("$weston")
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-for _ in $(seq 100); do
-    [ -S "$scratch/$socket" ] && break
-    kill -0 "$weston" 2>/dev/null || skip "weston could not start: $(tail -3 "$scratch/weston.log" | tr '\n' ' ')"
-    sleep 0.05
-done
-[ -S "$scratch/$socket" ] || skip "weston did not open its socket within 5 s"
+await_socket weston "$weston" "$scratch/$socket" "$scratch/weston.log"
 export WAYLAND_DISPLAY=$socket
 
 # The game alone: no platform named, only the Wayland display to go by.
