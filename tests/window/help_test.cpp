@@ -23,8 +23,7 @@ namespace {
 struct Help : Live {
     void SetUp() override {
         Live::SetUp();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        keysReachTheWindow();
     }
     // F1, or its menu item where the platform never makes the window active (a headless compositor), which a
     // shortcut needs
@@ -107,8 +106,7 @@ TEST_F(Help, HowToPlayReadsFromTheStartAndLetsTheGameGoOn) {
     textOf(d)->moveCursor(QTextCursor::End);
     QTest::keyClick(textOf(d), Qt::Key_Escape);
     EXPECT_FALSE(d->isVisible());
-    window.activateWindow();  // as a window manager does when a dialog closes
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    keysReachTheWindow();  // activated, as a window manager does when a dialog closes
     pressF1();
     ASSERT_NO_FATAL_FAILURE(expectOpenAtTheStart(d));
     d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
