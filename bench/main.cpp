@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
+#include <QPainter>
 #include <QPaintEvent>
 #include <QTimer>
 #include <cmath>
@@ -207,6 +208,30 @@ std::optional<double> gamePeakMiB(double seconds) {
 #endif
 }
 
+// What the toolkit alone costs for the wake-ups and small repaints of
+// animating, to set the window's figure against: a bare widget of `size`,
+// woken `perSecond` times a second by a precise timer, repainting one square
+// of 32 pixels (the die's size) each time, in percent of a core.
+double bareWidgetPercent(QSize size, double perSecond, double seconds) {
+    struct Bare : QWidget {
+        int n = 0;
+        void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), n % 2 ? Qt::red : Qt::blue); }
+    } bare;
+    bare.resize(size);
+    bare.show();
+    QTimer wake;
+    wake.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake, &QTimer::timeout, &bare, [&bare] {
+        ++bare.n;
+        bare.update(32 * (bare.n % 10), 32, 32, 32);
+    });
+    wake.start(static_cast<int>(std::lround(1000 / perSecond)));
+    runFor(1);  // shown and settled
+    const double cpu = processorSeconds(), wall = monotonicSeconds();
+    runFor(seconds);
+    return 100 * (processorSeconds() - cpu) / (monotonicSeconds() - wall);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -261,6 +286,7 @@ int main(int argc, char** argv) {
     // At one size of the window: idle, animating, and one repaint of the
     // whole board. False when automatic play did not get going.
     std::vector<double> allThrows;
+    double pausesPerSecond = 0;
     auto atSize = [&](const std::string& where, double animatingTarget) {
         const Canvas::Placement place = window.canvas().placement();
         std::printf("the window at %s: %dx%d, the board %.3f device pixels to a pixel\n", where.c_str(),
@@ -306,6 +332,7 @@ int main(int argc, char** argv) {
         });
         phase.exec();
         report("animating, " + where, *a, *b, animatingTarget, {});
+        pausesPerSecond = static_cast<double>(b->pauses - a->pauses) / (b->wall - a->wall);
         std::string each;
         for (double l : lengths) each += " " + std::to_string(static_cast<int>(std::lround(l * 1e4))).insert(1, ".");
         std::printf("  whole throws, %s (1.770 s of pauses each): %zu, s:%s\n", where.c_str(), lengths.size(),
@@ -330,6 +357,12 @@ int main(int argc, char** argv) {
     if (!atSize("its first size", 0.3)) {
         std::printf("automatic play did not get going\n");
         return 1;
+    }
+    if (pausesPerSecond > 0) {
+        char name[96];
+        std::snprintf(name, sizeof name, "  the toolkit alone, a bare widget repainting a square %.1f times a s",
+                      pausesPerSecond);
+        print({name, bareWidgetPercent(first, pausesPerSecond, opt.quick ? 2 : 15), "% of a core", 3, {}, {}});
     }
     window.resize(2160, 2160);
     runUntil([&] { return window.size() == QSize(2160, 2160); }, 5);
