@@ -1,77 +1,98 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard in the real window: the focus among the views that can take a click, following the die and the
-// marks; Enter and Space as clicks, refused where a click is; the focus ring on every background and scale (ctest
-// runs `Scaled` again at 1.5 and 2); the menus' keys and check marks; tips only where the click would be taken;
-// the status line's words.
+// The keyboard and the screen reader in the real window: a whole game from the keys alone, the focus, Enter and
+// Space, the focus ring (ctest runs `Scaled` again at 1.5 and 2), the menus' keys, the accessible board.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QKeyEvent>
-#include <QBackingStore>
 
-#include "tests/window/keys.h"
+#include "tests/window/live.h"
+#include "window/accessibility.h"
 
 using namespace skarpo;
 using namespace skarpo::test;
 
-// Player 1 has thrown a six with counters on squares 40 and 20, one on home-column position 1 and one waiting.
-static void sixWithEverythingMarked(Window& window) {
-    Board& board = window.board();
-    openedPosition(board);
-    placePlayer(board, 1, {40, 20}, {1});
-    board.whosego = 1;
-    board.moves = 6;
-    board.dicethrow(0).visible = false;
-    board.marksquares();
-    window.followBoard();
+namespace {
+
+// How much player 1 wants a marked move: a counter into a final place first, then a capture, then the counter
+// farthest along, then a new counter.
+int appeal(const Board& b, Hit h) {
+    const auto opponentOn = [&](int s) { return s <= 60 && b.squares(s) > 1; };
+    if (h.family == Family::home) return h.index + 1 + b.moves == 7 ? 3000 : 200 + h.index;
+    if (h.family == Family::start) return opponentOn(1) ? 2000 : 100;
+    return h.family == Family::SQUARE ? (opponentOn(h.index + b.moves) ? 2000 : 0) + h.index : -1;
 }
 
-TEST_F(Keys, TheFocusFollowsTheDieAndTheMarksAndTabGoesRoundThemInTheOrderOfTheJourney) {
-    EXPECT_EQ(focus(), die);  // waiting for the first click
-    EXPECT_FALSE(canvas.showsFocusRing());  // until a key is pressed
-    key(Qt::Key_Tab);
-    EXPECT_TRUE(focus() == die && canvas.showsFocusRing());
+using Spoken = Keys;
 
-    sixWithEverythingMarked(window);
+}  // namespace
+
+// Ctrl+N, then Enter or Space on the die or on the mark Tab or Shift+Tab chose, until player 1 has captured and
+// brought a counter into a final place; the invariants hold between two keys and at every pause (no focus there).
+TEST_F(Keys, AWholeGameFromTheKeyboardAlone) {
+    window.platform().pauseScale = 0.002;
+    std::string atPause;
+    long pauses = 0;
+    window.platform().beforePause = [&, show = window.platform().beforePause] {
+        ++pauses;
+        show();
+        if (atPause.empty()) atPause = std::string(pauseFaults(board)) + (focus() ? "the focus left on a view" : "");
+    };
+    key(Qt::Key_N, Qt::ControlModifier);
+    auto seen = board.happenings.count();
+    int keys = 0, presses = 0, captured = 0, home = 0;
+    for (; presses < 400 && (captured == 0 || home == 0); ++presses) {
+        SCOPED_TRACE(testing::Message() << "press " << presses << ", key " << keys);
+        ASSERT_EQ(board.dicethrow(15).enabled ? board.checkInvariants() : boardFaults(board), "");
+        ASSERT_EQ(atPause, "");
+        const auto chain = canvas.focusChain();
+        ASSERT_TRUE(focus() && canvas.canTakeClick(*focus())) << "nothing waits for player 1, or not with the focus";
+        Hit target = chain.front();
+        for (Hit h : chain)
+            if (appeal(board, h) > appeal(board, target)) target = h;
+        // the die waits alone and has the focus, or Tab goes round the marks to the one chosen (Shift+Tab back)
+        ASSERT_TRUE(target != die || (chain.size() == 1 && focus() == die)) << chain.size();
+        for (std::size_t n = 0; focus() != target && n < chain.size(); ++n, ++keys)
+            key(Qt::Key_Tab, presses % 3 ? Qt::NoModifier : Qt::ShiftModifier);
+        ASSERT_EQ(focus(), target);
+        key(presses % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
+        ++keys;
+        for (const Happening& h : board.happenings.since(std::exchange(seen, board.happenings.count()))) {
+            captured += h.kind == Happening::Kind::Captured && h.player == 1;
+            home += h.kind == Happening::Kind::Home && h.player == 1;
+        }
+    }
+    EXPECT_TRUE(captured > 0 && home > 0) << presses << " presses: " << captured << " captures, " << home << " home";
+    EXPECT_EQ(atPause + boardFaults(board), "");
+    EXPECT_GT(pauses, 1000) << presses << " presses, " << keys << " keys";
+}
+
+// Player 1 has thrown a six with counters on squares 40 and 20, one on home-column position 1 and one waiting.
+TEST_F(Keys, TheFocusGoesRoundTheMarksByTabAndAcrossThemByTheArrows) {
+    marked({40, 20}, 6, true, {1});
     const Hit start{Family::start, 0}, column{Family::home, 0};
-    const std::vector<Hit> journey{start, square(20), square(40), column};
-    EXPECT_EQ(canvas.focusChain(), journey);
     EXPECT_EQ(focus(), start);  // marks appeared: the first of them
-    std::vector<Hit> visited;
-    for (int i = 0; i < 4; ++i) {
-        key(Qt::Key_Tab);
-        visited.push_back(focus().value_or(die));
-    }
-    EXPECT_EQ(visited, (std::vector<Hit>{square(20), square(40), column, start}));  // and round again
-    key(Qt::Key_Tab, Qt::ShiftModifier);
-    EXPECT_EQ(focus(), column);
+    auto visit = [&](std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        std::vector<Hit> out;
+        for (Qt::Key k : keys) key(k, m), out.push_back(focus().value_or(die));
+        return out;
+    };
+    using Hits = std::vector<Hit>;
+    EXPECT_EQ(visit({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}), (Hits{square(20), square(40), column, start}))
+        << "in the order of the journey, and round again";
+    EXPECT_EQ(visit({Qt::Key_Tab}, Qt::ShiftModifier), Hits{column});
+    // square 20 is on the left side, 40 on the top row, the home column below it and the start place beside that
+    EXPECT_EQ(visit({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}),
+              (Hits{start, square(20), square(20), square(40), column, start, column}));
 
-    // the arrows go across the board to the nearest marked view that way, or stay
-    ASSERT_TRUE(canvas.setFocusView(square(20)));  // on the left side
-    ASSERT_FALSE(canvas.setFocusView(square(21)));
-    std::vector<Hit> arrowed;
-    for (Qt::Key k : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
-        key(k);
-        arrowed.push_back(focus().value_or(die));
-    }
-    // square 40 is on the top row, the home column below it and the start place beside that
-    EXPECT_EQ(arrowed, (std::vector<Hit>{square(20), square(40), column, start, column}));
-
-    // a move by the keyboard: the focus is never left on a view that cannot take the key, and a six gives the
-    // die back, with the focus
-    canvas.setFocusView(square(20));
-    int stray = 0;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] { stray += focus() && !canvas.canTakeClick(*focus()); });
-    look.start(1);
+    ASSERT_TRUE(canvas.setFocusView(square(20)));
     key(Qt::Key_Return);
     EXPECT_EQ(board.players(1, 2), 26);
-    EXPECT_EQ(focus(), die);
-    EXPECT_EQ(stray, 0);
-    EXPECT_EQ(boardFaults(board), "");
+    EXPECT_EQ(focus(), die);  // a six gives the die back, with the focus
 }
 
 TEST_F(Keys, EnterAndSpaceClickTheFocusedViewAndAreRefusedWhereAClickIs) {
-    thrown(20, 3);
+    marked({20}, 3, true);
     ASSERT_EQ(focus(), square(20));
     // while a handler is paused, on a view disabled or hidden behind the canvas's back, held down
     insideAPause([&] {
@@ -89,92 +110,59 @@ TEST_F(Keys, EnterAndSpaceClickTheFocusedViewAndAreRefusedWhereAClickIs) {
     QApplication::sendEvent(&canvas, &held);
     key(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(board.players(1, 1), 20);
-    EXPECT_TRUE(board.SQUARE(20).enabled && board.SQUARE(20).back == colour::yellow);
 
-    key(Qt::Key_Return);  // the move, then the computer players, then the die waits with the focus
+    key(Qt::Key_Return);
     EXPECT_EQ(board.players(1, 1), 23);
-    EXPECT_TRUE(focus() == die && board.dicethrow(0).visible);
-    EXPECT_EQ(boardFaults(board), "");
 }
 
-// The ring around the die on the board's green, a yellow mark and player 1's marked start place: dark, light,
-// dark bands just outside the view, nothing else changed, and gone again when the focus moves on.
+// The ring around the die on the board's green, a yellow mark and the marked start place, as the window's backing
+// store holds it: dark, light and dark bands just outside the view, nothing else; gone with the focus or the mouse.
 TEST_F(Scaled, TheFocusRingShowsAroundTheFocusedViewOnEveryBackground) {
-    if (!keysReachTheWindow()) GTEST_SKIP() << noKeys;
-    auto onScreen = [&] {
-        QTest::qWait(50);
-        // the window's backing store: what was painted, partial repaints included
-        QPaintDevice* store = window.backingStore()->paintDevice();
-        if (store->devType() != QInternal::Image) return QImage();
-        const QImage all = static_cast<QImage*>(store)->convertToFormat(QImage::Format_RGB32);
-        return all.copy(QRectF(QPointF(canvas.mapTo(&window, QPoint())) * factor, QSizeF(canvas.size()) * factor)
-                            .toAlignedRect());
-    };
-    auto device = [&](const QRectF& r) {
-        return QRectF(r.topLeft() * factor, r.size() * factor).toAlignedRect();
-    };
-    auto tab = [&] { QTest::keyClick(window.windowHandle(), Qt::Key_Tab); };
+    if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
+    auto device = [&](const QRectF& r) { return QRectF(r.topLeft() * factor, r.size() * factor).toAlignedRect(); };
     auto checkRing = [&](Hit h, const QImage& without) {
-        SCOPED_TRACE(testing::Message() << "ring around " << testing::PrintToString(h));
-        ASSERT_TRUE(canvas.focusView() == h && canvas.showsFocusRing());
-        const QImage with = onScreen();
-        const QRect view = device(rect(canvas.viewOf(h)));
-        const QRect ring = device(canvas.focusRingRect(h));
+        SCOPED_TRACE(testing::Message() << "ring around " << int(h.family) << " " << h.index);
+        ASSERT_TRUE(focus() == h && canvas.showsFocusRing());
+        const QImage with = shown();
+        const QRect view = device(rect(canvas.viewOf(h))), ring = device(canvas.focusRingRect(h));
         int changed = 0, astray = 0;
         for (int y = 0; y < with.height(); ++y)
             for (int x = 0; x < with.width(); ++x)
-                if (with.pixel(x, y) != without.pixel(x, y)) {
-                    ++changed;
-                    astray += !ring.contains(x, y) || view.adjusted(1, 1, -1, -1).contains(x, y);
-                }
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    ++changed, astray += !ring.contains(x, y) || view.adjusted(1, 1, -1, -1).contains(x, y);
         EXPECT_EQ(astray, 0);
         EXPECT_GT(changed, 4 * view.width());
-        // leftwards from the view's edge, half way down: a dark band, a light one as wide, a dark one again
-        const int y = view.center().y();
+        // leftwards from the view's edge, half way down: a dark band, a light one as wide, a dark one half as wide
         const double edge = rect(canvas.viewOf(h)).left(), band = (edge - canvas.focusRingRect(h).left()) / 2.5;
-        auto at = [&](double x) { return with.pixel(int(x * factor), y); };
-        EXPECT_EQ(at(edge - band / 2), 0xFF000000u);
-        EXPECT_EQ(at(edge - band * 1.5), 0xFFFFFFFFu);
-        int dark = 0;
-        for (int x = ring.left(); x < int((edge - band * 2) * factor); ++x) dark += with.pixel(x, y) == 0xFF000000u;
-        EXPECT_GT(dark, 0);
+        auto at = [&](double bands) { return with.pixel(int((edge - bands * band) * factor), view.center().y()); };
+        EXPECT_EQ(std::tuple(at(0.5), at(1.5), at(2.25)), std::tuple(0xFF000000u, 0xFFFFFFFFu, 0xFF000000u));
     };
 
-    marked(20, 6);  // square 20 and the start place, both yellow
-    board.dicethrow(0).visible = false;
-    window.followBoard();
-    canvas.clearFocus();
-    const QImage marks = onScreen();
-    ASSERT_FALSE(marks.isNull()) << "the window is painted into an image (Qt's offscreen platform)";
-    canvas.setFocus();
-    tab();  // from the start place to square 20
+    marked({20}, 6, true);  // square 20 and the start place, both yellow; no key pressed yet, no ring
+    const QImage marks = shown();
+    key(Qt::Key_Tab);  // from the start place to square 20
     checkRing(square(20), marks);
-    tab();
+    key(Qt::Key_Tab);
     checkRing({Family::start, 0}, marks);
     const QRect left = device(canvas.focusRingRect(square(20)));
-    EXPECT_EQ(onScreen().copy(left), marks.copy(left));  // the ring's old place is repainted
+    EXPECT_EQ(shown().copy(left), marks.copy(left));  // the ring's old place is repainted
 
-    QTest::keyClick(window.windowHandle(), Qt::Key_N, Qt::ControlModifier);
-    canvas.clearFocus();
-    const QImage fresh = onScreen();
-    canvas.setFocus();
-    tab();
-    checkRing(die, fresh);
+    key(Qt::Key_N, Qt::ControlModifier);
     clickAt(QPointF(3, 3));  // the mouse: the ring goes until the next key
-    EXPECT_EQ(onScreen(), fresh);
+    const QImage fresh = shown();
+    key(Qt::Key_Tab);
+    checkRing(die, fresh);
 }
 
-TEST_F(Keys, MenuKeysAndCheckMarksThatFollowTheBoardWhateverChangedIt) {
-    thrown(20, 3);
-    key(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(differences(board, Game().board), "");
-    EXPECT_TRUE(focus() == die && status() == "New game. Click the die to start");
-
+// Ctrl+N lays out a new game and keeps automatic play and sound; the check marks follow the board whatever
+// changed it; Ctrl+Q closes the window.
+TEST_F(Keys, MenuKeysAndCheckMarksThatFollowTheBoard) {
     auto checks = [&] { return std::pair{window.autoAction().isChecked(), window.soundAction().isChecked()}; };
-    board.chooseAuto();  // not through the menu
+    marked({20}, 3, true);
+    board.chooseAuto();  // not through the menus
     board.chooseSound();
-    window.followBoard();
-    EXPECT_EQ(checks(), std::pair(true, true));
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(focus() == die && board.dicethrow(15).enabled && checks() == std::pair(true, true));
     int cancel = 0;
     board.Form_Unload(cancel);  // automatic play off, its own check mark left as it was
     board.sound = 0;
@@ -185,54 +173,57 @@ TEST_F(Keys, MenuKeysAndCheckMarksThatFollowTheBoardWhateverChangedIt) {
     EXPECT_TRUE(exits == 1 && board.closed());
 }
 
-TEST_F(Keys, TipsOnlyWhereTheClickTheyInviteWouldBeTaken) {
-    const QPointF dieAt = rect(board.dicethrow(0)).center();
-    EXPECT_EQ(tipAt(dieAt), "Click me to roll the dice");
-    EXPECT_EQ(tipAt(rect(board.SQUARE(3)).center()), "");  // not marked
-    thrown(8, 4);
-    EXPECT_EQ(tipAt(rect(board.SQUARE(8)).center()), "Click me to move the counter");
-    EXPECT_EQ(tipAt(rect(board.start(0)).center()), "");
-    QString paused = "not asked";
-    insideAPause([&] { paused = tipAt(rect(board.SQUARE(8)).center()); });
-    EXPECT_EQ(paused, "");
-    board.dicethrow(15).visible = true;  // the throw lying on the board: "Click me to start the game" no more
-    EXPECT_EQ(tipAt(rect(board.dicethrow(15)).center()), "");
-}
-
-TEST_F(Keys, TheStatusLineSaysWhatHappenedAndWhatPlayerOneCanDo) {
-    StatusLine& line = window.status();
-    EXPECT_EQ(status(), "Click the die to start");
-    EXPECT_EQ(line.throwLabel(2).accessibleName(), "Cyan's last throw: none yet");
-    using K = Happening::Kind;
-    auto say = [&](std::initializer_list<Happening> happened) {
-        for (const Happening& h : happened) board.happenings.publish(h);
-        window.followBoard();
-        return status();
+// Every view that shows something: its name, what it shows, its state, place and press action (the click).
+TEST_F(Spoken, TheBoardAsAScreenReaderFindsIt) {
+    auto of = [&](Hit h) { return accessibility::viewInterface(canvas, h); };
+    auto said = [&](Hit h, QAccessible::Text t = QAccessible::Description) { return of(h)->text(t).toStdString(); };
+    auto press = [&](Hit h) {  // as a screen reader would, then what follows
+        of(h)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTest::qWait(10);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !board.paused(); }, 5000));
     };
-    thrown(20, 5);
-    EXPECT_EQ(say({{K::Threw, 1, 5}}), "Your throw: 5. Choose a yellow counter");
-    board.clearmarks();  // player 1 has moved: nothing waits for player 1 now
-    EXPECT_EQ(say({}), "Your throw: 5");
-    EXPECT_EQ(say({{K::Captured, 1, 4}}), "You captured a green counter");
-    EXPECT_EQ(say({{K::Threw, 2, 4}, {K::Captured, 2, 1}}), "Cyan threw 4. Cyan captured your counter");
-    EXPECT_EQ(say({{K::Threw, 3, 2}, {K::NoMove, 3, 2}}), "Magenta threw 2. Magenta cannot move with 2");
-    EXPECT_EQ(say({{K::Home, 4, 4}, {K::AllHome, 4}}),
-              "A green counter reached a final place. Green has all four counters home");
-    // every player's last throw stays until that player's next
-    std::vector<std::string> tray;
-    for (int p = 1; p <= 4; ++p) tray.push_back(line.throwLabel(p).text().toStdString());
-    EXPECT_EQ(tray, (std::vector<std::string>{"5", "4", "2", "\u2013"}));
-    EXPECT_EQ(line.throwLabel(3).accessibleName(), "Magenta's last throw: 2");
+    QAccessibleInterface* b = QAccessible::queryAccessibleInterface(&canvas);
+    ASSERT_TRUE(b && b->role() == QAccessible::Pane && b->text(QAccessible::Name) == "Board");
+    ASSERT_EQ(b->childCount(), 1 + 60 + 16 + 40);  // the die, the ring, the start places, the home places
+    EXPECT_TRUE(b->child(116)->parent() == b && b->indexOfChild(b->child(116)) == 116);
+    std::string read;  // the counters wait in their final places until the opening march
+    for (Hit h : {die, square(12), square(60), Hit{Family::start, 5}, Hit{Family::home, 13}, Hit{Family::home, 39}})
+        read += said(h, QAccessible::Name) + ": " + said(h) + "; ";
+    EXPECT_EQ(read, "Die: waiting for your throw; Square 12: corner, jumps to square 42; Square 60: your way into the "
+                    "home column; Cyan start place 2: empty; Cyan home column 4: empty; Green final place 4: green "
+                    "counter; ");
+    EXPECT_EQ(of({Family::home, 13})->actionInterface(), nullptr);  // never clicked: nothing to press
+    press(die);
+    EXPECT_FALSE(board.dicethrow(15).enabled) << "the opening march and player 1's throw";
 
-    board.dicethrow(0).visible = board.dicethrow(0).enabled = true;  // the die waits for player 1
-    EXPECT_EQ(say({{K::Threw, 4, 1}}), "Green threw 1. Your turn: click the die");
-    EXPECT_EQ(say({{K::Threw, 1, 6}, {K::NoMove, 1, 6}}), "Your throw: 6. No move with 6. Click the die to throw again");
-    board.autoplay = true;
-    EXPECT_EQ(say({{K::AutoOn}}), "Automatic play is on");
-    board.autoplay = false;
-    EXPECT_EQ(say({{K::AutoOff}, {K::SoundOn}}), "Automatic play is off. Sound is on. Click the die to throw again");
-    EXPECT_EQ(line.textLabel().accessibleName(), QString::fromStdString(status()));  // what a screen reader reads
+    // player 1 has thrown a six; cyan stands on a doubling square
     board.chooseNewGame();
-    EXPECT_EQ(say({}), "New game. Click the die to start");
-    EXPECT_EQ(line.throwLabel(2).text(), "\u2013");
+    placePlayer(board, 2, {progressOf(2, 35)});
+    marked({22}, 6, true);
+    const Hit start{Family::start, 0};
+    EXPECT_EQ(said(square(22)) + "/" + said(start) + "/" + said(square(35)),
+              "your counter, can move/your counter, can move/cyan counter; doubling square");
+    EXPECT_TRUE(said(die).empty() && of(die)->state().invisible);  // hidden after the throw
+    // what can take a click is focusable, the focused one focused, the rest of the buttons unavailable
+    auto state = [&](Hit h) {
+        const QAccessible::State s = of(h)->state();
+        return std::string(of(h)->role() == QAccessible::Button ? "button" : "graphic") +
+               (s.focusable ? " focusable" : "") + (s.focused ? " focused" : "") + (s.disabled ? " unavailable" : "");
+    };
+    EXPECT_EQ(state(start) + ", " + state(square(22)) + ", " + state(square(23)) + ", " + state({Family::home, 6}),
+              "button focusable focused, button focusable, button unavailable, graphic");
+    EXPECT_EQ(b->focusChild(), of(start));
+    EXPECT_EQ(said(square(22), QAccessible::Help), "Click me to move the counter");
+    // where each lies on the screen, and which one is under a point of it
+    const QRect at22 = of(square(22))->rect();
+    EXPECT_EQ(at22, QRect(canvas.mapToGlobal(rect(board.SQUARE(22)).topLeft().toPoint()), QSize(32, 32)));
+    EXPECT_EQ(b->childAt(at22.center().x(), at22.center().y()), of(square(22)));
+
+    of(square(22))->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+    EXPECT_TRUE(focus() == square(22) && canvas.hasFocus());
+    press(square(22));
+    EXPECT_EQ(board.players(1, 1), 28);
+    EXPECT_EQ(focus(), die);  // a six: the die waits again, with the focus
+    QAccessibleInterface* words = QAccessible::queryAccessibleInterface(&window.status().textLabel());
+    EXPECT_TRUE(words->role() == QAccessible::StatusBar && words->text(QAccessible::Name) == window.status().text());
 }

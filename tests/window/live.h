@@ -1,76 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real window on Qt's offscreen platform, shown and clicked through its top-level window as the screen's
-// pointer events arrive: the fixture the window tests share.
+// The real window, shown on Qt's offscreen platform (or the one the environment names), clicked and pressed
+// through its top-level window as the screen's events arrive: the fixtures the window tests share.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QBackingStore>
 #include <QApplication>
-#include <QScreen>
+#include <QBackingStore>
+#include <QHelpEvent>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
+#include <QToolTip>
 
+#include "tests/support/picture_check.h"
 #include "tests/support/test_platform.h"
 #include "window/canvas.h"
+#include "window/status.h"
 #include "window/window.h"
 
 namespace skarpo::test {
 
-// The canvas drawn by hand, in `device` pixels: the board's green, then each visible view in drawing order, the
-// board's top left at `origin` and k device pixels to a pixel of the board: its background (a frame's edge black,
-// k pixels wide) under its artwork where opaque, artwork pixels k by k.
-inline QImage expected(const Board& b, const Canvas& canvas, QSize device, int k, QPoint origin) {
-    QImage img(device, QImage::Format_RGB32);
-    img.fill(0xFF000000u | colour::window);
-    auto paint = [&](const View& v) {
-        if (!v.visible) return;
-        const QImage art = v.picture == Picture::None ? QImage() : canvas.art(v.picture).toImage();
-        const QRect r(origin.x() + v.left * k / 15, origin.y() + v.top * k / 15, v.width * k / 15, v.height * k / 15);
-        for (int y = std::max(0, -r.y()); y < r.height() && r.y() + y < img.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(img.scanLine(r.y() + y)) + r.x();
-            for (int x = std::max(0, -r.x()); x < r.width() && r.x() + x < img.width(); ++x) {
-                const bool band = v.framed && (x < k || y < k || x >= r.width() - k || y >= r.height() - k);
-                QRgb want = 0xFF000000u | (band ? colour::black : v.back);
-                if (!art.isNull() && x < 32 * k && y < 32 * k && qAlpha(art.pixel(x / k, y / k)) == 255)
-                    want = art.pixel(x / k, y / k);
-                line[x] = want;
-            }
-        }
-    };
-    for (int i = 7; i >= 0; --i) paint(b.Label1(i));
-    for (const ViewFamily* f : {&b.SQUARE, &b.start, &b.home, &b.dice, &b.boardcount, &b.homecount, &b.two, &b.corner,
-                                &b.dicethrow})
-        for (int i : f->indices()) paint((*f)(i));
-    return img;
-}
+using Hit = Canvas::Hit;
+inline const Hit die{Family::dicethrow, 0};
+inline Hit square(int s) { return {Family::SQUARE, s}; }
 
+// Points are in logical pixels of the canvas.
 struct Live : ::testing::Test {
     Window window;
     Board& board = window.board();
     Canvas& canvas = window.canvas();
     const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     int exits = 0;
-    // Keys go to the active window, and some platforms (a headless compositor) make no window active: once a
-    // window has not become active, the rest of the tests do not wait for it again.
-    bool keysReachTheWindow() {
-        static bool platformActivates = true;
-        window.activateWindow();
-        if (platformActivates)
-            platformActivates = QTest::qWaitFor([this] { return window.isActiveWindow(); }, 5000);
-        return platformActivates && window.isActiveWindow();
-    }
-    static constexpr const char* noKeys = "the platform makes no window active, so no key reaches one";
-    // A view's rectangle on the canvas, in logical pixels.
-    QRectF rect(const View& v) const { return canvas.rectOf(v); }
-    // Resizes the window so that its canvas gets `size` logical pixels.
-    bool canvasSize(QSize size) {
-        window.resize(window.size() + size - canvas.size());
-        return QTest::qWaitFor([&] { return canvas.size() == size; }, 2000);
-    }
     void SetUp() override {
         window.exitProgram = [this] { ++exits; };  // closing does not end the test
         window.timer1().stop();                    // ticks only where a test wants them
@@ -78,20 +38,30 @@ struct Live : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         ASSERT_DOUBLE_EQ(canvas.devicePixelRatioF(), factor);
     }
-    // The canvas in device pixels once the repaints asked for are done, as the window's backing store holds it:
-    // painted piece by piece as the views changed, as the screen is given it. Drawn whole where the platform
-    // keeps no image of the window.
-    QImage shown() {
-        QCoreApplication::sendPostedEvents();
-        QPaintDevice* store = window.backingStore() ? window.backingStore()->paintDevice() : nullptr;
-        if (!store || store->devType() != QInternal::Image)
-            return canvas.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QRectF at(QPointF(canvas.mapTo(&window, QPoint(0, 0))) * factor, QSizeF(canvas.size()) * factor);
-        return static_cast<QImage*>(store)->copy(at.toAlignedRect()).convertToFormat(QImage::Format_RGB32);
+    // Keys go to the active window; once one has not become active (a headless compositor), no test waits again.
+    bool keysReachTheWindow() {
+        static bool activates = true;
+        window.activateWindow();
+        if (activates) activates = QTest::qWaitFor([this] { return window.isActiveWindow(); }, 5000);
+        return activates && window.isActiveWindow();
     }
-    // `p` is a point of the canvas, in logical pixels.
+    void key(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(window.windowHandle(), k, m); }
+    std::optional<Hit> focus() const { return canvas.focusView(); }
+    std::string status() { return window.status().text().toStdString(); }
+    QRectF rect(const View& v) const { return canvas.rectOf(v); }
     void clickAt(QPointF p, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(window.windowHandle(), button, {}, canvas.mapTo(&window, p.toPoint()));
+    }
+    bool canvasSize(QSize size) {
+        window.resize(window.size() + size - canvas.size());
+        return QTest::qWaitFor([&] { return canvas.size() == size; }, 2000);
+    }
+    // The canvas in device pixels as the window's backing store holds it, painted piece by piece as views changed.
+    QImage shown() {
+        QCoreApplication::sendPostedEvents();  // the repaints asked for
+        const QRectF at(QPointF(canvas.mapTo(&window, QPoint(0, 0))) * factor, QSizeF(canvas.size()) * factor);
+        const auto* store = static_cast<QImage*>(window.backingStore()->paintDevice());
+        return store->copy(at.toAlignedRect()).convertToFormat(QImage::Format_RGB32);
     }
     // Runs `step` every 10 ms, also inside pauses, until it returns true; then chooses "New Game", so that a
     // paused handler unwinds at once.
@@ -112,26 +82,46 @@ struct Live : ::testing::Test {
         clickAt(p);
         return saw;
     }
-    // Player 1 has thrown `moves` with counter 1 on ring progress `at`.
-    void marked(int at, int moves) {
-        test::openedPosition(board);
-        test::placeOnRing(board, 1, 1, at);
+    // Player 1 has thrown `moves` with counters on ring progress `ring` and column positions `column`, the rest
+    // waiting; `thrown`: the die hidden, as after a throw.
+    void marked(std::vector<int> ring, int moves, bool thrown = false, std::vector<int> column = {}) {
+        openedPosition(board);
+        placePlayer(board, 1, ring, column);
         board.whosego = 1;
         board.moves = moves;
         board.marksquares();
-        ASSERT_EQ(board.SQUARE(at).back, colour::yellow);
+        if (thrown) board.dicethrow(0).visible = false;
+        window.followBoard();
         canvas.refresh();
+    }
+    // The tip shown for a point, once any earlier tip has gone (it fades out slowly).
+    QString tipAt(QPointF p) {
+        QToolTip::hideText();
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 3000));
+        QHelpEvent help(QEvent::ToolTip, p.toPoint(), canvas.mapToGlobal(p.toPoint()));
+        QApplication::sendEvent(&canvas, &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    // Runs `during` inside a pause of the board, as if a handler were paused in an animation.
+    void insideAPause(const std::function<void()>& during) {
+        QTimer::singleShot(10, during);
+        board.wait(float(0.1 / window.platform().pauseScale));
+    }
+};
+
+// Keys pressed with the pauses shortened and the dice seeded, so that whole turns run in a blink and always alike.
+struct Keys : Live {
+    void SetUp() override {
+        Live::SetUp();
+        if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
+        window.platform().pauseScale = 0.02;
+        window.platform().seed = 7;
+        window.platform().reseed();  // as if the game had been laid out with it
     }
 };
 
 using Pixels = Live;
 using Scaled = Live;
 using WindowTest = Live;
-
-inline std::string texts(const QList<QAction*>& actions) {
-    QStringList out;
-    for (const QAction* a : actions) out << a->text() + (a->isCheckable() ? "[ ]" : "") + (a->isChecked() ? "x" : "");
-    return out.join(", ").toStdString();
-}
 
 }  // namespace skarpo::test
