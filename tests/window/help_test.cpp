@@ -123,10 +123,7 @@ const std::map<QString, std::array<const char*, 3>> captions = {
 
 // The menus, the status line and the dialog buttons as a player in this locale sees them.
 TEST(Language, TheWindowSpeaksTheSystemsLanguage) {
-    QStringList tried;
-    for (const auto& [name, words] : captions)
-        if (name != "en") tried << name;
-    EXPECT_EQ(Language::shipped().join(" ").toStdString(), tried.join(" ").toStdString());  // every one tried here
+    for (const QString& lang : Language::shipped()) EXPECT_TRUE(captions.count(lang)) << qPrintable(lang) << " untried";
     const Language language;  // from the system's locale, as the program's entry does
     const QString system = QLocale::system().name(), name = language.name();
     // a translation is chosen exactly when one is shipped for the locale's language

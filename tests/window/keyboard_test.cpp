@@ -23,8 +23,6 @@ int appeal(const Board& b, Hit h) {
     return h.family == Family::SQUARE ? (opponentOn(h.index + b.moves) ? 2000 : 0) + h.index : -1;
 }
 
-using Spoken = Keys;
-
 }  // namespace
 
 // Ctrl+N, then Enter or Space on the die or on the mark Tab or Shift+Tab chose, until player 1 has captured and
@@ -204,6 +202,9 @@ TEST_F(Spoken, TheBoardAsAScreenReaderFindsIt) {
     EXPECT_EQ(said(square(22)) + "/" + said(start) + "/" + said(square(35)),
               "your counter, can move/your counter, can move/cyan counter; doubling square");
     EXPECT_TRUE(said(die).empty() && of(die)->state().invisible);  // hidden after the throw
+    board.dicethrow(15).visible = true;
+    board.dicethrow(15).picture = Picture::Die6;
+    EXPECT_EQ(said(die), "shows 6");
     // what can take a click is focusable, the focused one focused, the rest of the buttons unavailable
     auto state = [&](Hit h) {
         const QAccessible::State s = of(h)->state();

@@ -123,5 +123,6 @@ struct Keys : Live {
 using Pixels = Live;
 using Scaled = Live;
 using WindowTest = Live;
+using Spoken = Keys;
 
 }  // namespace skarpo::test
