@@ -101,6 +101,8 @@ public:
     // timer tick. Menu commands are always taken. Each returns whether the
     // event reached a handler.
     bool click(Family family, int index);
+    // Whether a click on that view would reach its handler now.
+    bool takesClick(Family family, int index) const;
     // The views of a clickable family.
     const ViewFamily& views(Family family) const;
     bool tick();

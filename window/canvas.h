@@ -89,9 +89,10 @@ public:
     const View& viewOf(Hit hit) const { return board_.views(hit.family)(hit.index); }
 
     // ---- the keyboard ----
-    // Whether a view can take a click right now: visible, enabled, not a
-    // picture store, and no handler paused in an animation.
-    bool canTakeClick(Hit hit) const;
+    // Whether a view can take a click right now (see Board::takesClick):
+    // while a handler is paused in an animation none can, so the die rolling
+    // across the board is no place to rest the focus on.
+    bool canTakeClick(Hit hit) const { return board_.takesClick(hit.family, hit.index); }
     // The views that can take a click, in the order Tab visits them: the die,
     // player 1's start place, the ring in the direction of travel, the home
     // column.
