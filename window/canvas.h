@@ -79,8 +79,6 @@ public:
     };
     Placement placement() const;
 
-    // A view's rectangle in device pixels, its edges on whole pixels.
-    QRect deviceRectOf(const View& v) const { return deviceRect(v, placement()); }
     // A view's rectangle on the canvas, in logical pixels: exactly the
     // points that viewAt() maps to it (for a view on top).
     QRectF rectOf(const View& v) const;

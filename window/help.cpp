@@ -305,7 +305,7 @@ QString Help::about() {
 
 }  // namespace
 
-QMenu* addHelpMenu(Window& window) {
+void addHelpMenu(Window& window) {
     QMenu* menu = window.menuBar()->addMenu(Help::tr("&Help"));
     QAction* howToPlay = menu->addAction(Help::tr("&How to Play"));
     howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
@@ -336,7 +336,6 @@ QMenu* addHelpMenu(Window& window) {
         }
         made->present();
     });
-    return menu;
 }
 
 }  // namespace skarpo
