@@ -238,12 +238,8 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    setKeyboardInUse(false);
-    if (const auto hit = viewAt(event->position())) {
-        activate(*hit);
-    } else {
-        refresh();
-    }
+    setKeyboardInUse(false);  // hides the focus ring
+    if (const auto hit = viewAt(event->position())) activate(*hit);
 }
 
 bool Canvas::event(QEvent* event) {

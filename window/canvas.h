@@ -111,7 +111,8 @@ public:
     // The area the focus ring covers around a view, in logical pixels.
     QRectF focusRingRect(Hit hit) const;
 
-    // Called after the canvas has passed a click or a key to the board.
+    // Called after the canvas has passed a click or a key to the board: the
+    // window brings the focus, the words and the painted board up to date.
     std::function<void()> afterEvent;
 
     // Schedules the repaint of every view whose look has changed since the

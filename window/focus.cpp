@@ -47,12 +47,7 @@ void Canvas::followBoard() {
 
 bool Canvas::activate(Hit hit) {
     const bool taken = board_.click(hit.family, hit.index);
-    if (afterEvent) {
-        afterEvent();
-    } else {
-        followBoard();
-        refresh();
-    }
+    if (afterEvent) afterEvent();
     return taken;
 }
 
