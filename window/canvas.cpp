@@ -56,14 +56,18 @@ Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board), 
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
 
-QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
+QImage Canvas::scaledArt(const QImage& art, Colour back, qreal ratio) {
     const int size = std::max(1, qRound(art.width() * ratio));
     const int whole = std::max(1, static_cast<int>(std::ceil(static_cast<double>(size) / art.width())));
     const QImage blocks = art.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                               .scaled(art.width() * whole, art.height() * whole, Qt::IgnoreAspectRatio,
                                       Qt::FastTransformation);
-    if (blocks.width() == size) return blocks;
-    return blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled =
+        blocks.width() == size ? blocks : blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage laid(scaled.size(), QImage::Format_RGB32);
+    laid.fill(qcolour(back));
+    QPainter(&laid).drawImage(0, 0, scaled);
+    return laid;
 }
 
 qreal Canvas::boardScale(QSizeF device, qreal ratio) {
@@ -103,14 +107,8 @@ const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
         scaledFor_ = scale;
     }
     QPixmap& s = scaled_[(static_cast<std::uint64_t>(p) << 32) | back];
-    if (s.isNull()) {
-        // laid on the view's background once, so that drawing it is a plain copy
-        const QImage art = scaledArt(this->art(p).toImage(), scale);
-        QImage laid(art.size(), QImage::Format_RGB32);
-        laid.fill(qcolour(back));
-        QPainter(&laid).drawImage(0, 0, art);
-        s = QPixmap::fromImage(laid);
-    }
+    // laid on the view's background once, so that drawing it is a plain copy
+    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), back, scale));
     return s;
 }
 

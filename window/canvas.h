@@ -55,13 +55,13 @@ public:
     const QPixmap& art(Picture p) const { return art_[static_cast<std::size_t>(p)]; }
 
     // Artwork for `ratio` device pixels to a pixel of the artwork, in device
-    // pixels. At a whole ratio every artwork pixel becomes a square block. At
-    // a fractional one the artwork is enlarged block by block to the next
-    // whole ratio and then reduced by averaging areas: every artwork pixel
-    // keeps the same size and only the edges between them soften by at most
-    // a pixel, where blocks alone would come out one and two pixels wide in
-    // turn.
-    static QImage scaledArt(const QImage& art, qreal ratio);
+    // pixels, laid on a background colour. At a whole ratio every artwork
+    // pixel becomes a square block. At a fractional one the artwork is
+    // enlarged block by block to the next whole ratio and then reduced by
+    // averaging areas: every artwork pixel keeps the same size and only the
+    // edges between them soften by at most a pixel, where blocks alone would
+    // come out one and two pixels wide in turn.
+    static QImage scaledArt(const QImage& art, Colour back, qreal ratio);
 
     // Device pixels to a pixel of the board on a canvas of `device` pixels
     // whose screen has `ratio` device pixels to a logical pixel: the largest

@@ -8,7 +8,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -58,12 +57,7 @@ QImage illustration(const QString& key, qreal ratio) {
         if (key != QLatin1String(it.key)) continue;
         const QImage art(Canvas::resourceOf(it.picture));
         if (art.isNull()) return {};
-        QImage square(art.size(), QImage::Format_ARGB32_Premultiplied);
-        square.fill(QColor::fromRgb(static_cast<QRgb>(it.back)));
-        QPainter painter(&square);
-        painter.drawImage(0, 0, art);
-        painter.end();
-        QImage shown = Canvas::scaledArt(square, 2 * ratio);
+        QImage shown = Canvas::scaledArt(art, it.back, 2 * ratio);
         shown.setDevicePixelRatio(ratio);
         return shown;
     }
