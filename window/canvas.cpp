@@ -38,10 +38,9 @@ void copy(QPainter& painter, QPoint at, const QPixmap& pixmap, QSize size) {
         painter.drawPixmap(at + QPoint(0, y), pixmap, QRect(0, y, size.width(), std::min(band, size.height() - y)));
 }
 
-// The smallest rectangle of logical pixels that covers a rectangle of device pixels.
-QRect logicalCover(const QRect& device, qreal ratio) {
-    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
-        .toAlignedRect();
+// A rectangle of device pixels in logical pixels.
+QRectF logical(const QRect& device, qreal ratio) {
+    return {device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio};
 }
 
 }  // namespace
@@ -97,8 +96,7 @@ QRect Canvas::deviceRect(const View& v, const Placement& at) {
 
 QRectF Canvas::rectOf(const View& v) const {
     const Placement at = placement();
-    const QRect r = deviceRect(v, at);
-    return {r.x() / at.ratio, r.y() / at.ratio, r.width() / at.ratio, r.height() / at.ratio};
+    return logical(deviceRect(v, at), at.ratio);
 }
 
 const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
@@ -136,8 +134,8 @@ void Canvas::refresh() {
     for (std::size_t i = 0; i < order_.size(); ++i) {
         const Look now = lookOf(*order_[i], at);
         if (now == shown_[i]) continue;
-        changed += logicalCover(shown_[i].rect, at.ratio);
-        changed += logicalCover(now.rect, at.ratio);
+        changed += logical(shown_[i].rect, at.ratio).toAlignedRect();
+        changed += logical(now.rect, at.ratio).toAlignedRect();
         shown_[i] = now;
     }
     // the focus ring lies outside its view: its old place and its new one
