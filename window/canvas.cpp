@@ -45,7 +45,8 @@ QRectF logical(const QRect& device, qreal ratio) {
 
 }  // namespace
 
-Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board), order_(drawingOrder(board)) {
+Canvas::Canvas(Board& board, QWidget* parent)
+    : QWidget(parent), board_(board), order_(drawingOrder(board)), shown_(order_.size()) {
     setMinimumSize(boardWidth, boardHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -129,7 +130,6 @@ Canvas::Look Canvas::lookOf(const View& v, const Placement& at) const {
 
 void Canvas::refresh() {
     const Placement at = placement();
-    if (shown_.size() != order_.size()) shown_.assign(order_.size(), Look{});
     QRegion changed;
     for (std::size_t i = 0; i < order_.size(); ++i) {
         const Look now = lookOf(*order_[i], at);
