@@ -60,10 +60,6 @@ public:
     // ---- what just happened, for the window to put into words ----
     Happenings happenings;
 
-    // ---- the menu check marks ----
-    bool autoChecked = false;     // "AutoPlay" > "Auto"
-    bool soundopChecked = false;  // "Options" > "Sound"
-
     // ---- handlers ----
     void Form_Load();
     void Form_Unload(int& Cancel);
