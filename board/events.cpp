@@ -28,12 +28,17 @@ const ViewFamily& Board::views(Family family) const {
     return dicethrow;
 }
 
-bool Board::click(Family family, int index) {
+bool Board::takesClick(Family family, int index) const {
+    if (closed_ || pauseDepth_ > 0) return false;
     const ViewFamily& all = views(family);
     if (!all.has(index)) return false;
     if (family == Family::SQUARE && index > 60) return false;  // the picture stores
     const View& v = all(index);
-    if (!v.visible || !v.enabled) return false;
+    return v.visible && v.enabled;
+}
+
+bool Board::click(Family family, int index) {
+    if (!takesClick(family, index)) return false;
     return runHandler([&] {
         switch (family) {
             case Family::SQUARE: SQUARE_Click(index); break;

@@ -24,7 +24,7 @@ Point ringPosition(int n) {
 }
 
 Colour designRingColour(int n) {
-    if (isEntry(n)) return colour::ofPlayer(n / 15 + 1);
+    if (isEntry(n)) return colour::ofPlayer(entryOwner(n));
     if (isCorner(n)) return colour::yellow;
     if (isDoubling(n)) return colour::darkGrey;
     return colour::lightGrey;

@@ -9,9 +9,8 @@
 namespace skarpo {
 
 void Board::takeit(int player, int pos) {
-    // whoever captures, the victim is the one recorded on the square
     if (sound != 0) platform().beep();
-    const int v = squares(pos);
+    const int v = squares(pos);  // whoever captures, the victim is the one recorded on the square
     happenings.publish({Happening::Kind::Captured, player, v});
     const int E = players(v, 0);
     const int e = E - 1;

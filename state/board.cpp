@@ -9,8 +9,8 @@ Board::Board(Platform& platform) : platform_(platform) { layout(); }
 
 Picture Board::ownPicture(int s) const {
     switch (s % 15) {
-        case 0: return homecount(s == 60 ? 0 : s / 15).picture;
-        case 1: return homecount(s / 15).spare;
+        case 0: return homecount(homeTurnOwner(s) - 1).picture;
+        case 1: return homecount(entryOwner(s) - 1).spare;
         case 5:
         case 9: return two(1).picture;
         case 12: return corner(s / 15 + 1).picture;

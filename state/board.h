@@ -60,10 +60,6 @@ public:
     // ---- what just happened, for the window to put into words ----
     Happenings happenings;
 
-    // ---- the menu check marks ----
-    bool autoChecked = false;     // "AutoPlay" > "Auto"
-    bool soundopChecked = false;  // "Options" > "Sound"
-
     // ---- handlers ----
     void Form_Load();
     void Form_Unload(int& Cancel);
@@ -101,6 +97,8 @@ public:
     // timer tick. Menu commands are always taken. Each returns whether the
     // event reached a handler.
     bool click(Family family, int index);
+    // Whether a click on that view would reach its handler now.
+    bool takesClick(Family family, int index) const;
     // The views of a clickable family.
     const ViewFamily& views(Family family) const;
     bool tick();

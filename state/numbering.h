@@ -27,6 +27,11 @@ constexpr bool isHomeTurn(int s) { return s % 15 == 0; }
 constexpr bool isDoubling(int s) { return s % 15 == 5 || s % 15 == 9; }
 constexpr bool isCorner(int s) { return s % 15 == 12; }
 
+// The player whose entry square s is, and the player whose home column square
+// s leads into: square 60 into player 1's, 15, 30 and 45 into the others'.
+constexpr int entryOwner(int s) { return s / 15 + 1; }
+constexpr int homeTurnOwner(int s) { return s % 60 / 15 + 1; }
+
 // A corner jumps to the opposite corner: 12 <-> 42, 27 <-> 57.
 constexpr int oppositeCorner(int s) { return s <= 30 ? s + 30 : s - 30; }
 

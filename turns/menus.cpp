@@ -6,13 +6,11 @@ namespace skarpo {
 
 void Board::soundop_Click() {
     sound = static_cast<std::int16_t>(~sound);
-    soundopChecked = !soundopChecked;
     happenings.publish({sound != 0 ? Happening::Kind::SoundOn : Happening::Kind::SoundOff});
 }
 
 void Board::auto_Click() {
     autoplay = !autoplay;
-    autoChecked = !autoChecked;
     happenings.publish({autoplay ? Happening::Kind::AutoOn : Happening::Kind::AutoOff});
 }
 

@@ -27,6 +27,16 @@ Canvas::Hit hitOf(int child) {
     return {Family::home, child - firstHome};
 }
 
+int childIndex(Canvas::Hit hit) {
+    switch (hit.family) {
+        case Family::dicethrow: return 0;
+        case Family::SQUARE: return hit.index;
+        case Family::start: return firstStart + hit.index;
+        case Family::home: return firstHome + hit.index;
+    }
+    return 0;
+}
+
 // The views player 1 ever clicks: buttons, unavailable while disabled. The
 // others only show counters.
 bool everClicked(Canvas::Hit h) {
@@ -180,16 +190,6 @@ void install() {
     if (installed) return;
     installed = true;
     QAccessible::installFactory(factory);
-}
-
-int childIndex(Canvas::Hit hit) {
-    switch (hit.family) {
-        case Family::dicethrow: return 0;
-        case Family::SQUARE: return hit.index;
-        case Family::start: return firstStart + hit.index;
-        case Family::home: return firstHome + hit.index;
-    }
-    return 0;
 }
 
 QAccessibleInterface* viewInterface(Canvas& canvas, Canvas::Hit hit) {

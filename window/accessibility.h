@@ -18,9 +18,8 @@ namespace skarpo::accessibility {
 void install();
 
 // The accessible child of the board for a view (any index of `dicethrow`
-// gives the die), and its place among the board's children.
+// gives the die).
 QAccessibleInterface* viewInterface(Canvas& canvas, Canvas::Hit hit);
-int childIndex(Canvas::Hit hit);
 
 // Tells a listening screen reader that the keyboard focus is on a view.
 void focusMoved(Canvas& canvas, Canvas::Hit hit);

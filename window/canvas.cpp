@@ -38,15 +38,15 @@ void copy(QPainter& painter, QPoint at, const QPixmap& pixmap, QSize size) {
         painter.drawPixmap(at + QPoint(0, y), pixmap, QRect(0, y, size.width(), std::min(band, size.height() - y)));
 }
 
-// The smallest rectangle of logical pixels that covers a rectangle of device pixels.
-QRect logicalCover(const QRect& device, qreal ratio) {
-    return QRectF(device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio)
-        .toAlignedRect();
+// A rectangle of device pixels in logical pixels.
+QRectF logical(const QRect& device, qreal ratio) {
+    return {device.x() / ratio, device.y() / ratio, device.width() / ratio, device.height() / ratio};
 }
 
 }  // namespace
 
-Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board), order_(drawingOrder(board)) {
+Canvas::Canvas(Board& board, QWidget* parent)
+    : QWidget(parent), board_(board), order_(drawingOrder(board)), shown_(order_.size()) {
     setMinimumSize(boardWidth, boardHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -56,14 +56,18 @@ Canvas::Canvas(Board& board, QWidget* parent) : QWidget(parent), board_(board), 
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
 
-QImage Canvas::scaledArt(const QImage& art, qreal ratio) {
+QImage Canvas::scaledArt(const QImage& art, Colour back, qreal ratio) {
     const int size = std::max(1, qRound(art.width() * ratio));
     const int whole = std::max(1, static_cast<int>(std::ceil(static_cast<double>(size) / art.width())));
     const QImage blocks = art.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                               .scaled(art.width() * whole, art.height() * whole, Qt::IgnoreAspectRatio,
                                       Qt::FastTransformation);
-    if (blocks.width() == size) return blocks;
-    return blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage scaled =
+        blocks.width() == size ? blocks : blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage laid(scaled.size(), QImage::Format_RGB32);
+    laid.fill(qcolour(back));
+    QPainter(&laid).drawImage(0, 0, scaled);
+    return laid;
 }
 
 qreal Canvas::boardScale(QSizeF device, qreal ratio) {
@@ -93,8 +97,7 @@ QRect Canvas::deviceRect(const View& v, const Placement& at) {
 
 QRectF Canvas::rectOf(const View& v) const {
     const Placement at = placement();
-    const QRect r = deviceRect(v, at);
-    return {r.x() / at.ratio, r.y() / at.ratio, r.width() / at.ratio, r.height() / at.ratio};
+    return logical(deviceRect(v, at), at.ratio);
 }
 
 const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
@@ -103,14 +106,8 @@ const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
         scaledFor_ = scale;
     }
     QPixmap& s = scaled_[(static_cast<std::uint64_t>(p) << 32) | back];
-    if (s.isNull()) {
-        // laid on the view's background once, so that drawing it is a plain copy
-        const QImage art = scaledArt(this->art(p).toImage(), scale);
-        QImage laid(art.size(), QImage::Format_RGB32);
-        laid.fill(qcolour(back));
-        QPainter(&laid).drawImage(0, 0, art);
-        s = QPixmap::fromImage(laid);
-    }
+    // laid on the view's background once, so that drawing it is a plain copy
+    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), back, scale));
     return s;
 }
 
@@ -133,13 +130,12 @@ Canvas::Look Canvas::lookOf(const View& v, const Placement& at) const {
 
 void Canvas::refresh() {
     const Placement at = placement();
-    if (shown_.size() != order_.size()) shown_.assign(order_.size(), Look{});
     QRegion changed;
     for (std::size_t i = 0; i < order_.size(); ++i) {
         const Look now = lookOf(*order_[i], at);
         if (now == shown_[i]) continue;
-        changed += logicalCover(shown_[i].rect, at.ratio);
-        changed += logicalCover(now.rect, at.ratio);
+        changed += logical(shown_[i].rect, at.ratio).toAlignedRect();
+        changed += logical(now.rect, at.ratio).toAlignedRect();
         shown_[i] = now;
     }
     // the focus ring lies outside its view: its old place and its new one
@@ -238,12 +234,8 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    setKeyboardInUse(false);
-    if (const auto hit = viewAt(event->position())) {
-        activate(*hit);
-    } else {
-        refresh();
-    }
+    setKeyboardInUse(false);  // hides the focus ring
+    if (const auto hit = viewAt(event->position())) activate(*hit);
 }
 
 bool Canvas::event(QEvent* event) {

@@ -55,13 +55,13 @@ public:
     const QPixmap& art(Picture p) const { return art_[static_cast<std::size_t>(p)]; }
 
     // Artwork for `ratio` device pixels to a pixel of the artwork, in device
-    // pixels. At a whole ratio every artwork pixel becomes a square block. At
-    // a fractional one the artwork is enlarged block by block to the next
-    // whole ratio and then reduced by averaging areas: every artwork pixel
-    // keeps the same size and only the edges between them soften by at most
-    // a pixel, where blocks alone would come out one and two pixels wide in
-    // turn.
-    static QImage scaledArt(const QImage& art, qreal ratio);
+    // pixels, laid on a background colour. At a whole ratio every artwork
+    // pixel becomes a square block. At a fractional one the artwork is
+    // enlarged block by block to the next whole ratio and then reduced by
+    // averaging areas: every artwork pixel keeps the same size and only the
+    // edges between them soften by at most a pixel, where blocks alone would
+    // come out one and two pixels wide in turn.
+    static QImage scaledArt(const QImage& art, Colour back, qreal ratio);
 
     // Device pixels to a pixel of the board on a canvas of `device` pixels
     // whose screen has `ratio` device pixels to a logical pixel: the largest
@@ -79,8 +79,6 @@ public:
     };
     Placement placement() const;
 
-    // A view's rectangle in device pixels, its edges on whole pixels.
-    QRect deviceRectOf(const View& v) const { return deviceRect(v, placement()); }
     // A view's rectangle on the canvas, in logical pixels: exactly the
     // points that viewAt() maps to it (for a view on top).
     QRectF rectOf(const View& v) const;
@@ -89,9 +87,10 @@ public:
     const View& viewOf(Hit hit) const { return board_.views(hit.family)(hit.index); }
 
     // ---- the keyboard ----
-    // Whether a view can take a click right now: visible, enabled, not a
-    // picture store, and no handler paused in an animation.
-    bool canTakeClick(Hit hit) const;
+    // Whether a view can take a click right now (see Board::takesClick):
+    // while a handler is paused in an animation none can, so the die rolling
+    // across the board is no place to rest the focus on.
+    bool canTakeClick(Hit hit) const { return board_.takesClick(hit.family, hit.index); }
     // The views that can take a click, in the order Tab visits them: the die,
     // player 1's start place, the ring in the direction of travel, the home
     // column.
@@ -112,7 +111,8 @@ public:
     // The area the focus ring covers around a view, in logical pixels.
     QRectF focusRingRect(Hit hit) const;
 
-    // Called after the canvas has passed a click or a key to the board.
+    // Called after the canvas has passed a click or a key to the board: the
+    // window brings the focus, the words and the painted board up to date.
     std::function<void()> afterEvent;
 
     // Schedules the repaint of every view whose look has changed since the

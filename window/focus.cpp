@@ -13,16 +13,6 @@
 
 namespace skarpo {
 
-bool Canvas::canTakeClick(Hit hit) const {
-    // while a handler is paused in an animation the board takes no click at
-    // all: the die rolling across the board is no place to rest the focus on
-    if (board_.paused()) return false;
-    const ViewFamily& views = board_.views(hit.family);
-    if (!views.has(hit.index) || (hit.family == Family::SQUARE && hit.index > 60)) return false;
-    const View& v = views(hit.index);
-    return v.visible && v.enabled;
-}
-
 std::vector<Canvas::Hit> Canvas::focusChain() const {
     std::vector<Hit> chain;
     for (Family f : {Family::dicethrow, Family::start, Family::SQUARE, Family::home})
@@ -57,12 +47,7 @@ void Canvas::followBoard() {
 
 bool Canvas::activate(Hit hit) {
     const bool taken = board_.click(hit.family, hit.index);
-    if (afterEvent) {
-        afterEvent();
-    } else {
-        followBoard();
-        refresh();
-    }
+    if (afterEvent) afterEvent();
     return taken;
 }
 

@@ -8,7 +8,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -58,12 +57,7 @@ QImage illustration(const QString& key, qreal ratio) {
         if (key != QLatin1String(it.key)) continue;
         const QImage art(Canvas::resourceOf(it.picture));
         if (art.isNull()) return {};
-        QImage square(art.size(), QImage::Format_ARGB32_Premultiplied);
-        square.fill(QColor::fromRgb(static_cast<QRgb>(it.back)));
-        QPainter painter(&square);
-        painter.drawImage(0, 0, art);
-        painter.end();
-        QImage shown = Canvas::scaledArt(square, 2 * ratio);
+        QImage shown = Canvas::scaledArt(art, it.back, 2 * ratio);
         shown.setDevicePixelRatio(ratio);
         return shown;
     }
@@ -305,7 +299,7 @@ QString Help::about() {
 
 }  // namespace
 
-QMenu* addHelpMenu(Window& window) {
+void addHelpMenu(Window& window) {
     QMenu* menu = window.menuBar()->addMenu(Help::tr("&Help"));
     QAction* howToPlay = menu->addAction(Help::tr("&How to Play"));
     howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
@@ -336,7 +330,6 @@ QMenu* addHelpMenu(Window& window) {
         }
         made->present();
     });
-    return menu;
 }
 
 }  // namespace skarpo

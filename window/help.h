@@ -6,14 +6,12 @@
 // asked for, then shown again as it is; neither holds up the game.
 #pragma once
 
-class QMenu;
-
 namespace skarpo {
 
 class Window;
 
 // Adds the menu at the end of the window's menu bar. The dialogs are
 // children of the window, named "howToPlay" and "aboutSkarpo".
-QMenu* addHelpMenu(Window& window);
+void addHelpMenu(Window& window);
 
 }  // namespace skarpo

@@ -25,6 +25,10 @@
 
 namespace skarpo {
 
+namespace {
+constexpr int timer1Period = 1000;  // ms: Timer1 ticks once a second
+}  // namespace
+
 #ifdef SKARPO_XCB
 // On X11 another program can destroy the window outright, without asking it
 // to close; the program must not live on without it.
@@ -125,7 +129,7 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     connect(&timer1_, &QTimer::timeout, this, [this] {
         // a timer started in mid-second has come to a whole one: from now on
         // once a second
-        if (timer1_.interval() != 1000) timer1_.setInterval(1000);
+        if (timer1_.interval() != timer1Period) timer1_.setInterval(timer1Period);
         board_.tick();
         afterCommand();
     });
@@ -170,8 +174,7 @@ void Window::keepTimer1() {
         return;
     }
     if (timer1_.isActive()) return;
-    const qint64 period = 1000;
-    timer1_.start(static_cast<int>(period - timer1Phase_.elapsed() % period));
+    timer1_.start(static_cast<int>(timer1Period - timer1Phase_.elapsed() % timer1Period));
 }
 
 void Window::changeEvent(QEvent* event) {

@@ -36,7 +36,6 @@ public:
     QAction& newGameAction() { return *newGame_; }
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
-    QAction& quitAction() { return *quit_; }
     QAction& fullScreenAction() { return *fullScreen_; }
     QTimer& timer1() { return timer1_; }
     // Time since the window was made: Timer1 ticks on its whole seconds.

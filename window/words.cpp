@@ -118,9 +118,8 @@ int counterOwner(Picture p) {
 QString squareKind(int s) {
     if (isDoubling(s)) return board(QT_TRANSLATE_NOOP("Board", "doubling square"));
     if (isCorner(s)) return board(QT_TRANSLATE_NOOP("Board", "corner, jumps to square %1")).arg(oppositeCorner(s));
-    if (isEntry(s)) return board(entryTexts[s / 15]);
-    // square 60 leads into player 1's home column, 15, 30 and 45 into the others'
-    if (isHomeTurn(s)) return board(homeTurnTexts[s == 60 ? 0 : s / 15]);
+    if (isEntry(s)) return board(entryTexts[of(entryOwner(s))]);
+    if (isHomeTurn(s)) return board(homeTurnTexts[of(homeTurnOwner(s))]);
     return {};
 }
 

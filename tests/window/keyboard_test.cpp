@@ -162,7 +162,7 @@ TEST_F(Keys, MenuKeysAndCheckMarksThatFollowTheBoard) {
     key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(focus() == die && board.dicethrow(15).enabled && checks() == std::pair(true, true));
     int cancel = 0;
-    board.Form_Unload(cancel);  // automatic play off, its own check mark left as it was
+    board.Form_Unload(cancel);  // automatic play off, not through the menu
     board.sound = 0;
     window.followBoard();
     EXPECT_EQ(checks(), std::pair(false, false));
