@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The computer players: which ring counter the move choice names, and the
-// whole turn that checkmoves plays from the tables.
+// The computer players: which ring counter the move choice names, and the whole turn that checkmoves plays from
+// the tables; automatic play for player 1.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,15 +13,14 @@
 using namespace skarpo;
 
 TEST(ComputerChoice, EachRuleOfBothPassesForEveryComputerPlayer) {
-    // Written in progress, the same journey for every player; each case runs for
-    // players 2, 3 and 4, whose squares (and corners) differ. Another player's
-    // counter stands on progress 41, where "farthest along" lands: no obstacle.
-    struct Choice {
+    // Written in progress, the same journey for every player; each case runs for players 2, 3 and 4, whose squares
+    // (and corners) differ. Another player's counter stands on progress 41, where "farthest along" lands.
+    const struct {
         int m;
         std::vector<int> progress, column;  // counters 1.. on the ring (0 waits); occupied column positions
         int c, b;
         bool decided;
-    } const choices[] = {
+    } choices[] = {
         {3, {0, 0}, {}, 0, 0, false},  // nothing on the ring
         {4, {58, 59}, {}, 1, 58, true},  {4, {58, 59}, {2}, 2, 59, true},  // into a free column position at once
         {6, {58, 59}, {}, 2, 59, false},                                    // ... but not with a six
@@ -39,8 +38,7 @@ TEST(ComputerChoice, EachRuleOfBothPassesForEveryComputerPlayer) {
         {4, {13, 2, 17}, {}, 3, 17, false},  // across square 60 onto its own counter
     };
     for (int p = 2; p <= 4; ++p)
-        for (const Choice& k : choices) {
-            SCOPED_TRACE(testing::Message() << "player " << p << ", case " << &k - choices);
+        for (const auto& k : choices) {
             test::Game g;
             Board& b = g.board;
             const int q = p % 4 + 1;
@@ -49,12 +47,12 @@ TEST(ComputerChoice, EachRuleOfBothPassesForEveryComputerPlayer) {
             for (int pos : k.column) b.homerow(p, pos) = 1;
             const MoveChoice got = choosemove(p, k.m, b.players, b.homerow, b.squares);
             EXPECT_TRUE(got.c == k.c && got.b == k.b && got.decided == k.decided)
-                << "got counter " << got.c << " at " << got.b << (got.decided ? ", decided" : "");
+                << "player " << p << ", case " << &k - choices << ": got counter " << got.c << " at " << got.b;
         }
 }
 
 TEST(ComputerTurn, EachStepOfTheTurn) {
-    struct Row {
+    const struct {
         int p, m;
         std::vector<int> ring, column;
         int done;
@@ -98,25 +96,49 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         // the fourth counter home: celebration, then the start area
         {2, 2, {}, {5}, 3, {{4, 60}}, {0, 0, 0, 0}, {}, 0, {{60, 4}}, {}},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &r - rows);
         test::Game g;
         Board& b = g.board;
-        test::openedPosition(b);
+        test::thrown(b, r.p, r.m);
         int j = 0;
         for (auto [q, s] : r.others) test::placeOnRing(b, q, ++j, progressOf(q, s));
         test::placePlayer(b, r.p, r.ring, r.column, r.done);
-        b.whosego = static_cast<std::int16_t>(r.p);
-        b.moves = r.m;
         b.checkmoves();
-        EXPECT_EQ(test::countersOf(b, r.p), r.after);
-        EXPECT_EQ(test::columnOf(b, r.p), r.columnAfter);
+        EXPECT_TRUE(test::countersOf(b, r.p) == r.after && test::columnOf(b, r.p) == r.columnAfter);
         EXPECT_EQ(b.homerow(r.p, 7), r.doneAfter);
         for (auto [s, q] : r.squaresAfter) EXPECT_EQ(b.squares(s), q) << "square " << s;
         const auto& all = g.platform.pauses;
         const auto last = std::ptrdiff_t(std::min(all.size(), r.pauses.size()));
         EXPECT_EQ(std::vector<float>(all.end() - last, all.end()), r.pauses);
         EXPECT_EQ(b.whosego, r.m == 6 ? (r.p + 2) % 4 + 1 : r.p);  // a six: the same player throws again
+        EXPECT_EQ(test::boardFaults(b), "");
+    }
+}
+
+TEST(AutoPlay, TheTickClicksTheMarkedCounterByItsRule) {
+    const struct {
+        int m;
+        std::vector<int> ring, column, after, columnAfter;
+    } rows[] = {
+        {4, {10, 30, 20}, {1}, {10, 34, 20, 100}, {1}},  // below six the farthest along; the column waits
+        {6, {10}, {}, {10, 1, 0, 0}, {}},                // a six enters a new counter
+        {6, {20, 1, 40}, {}, {20, 7, 40, 0}, {}},        // a six with no entry: the farthest behind
+        {3, {58}, {1, 2}, {58, 100, 100, 0}, {1, 5}},    // no ring square marked: the column from its far end
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.m);
+        test::Game g;
+        Board& b = g.board;
+        test::thrown(b, 1, r.m);
+        test::placePlayer(b, 1, r.ring, r.column);
+        b.marksquares();
+        g.platform.scriptThrows({1, 2, 3});                  // players 2 to 4: nothing to move
+        EXPECT_TRUE(b.tick() && g.platform.pauses.empty());  // not while automatic play is off
+        b.chooseAuto();
+        ASSERT_TRUE(b.tick());
+        EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
+        EXPECT_TRUE(b.whosego == (r.m == 6 ? 0 : 4) && b.dicethrow(0).visible);
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <utility>
 #include <vector>
 
 #include "tests/support/test_platform.h"
@@ -13,32 +12,22 @@
 using namespace skarpo;
 
 namespace {
-
-struct Box {
-    int left, top, right, bottom;
-};
-Box box(const View& v) { return {v.left, v.top, v.left + v.width, v.top + v.height}; }
-
-// Two views share a whole edge: side by side or one above the other, with no gap and no overlap.
+// How far two views overlap across and down: 0 where they touch, below 0 across a gap.
+std::pair<int, int> overlap(const View& a, const View& b) {
+    return {std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left),
+            std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top)};
+}
+// Side by side or one above the other, sharing a whole edge.
 bool edgeToEdge(const View& a, const View& b) {
-    const Box p = box(a), q = box(b);
-    const bool sideBySide = p.top == q.top && p.bottom == q.bottom && (p.right == q.left || q.right == p.left);
-    const bool stacked = p.left == q.left && p.right == q.right && (p.bottom == q.top || q.bottom == p.top);
-    return sideBySide || stacked;
+    const auto [x, y] = overlap(a, b);
+    return (x == 0 && y == a.height && y == b.height) || (y == 0 && x == a.width && x == b.width);
 }
-
-bool overlap(const View& a, const View& b) {
-    const Box p = box(a), q = box(b);
-    return p.left < q.right && q.left < p.right && p.top < q.bottom && q.top < p.bottom;
-}
-
-// Two views overlap or share a stretch of edge (a shared corner is no stretch).
+// Overlapping or sharing a stretch of edge (a shared corner is no stretch).
 bool meet(const View& a, const View& b) {
-    const Box p = box(a), q = box(b);
-    const bool across = p.left < q.right && q.left < p.right, along = p.top < q.bottom && q.top < p.bottom;
-    return (across && p.top <= q.bottom && q.top <= p.bottom) || (along && p.left <= q.right && q.left <= p.right);
+    const auto [x, y] = overlap(a, b);
+    return (x > 0 && y >= 0) || (x >= 0 && y > 0);
 }
-
+const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
 }  // namespace
 
 // The ring closes square by square, edge to edge, without overlaps, with its corners at the corners of the
@@ -47,30 +36,27 @@ TEST(Layout, TheRingAndWhatJoinsIt) {
     const test::Game g;
     const Board& b = g.board;
     for (int n = 1; n <= 60; ++n) {
-        const int next = n % 60 + 1;
-        EXPECT_TRUE(b.SQUARE(n).width == 480 && b.SQUARE(n).height == 480) << n;
-        EXPECT_TRUE(edgeToEdge(b.SQUARE(n), b.SQUARE(next))) << n << " and " << next;
-        for (int m = n + 1; m <= 60; ++m) EXPECT_FALSE(overlap(b.SQUARE(n), b.SQUARE(m))) << n << " and " << m;
+        EXPECT_TRUE(b.SQUARE(n).width == 480 && edgeToEdge(b.SQUARE(n), b.SQUARE(n % 60 + 1))) << n;
+        for (int m = n + 1; m <= 60; ++m) {
+            const auto [x, y] = overlap(b.SQUARE(n), b.SQUARE(m));
+            EXPECT_FALSE(x > 0 && y > 0) << n << " and " << m;
+        }
     }
     const std::map<int, std::pair<int, int>> at = {
         {12, {240, 7320}}, {27, {240, 120}}, {42, {7440, 120}}, {57, {7440, 7320}},  // the corners
         {1, {5520, 7320}}, {16, {240, 5400}}, {31, {2160, 120}}, {46, {7440, 2040}},  // the entry squares
     };
-    for (const auto& [n, where] : at) EXPECT_EQ(std::make_pair(b.SQUARE(n).left, b.SQUARE(n).top), where) << n;
-
+    for (const auto& [n, where] : at) EXPECT_EQ(std::pair(b.SQUARE(n).left, b.SQUARE(n).top), where) << n;
     const int before[] = {60, 15, 30, 45};  // the square before each player's entry square
     for (int p = 1; p <= 4; ++p) {
-        SCOPED_TRACE(testing::Message() << "player " << p);
-        const View& first = b.home(10 * (p - 1));
-        for (int n = 1; n <= 60; ++n) {
-            if (n == before[p - 1]) EXPECT_TRUE(edgeToEdge(first, b.SQUARE(n)));
-            else EXPECT_FALSE(meet(first, b.SQUARE(n))) << "the first home place meets square " << n;
-        }
-        for (int k = 1; k <= 5; ++k)  // the column runs on inwards
-            EXPECT_TRUE(edgeToEdge(b.home(10 * (p - 1) + k - 1), b.home(10 * (p - 1) + k))) << k;
-        // the head of the start area lies against the entry square, the others behind it in a line
-        EXPECT_TRUE(edgeToEdge(b.start(4 * (p - 1)), b.SQUARE(15 * (p - 1) + 1)));
-        for (int k = 1; k <= 3; ++k) EXPECT_TRUE(edgeToEdge(b.start(4 * (p - 1) + k - 1), b.start(4 * (p - 1) + k)));
+        const int h = 10 * (p - 1), s = 4 * (p - 1);
+        for (int n = 1; n <= 60; ++n)  // the first home place meets that square alone
+            EXPECT_TRUE(n == before[p - 1] ? edgeToEdge(b.home(h), b.SQUARE(n)) : !meet(b.home(h), b.SQUARE(n)))
+                << "player " << p << ", square " << n;
+        // the column runs on inwards; the start area's head lies against the entry square, the rest in a line
+        for (int k = 1; k <= 5; ++k) EXPECT_TRUE(edgeToEdge(b.home(h + k - 1), b.home(h + k))) << p << ": " << k;
+        EXPECT_TRUE(edgeToEdge(b.start(s), b.SQUARE(15 * (p - 1) + 1))) << p;
+        for (int k = 1; k <= 3; ++k) EXPECT_TRUE(edgeToEdge(b.start(s + k - 1), b.start(s + k))) << p << ": " << k;
     }
 }
 
@@ -87,25 +73,20 @@ TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
         {12, Picture::Corner1},   {27, Picture::Corner2},   {42, Picture::Corner3},   {57, Picture::Corner4},
     };
     for (int n : {5, 9, 20, 24, 35, 39, 50, 54}) special[n] = Picture::Two;
-    for (int n = 1; n <= 60; ++n) {
-        const Picture want = special.count(n) ? special[n] : Picture::Blank;
-        EXPECT_EQ(b.SQUARE(n).picture, want) << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
-        EXPECT_EQ(b.SQUARE(n).back, 0xC0C0C0u) << n;
-    }
-
-    const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00};
-    const Colour finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
-    const Picture counter[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
+    for (int n = 1; n <= 60; ++n)
+        EXPECT_TRUE(b.SQUARE(n).picture == (special.count(n) ? special[n] : Picture::Blank) &&
+                    b.SQUARE(n).back == 0xC0C0C0u)
+            << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
+    const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00}, finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
     for (int p = 1; p <= 4; ++p) {
-        SCOPED_TRACE(testing::Message() << "player " << p);
         for (int k = 0; k < 4; ++k) {
-            EXPECT_EQ(b.start(4 * (p - 1) + k).back, own[p - 1]) << "start place " << k;
-            EXPECT_EQ(b.start(4 * (p - 1) + k).picture, Picture::Blank) << "start place " << k;
+            const View& v = b.start(4 * (p - 1) + k);
+            EXPECT_TRUE(v.back == own[p - 1] && v.picture == Picture::Blank) << "player " << p << ", start " << k;
         }
         for (int k = 0; k < 10; ++k) {
             const View& v = b.home(10 * (p - 1) + k);
-            EXPECT_EQ(v.back, k < 6 ? own[p - 1] : finals[p - 1]) << "home place " << k;
-            EXPECT_EQ(v.picture, k < 6 ? Picture::Blank : counter[p - 1]) << "home place " << k;
+            EXPECT_TRUE(v.back == (k < 6 ? own : finals)[p - 1] && v.picture == (k < 6 ? Picture::Blank : small[p - 1]))
+                << "player " << p << ", home " << k;
         }
     }
 }
@@ -114,47 +95,36 @@ TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
 // its own counter on odd squares and its larger-diamond counter on even ones, and every square it passes shows
 // again what it showed.
 TEST(Layout, ACapturedCounterRunsHomeShowingItsOwnCounters) {
-    struct Run {
+    std::vector<int> greenFrom10 = {9, 8, 7, 6, 5, 4, 3, 2, 1};
+    for (int s = 60; s >= 46; --s) greenFrom10.push_back(s);
+    const struct {
         int victim, on;
         std::vector<int> trail;  // the squares it steps over, then its entry square
-    };
-    std::vector<int> greenFrom10;
-    for (int s = 9; s >= 1; --s) greenFrom10.push_back(s);
-    for (int s = 60; s >= 46; --s) greenFrom10.push_back(s);
-    const Run runs[] = {{4, 10, greenFrom10}, {2, 20, {19, 18, 17, 16}}, {3, 31, {31}}, {1, 4, {3, 2, 1}}};
-    const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
+    } runs[] = {{4, 10, greenFrom10}, {2, 20, {19, 18, 17, 16}}, {3, 31, {31}}, {1, 4, {3, 2, 1}}};
     const Picture large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3,
                              Picture::CounterLarge4};
-    for (const Run& r : runs) {
+    for (const auto& r : runs) {
         SCOPED_TRACE(testing::Message() << "player " << r.victim << " captured on " << r.on);
         test::Game g;
         Board& b = g.board;
         test::openedPosition(b);
-        const int capturer = r.victim % 4 + 1;
+        const int capturer = r.victim % 4 + 1, v = r.victim - 1;
         test::placeOnRing(b, r.victim, 1, progressOf(r.victim, r.on));
         test::placeOnRing(b, capturer, 1, progressOf(capturer, r.on == 10 ? 50 : 2));  // on some trails
         b.SQUARE(r.on).picture = small[capturer - 1];                                   // the capture's mover
         std::vector<Picture> before;
         for (int s = 1; s <= 60; ++s) before.push_back(b.SQUARE(s).picture);
-
-        // what the runner shows in the middle of every pause of its trail
-        std::vector<std::pair<int, Picture>> seen;
+        std::vector<std::pair<int, Picture>> seen, want;  // what the runner shows in the middle of every pause
         for (std::size_t k = 0; k < r.trail.size(); ++k)
             g.platform.at(0.07 * static_cast<double>(k) + 0.035, [&] {
                 for (int s = 1; s <= 60; ++s)
-                    if (b.SQUARE(s).picture == small[r.victim - 1] || b.SQUARE(s).picture == large[r.victim - 1])
+                    if (b.SQUARE(s).picture == small[v] || b.SQUARE(s).picture == large[v])
                         seen.emplace_back(s, b.SQUARE(s).picture);
             });
         b.takeit(capturer, r.on);
-
-        std::vector<std::pair<int, Picture>> want;
-        for (int s : r.trail) {
-            const bool odd = s % 2 == 1, entry = s == r.trail.back();
-            want.emplace_back(s, odd || entry ? small[r.victim - 1] : large[r.victim - 1]);
-        }
+        for (int s : r.trail) want.emplace_back(s, s % 2 == 1 || s == r.trail.back() ? small[v] : large[v]);
         EXPECT_EQ(seen, want);
         for (int s = 1; s <= 60; ++s) EXPECT_EQ(b.SQUARE(s).picture, before[std::size_t(s - 1)]) << "square " << s;
-        EXPECT_EQ(b.start(4 * (r.victim - 1)).picture, small[r.victim - 1]);
-        EXPECT_EQ(b.players(r.victim, 1), -5);
+        EXPECT_TRUE(b.start(4 * v).picture == small[v] && b.players(r.victim, 1) == captured);
     }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Marking and moving counters: doubling squares and corner jumps, captures
-// and the return trip, the start area, the home column, and the celebration
-// when the fourth counter comes home.
+// Marking and moving counters: doubling squares and corner jumps, captures and the return trip, the start area,
+// the home column, and the celebration when the fourth counter comes home.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,8 +15,8 @@ using namespace skarpo;
 
 namespace {
 
-// An opened board where player 1, with counters on ring progress `ring` and
-// column positions `column`, has thrown m; `others` are {player, square}.
+// An opened board where player 1, with counters on ring progress `ring`, column positions `column` and `done`
+// home, has thrown m; `others` are {player, square}.
 struct Thrown : test::Game {
     Board& b = board;
     explicit Thrown(int m, std::vector<int> ring = {}, std::vector<int> column = {}, int done = 0,
@@ -45,13 +44,6 @@ struct Thrown : test::Game {
         look(b.start(0), 0);
         return out;
     }
-    // Moves counter j of player p by d as the callers do; returns what `moves` holds afterwards.
-    int moveBy(int p, int j, int d) {
-        b.moves = d;
-        b.movecount(p, squareOf(p, b.players(p, j)), b.moves);
-        b.players(p, j) = static_cast<std::int16_t>(b.players(p, j) + b.moves);
-        return b.moves;
-    }
     // The time of the pauses up to the first roll of the die.
     double movingTime() const {
         double t = 0;
@@ -64,15 +56,15 @@ struct Thrown : test::Game {
 }  // namespace
 
 TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
-    struct Row {
+    const struct {
         int from, m;
         std::vector<int> blockers;  // from + m marks alone, not with an own counter on any of these
     } rows[] = {
-        {2, 1, {3}},     {16, 4, {28}},   {3, 2, {7}},      {7, 2, {11}},       // plain; 20 over 24; 5; 9
-        {6, 3, {9, 42}}, {21, 3, {57}},   {36, 3, {12}},    {24, 3, {27, 57}},  // on to a corner; corners
+        {2, 1, {3}},     {16, 4, {28}}, {3, 2, {7}},   {7, 2, {11}},       // plain; 20 over 24; 5; 9
+        {6, 3, {9, 42}}, {21, 3, {57}}, {36, 3, {12}}, {24, 3, {27, 57}},  // on to a corner; corners
         {39, 3, {42, 12}}, {8, 4, {12, 42}}, {53, 4, {57, 27}},
     };
-    for (const Row& r : rows) {
+    for (const auto& r : rows) {
         EXPECT_EQ(Thrown(r.m, {r.from}).marked(), std::set<int>{r.from}) << r.from << "+" << r.m;
         for (int own : r.blockers)
             EXPECT_EQ(Thrown(r.m, {r.from, own}).marked().count(r.from), 0u) << r.from << "+" << r.m << " own " << own;
@@ -80,8 +72,8 @@ TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
     // opponents never block; a 4 passing its own counter on the second doubling square is no obstacle
     EXPECT_EQ(Thrown(1, {2}, {}, 0, {{3, 3}}).marked(), std::set<int>{2});
     EXPECT_EQ(Thrown(4, {16, 24}).marked().count(16), 1u);
-    EXPECT_EQ(Thrown(3, {}, {4, 2}).marked(), (std::set<int>{-4, -2}));  // 4 finishes exactly, 2 reaches 5
-    EXPECT_EQ(Thrown(2, {}, {4, 2}).marked(), std::set<int>{-4});        // 2 would land on 4
+    EXPECT_EQ(Thrown(3, {}, {4, 2}).marked(), (std::set<int>{-4, -2}));    // 4 finishes exactly, 2 reaches 5
+    EXPECT_EQ(Thrown(2, {}, {4, 2}).marked(), std::set<int>{-4});          // 2 would land on 4
     EXPECT_EQ(Thrown(6, {}, {}, 0, {{2, 1}}).marked(), std::set<int>{0});  // an opponent on 1 does not stop a six
     EXPECT_EQ(Thrown(6, {1}).marked(), std::set<int>{1});                  // an own counter does
     Thrown over(4, {}, {4});  // nothing to move: the computers play
@@ -93,92 +85,78 @@ TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
 }
 
 TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
-    // player p moves from square `from` by d; a victim stands on square `on`, or else another player's
-    // counter on the square after `from` is passed over (and shown again) unless the move stops there
+    // Player p moves from square `from` by d as the callers do. A victim stands on square `on`; without one another
+    // player's counter on the square after `from` is passed over (and shown again) unless the move stops there.
     auto expectMove = [](int p, int from, int d, int victim, int on, int moves, int to, double seconds) {
         SCOPED_TRACE(testing::Message() << "player " << p << ": " << from << " + " << d);
         Thrown g(d);
-        g.b.sound = -1;
-        const int q = victim ? victim : p % 4 + 1;
-        if (victim) test::placeOnRing(g.b, 1, 2, 5);  // on some return paths: shown again afterwards
-        const int k = progressOf(q, victim ? on : from + 1);
-        if (victim || d > 1) test::placeOnRing(g.b, q, 3, k);
-        test::placeOnRing(g.b, p, 1, progressOf(p, from));
-        const int got = g.moveBy(p, 1, d);
-        EXPECT_TRUE(victim || got == moves) << got;
-        EXPECT_EQ(squareOf(p, g.b.players(p, 1)), to);
-        EXPECT_TRUE(!(victim || d > 1) || g.b.players(q, 3) == (victim ? captured : k));
+        Board& b = g.b;
+        b.sound = -1;
+        const int q = victim ? victim : p % 4 + 1, k = progressOf(q, victim ? on : from + 1);
+        if (victim) test::placeOnRing(b, 1, 2, 5);  // on some return paths: shown again afterwards
+        if (victim || d > 1) test::placeOnRing(b, q, 3, k);
+        test::placeOnRing(b, p, 1, progressOf(p, from));
+        b.movecount(p, from, b.moves);
+        b.players(p, 1) = static_cast<std::int16_t>(b.players(p, 1) + b.moves);
+        EXPECT_TRUE(victim || b.moves == moves) << b.moves;
+        EXPECT_EQ(squareOf(p, b.players(p, 1)), to);
+        EXPECT_TRUE(!(victim || d > 1) || b.players(q, 3) == (victim ? captured : k));
         EXPECT_EQ(g.platform.beeps, victim ? 2 : 0);  // with the sound on
         EXPECT_NEAR(g.platform.now, seconds, 1e-4);
-        EXPECT_EQ(test::boardFaults(g.b), "");
+        EXPECT_EQ(test::boardFaults(b), "");
     };
-    struct Row {
-        int p, from, d, moves, to;
+    const struct {
+        int p, from, d, victim, on, moves, to;
         double seconds;
     } rows[] = {
-        {1, 2, 2, 2, 4, 0.6},      {1, 14, 2, 2, 16, 0.6},     {1, 58, 2, 2, 60, 0.6},  // plain, entry, home turn
-        {1, 3, 2, 4, 7, 2.0},      {1, 44, 6, 12, 56, 3.6},    {1, 7, 2, 4, 11, 2.0},   // doubling squares
-        {1, 1, 4, 12, 13, 4.6},    {1, 18, 6, 12, 30, 3.6},    {2, 1, 4, 12, 13, 4.6},  // 5 on to 9; onto 30; past 60
-        {1, 6, 3, 36, 42, 4.8},    {1, 36, 3, -24, 12, 4.8},   // a doubling square on to a corner, across
-        {3, 36, 3, 36, 12, 4.8},   {4, 21, 3, -24, 57, 4.8},   // forward for magenta, back for green
-        {1, 10, 2, 32, 42, 3.0},   {1, 53, 4, -26, 27, 3.4},   // corners forward and back
+        {1, 2, 2, 0, 0, 2, 4, 0.6},    {1, 14, 2, 0, 0, 2, 16, 0.6},  {1, 58, 2, 0, 0, 2, 60, 0.6},  // entry, home turn
+        {1, 3, 2, 0, 0, 4, 7, 2.0},    {1, 44, 6, 0, 0, 12, 56, 3.6}, {1, 7, 2, 0, 0, 4, 11, 2.0},   // doubling squares
+        {1, 1, 4, 0, 0, 12, 13, 4.6},  {1, 18, 6, 0, 0, 12, 30, 3.6}, {2, 1, 4, 0, 0, 12, 13, 4.6},  // 5 on to 9; 30; 60
+        {1, 6, 3, 0, 0, 36, 42, 4.8},  {1, 36, 3, 0, 0, -24, 12, 4.8},  // a doubling square on to a corner, across
+        {3, 36, 3, 0, 0, 36, 12, 4.8}, {4, 21, 3, 0, 0, -24, 57, 4.8},  // forward for magenta, back for green
+        {1, 10, 2, 0, 0, 32, 42, 3.0}, {1, 53, 4, 0, 0, -26, 27, 3.4},  // corners forward and back
+        // captures: stepping, the victim's trip at 0.07 s a square, 0.6 s into the queue, flashes
+        {1, 8, 2, 4, 10, 0, 10, 0.6 + 24 * 0.07 + 0.6},               // plain; green runs back across square 60
+        {1, 14, 2, 2, 16, 0, 16, 0.6 + 0.07 + 0.6},                   // the victim's own entry square
+        {1, 15, 2, 2, 17, 0, 17, 0.6 + 0.07 + 0.6},                   // the square after it
+        {1, 28, 2, 2, 30, 0, 30, 0.6 + 14 * 0.07 + 0.6},              // a home-turn square
+        {1, 33, 2, 3, 35, 0, 37, 0.6 + 4 * 0.07 + 0.6 + 0.8 + 0.6},   // a doubling square, then on
+        {1, 37, 2, 4, 39, 0, 41, 0.6 + 53 * 0.07 + 0.6 + 0.8 + 0.6},  // the other kind
+        {1, 25, 2, 3, 27, 0, 57, 0.6 + 56 * 0.07 + 0.6 + 2.4},        // a corner, then across
+        {3, 40, 2, 1, 12, 0, 12, 0.6 + 2.4 + 11 * 0.07 + 0.6},        // where a corner jump ends
     };
-    for (const Row& r : rows) expectMove(r.p, r.from, r.d, 0, 0, r.moves, r.to, r.seconds);
+    for (const auto& r : rows) expectMove(r.p, r.from, r.d, r.victim, r.on, r.moves, r.to, r.seconds);
     // every corner jumps to the opposite one, half a lap forward or back: the change for players 1..4
     using A = std::array<int, 4>;
     for (auto [corner, across, change] : {std::tuple{12, 42, A{30, -30, -30, 30}}, {27, 57, A{30, 30, -30, -30}},
                                           {42, 12, A{-30, 30, 30, -30}}, {57, 27, A{-30, -30, 30, 30}}})
         for (int p = 1; p <= 4; ++p)
             expectMove(p, corner - 1, 1, 0, 0, 1 + change[std::size_t(p - 1)], across, 0.4 + 2.4);
-    // captures: stepping, the victim's trip at 0.07 s a square, 0.6 s into the queue, flashes
-    struct Capture {
-        int p, from, d, victim, on, to;
-        double seconds;
-    } captures[] = {
-        {1, 8, 2, 4, 10, 10, 0.6 + 24 * 0.07 + 0.6},               // plain; green runs back across square 60
-        {1, 14, 2, 2, 16, 16, 0.6 + 0.07 + 0.6},                   // the victim's own entry square
-        {1, 15, 2, 2, 17, 17, 0.6 + 0.07 + 0.6},                   // the square after it
-        {1, 28, 2, 2, 30, 30, 0.6 + 14 * 0.07 + 0.6},              // a home-turn square
-        {1, 33, 2, 3, 35, 37, 0.6 + 4 * 0.07 + 0.6 + 0.8 + 0.6},   // a doubling square, then on
-        {1, 37, 2, 4, 39, 41, 0.6 + 53 * 0.07 + 0.6 + 0.8 + 0.6},  // the other kind
-        {1, 25, 2, 3, 27, 57, 0.6 + 56 * 0.07 + 0.6 + 2.4},        // a corner, then across
-        {3, 40, 2, 1, 12, 12, 0.6 + 2.4 + 11 * 0.07 + 0.6},        // where a corner jump ends
-    };
-    for (const Capture& c : captures) expectMove(c.p, c.from, c.d, c.victim, c.on, 0, c.to, c.seconds);
 }
 
-TEST(SquareClick, TheClickedCounterMovesThenASixEarnsAnotherThrowWhateverTheMoveBecame) {
-    for (auto [from, d, to] : {std::tuple{6, 3, 42}, {44, 6, 56}, {1, 6, 7}}) {
+// A click on a marked counter moves it and clears every mark; a six earns another throw whatever the move became,
+// otherwise players 2, 3 and 4 throw under cyan frames. Entering from the start area captures on square 1.
+TEST(Clicks, TheClickedCounterMovesThenASixEarnsAnotherThrow) {
+    for (auto [from, d, to] : {std::tuple{6, 3, 42}, {44, 6, 56}, {1, 6, 7}, {0, 6, 1}}) {
         SCOPED_TRACE(testing::Message() << from << " + " << d);
         Thrown g(d, {20, from});
         Board& b = g.b;
-        b.marksquares();  // marks 20 and `from`
+        if (!from) test::placePlayer(b, 2, {16, 0, 46});  // cyan's counter 3 on square 1
+        b.marksquares();                                  // 20, `from`, with a six the start place
         for (View* v : {&b.home(2), &b.start(0)}) v->back = colour::yellow, v->enabled = true;
         Colour frame = 0;
         g.platform.at(5.0, [&] { frame = b.Label1(1).back; });  // during player 2's roll
         g.platform.scriptThrows({1, 2, 3});
-        ASSERT_TRUE(b.click(Family::SQUARE, from));
+        ASSERT_TRUE(from ? b.click(Family::SQUARE, from) : b.click(Family::start, 0));
         EXPECT_EQ(b.players(1, 2), to);
-        EXPECT_FALSE(b.home(2).enabled || b.start(0).enabled || b.SQUARE(20).enabled);  // every mark is gone
+        EXPECT_FALSE(b.home(2).enabled || b.start(0).enabled || b.SQUARE(20).enabled);
         EXPECT_TRUE(b.home(2).back == colour::red && b.start(0).back == colour::red);
-        // not a six: players 2, 3 and 4 throw under cyan frames
         EXPECT_TRUE(g.platform.draws == (d == 6 ? 0 : 3 * 15) && frame == (d == 6 ? Colour{0} : colour::cyan));
-        EXPECT_TRUE(b.whosego == 4 && g.dieWaits());
+        EXPECT_TRUE(g.dieWaits() && b.whosego == (from ? 4 : 0));
+        EXPECT_TRUE(from || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4))
+            << "cyan runs back over 44 squares";
         EXPECT_EQ(test::boardFaults(b), "");
     }
-}
-
-TEST(StartArea, PlayerOneEntersCapturingOnSquareOneAndThrowsAgain) {
-    Thrown g(6, {20, 30});
-    Board& b = g.b;
-    test::placePlayer(b, 2, {16, 0, 46});  // cyan's counter 3 on square 1
-    b.marksquares();
-    ASSERT_TRUE(b.click(Family::start, 0));
-    EXPECT_NEAR(g.platform.now, 0.6 + 45 * 0.07 + 0.6, 1e-4);  // out of the queue; cyan runs back over 44 squares
-    EXPECT_TRUE(b.players(1, 3) == 1 && b.players(2, 3) == captured);
-    EXPECT_FALSE(b.start(0).enabled || b.SQUARE(20).enabled);
-    EXPECT_TRUE(g.dieWaits() && b.whosego == 0);  // a six: the next throw is player 1's again
-    EXPECT_EQ(test::boardFaults(b), "");
 }
 
 TEST(HomeColumn, EnteringFromEveryDistance) {
@@ -186,8 +164,7 @@ TEST(HomeColumn, EnteringFromEveryDistance) {
         for (int d = 61 - index; d <= 6; ++d) {
             SCOPED_TRACE(testing::Message() << index << " + " << d);
             const int position = index + d - 60;
-            // what stands on square 60 is passed over, not captured, and shown again;
-            // so is a counter waiting on position 1
+            // what stands on square 60 is passed over, not captured, and shown again; so is a counter on position 1
             const bool onOne = position > 1 && position % 2 == 0;
             Thrown g(d, index < 60 && d != 6 ? std::vector{index, 60} : std::vector{index},
                      onOne ? std::vector{1} : std::vector<int>{});

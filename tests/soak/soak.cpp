@@ -2,6 +2,8 @@
 // The game under load: seeded games played by the timer or a person, with "New Game", "Auto", "Sound", clicks anywhere,
 // ticks and closing injected inside the animations and between them; checked at every pause and after every handler.
 // `skarpo_soak --turns N --seeds K [--first-seed S]` is the long run; without arguments it runs the short soak.
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -15,7 +17,6 @@
 #include <ranges>
 #include <sstream>
 
-#include <gtest/gtest.h>
 #include "tests/support/picture_check.h"
 #include "tests/support/test_platform.h"
 
@@ -57,14 +58,9 @@ struct Runner : test::TestPlatform {
             ++fig_.windows;
             broken_ = false;
             celebrating_ = {};
-            for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step()) {
-                if (fig_.turns != last) {
-                    last = fig_.turns;
-                    stuck = 0;
-                } else if (++stuck > 2000) {
-                    fail("stuck: no throw in 2000 steps");
-                }
-            }
+            for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step())
+                if (fig_.turns != std::exchange(last, fig_.turns)) stuck = 0;
+                else if (++stuck > 2000) fail("stuck: no throw in 2000 steps");
             idle = fig_.turns == before ? idle + 1 : 0;
         }
     }
@@ -86,13 +82,9 @@ struct Runner : test::TestPlatform {
         std::shuffle(events.begin(), events.end(), rng_);
         for (Event e : events) {
             if (broken_ || b.closed()) break;
-            if (e == NewGame || e == Close) {
-                fig_.cutRolls += rolling;
-                fig_.cutOpenings += opening;
-            }
-            if (e == Tick) tick();
-            else if (e == Click) click(0.5);
-            else command(e);
+            fig_.cutRolls += (e == NewGame || e == Close) && rolling;
+            fig_.cutOpenings += (e == NewGame || e == Close) && opening;
+            e == Tick ? tick() : e == Click ? click(0.5) : command(e);
         }
     }
 
@@ -107,10 +99,7 @@ struct Runner : test::TestPlatform {
     void celebrations(bool cut) {  // over when the final places empty again, or cut short
         for (int p = 1; p <= 4; ++p)
             if (!cut && b_->homerow(p, 7) == 4) celebrating_[p] = true;
-            else if (celebrating_[p]) {
-                celebrating_[p] = false;
-                ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
-            }
+            else if (std::exchange(celebrating_[p], false)) ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
     }
 
     // Between handlers the tables and pictures agree (before the opening march the board is a new game's: a
@@ -184,23 +173,18 @@ struct Runner : test::TestPlatform {
     void command(Event e) {
         Board& b = *b_;
         const bool inPause = b.paused();
-        switch (e) {
-            case Auto: b.chooseAuto(); break;
-            case Sound: b.chooseSound(); break;
-            case Close: b.close(); break;
-            default: b.chooseNewGame(); break;
-        }
+        e == Auto ? b.chooseAuto() : e == Sound ? b.chooseSound() : e == Close ? b.close() : b.chooseNewGame();
         if (e == NewGame) fail(test::differences(b, fresh_.board));
         if (e == NewGame || e == Close) celebrations(true);
         dropped_ = dropped_ || (inPause && e == NewGame);
         ++(inPause ? fig_.inPauses : fig_.between)[e];
-        if (!inPause) ++fig_.handlers;
+        fig_.handlers += !inPause;
     }
 
     Figures fig_;
     test::Game fresh_;     // a new game, to compare with
     std::mt19937_64 rng_;  // the person's randomness, apart from the game's dice
-    double calm_ = 1;  // divides how often "New Game" and closing strike
+    double calm_ = 1;      // divides how often "New Game" and closing strike
     std::unique_ptr<Board> b_;
     bool broken_ = false, dropped_ = false;  // a violation was found; the running handler was dropped by New Game
     std::array<bool, 5> celebrating_{};
@@ -250,8 +234,7 @@ int main(int argc, char** argv) {
         char* end = nullptr;
         const long value = i + 1 < argc ? std::strtol(argv[i + 1], &end, 10) : -1;
         const bool number = end && end != argv[i + 1] && *end == '\0' && value >= 0;
-        if (number && o.contains(argv[i])) o[argv[i]] = value;
-        if (!number || !o.contains(argv[i]) || o["--seeds"] < 1) {
+        if (!number || !o.contains(argv[i]) || (o[argv[i]] = value, o["--seeds"] < 1)) {
             std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n";
             return 2;
         }

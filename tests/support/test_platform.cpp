@@ -10,10 +10,8 @@ void TestPlatform::wait(float sec) {
     if (sec <= 0) return;
     pauses.push_back(sec);
     const double end = now + static_cast<double>(sec);
-    // deliver, in time order, the actions that fall inside this pause
-    for (;;) {
-        auto next = std::min_element(actions_.begin(), actions_.end(),
-                                     [](const Action& a, const Action& b) { return a.at < b.at; });
+    for (;;) {  // the actions that fall inside this pause, in time order
+        auto next = std::ranges::min_element(actions_, {}, &Action::at);
         if (next == actions_.end() || next->at > end) break;
         Action a = std::move(*next);
         actions_.erase(next);
@@ -31,8 +29,6 @@ double TestPlatform::random() {
     return r;
 }
 
-void TestPlatform::reseed() { generator_.seed(seed + static_cast<unsigned>(++reseeds)); }
-
 void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
     for (int t : throws) {
         for (int i = 0; i < 14; ++i) scripted_.push_back((i % 6 + 0.5) / 6.0);
@@ -40,14 +36,20 @@ void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
     }
 }
 
-void TestPlatform::at(double when, std::function<void()> action) { actions_.push_back({when, std::move(action)}); }
-
 void openedPosition(Board& b) {
     b.dicethrow(15).enabled = false;
     for (int p = 1; p <= 4; ++p) {
         for (int k = 0; k < 4; ++k) b.start(4 * (p - 1) + k).picture = b.counterPicture(p);
         for (int k = 0; k < 10; ++k) b.home(10 * (p - 1) + k).picture = b.emptyPicture();
     }
+}
+
+void thrown(Board& b, int player, int m) {
+    openedPosition(b);
+    b.whosego = static_cast<std::int16_t>(player);
+    b.moves = m;
+    b.dicethrow(0).visible = b.dicethrow(0).enabled = false;
+    b.dicethrow(15).visible = true;
 }
 
 void placeOnRing(Board& b, int p, int j, int k) {
@@ -61,10 +63,7 @@ void placeOnRing(Board& b, int p, int j, int k) {
 
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
     int j = 0;
-    for (int k : ring) {
-        if (k > 0) placeOnRing(b, p, ++j, k);
-        else b.players(p, ++j) = static_cast<std::int16_t>(k);
-    }
+    for (int k : ring) k > 0 ? placeOnRing(b, p, ++j, k) : void(b.players(p, ++j) = static_cast<std::int16_t>(k));
     const int base = 10 * (p - 1);
     for (int k : column) {
         b.players(p, ++j) = inHomeColumn;
@@ -94,19 +93,17 @@ std::vector<int> columnOf(const Board& b, int p) {
 
 std::string differences(const Board& a, const Board& b) {
     std::ostringstream out;
-    if (!(a.players == b.players)) out << "players differ; ";
-    if (!(a.homerow == b.homerow)) out << "homerow differs; ";
-    if (!(a.squares == b.squares)) out << "squares differ; ";
-    if (a.whosego != b.whosego) out << "whosego " << a.whosego << "/" << b.whosego << "; ";
+    if (!(a.players == b.players) || !(a.homerow == b.homerow) || !(a.squares == b.squares) || a.whosego != b.whosego)
+        out << "the tables differ (whosego " << a.whosego << "/" << b.whosego << "); ";
     for (auto f : {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow, &Board::dice, &Board::boardcount,
                    &Board::homecount, &Board::two, &Board::corner, &Board::Label1})
         for (int i : (a.*f).indices()) {
             View x = (a.*f)(i), y = (b.*f)(i);
             if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;
-            if (!(x == y)) out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "/"
-                               << pictureName(y.picture) << " on " << std::hex << x.back << "/" << y.back << std::dec
-                               << (x.enabled != y.enabled || x.visible != y.visible ? " enabled/visible differ" : "")
-                               << "; ";
+            if (!(x == y))
+                out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "/" << pictureName(y.picture)
+                    << " on " << std::hex << x.back << "/" << y.back << std::dec
+                    << (x.enabled != y.enabled || x.visible != y.visible ? " enabled/visible differ" : "") << "; ";
         }
     return out.str();
 }
