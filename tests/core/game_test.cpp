@@ -44,51 +44,28 @@ TEST(Board, NewGameClearsAGameInProgressButKeepsTheOptions) {
     for (View* v : {&b.start(0), &b.home(2), &b.SQUARE(7)}) v->back = colour::yellow, v->enabled = true;
     b.Label1(6).back = colour::red;  // lit by a celebration
     b.whosego = 3;
-    b.chooseAuto();
-    b.chooseSound();
-    b.chooseNewGame();
+    b.chooseAuto(), b.chooseSound(), b.chooseNewGame();
     EXPECT_EQ(test::differences(b, Game().board), "");
     EXPECT_TRUE(b.autoplay && b.autoChecked && b.soundopChecked && b.sound == -1 && g.platform.reseeds == 2);
 }
 
-TEST(Events, ClicksAndTicksAreRefusedWhileTheBoardAnimatesAndAfterClosing) {
-    Game g;
-    Board& b = g.board;
-    g.platform.scriptThrows({6});
-    b.SQUARE(5).enabled = true;
-    g.platform.at(1.0, [&] {  // during the opening march
-        EXPECT_TRUE(b.paused());
-        EXPECT_FALSE(b.click(Family::dicethrow, 0) || b.click(Family::SQUARE, 5));
-        b.autoplay = true;
-        EXPECT_FALSE(b.tick());
-        b.autoplay = false;
-    });
-    ASSERT_TRUE(b.click(Family::dicethrow, 0));
-    EXPECT_EQ(g.platform.draws, 15);  // one throw only
-    // between handlers a disabled square, the hidden die and the thrown die take no click
-    EXPECT_FALSE(b.paused() || b.click(Family::SQUARE, 7) || b.click(Family::dicethrow, 0) ||
-                 b.click(Family::dicethrow, 15));
-
-    Game c;  // closing ends the handler: the march never finishes
-    c.board.chooseAuto();
-    c.platform.at(2.0, [&] { c.board.close(); });
-    ASSERT_TRUE(c.board.click(Family::dicethrow, 0));
-    EXPECT_TRUE(c.board.closed() && !c.board.autoplay && c.platform.now < 3.0 && c.platform.draws == 0);
-    EXPECT_FALSE(c.board.click(Family::dicethrow, 0) || c.board.tick());
-}
-
 // New Game during the opening march, the roll, the pause before the marks, player 2's turn: the interrupted turn
-// goes no further, and the next click marches out and throws.
-TEST(Dice, FirstClickMarchesOutAndThrowsEvenAfterANewGameDroppedATurn) {
+// goes no further, and the next click marches out and throws. Inside a pause no click or tick gets in; between
+// handlers a disabled square, the hidden die and the thrown die take no click; after closing nothing does.
+TEST(Events, NewGameCutsATurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
     for (double when : {0.0, 1.0, 3.5, 4.9, 8.0}) {
         SCOPED_TRACE(testing::Message() << "new game at " << when);
         Game g;
         Board& b = g.board;
         if (when > 0) {
             g.platform.scriptThrows({3, 2, 5, 4});
+            g.platform.at(when - 0.01, [&] {
+                b.SQUARE(5).enabled = b.autoplay = true;
+                EXPECT_TRUE(b.paused() && !b.click(Family::SQUARE, 5) && !b.tick() && !b.click(Family::dicethrow, 0));
+                b.SQUARE(5).enabled = b.autoplay = false;
+            });
             g.platform.at(when, [&] { b.chooseNewGame(); });
             ASSERT_TRUE(b.click(Family::dicethrow, 0));
-            EXPECT_FALSE(b.paused());
             EXPECT_EQ(test::differences(b, Game().board), "");
             g.platform.unscript();
         }
@@ -98,8 +75,16 @@ TEST(Dice, FirstClickMarchesOutAndThrowsEvenAfterANewGameDroppedATurn) {
         EXPECT_NEAR(g.platform.now - t0, 3.0 + 1.77 + 0.2, 1e-4);  // march, roll, pause before the marks
         EXPECT_TRUE(b.whosego == 1 && b.dicethrow(15).picture == Picture::Die6 && b.dicethrow(15).visible);
         EXPECT_TRUE(b.start(0).back == colour::yellow && b.start(0).enabled);  // a six marks the start place
+        EXPECT_FALSE(b.paused() || b.click(Family::SQUARE, 7) || b.click(Family::dicethrow, 0) ||
+                     b.click(Family::dicethrow, 15));
         EXPECT_EQ(test::boardFaults(b), "");
     }
+    Game c;  // closing ends the handler: the march never finishes
+    c.board.chooseAuto();
+    c.platform.at(2.0, [&] { c.board.close(); });
+    ASSERT_TRUE(c.board.click(Family::dicethrow, 0));
+    EXPECT_TRUE(c.board.closed() && !c.board.autoplay && c.platform.now < 3.0 && c.platform.draws == 0);
+    EXPECT_FALSE(c.board.click(Family::dicethrow, 0) || c.board.tick());
 }
 
 // Player 1 throws 3 and cannot move; player 2 throws 6, 6, 3; players 3 and 4 one throw each. The frames show who
@@ -111,12 +96,9 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     g.platform.scriptThrows({3, 6, 6, 3, 2, 4});
     std::vector<Colour> frames;
     std::vector<int> throwers;
-    bool rolling = false;
-    for (double t = 0.0; t < 40.0; t += 0.01)  // look at the start of every roll
-        g.platform.at(t, [&] {
-            if (b.dicethrow(1).visible && !rolling) frames.push_back(b.Label1(1).back), throwers.push_back(b.whosego);
-            rolling = b.dicethrow(1).visible;
-        });
+    g.platform.onPause = [&](float sec) {  // the start of every roll
+        if (sec == 0.04f) frames.push_back(b.Label1(1).back), throwers.push_back(b.whosego);
+    };
     Colour before = 0, after = 0;  // the frames turn cyan 0.8 s after the marks would have come
     Happening duringThePause;
     g.platform.at(4.97 + 0.6, [&] { duringThePause = b.happenings.since(b.happenings.count() - 1)[0]; });
@@ -141,36 +123,31 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
 
 TEST(Happenings, CapturesCountersHomeAndTurnsWithoutAMove) {
     // player 1 captures by a move on the ring, by entering onto square 1; brings its fourth counter home
-    auto playerOne = [](int m, std::vector<int> ring, std::vector<int> column, int done, std::vector<int> cyan,
-                        Family f, int index) {
+    auto one = [](int m, std::vector<int> ring, std::vector<int> column, int done, int cyan, Family f, int index) {
         Game g;
         test::thrown(g.board, 1, m);
         test::placePlayer(g.board, 1, ring, column, done);
-        test::placePlayer(g.board, 2, cyan);
+        test::placePlayer(g.board, 2, {cyan});
         g.board.marksquares();
         g.platform.scriptThrows({1, 1, 1});
         return told(g.board, [&] { g.board.click(f, index); }, 2);
     };
-    EXPECT_EQ(playerOne(3, {10}, {}, 0, {progressOf(2, 13)}, Family::SQUARE, 10),
+    EXPECT_EQ(one(3, {10}, {}, 0, progressOf(2, 13), Family::SQUARE, 10),
               (Told{{Kind::Captured, 1, 2}, {Kind::Threw, 2, 1}}));
-    EXPECT_EQ(playerOne(6, {}, {}, 0, {46}, Family::start, 0), (Told{{Kind::Captured, 1, 2}}));
-    EXPECT_EQ(playerOne(6, {}, {1}, 3, {}, Family::home, 0), (Told{{Kind::Home, 1, 4}, {Kind::AllHome, 1}}));
+    EXPECT_EQ(one(6, {}, {}, 0, 46, Family::start, 0), (Told{{Kind::Captured, 1, 2}}));
+    EXPECT_EQ(one(6, {}, {1}, 3, 0, Family::home, 0), (Told{{Kind::Home, 1, 4}, {Kind::AllHome, 1}}));
 
     // cyan's turn with a throw of m, magenta and green throwing 1 after it; player 1 stands on square 20
     const struct {
-        const char* what;
         std::vector<int> ring, column;
         int done, m;
         Told want;  // the first ones told
     } turns[] = {
-        {"captures on 20", {progressOf(2, 18)}, {}, 0, 2, {{Kind::Threw, 2, 2}, {Kind::Captured, 2, 1}, {Kind::Threw, 3, 1}}},
-        {"a second counter home", {}, {5, 3}, 1, 2,
-         {{Kind::Threw, 2, 2}, {Kind::Home, 2, 2}, {Kind::Threw, 3, 1}, {Kind::NoMove, 3, 1}}},
-        {"the fourth counter home", {}, {3}, 3, 4,
-         {{Kind::Threw, 2, 4}, {Kind::Home, 2, 4}, {Kind::AllHome, 2}, {Kind::Threw, 3, 1}}},
-        {"its way into the home column taken", {58}, {3}, 0, 5,
-         {{Kind::Threw, 2, 5}, {Kind::NoMove, 2, 5}, {Kind::Threw, 3, 1}}},
-        {"a move inside the home column only", {}, {1}, 0, 2, {{Kind::Threw, 2, 2}, {Kind::Threw, 3, 1}}},
+        {{progressOf(2, 18)}, {}, 0, 2, {{Kind::Threw, 2, 2}, {Kind::Captured, 2, 1}, {Kind::Threw, 3, 1}}},
+        {{}, {5, 3}, 1, 2, {{Kind::Threw, 2, 2}, {Kind::Home, 2, 2}, {Kind::Threw, 3, 1}, {Kind::NoMove, 3, 1}}},
+        {{}, {3}, 3, 4, {{Kind::Threw, 2, 4}, {Kind::Home, 2, 4}, {Kind::AllHome, 2}, {Kind::Threw, 3, 1}}},
+        {{58}, {3}, 0, 5, {{Kind::Threw, 2, 5}, {Kind::NoMove, 2, 5}, {Kind::Threw, 3, 1}}},  // the column taken
+        {{}, {1}, 0, 2, {{Kind::Threw, 2, 2}, {Kind::Threw, 3, 1}}},  // a move inside the home column only
     };
     for (const auto& t : turns) {
         Game g;
@@ -178,7 +155,7 @@ TEST(Happenings, CapturesCountersHomeAndTurnsWithoutAMove) {
         test::placePlayer(g.board, 1, {20});
         test::placePlayer(g.board, 2, t.ring, t.column, t.done);
         g.platform.scriptThrows({t.m, 1, 1});
-        EXPECT_EQ(told(g.board, [&] { g.board.dicethrow_Click(0); }, t.want.size()), t.want) << t.what;
+        EXPECT_EQ(told(g.board, [&] { g.board.dicethrow_Click(0); }, t.want.size()), t.want) << &t - turns;
     }
 }
 
@@ -196,38 +173,31 @@ TEST(Happenings, AReaderThatFellBehindGetsTheLatestInOrder) {
 // A long game played by the timer alone, automatic play for player 1: between any two turns the tables must hold
 // together and the board must show them; every player celebrates, player 1 too.
 TEST(WholeGame, TwentyThousandThrowsByTheTimerKeepBoardAndTablesTogether) {
-    struct Watched : test::TestPlatform {
-        Board* board = nullptr;
-        long throws = 0;
-        int sweeps = 0, celebrations[5] = {}, home[5] = {};  // sweeps: pauses of a celebration round the ring
-        std::string fault;
-        void check() {  // between turns: at the die's first position, and after each tick
-            if (!fault.empty() || board->dicethrow(15).enabled) return;  // before the opening march
-            for (int p = 1; p <= 4; ++p) {
-                celebrations[p] += home[p] == 3 && board->homerow(p, 7) == 0;
-                home[p] = board->homerow(p, 7);
-            }
-            if (const std::string why = test::boardFaults(*board); !why.empty())
-                fault = "at throw " + std::to_string(throws) + ": " + why;
-        }
-        void wait(float sec) override {
-            if (sec == 0.04f) check(), ++throws, pauses.clear();  // keep the log short over a long game
-            sweeps += sec == 0.01f;
-            TestPlatform::wait(sec);
-        }
-    } w;
-    w.seed = 7;
-    Board board{w};
-    w.board = &board;
-    board.Form_Load();
-    board.chooseAuto();
-    for (long ticks = 0; w.throws < 20000 && w.fault.empty() && ticks < 40 * 20000; ++ticks) {
-        w.now = std::floor(w.now) + 1;  // the timer's next tick
-        if (!board.tick()) w.fault = "a tick was refused between handlers";
-        w.check();
+    Game g;
+    Board& b = g.board;
+    long throws = 0;
+    int sweeps = 0, celebrations[5] = {}, home[5] = {};  // sweeps: pauses of a celebration round the ring
+    std::string fault;
+    auto check = [&] {  // between turns: at the die's first position, and after each tick
+        if (!fault.empty() || b.dicethrow(15).enabled) return;  // before the opening march
+        for (int p = 1; p <= 4; ++p) celebrations[p] += home[p] == 3 && b.homerow(p, 7) == 0, home[p] = b.homerow(p, 7);
+        if (const std::string why = test::boardFaults(b); !why.empty())
+            fault = "at throw " + std::to_string(throws) + ": " + why;
+    };
+    g.platform.onPause = [&](float sec) {
+        if (sec == 0.04f) check(), ++throws, g.platform.pauses.clear();  // keep the log short over a long game
+        sweeps += sec == 0.01f;
+    };
+    g.platform.seed = 7;
+    b.chooseNewGame();
+    b.chooseAuto();
+    for (long ticks = 0; throws < 20000 && fault.empty() && ticks < 40 * 20000; ++ticks) {
+        g.platform.now = std::floor(g.platform.now) + 1;  // the timer's next tick
+        if (!b.tick()) fault = "a tick was refused between handlers";
+        check();
     }
-    EXPECT_EQ(w.fault, "");
-    const int all = w.celebrations[1] + w.celebrations[2] + w.celebrations[3] + w.celebrations[4];
-    EXPECT_TRUE(w.throws >= 20000 && w.celebrations[1] >= 1 && all > w.celebrations[1]);
-    EXPECT_EQ(w.sweeps, 120 * all);  // every celebration sweeps the ring twice, sixty squares at a time
+    EXPECT_EQ(fault, "");
+    const int all = celebrations[1] + celebrations[2] + celebrations[3] + celebrations[4];
+    EXPECT_TRUE(throws >= 20000 && celebrations[1] >= 1 && all > celebrations[1]);
+    EXPECT_EQ(sweeps, 120 * all);  // every celebration sweeps the ring twice, sixty squares at a time
 }

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The board as laid out and as a new game shows it, against values written out here rather than taken from the
 // code that lays it out: where the ring and the home columns lie, which squares carry which picture, the colours
-// of the players' places, and what a captured counter shows as it runs home.
+// of the players' places.
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
 
 #include "tests/support/test_platform.h"
 
@@ -27,7 +26,6 @@ bool meet(const View& a, const View& b) {
     const auto [x, y] = overlap(a, b);
     return (x > 0 && y >= 0) || (x >= 0 && y > 0);
 }
-const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
 }  // namespace
 
 // The ring closes square by square, edge to edge, without overlaps, with its corners at the corners of the
@@ -78,6 +76,7 @@ TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
                     b.SQUARE(n).back == 0xC0C0C0u)
             << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
     const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00}, finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
+    const Picture counter[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
     for (int p = 1; p <= 4; ++p) {
         for (int k = 0; k < 4; ++k) {
             const View& v = b.start(4 * (p - 1) + k);
@@ -85,46 +84,8 @@ TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
         }
         for (int k = 0; k < 10; ++k) {
             const View& v = b.home(10 * (p - 1) + k);
-            EXPECT_TRUE(v.back == (k < 6 ? own : finals)[p - 1] && v.picture == (k < 6 ? Picture::Blank : small[p - 1]))
+            EXPECT_TRUE(v.back == (k < 6 ? own : finals)[p - 1] && v.picture == (k < 6 ? Picture::Blank : counter[p - 1]))
                 << "player " << p << ", home " << k;
         }
-    }
-}
-
-// A captured counter runs back against the direction of travel to its entry square, one square a step, showing
-// its own counter on odd squares and its larger-diamond counter on even ones, and every square it passes shows
-// again what it showed.
-TEST(Layout, ACapturedCounterRunsHomeShowingItsOwnCounters) {
-    std::vector<int> greenFrom10 = {9, 8, 7, 6, 5, 4, 3, 2, 1};
-    for (int s = 60; s >= 46; --s) greenFrom10.push_back(s);
-    const struct {
-        int victim, on;
-        std::vector<int> trail;  // the squares it steps over, then its entry square
-    } runs[] = {{4, 10, greenFrom10}, {2, 20, {19, 18, 17, 16}}, {3, 31, {31}}, {1, 4, {3, 2, 1}}};
-    const Picture large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3,
-                             Picture::CounterLarge4};
-    for (const auto& r : runs) {
-        SCOPED_TRACE(testing::Message() << "player " << r.victim << " captured on " << r.on);
-        test::Game g;
-        Board& b = g.board;
-        test::openedPosition(b);
-        const int capturer = r.victim % 4 + 1, v = r.victim - 1;
-        test::placeOnRing(b, r.victim, 1, progressOf(r.victim, r.on));
-        test::placeOnRing(b, capturer, 1, progressOf(capturer, r.on == 10 ? 50 : 2));  // on some trails
-        b.SQUARE(r.on).picture = small[capturer - 1];                                   // the capture's mover
-        std::vector<Picture> before;
-        for (int s = 1; s <= 60; ++s) before.push_back(b.SQUARE(s).picture);
-        std::vector<std::pair<int, Picture>> seen, want;  // what the runner shows in the middle of every pause
-        for (std::size_t k = 0; k < r.trail.size(); ++k)
-            g.platform.at(0.07 * static_cast<double>(k) + 0.035, [&] {
-                for (int s = 1; s <= 60; ++s)
-                    if (b.SQUARE(s).picture == small[v] || b.SQUARE(s).picture == large[v])
-                        seen.emplace_back(s, b.SQUARE(s).picture);
-            });
-        b.takeit(capturer, r.on);
-        for (int s : r.trail) want.emplace_back(s, s % 2 == 1 || s == r.trail.back() ? small[v] : large[v]);
-        EXPECT_EQ(seen, want);
-        for (int s = 1; s <= 60; ++s) EXPECT_EQ(b.SQUARE(s).picture, before[std::size_t(s - 1)]) << "square " << s;
-        EXPECT_TRUE(b.start(4 * v).picture == small[v] && b.players(r.victim, 1) == captured);
     }
 }

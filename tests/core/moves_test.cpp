@@ -85,22 +85,39 @@ TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
 }
 
 TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
-    // Player p moves from square `from` by d as the callers do. A victim stands on square `on`; without one another
-    // player's counter on the square after `from` is passed over (and shown again) unless the move stops there.
-    auto expectMove = [](int p, int from, int d, int victim, int on, int moves, int to, double seconds) {
+    // Player p moves from square `from` by d as the callers do. A victim stands on square `on` and runs back against
+    // the direction of travel to its entry square, showing its own counter on odd squares and its larger-diamond
+    // counter on even ones. Without one another player's counter on the square after `from` is passed over (and
+    // shown again) unless the move stops there.
+    const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
+                  large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3,
+                             Picture::CounterLarge4};
+    auto expectMove = [&](int p, int from, int d, int victim, int on, int moves, int to, double seconds) {
         SCOPED_TRACE(testing::Message() << "player " << p << ": " << from << " + " << d);
         Thrown g(d);
         Board& b = g.b;
         b.sound = -1;
-        const int q = victim ? victim : p % 4 + 1, k = progressOf(q, victim ? on : from + 1);
-        if (victim) test::placeOnRing(b, 1, 2, 5);  // on some return paths: shown again afterwards
+        const int q = victim ? victim : p % 4 + 1, k = progressOf(q, victim ? on : from + 1), e = entrySquare(q);
+        const int by = victim == 1 ? 4 : 1;  // on square 5, on some return paths: shown again afterwards
+        if (victim) test::placeOnRing(b, by, 2, progressOf(by, 5));
         if (victim || d > 1) test::placeOnRing(b, q, 3, k);
         test::placeOnRing(b, p, 1, progressOf(p, from));
+        std::vector<std::pair<int, Picture>> seen, trail;  // the runner at every step, and as expected
+        g.platform.onPause = [&](float sec) {
+            for (int s = 1; s <= 60 && sec == 0.07f; ++s)
+                if (b.SQUARE(s).picture == small[q - 1] || b.SQUARE(s).picture == large[q - 1])
+                    seen.emplace_back(s, b.SQUARE(s).picture);
+        };
+        for (int s = on; victim && (s != e || trail.empty());) {
+            if (s != e) s = s == 1 ? 60 : s - 1;
+            trail.emplace_back(s, s % 2 == 1 || s == e ? small[q - 1] : large[q - 1]);
+        }
         b.movecount(p, from, b.moves);
         b.players(p, 1) = static_cast<std::int16_t>(b.players(p, 1) + b.moves);
         EXPECT_TRUE(victim || b.moves == moves) << b.moves;
         EXPECT_EQ(squareOf(p, b.players(p, 1)), to);
         EXPECT_TRUE(!(victim || d > 1) || b.players(q, 3) == (victim ? captured : k));
+        EXPECT_EQ(seen, trail);
         EXPECT_EQ(g.platform.beeps, victim ? 2 : 0);  // with the sound on
         EXPECT_NEAR(g.platform.now, seconds, 1e-4);
         EXPECT_EQ(test::boardFaults(b), "");
@@ -124,6 +141,7 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
         {1, 37, 2, 4, 39, 0, 41, 0.6 + 53 * 0.07 + 0.6 + 0.8 + 0.6},  // the other kind
         {1, 25, 2, 3, 27, 0, 57, 0.6 + 56 * 0.07 + 0.6 + 2.4},        // a corner, then across
         {3, 40, 2, 1, 12, 0, 12, 0.6 + 2.4 + 11 * 0.07 + 0.6},        // where a corner jump ends
+        {2, 2, 2, 1, 4, 0, 4, 0.6 + 3 * 0.07 + 0.6},                  // red runs back to square 1
     };
     for (const auto& r : rows) expectMove(r.p, r.from, r.d, r.victim, r.on, r.moves, r.to, r.seconds);
     // every corner jumps to the opposite one, half a lap forward or back: the change for players 1..4
@@ -184,35 +202,19 @@ TEST(HomeColumn, EnteringFromEveryDistance) {
         }
 }
 
-TEST(HomeColumn, AnExactThrowFinishesAndAnotherMovesAlongTheColumn) {
-    Thrown g(6, {}, {1, 3, 4});
-    Board& b = g.b;
-    std::vector<Colour> frames;  // swap colours on every one of 2 x (3 + 1) repetitions
-    for (int n = 0; n < 8; ++n) g.platform.at(1.5 + 0.2 * n, [&] { frames.push_back(b.Label1(1).back); });
-    ASSERT_EQ(g.marked(), (std::set<int>{-1, 0}));  // a six marks the start place as well
-    ASSERT_TRUE(b.click(Family::home, 0));
-    EXPECT_TRUE(b.homerow(1, 1) == 0 && b.homerow(1, 7) == 1);
-    EXPECT_NEAR(g.platform.now, 0.2 * 7 + 0.2 * 8, 1e-4);
-    const Colour R = colour::red, W = colour::window;
-    EXPECT_EQ(frames, (std::vector<Colour>{W, R, W, R, W, R, W, R}));
-    EXPECT_TRUE(b.Label1(0).back == W && b.Label1(7).back == R && b.start(0).back == colour::red);
-    EXPECT_TRUE(b.whosego == 4 && g.dieWaits());  // a six: player 1 throws again
-    EXPECT_EQ(test::boardFaults(b), "");
-
-    g.platform.pauses.clear();
-    b.whosego = 1;
-    b.moves = 2;
+// Along the column past a counter, the computers following under cyan frames; then the fourth counter home with an
+// exact six, the frames swapping colours, the celebration, and player 1 throwing again.
+TEST(HomeColumn, AlongTheColumnAndTheFourthCounterHomeCelebratingEveryTime) {
+    Thrown c(2, {}, {4, 3});
     Colour frame = 0;
-    g.platform.at(g.platform.now + 1.0, [&] { frame = b.Label1(1).back; });  // during player 2's roll
-    ASSERT_EQ(g.marked(), (std::set<int>{-4, -3}));
-    ASSERT_TRUE(b.click(Family::home, 2));
-    EXPECT_EQ(test::columnOf(b, 1), (std::vector<int>{4, 5}));  // position 4 is passed over
-    EXPECT_NEAR(g.movingTime(), 0.6, 1e-6);
-    EXPECT_TRUE(frame == colour::cyan && b.whosego == 4);
-    EXPECT_EQ(test::boardFaults(b), "");
-}
+    c.platform.at(1.0, [&] { frame = c.b.Label1(1).back; });  // during player 2's roll
+    ASSERT_EQ(c.marked(), (std::set<int>{-4, -3}));
+    ASSERT_TRUE(c.b.click(Family::home, 2));
+    EXPECT_EQ(test::columnOf(c.b, 1), (std::vector<int>{4, 5}));  // position 4 is passed over
+    EXPECT_NEAR(c.movingTime(), 0.6, 1e-6);
+    EXPECT_TRUE(frame == colour::cyan && c.b.whosego == 4);
+    EXPECT_EQ(test::boardFaults(c.b), "");
 
-TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
     Thrown g(6);
     Board& b = g.b;
     test::placePlayer(b, 2, {20});      // counters on special squares of every kind, put back afterwards:
@@ -221,19 +223,25 @@ TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         test::placePlayer(b, 1, {}, {1}, 3);
+        b.whosego = 1, b.moves = 6;
+        b.colourframes(colour::red);  // as the computers' turns leave them for player 1
         const double t0 = g.platform.now;
+        std::vector<Colour> frames;  // the frames swap colours 2 x (4 + 1) times on the way into the final place
+        for (int n = 0; n < 10; ++n) g.platform.at(t0 + 1.5 + 0.2 * n, [&] { frames.push_back(b.Label1(1).back); });
         std::vector<Picture> beat;  // the first beat: every other square shows red's counter, frames blink red
         g.platform.at(t0 + 3.5, [&] {
             for (int s = 1; s <= 4; ++s) beat.push_back(b.SQUARE(s).picture);
             EXPECT_EQ(b.Label1(0).back, colour::red);
         });
-        b.moves = 6;
-        b.home_Click(0);
+        ASSERT_EQ(g.marked(), (std::set<int>{-1}));
+        ASSERT_TRUE(b.click(Family::home, 0));
+        const Colour R = colour::red, W = colour::window;
+        EXPECT_EQ(frames, (std::vector<Colour>{W, R, W, R, W, R, W, R, W, R}));
         EXPECT_EQ(beat, (std::vector<Picture>{Picture::Blank, Picture::Counter1, Picture::Blank, Picture::Counter1}));
         // 1.4 s into the final place, 10 x 0.2 s of frames, 5.2 s of celebration, 3.0 s of march
         EXPECT_NEAR(g.platform.now - t0, 1.4 + 2.0 + 5.2 + 3.0, 1e-3);
         EXPECT_TRUE(test::countersOf(b, 1) == std::vector<int>(4, 0) && b.players(1, 5) == 0);
-        EXPECT_TRUE(b.Label1(0).back == colour::window && b.Label1(7).back == colour::window);
+        EXPECT_TRUE(b.Label1(0).back == W && b.Label1(7).back == W && b.whosego == 4 && g.dieWaits());
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }

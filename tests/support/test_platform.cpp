@@ -8,6 +8,7 @@ namespace skarpo::test {
 
 void TestPlatform::wait(float sec) {
     if (sec <= 0) return;
+    if (onPause) onPause(sec);
     pauses.push_back(sec);
     const double end = now + static_cast<double>(sec);
     for (;;) {  // the actions that fall inside this pause, in time order

@@ -26,6 +26,8 @@ public:
     // Runs `action` at virtual time `at`, inside whatever pause spans it.
     void at(double at, std::function<void()> action) { actions_.push_back({at, std::move(action)}); }
 
+    std::function<void(float)> onPause;  // told of every pause as it begins
+
     double now = 0;             // virtual seconds since the start
     int draws = 0, beeps = 0, reseeds = 0;
     std::vector<float> pauses;  // every pause made, in order
