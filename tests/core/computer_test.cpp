@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The computer players: which ring counter the move choice names, and the whole turn that checkmoves plays from
-// the tables; automatic play for player 1.
+// the tables.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -112,33 +112,6 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         const auto last = std::ptrdiff_t(std::min(all.size(), r.pauses.size()));
         EXPECT_EQ(std::vector<float>(all.end() - last, all.end()), r.pauses);
         EXPECT_EQ(b.whosego, r.m == 6 ? (r.p + 2) % 4 + 1 : r.p);  // a six: the same player throws again
-        EXPECT_EQ(test::boardFaults(b), "");
-    }
-}
-
-TEST(AutoPlay, TheTickClicksTheMarkedCounterByItsRule) {
-    const struct {
-        int m;
-        std::vector<int> ring, column, after, columnAfter;
-    } rows[] = {
-        {4, {10, 30, 20}, {1}, {10, 34, 20, 100}, {1}},  // below six the farthest along; the column waits
-        {6, {10}, {}, {10, 1, 0, 0}, {}},                // a six enters a new counter
-        {6, {20, 1, 40}, {}, {20, 7, 40, 0}, {}},        // a six with no entry: the farthest behind
-        {3, {58}, {1, 2}, {58, 100, 100, 0}, {1, 5}},    // no ring square marked: the column from its far end
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.m);
-        test::Game g;
-        Board& b = g.board;
-        test::thrown(b, 1, r.m);
-        test::placePlayer(b, 1, r.ring, r.column);
-        b.marksquares();
-        g.platform.scriptThrows({1, 2, 3});                  // players 2 to 4: nothing to move
-        EXPECT_TRUE(b.tick() && g.platform.pauses.empty());  // not while automatic play is off
-        b.chooseAuto();
-        ASSERT_TRUE(b.tick());
-        EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
-        EXPECT_TRUE(b.whosego == (r.m == 6 ? 0 : 4) && b.dicethrow(0).visible);
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }

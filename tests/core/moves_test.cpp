@@ -14,26 +14,24 @@
 using namespace skarpo;
 
 namespace {
-
 // An opened board where player 1, with counters on ring progress `ring`, column positions `column` and `done`
 // home, has thrown m; `others` are {player, square}.
 struct Thrown : test::Game {
     Board& b = board;
     explicit Thrown(int m, std::vector<int> ring = {}, std::vector<int> column = {}, int done = 0,
                     std::vector<std::pair<int, int>> others = {}) {
-        test::openedPosition(b);
-        int j = 0;
-        for (auto [q, s] : others) test::placeOnRing(b, q, ++j, progressOf(q, s));
+        test::thrown(b, 1, m);
+        for (int j = 0; auto [q, s] : others) test::placeOnRing(b, q, ++j, progressOf(q, s));
         test::placePlayer(b, 1, ring, column, done);
-        b.whosego = 1;
-        b.moves = m;
-        b.dicethrow(0).visible = false;
-        b.dicethrow(15).visible = true;
     }
-    // Marks, and returns the marked views: ring squares by number, home positions k as -k, the start place as 0.
+    // Marks, and returns the marked views.
     std::set<int> marked() {
         platform.scriptThrows({1, 1, 1});  // should the turn pass on
         b.marksquares();
+        return marks();
+    }
+    // The marked views: ring squares by number, home positions k as -k, the start place as 0.
+    std::set<int> marks() {
         std::set<int> out;
         auto look = [&](const View& v, int n) {
             EXPECT_EQ(v.back == colour::yellow, v.enabled) << n;
@@ -52,7 +50,6 @@ struct Thrown : test::Game {
     }
     bool dieWaits() const { return b.dicethrow(0).visible && b.dicethrow(0).enabled && !b.dicethrow(15).visible; }
 };
-
 }  // namespace
 
 TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
@@ -152,26 +149,47 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
             expectMove(p, corner - 1, 1, 0, 0, 1 + change[std::size_t(p - 1)], across, 0.4 + 2.4);
 }
 
-// A click on a marked counter moves it and clears every mark; a six earns another throw whatever the move became,
-// otherwise players 2, 3 and 4 throw under cyan frames. Entering from the start area captures on square 1.
-TEST(Clicks, TheClickedCounterMovesThenASixEarnsAnotherThrow) {
-    for (auto [from, d, to] : {std::tuple{6, 3, 42}, {44, 6, 56}, {1, 6, 7}, {0, 6, 1}}) {
-        SCOPED_TRACE(testing::Message() << from << " + " << d);
-        Thrown g(d, {20, from});
+// Player 1 has thrown m: a click on a marked counter, or with automatic play the timer's tick, moves it and clears
+// every mark; a six earns another throw whatever the move became, otherwise players 2, 3 and 4 throw under cyan
+// frames. Entering from the start area captures on square 1.
+TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
+    const struct {
+        int m;
+        std::vector<int> ring, column;
+        int click;  // the square clicked, 0 the start place, -1 the timer
+        std::vector<int> after, columnAfter;
+    } rows[] = {
+        {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},      // over a doubling square on to a corner, and across
+        {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},    // a six, doubled
+        {6, {20, 1}, {}, 1, {20, 7, 0, 0}, {}},       // off the entry square
+        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},          // capturing cyan's counter on square 1
+        {4, {10, 30, 20}, {1}, -1, {10, 34, 20, 100}, {1}},  // the timer: below six the farthest along
+        {6, {10}, {}, -1, {10, 1, 0, 0}, {}},                // a six enters a new counter
+        {6, {20, 1, 40}, {}, -1, {20, 7, 40, 0}, {}},        // a six with no entry: the farthest behind
+        {3, {58}, {1, 2}, -1, {58, 100, 100, 0}, {1, 5}},    // no ring square marked: the column from its far end
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << &r - rows);
+        Thrown g(r.m, r.ring, r.column);
         Board& b = g.b;
-        if (!from) test::placePlayer(b, 2, {16, 0, 46});  // cyan's counter 3 on square 1
-        b.marksquares();                                  // 20, `from`, with a six the start place
-        for (View* v : {&b.home(2), &b.start(0)}) v->back = colour::yellow, v->enabled = true;
+        if (!r.click) test::placePlayer(b, 2, {16, 0, 46});  // cyan's counter 3 on square 1
+        b.marksquares();
+        for (View* v : {&b.home(2), &b.start(0)})  // marks a click must clear; the timer would follow them
+            if (r.click >= 0) v->back = colour::yellow, v->enabled = true;
         Colour frame = 0;
-        g.platform.at(5.0, [&] { frame = b.Label1(1).back; });  // during player 2's roll
-        g.platform.scriptThrows({1, 2, 3});
-        ASSERT_TRUE(from ? b.click(Family::SQUARE, from) : b.click(Family::start, 0));
-        EXPECT_EQ(b.players(1, 2), to);
-        EXPECT_FALSE(b.home(2).enabled || b.start(0).enabled || b.SQUARE(20).enabled);
-        EXPECT_TRUE(b.home(2).back == colour::red && b.start(0).back == colour::red);
-        EXPECT_TRUE(g.platform.draws == (d == 6 ? 0 : 3 * 15) && frame == (d == 6 ? Colour{0} : colour::cyan));
-        EXPECT_TRUE(g.dieWaits() && b.whosego == (from ? 4 : 0));
-        EXPECT_TRUE(from || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4))
+        g.platform.onPause = [&](float sec) { frame = frame || sec != 0.04f ? frame : b.Label1(1).back; };
+        g.platform.scriptThrows({1, 2, 3});  // players 2 to 4: nothing to move
+        if (r.click < 0) {
+            EXPECT_TRUE(b.tick() && g.platform.pauses.empty());  // not while automatic play is off
+            b.chooseAuto();
+        }
+        ASSERT_TRUE(r.click < 0 ? b.tick() : r.click ? b.click(Family::SQUARE, r.click) : b.click(Family::start, 0));
+        EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
+        EXPECT_TRUE(g.marks().empty() && b.home(2).back == colour::red && b.start(0).back == colour::red);
+        EXPECT_EQ(g.platform.draws, r.m == 6 ? 0 : 3 * 15);
+        EXPECT_EQ(frame, r.m == 6 ? Colour{0} : colour::cyan);
+        EXPECT_TRUE(g.dieWaits() && b.whosego == (r.m != 6 || r.click > 0 ? 4 : 0)) << b.whosego;
+        EXPECT_TRUE(r.click || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4))
             << "cyan runs back over 44 squares";
         EXPECT_EQ(test::boardFaults(b), "");
     }

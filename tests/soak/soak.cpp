@@ -47,17 +47,14 @@ struct Runner : test::TestPlatform {
     // Calm seeds play long games in which players finish and celebrate; in others "New Game" and closing strike
     // every few turns. After a close a window opens; ten in a row without a throw are hopeless.
     void runSeed(unsigned s, long turns, double calm) {
-        rng_.seed(s);
-        calm_ = calm;
+        rng_.seed(s), calm_ = calm;
         const long target = fig_.turns + turns;
         for (unsigned window = 1, idle = 0; fig_.turns < target && idle < 10; ++window) {
             const long before = fig_.turns;
             seed = s * 1000u + window;
             b_ = std::make_unique<Board>(*this);
             b_->Form_Load();
-            ++fig_.windows;
-            broken_ = false;
-            celebrating_ = {};
+            ++fig_.windows, broken_ = false, celebrating_ = {};
             for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step())
                 if (fig_.turns != std::exchange(last, fig_.turns)) stuck = 0;
                 else if (++stuck > 2000) fail("stuck: no throw in 2000 steps");
@@ -69,7 +66,7 @@ struct Runner : test::TestPlatform {
     void wait(float sec) override {
         Board& b = *b_;
         ++fig_.pauses;
-        if (sec == 0.04f) ++fig_.turns;  // the die's first position on its roll
+        fig_.turns += sec == 0.04f;  // the die's first position on its roll
         fail(dropped_ ? "a handler dropped by New Game paused again" : test::pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
@@ -88,13 +85,13 @@ struct Runner : test::TestPlatform {
         }
     }
 
-    bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_) < p; }
+    double uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+    bool chance(double p) { return uniform() < p; }
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
     // A violation when `faults` is not empty: counted, the first few described, the window given up.
     void fail(const std::string& faults) {
-        if (faults.empty() || std::exchange(broken_, true)) return;
-        if (++fig_.violations <= 10)
-            fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + faults);
+        if (faults.empty() || std::exchange(broken_, true) || ++fig_.violations > 10) return;
+        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + faults);
     }
     void celebrations(bool cut) {  // over when the final places empty again, or cut short
         for (int p = 1; p <= 4; ++p)
@@ -108,9 +105,7 @@ struct Runner : test::TestPlatform {
         Board& b = *b_;
         if (b.closed()) {
             const auto before = print(b);
-            b.chooseNewGame();
-            b.chooseAuto();
-            b.chooseSound();
+            b.chooseNewGame(), b.chooseAuto(), b.chooseSound();
             const bool took = b.tick() || b.click(Family::dicethrow, 0) || b.click(Family::SQUARE, between(1, 60));
             fail(took || print(b) != before ? "the closed window took an event or changed" : "");
             return false;
@@ -124,7 +119,7 @@ struct Runner : test::TestPlatform {
 
     // One thing a person does between handlers: mostly the die or a marked counter, unless the timer plays.
     void step() {
-        const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
+        const double r = uniform();
         if (r < 0.03) click(0.5);
         else if (r < 0.04) command(r < 0.035 ? Auto : Sound);
         else if (chance(1.0 / 300 / calm_)) command(NewGame);
@@ -144,9 +139,7 @@ struct Runner : test::TestPlatform {
         bool reached = false;
         try {
             reached = event();
-        } catch (const std::exception& x) {
-            return fail(std::string("exception: ") + x.what());
-        }
+        } catch (const std::exception& x) { return fail(std::string("exception: ") + x.what()); }
         if (reached != taken) return fail(taken ? "an event was refused" : "an ignored event reached the game");
         fig_.handlers += taken;
         if (before && print(*b_) != *before) fail("an event that does nothing changed the board");
@@ -213,7 +206,6 @@ std::string summary(const Figures& f) {
     for (const std::string& r : f.reports) out << "  " << r << "\n";
     return out.str();
 }
-
 }  // namespace
 
 // Every kind of event reaches the animations, games are cut short, windows reopen, every player celebrates.
@@ -225,19 +217,15 @@ TEST(Soak, ShortRunUnderInjectedEventsKeepsTheGameWhole) {
 }
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::string(argv[1]).starts_with("--gtest")) {
-        ::testing::InitGoogleTest(&argc, argv);
-        return RUN_ALL_TESTS();
-    }
+    if (argc < 2 || std::string(argv[1]).starts_with("--gtest"))
+        return ::testing::InitGoogleTest(&argc, argv), RUN_ALL_TESTS();
     std::map<std::string, long> o{{"--turns", 100000}, {"--seeds", 8}, {"--first-seed", 1}};
     for (int i = 1; i < argc; i += 2) {
         char* end = nullptr;
         const long value = i + 1 < argc ? std::strtol(argv[i + 1], &end, 10) : -1;
         const bool number = end && end != argv[i + 1] && *end == '\0' && value >= 0;
-        if (!number || !o.contains(argv[i]) || (o[argv[i]] = value, o["--seeds"] < 1)) {
-            std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n";
-            return 2;
-        }
+        if (!number || !o.contains(argv[i]) || (o[argv[i]] = value, o["--seeds"] < 1))
+            return std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n", 2;
     }
     const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]));
     std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << summary(f);

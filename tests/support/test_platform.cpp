@@ -12,12 +12,12 @@ void TestPlatform::wait(float sec) {
     pauses.push_back(sec);
     const double end = now + static_cast<double>(sec);
     for (;;) {  // the actions that fall inside this pause, in time order
-        auto next = std::ranges::min_element(actions_, {}, &Action::at);
-        if (next == actions_.end() || next->at > end) break;
-        Action a = std::move(*next);
+        auto next = std::ranges::min_element(actions_, {}, [](const auto& a) { return a.first; });
+        if (next == actions_.end() || next->first > end) break;
+        auto action = std::move(*next);
         actions_.erase(next);
-        now = std::max(now, a.at);
-        a.run();
+        now = std::max(now, action.first);
+        action.second();
     }
     now = end;
 }
@@ -45,9 +45,9 @@ void openedPosition(Board& b) {
     }
 }
 
-void thrown(Board& b, int player, int m) {
+void thrown(Board& b, int p, int m) {
     openedPosition(b);
-    b.whosego = static_cast<std::int16_t>(player);
+    b.whosego = static_cast<std::int16_t>(p);
     b.moves = m;
     b.dicethrow(0).visible = b.dicethrow(0).enabled = false;
     b.dicethrow(15).visible = true;
@@ -65,15 +65,14 @@ void placeOnRing(Board& b, int p, int j, int k) {
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
     int j = 0;
     for (int k : ring) k > 0 ? placeOnRing(b, p, ++j, k) : void(b.players(p, ++j) = static_cast<std::int16_t>(k));
-    const int base = 10 * (p - 1);
     for (int k : column) {
         b.players(p, ++j) = inHomeColumn;
         b.homerow(p, k) = 1;
-        b.home(base + k - 1).picture = b.counterPicture(p);
+        b.home(10 * (p - 1) + k - 1).picture = b.counterPicture(p);
     }
     for (int n = 0; n < done; ++n) {  // player 1's finished counters stay at 100
         b.players(p, ++j) = static_cast<std::int16_t>(p == 1 ? inHomeColumn : finished);
-        b.home(base + 6 + n).picture = b.counterPicture(p);
+        b.home(10 * (p - 1) + 6 + n).picture = b.counterPicture(p);
     }
     while (j < 4) b.players(p, ++j) = 0;
     b.homerow(p, 7) = done;

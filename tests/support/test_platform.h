@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The world as the tests see it: a virtual clock that advances at once, scripted dice, counted beeps, and actions
-// run at given virtual moments; and boards set up by hand.
+// The world as the tests see it: a virtual clock that advances at once, scripted dice, counted beeps and actions run
+// at given virtual moments; and boards set up by hand.
 #pragma once
 
 #include <deque>
@@ -24,22 +24,17 @@ public:
     void scriptThrows(std::initializer_list<int> throws);
     void unscript() { scripted_.clear(); }
     // Runs `action` at virtual time `at`, inside whatever pause spans it.
-    void at(double at, std::function<void()> action) { actions_.push_back({at, std::move(action)}); }
+    void at(double at, std::function<void()> action) { actions_.emplace_back(at, std::move(action)); }
 
     std::function<void(float)> onPause;  // told of every pause as it begins
-
-    double now = 0;             // virtual seconds since the start
+    double now = 0;                      // virtual seconds since the start
     int draws = 0, beeps = 0, reseeds = 0;
-    std::vector<float> pauses;  // every pause made, in order
-    unsigned seed = 1;          // the generator's seed for each new game
+    std::vector<float> pauses;           // every pause made, in order
+    unsigned seed = 1;                   // the generator's seed for each new game
 
 private:
-    struct Action {
-        double at;
-        std::function<void()> run;
-    };
     std::deque<double> scripted_;
-    std::vector<Action> actions_;
+    std::vector<std::pair<double, std::function<void()>>> actions_;
     std::mt19937 generator_{1};
 };
 
@@ -50,10 +45,9 @@ struct Game {
     Game() { board.Form_Load(); }
 };
 
-// The board as after the opening march: every counter in its start area.
+// The board as after the opening march, every counter in its start area; then player p has thrown m.
 void openedPosition(Board& b);
-// Then `player` has thrown m: the die hidden, the throw shown.
-void thrown(Board& b, int player, int m);
+void thrown(Board& b, int p, int m);
 // Puts counter j of player p on ring progress k, recorded and drawn.
 void placeOnRing(Board& b, int p, int j, int k);
 // All four counters of player p, recorded and drawn: counters 1.. on the ring progresses `ring` (0 or captured:
