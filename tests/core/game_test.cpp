@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,9 +17,7 @@ using Kind = Happening::Kind;
 using Told = std::vector<Happening>;
 
 namespace skarpo {
-void PrintTo(const Happening& h, std::ostream* out) {
-    *out << "{kind " << static_cast<int>(h.kind) << ", player " << h.player << ", value " << h.value << "}";
-}
+void PrintTo(const Happening& h, std::ostream* o) { *o << "{" << int(h.kind) << ", " << h.player << ", " << h.value << "}"; }
 }  // namespace skarpo
 
 namespace {
@@ -37,13 +34,12 @@ Told told(Board& b, const std::function<void()>& act, std::size_t n = 99) {
 TEST(Board, NewGameClearsAGameInProgressButKeepsTheOptions) {
     Game g;
     Board& b = g.board;
-    test::openedPosition(b);
+    test::thrown(b, 3, 4);
     test::placePlayer(b, 1, {1, 3});  // square 1 with its copy in squares(61)
     test::placePlayer(b, 2, {0, 50});
     test::placePlayer(b, 3, {}, {2});
     for (View* v : {&b.start(0), &b.home(2), &b.SQUARE(7)}) v->back = colour::yellow, v->enabled = true;
     b.Label1(6).back = colour::red;  // lit by a celebration
-    b.whosego = 3;
     b.chooseAuto(), b.chooseSound(), b.chooseNewGame();
     EXPECT_EQ(test::differences(b, Game().board), "");
     EXPECT_TRUE(b.autoplay && b.autoChecked && b.soundopChecked && b.sound == -1 && g.platform.reseeds == 2);
@@ -88,31 +84,27 @@ TEST(Events, NewGameCutsATurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
 }
 
 // Player 1 throws 3 and cannot move; player 2 throws 6, 6, 3; players 3 and 4 one throw each. The frames show who
-// throws next, and the turn is told in order, the lost throw before the pause that shows it.
+// throws next, and the turn is told in order, the lost throw in the pause before the frames turn cyan.
 TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     Game g;
     Board& b = g.board;
     EXPECT_EQ(b.happenings.since(0), (Told{{Kind::NewGame}}));
     g.platform.scriptThrows({3, 6, 6, 3, 2, 4});
-    std::vector<Colour> frames;
+    std::vector<Colour> frames;  // at the start of every roll, and in the pause after player 1's lost throw
     std::vector<int> throwers;
-    g.platform.onPause = [&](float sec) {  // the start of every roll
+    Told lost;
+    g.platform.onPause = [&](float sec) {
         if (sec == 0.04f) frames.push_back(b.Label1(1).back), throwers.push_back(b.whosego);
+        if (sec == 0.8f) frames.push_back(b.Label1(1).back), lost = b.happenings.since(b.happenings.count() - 1);
     };
-    Colour before = 0, after = 0;  // the frames turn cyan 0.8 s after the marks would have come
-    Happening duringThePause;
-    g.platform.at(4.97 + 0.6, [&] { duringThePause = b.happenings.since(b.happenings.count() - 1)[0]; });
-    g.platform.at(4.97 + 0.75, [&] { before = b.Label1(1).back; });
-    g.platform.at(4.97 + 0.85, [&] { after = b.Label1(1).back; });
     const Told cycle = told(b, [&] { ASSERT_TRUE(b.click(Family::dicethrow, 0)); });
-    EXPECT_TRUE(before == colour::red && after == colour::cyan);
     EXPECT_EQ(throwers, (std::vector<int>{0, 1, 1, 1, 2, 3}));  // whosego before each throw
     using namespace colour;
-    EXPECT_EQ(frames, (std::vector<Colour>{red, cyan, cyan, cyan, magenta, green}));
+    EXPECT_EQ(frames, (std::vector<Colour>{red, red, cyan, cyan, cyan, magenta, green}));
     EXPECT_EQ(cycle, (Told{{Kind::Opening}, {Kind::Threw, 1, 3}, {Kind::NoMove, 1, 3}, {Kind::Threw, 2, 6},
                            {Kind::Threw, 2, 6}, {Kind::Threw, 2, 3}, {Kind::Threw, 3, 2}, {Kind::NoMove, 3, 2},
                            {Kind::Threw, 4, 4}, {Kind::NoMove, 4, 4}}));
-    EXPECT_EQ(duringThePause, (Happening{Kind::NoMove, 1, 3}));
+    EXPECT_EQ(lost, (Told{{Kind::NoMove, 1, 3}}));
     EXPECT_EQ(g.platform.draws, 6 * 15);  // every throw was made, none more
     EXPECT_TRUE(b.whosego == 4 && b.Label1(7).back == red && b.dicethrow(0).visible && b.dicethrow(0).enabled);
     EXPECT_EQ(test::boardFaults(b), "");
@@ -121,41 +113,36 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
               (Told{{Kind::AutoOn}, {Kind::SoundOn}, {Kind::AutoOff}, {Kind::SoundOff}}));
 }
 
+// Player 1 has thrown m and clicks a marked view, cyan standing on ring progress `other`; or cyan throws m, player 1
+// standing on square 20. Magenta and green throw 1 afterwards. What is told first.
 TEST(Happenings, CapturesCountersHomeAndTurnsWithoutAMove) {
-    // player 1 captures by a move on the ring, by entering onto square 1; brings its fourth counter home
-    auto one = [](int m, std::vector<int> ring, std::vector<int> column, int done, int cyan, Family f, int index) {
-        Game g;
-        test::thrown(g.board, 1, m);
-        test::placePlayer(g.board, 1, ring, column, done);
-        test::placePlayer(g.board, 2, {cyan});
-        g.board.marksquares();
-        g.platform.scriptThrows({1, 1, 1});
-        return told(g.board, [&] { g.board.click(f, index); }, 2);
-    };
-    EXPECT_EQ(one(3, {10}, {}, 0, progressOf(2, 13), Family::SQUARE, 10),
-              (Told{{Kind::Captured, 1, 2}, {Kind::Threw, 2, 1}}));
-    EXPECT_EQ(one(6, {}, {}, 0, 46, Family::start, 0), (Told{{Kind::Captured, 1, 2}}));
-    EXPECT_EQ(one(6, {}, {1}, 3, 0, Family::home, 0), (Told{{Kind::Home, 1, 4}, {Kind::AllHome, 1}}));
-
-    // cyan's turn with a throw of m, magenta and green throwing 1 after it; player 1 stands on square 20
     const struct {
+        int p, m;
         std::vector<int> ring, column;
-        int done, m;
-        Told want;  // the first ones told
-    } turns[] = {
-        {{progressOf(2, 18)}, {}, 0, 2, {{Kind::Threw, 2, 2}, {Kind::Captured, 2, 1}, {Kind::Threw, 3, 1}}},
-        {{}, {5, 3}, 1, 2, {{Kind::Threw, 2, 2}, {Kind::Home, 2, 2}, {Kind::Threw, 3, 1}, {Kind::NoMove, 3, 1}}},
-        {{}, {3}, 3, 4, {{Kind::Threw, 2, 4}, {Kind::Home, 2, 4}, {Kind::AllHome, 2}, {Kind::Threw, 3, 1}}},
-        {{58}, {3}, 0, 5, {{Kind::Threw, 2, 5}, {Kind::NoMove, 2, 5}, {Kind::Threw, 3, 1}}},  // the column taken
-        {{}, {1}, 0, 2, {{Kind::Threw, 2, 2}, {Kind::Threw, 3, 1}}},  // a move inside the home column only
+        int done, other;
+        Family f;  // what player 1 clicks
+        Told want;
+    } rows[] = {
+        {1, 3, {10}, {}, 0, progressOf(2, 13), Family::SQUARE, {{Kind::Captured, 1, 2}, {Kind::Threw, 2, 1}}},
+        {1, 6, {}, {}, 0, 46, Family::start, {{Kind::Captured, 1, 2}}},  // entering onto square 1
+        {1, 6, {}, {1}, 3, 0, Family::home, {{Kind::Home, 1, 4}, {Kind::AllHome, 1}}},
+        {2, 2, {progressOf(2, 18)}, {}, 0, 20, {}, {{Kind::Threw, 2, 2}, {Kind::Captured, 2, 1}, {Kind::Threw, 3, 1}}},
+        {2, 2, {}, {5, 3}, 1, 20, {}, {{Kind::Threw, 2, 2}, {Kind::Home, 2, 2}, {Kind::Threw, 3, 1}, {Kind::NoMove, 3, 1}}},
+        {2, 4, {}, {3}, 3, 20, {}, {{Kind::Threw, 2, 4}, {Kind::Home, 2, 4}, {Kind::AllHome, 2}, {Kind::Threw, 3, 1}}},
+        {2, 5, {58}, {3}, 0, 20, {}, {{Kind::Threw, 2, 5}, {Kind::NoMove, 2, 5}, {Kind::Threw, 3, 1}}},  // column taken
+        {2, 2, {}, {1}, 0, 20, {}, {{Kind::Threw, 2, 2}, {Kind::Threw, 3, 1}}},  // a move inside the column only
     };
-    for (const auto& t : turns) {
+    for (const auto& r : rows) {
         Game g;
-        test::thrown(g.board, 1, 1);
-        test::placePlayer(g.board, 1, {20});
-        test::placePlayer(g.board, 2, t.ring, t.column, t.done);
-        g.platform.scriptThrows({t.m, 1, 1});
-        EXPECT_EQ(told(g.board, [&] { g.board.dicethrow_Click(0); }, t.want.size()), t.want) << &t - turns;
+        Board& b = g.board;
+        test::thrown(b, 1, r.m);
+        test::placePlayer(b, r.p, r.ring, r.column, r.done);
+        test::placePlayer(b, 3 - r.p, {r.other});
+        if (r.p == 1) b.marksquares();
+        g.platform.scriptThrows({r.p == 1 ? 1 : r.m, 1, 1});
+        const Told got = told(b, [&] { r.p == 1 ? void(b.click(r.f, r.ring.empty() ? 0 : r.ring[0])) : b.dicethrow_Click(0); },
+                              r.want.size());
+        EXPECT_EQ(got, r.want) << "row " << &r - rows;
     }
 }
 
@@ -181,16 +168,14 @@ TEST(WholeGame, TwentyThousandThrowsByTheTimerKeepBoardAndTablesTogether) {
     auto check = [&] {  // between turns: at the die's first position, and after each tick
         if (!fault.empty() || b.dicethrow(15).enabled) return;  // before the opening march
         for (int p = 1; p <= 4; ++p) celebrations[p] += home[p] == 3 && b.homerow(p, 7) == 0, home[p] = b.homerow(p, 7);
-        if (const std::string why = test::boardFaults(b); !why.empty())
-            fault = "at throw " + std::to_string(throws) + ": " + why;
+        if (const std::string why = test::boardFaults(b); !why.empty()) fault = "at throw " + std::to_string(throws) + ": " + why;
     };
     g.platform.onPause = [&](float sec) {
         if (sec == 0.04f) check(), ++throws, g.platform.pauses.clear();  // keep the log short over a long game
         sweeps += sec == 0.01f;
     };
     g.platform.seed = 7;
-    b.chooseNewGame();
-    b.chooseAuto();
+    b.chooseNewGame(), b.chooseAuto();
     for (long ticks = 0; throws < 20000 && fault.empty() && ticks < 40 * 20000; ++ticks) {
         g.platform.now = std::floor(g.platform.now) + 1;  // the timer's next tick
         if (!b.tick()) fault = "a tick was refused between handlers";

@@ -21,15 +21,10 @@ bool edgeToEdge(const View& a, const View& b) {
     const auto [x, y] = overlap(a, b);
     return (x == 0 && y == a.height && y == b.height) || (y == 0 && x == a.width && x == b.width);
 }
-// Overlapping or sharing a stretch of edge (a shared corner is no stretch).
-bool meet(const View& a, const View& b) {
-    const auto [x, y] = overlap(a, b);
-    return (x > 0 && y >= 0) || (x >= 0 && y > 0);
-}
 }  // namespace
 
-// The ring closes square by square, edge to edge, without overlaps, with its corners at the corners of the
-// board and each player's start area and home column joined to it where they belong.
+// The ring closes square by square, edge to edge, without overlaps, its corners at the corners of the board; each
+// player's start area lies against its entry square and its home column meets the ring only at the square before.
 TEST(Layout, TheRingAndWhatJoinsIt) {
     const test::Game g;
     const Board& b = g.board;
@@ -48,10 +43,11 @@ TEST(Layout, TheRingAndWhatJoinsIt) {
     const int before[] = {60, 15, 30, 45};  // the square before each player's entry square
     for (int p = 1; p <= 4; ++p) {
         const int h = 10 * (p - 1), s = 4 * (p - 1);
-        for (int n = 1; n <= 60; ++n)  // the first home place meets that square alone
-            EXPECT_TRUE(n == before[p - 1] ? edgeToEdge(b.home(h), b.SQUARE(n)) : !meet(b.home(h), b.SQUARE(n)))
+        for (int n = 1; n <= 60; ++n) {  // the first home place meets that square alone: no overlap, no shared edge
+            const auto [x, y] = overlap(b.home(h), b.SQUARE(n));
+            EXPECT_TRUE(n == before[p - 1] ? edgeToEdge(b.home(h), b.SQUARE(n)) : x < 0 || y < 0 || (x == 0 && y == 0))
                 << "player " << p << ", square " << n;
-        // the column runs on inwards; the start area's head lies against the entry square, the rest in a line
+        }
         for (int k = 1; k <= 5; ++k) EXPECT_TRUE(edgeToEdge(b.home(h + k - 1), b.home(h + k))) << p << ": " << k;
         EXPECT_TRUE(edgeToEdge(b.start(s), b.SQUARE(15 * (p - 1) + 1))) << p;
         for (int k = 1; k <= 3; ++k) EXPECT_TRUE(edgeToEdge(b.start(s + k - 1), b.start(s + k))) << p << ": " << k;
@@ -72,16 +68,14 @@ TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
     };
     for (int n : {5, 9, 20, 24, 35, 39, 50, 54}) special[n] = Picture::Two;
     for (int n = 1; n <= 60; ++n)
-        EXPECT_TRUE(b.SQUARE(n).picture == (special.count(n) ? special[n] : Picture::Blank) &&
-                    b.SQUARE(n).back == 0xC0C0C0u)
+        EXPECT_TRUE(b.SQUARE(n).picture == (special.count(n) ? special[n] : Picture::Blank) && b.SQUARE(n).back == 0xC0C0C0u)
             << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
     const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00}, finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
     const Picture counter[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
     for (int p = 1; p <= 4; ++p) {
-        for (int k = 0; k < 4; ++k) {
-            const View& v = b.start(4 * (p - 1) + k);
-            EXPECT_TRUE(v.back == own[p - 1] && v.picture == Picture::Blank) << "player " << p << ", start " << k;
-        }
+        for (int k = 0; k < 4; ++k)
+            EXPECT_TRUE(b.start(4 * p - 4 + k).back == own[p - 1] && b.start(4 * p - 4 + k).picture == Picture::Blank)
+                << "player " << p << ", start " << k;
         for (int k = 0; k < 10; ++k) {
             const View& v = b.home(10 * (p - 1) + k);
             EXPECT_TRUE(v.back == (k < 6 ? own : finals)[p - 1] && v.picture == (k < 6 ? Picture::Blank : counter[p - 1]))

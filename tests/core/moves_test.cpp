@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Marking and moving counters: doubling squares and corner jumps, captures and the return trip, the start area,
-// the home column, and the celebration when the fourth counter comes home.
+// Marking and moving counters: doubling squares and corner jumps, captures and the run back, the start area, the
+// home column, and the celebration when the fourth counter comes home.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -24,12 +24,6 @@ struct Thrown : test::Game {
         for (int j = 0; auto [q, s] : others) test::placeOnRing(b, q, ++j, progressOf(q, s));
         test::placePlayer(b, 1, ring, column, done);
     }
-    // Marks, and returns the marked views.
-    std::set<int> marked() {
-        platform.scriptThrows({1, 1, 1});  // should the turn pass on
-        b.marksquares();
-        return marks();
-    }
     // The marked views: ring squares by number, home positions k as -k, the start place as 0.
     std::set<int> marks() {
         std::set<int> out;
@@ -42,11 +36,10 @@ struct Thrown : test::Game {
         look(b.start(0), 0);
         return out;
     }
-    // The time of the pauses up to the first roll of the die.
-    double movingTime() const {
-        double t = 0;
-        for (std::size_t i = 0; i < platform.pauses.size() && platform.pauses[i] != 0.3f; ++i) t += platform.pauses[i];
-        return t;
+    std::set<int> marked() {
+        platform.scriptThrows({1, 1, 1});  // should the turn pass on
+        b.marksquares();
+        return marks();
     }
     bool dieWaits() const { return b.dicethrow(0).visible && b.dicethrow(0).enabled && !b.dicethrow(15).visible; }
 };
@@ -82,39 +75,37 @@ TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
 }
 
 TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
-    // Player p moves from square `from` by d as the callers do. A victim stands on square `on` and runs back against
-    // the direction of travel to its entry square, showing its own counter on odd squares and its larger-diamond
-    // counter on even ones. Without one another player's counter on the square after `from` is passed over (and
-    // shown again) unless the move stops there.
+    // Player p moves from square `from` by d as the callers do. A victim on square `on` runs back to its entry square,
+    // showing its own counter on odd squares and its larger-diamond counter on even ones. Without a victim another
+    // player's counter on the square after `from` is passed over (and shown again) unless the move stops there.
     const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
-                  large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3,
-                             Picture::CounterLarge4};
+                  large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3, Picture::CounterLarge4};
     auto expectMove = [&](int p, int from, int d, int victim, int on, int moves, int to, double seconds) {
         SCOPED_TRACE(testing::Message() << "player " << p << ": " << from << " + " << d);
         Thrown g(d);
         Board& b = g.b;
         b.sound = -1;
         const int q = victim ? victim : p % 4 + 1, k = progressOf(q, victim ? on : from + 1), e = entrySquare(q);
-        const int by = victim == 1 ? 4 : 1;  // on square 5, on some return paths: shown again afterwards
+        const int by = victim == 1 ? 4 : 1;  // on square 5, on some runs back: shown again afterwards
         if (victim) test::placeOnRing(b, by, 2, progressOf(by, 5));
         if (victim || d > 1) test::placeOnRing(b, q, 3, k);
         test::placeOnRing(b, p, 1, progressOf(p, from));
-        std::vector<std::pair<int, Picture>> seen, trail;  // the runner at every step, and as expected
+        std::vector<std::pair<int, Picture>> seen, run;  // the runner at every step, and as expected
         g.platform.onPause = [&](float sec) {
             for (int s = 1; s <= 60 && sec == 0.07f; ++s)
                 if (b.SQUARE(s).picture == small[q - 1] || b.SQUARE(s).picture == large[q - 1])
                     seen.emplace_back(s, b.SQUARE(s).picture);
         };
-        for (int s = on; victim && (s != e || trail.empty());) {
+        for (int s = on; victim && (s != e || run.empty());) {
             if (s != e) s = s == 1 ? 60 : s - 1;
-            trail.emplace_back(s, s % 2 == 1 || s == e ? small[q - 1] : large[q - 1]);
+            run.emplace_back(s, s % 2 == 1 || s == e ? small[q - 1] : large[q - 1]);
         }
         b.movecount(p, from, b.moves);
         b.players(p, 1) = static_cast<std::int16_t>(b.players(p, 1) + b.moves);
         EXPECT_TRUE(victim || b.moves == moves) << b.moves;
         EXPECT_EQ(squareOf(p, b.players(p, 1)), to);
         EXPECT_TRUE(!(victim || d > 1) || b.players(q, 3) == (victim ? captured : k));
-        EXPECT_EQ(seen, trail);
+        EXPECT_EQ(seen, run);
         EXPECT_EQ(g.platform.beeps, victim ? 2 : 0);  // with the sound on
         EXPECT_NEAR(g.platform.now, seconds, 1e-4);
         EXPECT_EQ(test::boardFaults(b), "");
@@ -129,7 +120,7 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
         {1, 6, 3, 0, 0, 36, 42, 4.8},  {1, 36, 3, 0, 0, -24, 12, 4.8},  // a doubling square on to a corner, across
         {3, 36, 3, 0, 0, 36, 12, 4.8}, {4, 21, 3, 0, 0, -24, 57, 4.8},  // forward for magenta, back for green
         {1, 10, 2, 0, 0, 32, 42, 3.0}, {1, 53, 4, 0, 0, -26, 27, 3.4},  // corners forward and back
-        // captures: stepping, the victim's trip at 0.07 s a square, 0.6 s into the queue, flashes
+        // captures: stepping, the victim's run at 0.07 s a square, 0.6 s into the queue, flashes
         {1, 8, 2, 4, 10, 0, 10, 0.6 + 24 * 0.07 + 0.6},               // plain; green runs back across square 60
         {1, 14, 2, 2, 16, 0, 16, 0.6 + 0.07 + 0.6},                   // the victim's own entry square
         {1, 15, 2, 2, 17, 0, 17, 0.6 + 0.07 + 0.6},                   // the square after it
@@ -153,20 +144,22 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
 // every mark; a six earns another throw whatever the move became, otherwise players 2, 3 and 4 throw under cyan
 // frames. Entering from the start area captures on square 1.
 TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
+    constexpr int timer = 99;
     const struct {
         int m;
         std::vector<int> ring, column;
-        int click;  // the square clicked, 0 the start place, -1 the timer
+        int click;  // a square, 0 the start place, -k home position k, or the timer
         std::vector<int> after, columnAfter;
     } rows[] = {
-        {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},      // over a doubling square on to a corner, and across
-        {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},    // a six, doubled
-        {6, {20, 1}, {}, 1, {20, 7, 0, 0}, {}},       // off the entry square
-        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},          // capturing cyan's counter on square 1
-        {4, {10, 30, 20}, {1}, -1, {10, 34, 20, 100}, {1}},  // the timer: below six the farthest along
-        {6, {10}, {}, -1, {10, 1, 0, 0}, {}},                // a six enters a new counter
-        {6, {20, 1, 40}, {}, -1, {20, 7, 40, 0}, {}},        // a six with no entry: the farthest behind
-        {3, {58}, {1, 2}, -1, {58, 100, 100, 0}, {1, 5}},    // no ring square marked: the column from its far end
+        {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},    // over a doubling square on to a corner, and across
+        {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},  // a six, doubled
+        {6, {20, 1}, {}, 1, {20, 7, 0, 0}, {}},     // off the entry square
+        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},        // capturing cyan's counter on square 1
+        {2, {}, {4, 3}, -3, {100, 100, 0, 0}, {4, 5}},          // along the column, passing a counter
+        {4, {10, 30, 20}, {1}, timer, {10, 34, 20, 100}, {1}},  // the timer: below six the farthest along
+        {6, {10}, {}, timer, {10, 1, 0, 0}, {}},                // a six enters a new counter
+        {6, {20, 1, 40}, {}, timer, {20, 7, 40, 0}, {}},        // a six with no entry: the farthest behind
+        {3, {58}, {1, 2}, timer, {58, 100, 100, 0}, {1, 5}},    // no ring square marked: the column from its far end
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &r - rows);
@@ -174,65 +167,59 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
         Board& b = g.b;
         if (!r.click) test::placePlayer(b, 2, {16, 0, 46});  // cyan's counter 3 on square 1
         b.marksquares();
-        for (View* v : {&b.home(2), &b.start(0)})  // marks a click must clear; the timer would follow them
-            if (r.click >= 0) v->back = colour::yellow, v->enabled = true;
+        for (View* v : {&b.home(5), &b.start(0)})  // marks a click must clear; the timer would follow them
+            if (r.click != timer) v->back = colour::yellow, v->enabled = true;
         Colour frame = 0;
         g.platform.onPause = [&](float sec) { frame = frame || sec != 0.04f ? frame : b.Label1(1).back; };
         g.platform.scriptThrows({1, 2, 3});  // players 2 to 4: nothing to move
-        if (r.click < 0) {
+        if (r.click == timer) {
             EXPECT_TRUE(b.tick() && g.platform.pauses.empty());  // not while automatic play is off
             b.chooseAuto();
         }
-        ASSERT_TRUE(r.click < 0 ? b.tick() : r.click ? b.click(Family::SQUARE, r.click) : b.click(Family::start, 0));
+        ASSERT_TRUE(r.click == timer ? b.tick()
+                    : r.click > 0    ? b.click(Family::SQUARE, r.click)
+                    : r.click < 0    ? b.click(Family::home, -r.click - 1)
+                                     : b.click(Family::start, 0));
         EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
-        EXPECT_TRUE(g.marks().empty() && b.home(2).back == colour::red && b.start(0).back == colour::red);
+        EXPECT_TRUE(g.marks().empty() && b.home(5).back == colour::red && b.start(0).back == colour::red);
         EXPECT_EQ(g.platform.draws, r.m == 6 ? 0 : 3 * 15);
         EXPECT_EQ(frame, r.m == 6 ? Colour{0} : colour::cyan);
-        EXPECT_TRUE(g.dieWaits() && b.whosego == (r.m != 6 || r.click > 0 ? 4 : 0)) << b.whosego;
+        EXPECT_TRUE(g.dieWaits() && b.whosego == (r.m != 6 || (r.click > 0 && r.click != timer) ? 4 : 0));
         EXPECT_TRUE(r.click || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4))
             << "cyan runs back over 44 squares";
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }
 
+// From every ring square that can reach it, with every throw; onto a free position only. What stands on square 60
+// is passed over, not captured, and shown again; so is a counter on position 1.
 TEST(HomeColumn, EnteringFromEveryDistance) {
     for (int index = 55; index <= 60; ++index)
         for (int d = 61 - index; d <= 6; ++d) {
             SCOPED_TRACE(testing::Message() << index << " + " << d);
             const int position = index + d - 60;
-            // what stands on square 60 is passed over, not captured, and shown again; so is a counter on position 1
             const bool onOne = position > 1 && position % 2 == 0;
             Thrown g(d, index < 60 && d != 6 ? std::vector{index, 60} : std::vector{index},
                      onOne ? std::vector{1} : std::vector<int>{});
             Board& b = g.b;
             b.sound = -1;
-            EXPECT_EQ(Thrown(d, {index}, {position}).marked().count(index), 0u);  // only onto a free position
+            EXPECT_EQ(Thrown(d, {index}, {position}).marked().count(index), 0u);
             if (index < 60 && d == 6) test::placeOnRing(b, 3, 1, 30);
             b.marksquares();
+            double moving = 0;  // till the computers roll: stepping to 60, 0.4 s onto position 1, 0.2 s a place on
+            g.platform.onPause = [&](float sec) { moving = moving || sec != 0.3f ? moving : g.platform.now; };
             if (d != 6) g.platform.scriptThrows({1, 1, 1});  // the computer players, with nothing to move
             ASSERT_TRUE(b.click(Family::SQUARE, index));
-            EXPECT_TRUE(b.players(1, 1) == inHomeColumn && b.homerow(1, position) == 1);
-            // stepping to 60, then 0.4 s onto position 1 and 0.2 s for each place after it
+            EXPECT_TRUE(b.players(1, 1) == inHomeColumn && b.homerow(1, position) == 1 && g.platform.beeps == 0);
             const double ring = index < 60 ? 0.2 * (61 - index) : 0;
-            EXPECT_NEAR(g.movingTime(), ring + 0.4 + 0.2 * std::max(0, position - 2), 1e-4);
-            EXPECT_EQ(g.platform.beeps, 0);
+            EXPECT_NEAR(d == 6 ? g.platform.now : moving, ring + 0.4 + 0.2 * std::max(0, position - 2), 1e-4);
             EXPECT_EQ(test::boardFaults(b), "");
         }
 }
 
-// Along the column past a counter, the computers following under cyan frames; then the fourth counter home with an
-// exact six, the frames swapping colours, the celebration, and player 1 throwing again.
-TEST(HomeColumn, AlongTheColumnAndTheFourthCounterHomeCelebratingEveryTime) {
-    Thrown c(2, {}, {4, 3});
-    Colour frame = 0;
-    c.platform.at(1.0, [&] { frame = c.b.Label1(1).back; });  // during player 2's roll
-    ASSERT_EQ(c.marked(), (std::set<int>{-4, -3}));
-    ASSERT_TRUE(c.b.click(Family::home, 2));
-    EXPECT_EQ(test::columnOf(c.b, 1), (std::vector<int>{4, 5}));  // position 4 is passed over
-    EXPECT_NEAR(c.movingTime(), 0.6, 1e-6);
-    EXPECT_TRUE(frame == colour::cyan && c.b.whosego == 4);
-    EXPECT_EQ(test::boardFaults(c.b), "");
-
+// The fourth counter home with an exact six: the frames swap colours, the ring celebrates with player 1's counters
+// and is put back, the counters march to the start area, and player 1 throws again.
+TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
     Thrown g(6);
     Board& b = g.b;
     test::placePlayer(b, 2, {20});      // counters on special squares of every kind, put back afterwards:

@@ -10,26 +10,25 @@
 namespace skarpo::test {
 
 // The invariants of the tables, and the pictures against them: a ring square shows the counter on it or else its
-// own picture, light grey unless marked; the start areas show their waiting counters packed from the head; the home
-// columns their occupied positions, the final places fill in order. Empty when all hold; meaningless before the
-// opening march.
+// own picture, light grey unless marked; a start area its waiting counters packed from the head; a home column its
+// occupied positions, and the final places fill in order. Empty when all hold; meaningless before the opening march.
 inline std::string boardFaults(const Board& b) {
     std::ostringstream why;
     auto expect = [&](const ViewFamily& f, int i, Picture want) {
         if (f(i).picture != want) why << f.name() << "(" << i << ") shows " << pictureName(f(i).picture) << "; ";
     };
     for (int s = 1; s <= 60; ++s) {
-        const View& v = b.SQUARE(s);
         expect(b.SQUARE, s, b.squares(s) > 0 ? b.counterPicture(b.squares(s)) : b.ownPicture(s));
-        if (v.back != colour::lightGrey && !(v.back == colour::yellow && v.enabled)) why << "SQUARE(" << s << ") back; ";
+        if (const View& v = b.SQUARE(s); v.back != colour::lightGrey && !(v.back == colour::yellow && v.enabled))
+            why << "SQUARE(" << s << ") is coloured; ";
     }
     for (int p = 1; p <= 4; ++p) {
         const Picture counter = b.counterPicture(p), empty = b.emptyPicture();
         int waiting = 0;
         for (int j = 1; j <= 4; ++j) waiting += b.players(p, j) < 1;
         for (int k = 0; k <= 3; ++k) expect(b.start, 4 * (p - 1) + k, k < waiting ? counter : empty);
-        for (int k = 1; k <= 6; ++k) expect(b.home, 10 * (p - 1) + k - 1, b.homerow(p, k) == 1 ? counter : empty);
-        for (int n = 0; n <= 3; ++n) expect(b.home, 10 * (p - 1) + 6 + n, n < b.homerow(p, 7) ? counter : empty);
+        for (int k = 0; k <= 9; ++k)
+            expect(b.home, 10 * (p - 1) + k, (k < 6 ? b.homerow(p, k + 1) == 1 : k - 6 < b.homerow(p, 7)) ? counter : empty);
     }
     return b.checkInvariants() + why.str();
 }

@@ -11,13 +11,10 @@ void TestPlatform::wait(float sec) {
     if (onPause) onPause(sec);
     pauses.push_back(sec);
     const double end = now + static_cast<double>(sec);
-    for (;;) {  // the actions that fall inside this pause, in time order
-        auto next = std::ranges::min_element(actions_, {}, [](const auto& a) { return a.first; });
-        if (next == actions_.end() || next->first > end) break;
-        auto action = std::move(*next);
-        actions_.erase(next);
-        now = std::max(now, action.first);
-        action.second();
+    while (!actions_.empty() && actions_.begin()->first <= end) {  // the actions that fall inside this pause
+        auto action = actions_.extract(actions_.begin());
+        now = std::max(now, action.key());
+        action.mapped()();
     }
     now = end;
 }
@@ -78,17 +75,6 @@ void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column
     b.homerow(p, 7) = done;
     b.players(p, 5) = static_cast<std::int16_t>(column.size() + static_cast<std::size_t>(done));
     b.updstart(p);
-}
-
-std::vector<int> countersOf(const Board& b, int p) {
-    return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)};
-}
-
-std::vector<int> columnOf(const Board& b, int p) {
-    std::vector<int> v;
-    for (int k = 1; k <= 6; ++k)
-        if (b.homerow(p, k) != 0) v.push_back(k);
-    return v;
 }
 
 std::string differences(const Board& a, const Board& b) {

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -24,7 +25,7 @@ public:
     void scriptThrows(std::initializer_list<int> throws);
     void unscript() { scripted_.clear(); }
     // Runs `action` at virtual time `at`, inside whatever pause spans it.
-    void at(double at, std::function<void()> action) { actions_.emplace_back(at, std::move(action)); }
+    void at(double at, std::function<void()> action) { actions_.emplace(at, std::move(action)); }
 
     std::function<void(float)> onPause;  // told of every pause as it begins
     double now = 0;                      // virtual seconds since the start
@@ -34,7 +35,7 @@ public:
 
 private:
     std::deque<double> scripted_;
-    std::vector<std::pair<double, std::function<void()>>> actions_;
+    std::multimap<double, std::function<void()>> actions_;  // by time, and in order at the same time
     std::mt19937 generator_{1};
 };
 
@@ -53,10 +54,17 @@ void placeOnRing(Board& b, int p, int j, int k);
 // All four counters of player p, recorded and drawn: counters 1.. on the ring progresses `ring` (0 or captured:
 // waiting), the next ones on the column positions `column`, `done` more in the final places, the rest waiting.
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column = {}, int done = 0);
-// players(p, 1..4), and the column positions (1..6) player p occupies.
-std::vector<int> countersOf(const Board& b, int p);
-std::vector<int> columnOf(const Board& b, int p);
 // What differs between two boards, in the tables and in all a person can see (not a hidden view's picture).
 std::string differences(const Board& a, const Board& b);
+
+// players(p, 1..4), and the column positions (1..6) player p occupies.
+inline std::vector<int> countersOf(const Board& b, int p) {
+    return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)};
+}
+inline std::vector<int> columnOf(const Board& b, int p) {
+    std::vector<int> v;
+    for (int k = 1; k <= 6; ++k) if (b.homerow(p, k)) v.push_back(k);
+    return v;
+}
 
 }  // namespace skarpo::test
