@@ -15,29 +15,23 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <string>
 
 namespace {
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
-    const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return a;
-}
-
 // Sends the request for `how` to the X server and waits until it has taken it.
 bool xRequest(const std::string& how, xcb_window_t window) {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c) != 0) return false;
+    auto atom = [c](const char* name) {
+        auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, uint16_t(std::strlen(name)), name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+        return a;
+    };
     if (how == "ask") {
-        xcb_client_message_event_t event{};
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = window;
-        event.type = atom(c, "WM_PROTOCOLS");
-        event.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
-        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_client_message_event_t event{.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
+                                         .window = window, .type = atom("WM_PROTOCOLS"), .data = {}};
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");  // at XCB_CURRENT_TIME, 0
         xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
     } else {
         how == "destroy" ? xcb_destroy_window(c, window) : xcb_kill_client(c, window);
@@ -54,12 +48,11 @@ int main(int argc, char** argv) {
     if (argc != 4) return std::fprintf(stderr, "usage: %s ask|destroy|kill|TERM|HUP|INT WINDOW PID\n", argv[0]), 2;
     const std::string how = argv[1];
     const auto pid = static_cast<pid_t>(std::strtol(argv[3], nullptr, 10));
-    const std::map<std::string, int> signals{{"TERM", SIGTERM}, {"HUP", SIGHUP}, {"INT", SIGINT}};
-    // a handle on the process that becomes readable when it ends
-    const int process = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
+    const int signal = how == "TERM" ? SIGTERM : how == "HUP" ? SIGHUP : how == "INT" ? SIGINT : 0;
+    const int process = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));  // readable when the process ends
     if (process < 0) return std::perror("pidfd_open"), 2;
-    if (signals.contains(how)) {
-        if (::kill(pid, signals.at(how)) != 0) return 2;
+    if (signal) {
+        if (::kill(pid, signal) != 0) return 2;
     } else if (how != "ask" && how != "destroy" && how != "kill") {
         return std::fprintf(stderr, "%s: unknown way %s\n", argv[0], how.c_str()), 2;
     } else if (!xRequest(how, static_cast<xcb_window_t>(std::strtoul(argv[2], nullptr, 0)))) {
