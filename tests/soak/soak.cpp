@@ -17,7 +17,6 @@
 #include <ranges>
 #include <sstream>
 
-#include "tests/support/picture_check.h"
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;

@@ -77,6 +77,38 @@ void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column
     b.updstart(p);
 }
 
+std::string boardFaults(const Board& b) {
+    std::ostringstream why;
+    auto expect = [&](const ViewFamily& f, int i, Picture want) {
+        if (f(i).picture != want) why << f.name() << "(" << i << ") shows " << pictureName(f(i).picture) << "; ";
+    };
+    for (int s = 1; s <= 60; ++s) {
+        expect(b.SQUARE, s, b.squares(s) > 0 ? b.counterPicture(b.squares(s)) : b.ownPicture(s));
+        if (const View& v = b.SQUARE(s); v.back != colour::lightGrey && !(v.back == colour::yellow && v.enabled))
+            why << "SQUARE(" << s << ") is coloured; ";
+    }
+    for (int p = 1; p <= 4; ++p) {
+        const Picture counter = b.counterPicture(p), empty = b.emptyPicture();
+        int waiting = 0;
+        for (int j = 1; j <= 4; ++j) waiting += b.players(p, j) < 1;
+        for (int k = 0; k <= 3; ++k) expect(b.start, 4 * (p - 1) + k, k < waiting ? counter : empty);
+        for (int k = 0; k <= 9; ++k)
+            expect(b.home, 10 * (p - 1) + k, (k < 6 ? b.homerow(p, k + 1) == 1 : k - 6 < b.homerow(p, 7)) ? counter : empty);
+    }
+    return b.checkInvariants() + why.str();
+}
+
+const char* pauseFaults(const Board& b) {
+    bool ok = b.paused() && !b.closed() && !(b.dicethrow(0).visible && b.dicethrow(0).enabled) && b.squares(70) == 0;
+    for (int s = 1; s <= 60; ++s)
+        ok = ok && b.squares(s) >= 0 && b.squares(s) <= 4 && (s > 9 || b.squares(s + 60) == b.squares(s));
+    for (int p = 1; p <= 4; ++p)
+        for (int j = 1; j <= 7; ++j)
+            ok = ok && b.homerow(p, j) >= 0 && b.homerow(p, j) <= (j < 7 ? 1 : 4) &&
+                 (j > 4 || (b.players(p, j) >= captured && b.players(p, j) <= finished));
+    return ok && b.whosego >= 0 && b.whosego <= 4 ? "" : "at a pause: a table out of range or the die clickable";
+}
+
 std::string differences(const Board& a, const Board& b) {
     std::ostringstream out;
     if (!(a.players == b.players) || !(a.homerow == b.homerow) || !(a.squares == b.squares) || a.whosego != b.whosego)

@@ -54,6 +54,12 @@ void placeOnRing(Board& b, int p, int j, int k);
 // All four counters of player p, recorded and drawn: counters 1.. on the ring progresses `ring` (0 or captured:
 // waiting), the next ones on the column positions `column`, `done` more in the final places, the rest waiting.
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column = {}, int done = 0);
+// The invariants of the tables, and the pictures against them: a ring square shows the counter on it or else its
+// own picture, light grey unless marked; a start area its waiting counters packed from the head; a home column its
+// occupied positions, and the final places fill in order. Empty when all hold; meaningless before the opening march.
+std::string boardFaults(const Board& b);
+// What holds even at a pause, with a counter on its way and the tables half rewritten.
+const char* pauseFaults(const Board& b);
 // What differs between two boards, in the tables and in all a person can see (not a hidden view's picture).
 std::string differences(const Board& a, const Board& b);
 
