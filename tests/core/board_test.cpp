@@ -42,11 +42,25 @@ Told told(Board& b, const std::function<void()>& act, std::size_t n = 99) {
 }
 }  // namespace
 
-// The ring closes square by square, edge to edge, without overlaps, its corners at the corners of the board; each
-// player's start area lies against its entry square and its home column meets the ring only at the square before.
-TEST(Layout, TheRingAndWhatJoinsIt) {
-    const test::Game g;
-    const Board& b = g.board;
+// A new game chosen in the middle of a game lays out the board as at the start, the options kept: the ring closes
+// square by square, edge to edge, without overlaps, its corners at the corners of the board; each player's start
+// area lies against its entry square, and its home column meets the ring only at the square before; the special
+// squares show their pictures and every other square is empty, all light grey; the players' places are in their
+// colours, the final places darker and holding the counters.
+TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
+    Game g;
+    Board& b = g.board;
+    test::thrown(b, 3, 4);
+    test::placePlayer(b, 1, {1, 3});  // square 1 with its copy in squares(61)
+    test::placePlayer(b, 2, {0, 50});
+    test::placePlayer(b, 3, {}, {2});
+    for (View* v : {&b.start(0), &b.home(2), &b.SQUARE(7)}) v->back = colour::yellow, v->enabled = true;
+    b.Label1(6).back = colour::red;             // lit by a celebration
+    b.SQUARE(10).picture = Picture::Two;        // left over from a celebration
+    b.chooseAuto(), b.chooseSound(), b.chooseNewGame();
+    EXPECT_EQ(test::differences(b, Game().board), "");
+    EXPECT_TRUE(b.autoplay && b.autoChecked && b.soundopChecked && b.sound == -1 && g.platform.reseeds == 2);
+
     for (int n = 1; n <= 60; ++n) {
         EXPECT_TRUE(b.SQUARE(n).width == 480 && edgeToEdge(b.SQUARE(n), b.SQUARE(n % 60 + 1))) << n;
         for (int m = n + 1; m <= 60; ++m) {
@@ -59,27 +73,6 @@ TEST(Layout, TheRingAndWhatJoinsIt) {
         {1, {5520, 7320}}, {16, {240, 5400}}, {31, {2160, 120}}, {46, {7440, 2040}},  // the entry squares
     };
     for (const auto& [n, where] : at) EXPECT_EQ(std::pair(b.SQUARE(n).left, b.SQUARE(n).top), where) << n;
-    const int before[] = {60, 15, 30, 45};  // the square before each player's entry square
-    for (int p = 1; p <= 4; ++p) {
-        const int h = 10 * (p - 1), s = 4 * (p - 1);
-        for (int n = 1; n <= 60; ++n) {  // the first home place meets that square alone: no overlap, no shared edge
-            const auto [x, y] = overlap(b.home(h), b.SQUARE(n));
-            EXPECT_TRUE(n == before[p - 1] ? edgeToEdge(b.home(h), b.SQUARE(n)) : x < 0 || y < 0 || (x == 0 && y == 0))
-                << "player " << p << ", square " << n;
-        }
-        for (int k = 1; k <= 5; ++k) EXPECT_TRUE(edgeToEdge(b.home(h + k - 1), b.home(h + k))) << p << ": " << k;
-        EXPECT_TRUE(edgeToEdge(b.start(s), b.SQUARE(15 * (p - 1) + 1))) << p;
-        for (int k = 1; k <= 3; ++k) EXPECT_TRUE(edgeToEdge(b.start(s + k - 1), b.start(s + k))) << p << ": " << k;
-    }
-}
-
-// A new game: the special squares with their pictures and every other square empty, all light grey; the players'
-// places in their colours, the final places darker, holding the counters.
-TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
-    test::Game g;
-    g.board.SQUARE(10).picture = Picture::Two;  // left over from a game before
-    g.board.chooseNewGame();
-    const Board& b = g.board;
     std::map<int, Picture> special = {
         {1, Picture::Entry1},     {16, Picture::Entry2},    {31, Picture::Entry3},    {46, Picture::Entry4},
         {60, Picture::HomeTurn1}, {15, Picture::HomeTurn2}, {30, Picture::HomeTurn3}, {45, Picture::HomeTurn4},
@@ -89,32 +82,28 @@ TEST(Layout, ANewGameShowsTheSpecialSquaresAndThePlayersColours) {
     for (int n = 1; n <= 60; ++n)
         EXPECT_TRUE(b.SQUARE(n).picture == (special.count(n) ? special[n] : Picture::Blank) && b.SQUARE(n).back == 0xC0C0C0u)
             << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
+    const int before[] = {60, 15, 30, 45};  // the square before each player's entry square
     const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00}, finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
     const Picture counter[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
     for (int p = 1; p <= 4; ++p) {
-        for (int k = 0; k < 4; ++k)
-            EXPECT_TRUE(b.start(4 * p - 4 + k).back == own[p - 1] && b.start(4 * p - 4 + k).picture == Picture::Blank)
-                << "player " << p << ", start " << k;
+        SCOPED_TRACE(testing::Message() << "player " << p);
+        const int h = 10 * (p - 1), s = 4 * (p - 1);
+        for (int n = 1; n <= 60; ++n) {  // no overlap, no shared edge
+            const auto [x, y] = overlap(b.home(h), b.SQUARE(n));
+            EXPECT_TRUE(n == before[p - 1] ? edgeToEdge(b.home(h), b.SQUARE(n)) : x < 0 || y < 0 || (x == 0 && y == 0)) << n;
+        }
+        EXPECT_TRUE(edgeToEdge(b.start(s), b.SQUARE(15 * (p - 1) + 1)));
+        for (int k = 0; k < 4; ++k) {
+            EXPECT_TRUE(k == 0 || edgeToEdge(b.start(s + k - 1), b.start(s + k))) << "start " << k;
+            EXPECT_TRUE(b.start(s + k).back == own[p - 1] && b.start(s + k).picture == Picture::Blank) << "start " << k;
+        }
         for (int k = 0; k < 10; ++k) {
-            const View& v = b.home(10 * (p - 1) + k);
+            const View& v = b.home(h + k);
+            EXPECT_TRUE(k == 0 || k > 5 || edgeToEdge(b.home(h + k - 1), v)) << "home " << k;
             EXPECT_TRUE(v.back == (k < 6 ? own : finals)[p - 1] && v.picture == (k < 6 ? Picture::Blank : counter[p - 1]))
-                << "player " << p << ", home " << k;
+                << "home " << k;
         }
     }
-}
-
-TEST(Board, NewGameClearsAGameInProgressButKeepsTheOptions) {
-    Game g;
-    Board& b = g.board;
-    test::thrown(b, 3, 4);
-    test::placePlayer(b, 1, {1, 3});  // square 1 with its copy in squares(61)
-    test::placePlayer(b, 2, {0, 50});
-    test::placePlayer(b, 3, {}, {2});
-    for (View* v : {&b.start(0), &b.home(2), &b.SQUARE(7)}) v->back = colour::yellow, v->enabled = true;
-    b.Label1(6).back = colour::red;  // lit by a celebration
-    b.chooseAuto(), b.chooseSound(), b.chooseNewGame();
-    EXPECT_EQ(test::differences(b, Game().board), "");
-    EXPECT_TRUE(b.autoplay && b.autoChecked && b.soundopChecked && b.sound == -1 && g.platform.reseeds == 2);
 }
 
 // New Game during the opening march, the roll, the pause before the marks, player 2's turn: the interrupted turn

@@ -43,10 +43,8 @@ struct Thrown : test::Game {
 }  // namespace
 
 TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
-    const struct {
-        int from, m;
-        std::vector<int> blockers;  // from + m marks alone, not with an own counter on any of these
-    } rows[] = {
+    const struct { int from, m; std::vector<int> blockers; } rows[] = {
+        // from + m marks alone, not with an own counter on any of the blockers
         {2, 1, {3}},     {16, 4, {28}}, {3, 2, {7}},   {7, 2, {11}},       // plain; 20 over 24; 5; 9
         {6, 3, {9, 42}}, {21, 3, {57}}, {36, 3, {12}}, {24, 3, {27, 57}},  // on to a corner; corners
         {39, 3, {42, 12}}, {8, 4, {12, 42}}, {53, 4, {57, 27}},
@@ -107,10 +105,7 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
         EXPECT_NEAR(g.platform.now, seconds, 1e-4);
         EXPECT_EQ(test::boardFaults(b), "");
     };
-    const struct {
-        int p, from, d, victim, on, moves, to;
-        double seconds;
-    } rows[] = {
+    const struct { int p, from, d, victim, on, moves, to; double seconds; } rows[] = {
         {1, 2, 2, 0, 0, 2, 4, 0.6},    {1, 14, 2, 0, 0, 2, 16, 0.6},  {1, 58, 2, 0, 0, 2, 60, 0.6},  // entry, home turn
         {1, 3, 2, 0, 0, 4, 7, 2.0},    {1, 44, 6, 0, 0, 12, 56, 3.6}, {1, 7, 2, 0, 0, 4, 11, 2.0},   // doubling squares
         {1, 1, 4, 0, 0, 12, 13, 4.6},  {1, 18, 6, 0, 0, 12, 30, 3.6}, {2, 1, 4, 0, 0, 12, 13, 4.6},  // 5 on to 9; 30; 60
@@ -142,12 +137,8 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
 // frames. Entering from the start area captures on square 1.
 TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
     constexpr int timer = 99;
-    const struct {
-        int m;
-        std::vector<int> ring, column;
-        int click;  // a square, 0 the start place, -k home position k, or the timer
-        std::vector<int> after, columnAfter;
-    } rows[] = {
+    const struct { int m; std::vector<int> ring, column; int click; std::vector<int> after, columnAfter; } rows[] = {
+        // the throw, the counters; a click on a square, the start place (0), home position k (-k), or the timer
         {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},    // over a doubling square on to a corner, and across
         {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},  // a six, doubled
         {6, {20, 1}, {}, 1, {20, 7, 0, 0}, {}},     // off the entry square
@@ -173,10 +164,8 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
             EXPECT_TRUE(b.tick() && g.platform.pauses.empty());  // not while automatic play is off
             b.chooseAuto();
         }
-        ASSERT_TRUE(r.click == timer ? b.tick()
-                    : r.click > 0    ? b.click(Family::SQUARE, r.click)
-                    : r.click < 0    ? b.click(Family::home, -r.click - 1)
-                                     : b.click(Family::start, 0));
+        ASSERT_TRUE(r.click == timer ? b.tick() : r.click > 0 ? b.click(Family::SQUARE, r.click)
+                    : r.click < 0 ? b.click(Family::home, -r.click - 1) : b.click(Family::start, 0));
         EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
         EXPECT_TRUE(g.marked(false).empty() && b.home(5).back == colour::red && b.start(0).back == colour::red);
         EXPECT_EQ(g.platform.draws, r.m == 6 ? 0 : 3 * 15);
