@@ -14,12 +14,7 @@
 
 using namespace skarpo;
 using skarpo::test::Game;
-using Kind = Happening::Kind;
-using Told = std::vector<Happening>;
-
-namespace skarpo {
-void PrintTo(const Happening& h, std::ostream* o) { *o << "{" << int(h.kind) << ", " << h.player << ", " << h.value << "}"; }
-}  // namespace skarpo
+using test::Kind, test::Told;
 
 namespace {
 // How far two views overlap across and down: 0 where they touch, below 0 across a gap.
@@ -172,39 +167,6 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     EXPECT_EQ(told(b, [&] { b.chooseNewGame(); }), (Told{{Kind::NewGame}}));
     EXPECT_EQ(told(b, [&] { b.chooseAuto(), b.chooseSound(), b.chooseAuto(), b.chooseSound(); }),
               (Told{{Kind::AutoOn}, {Kind::SoundOn}, {Kind::AutoOff}, {Kind::SoundOff}}));
-}
-
-// Player 1 has thrown m and clicks a marked view, cyan standing on ring progress `other`; or cyan throws m, player 1
-// standing on square 20. Magenta and green throw 1 afterwards. What is told first.
-TEST(Happenings, CapturesCountersHomeAndTurnsWithoutAMove) {
-    const struct {
-        int p, m;
-        std::vector<int> ring, column;
-        int done, other;
-        Family f;  // what player 1 clicks
-        Told want;
-    } rows[] = {
-        {1, 3, {10}, {}, 0, progressOf(2, 13), Family::SQUARE, {{Kind::Captured, 1, 2}, {Kind::Threw, 2, 1}}},
-        {1, 6, {}, {}, 0, 46, Family::start, {{Kind::Captured, 1, 2}}},  // entering onto square 1
-        {1, 6, {}, {1}, 3, 0, Family::home, {{Kind::Home, 1, 4}, {Kind::AllHome, 1}}},
-        {2, 2, {progressOf(2, 18)}, {}, 0, 20, {}, {{Kind::Threw, 2, 2}, {Kind::Captured, 2, 1}, {Kind::Threw, 3, 1}}},
-        {2, 2, {}, {5, 3}, 1, 20, {}, {{Kind::Threw, 2, 2}, {Kind::Home, 2, 2}, {Kind::Threw, 3, 1}, {Kind::NoMove, 3, 1}}},
-        {2, 4, {}, {3}, 3, 20, {}, {{Kind::Threw, 2, 4}, {Kind::Home, 2, 4}, {Kind::AllHome, 2}, {Kind::Threw, 3, 1}}},
-        {2, 5, {58}, {3}, 0, 20, {}, {{Kind::Threw, 2, 5}, {Kind::NoMove, 2, 5}, {Kind::Threw, 3, 1}}},  // column taken
-        {2, 2, {}, {1}, 0, 20, {}, {{Kind::Threw, 2, 2}, {Kind::Threw, 3, 1}}},  // a move inside the column only
-    };
-    for (const auto& r : rows) {
-        Game g;
-        Board& b = g.board;
-        test::thrown(b, 1, r.m);
-        test::placePlayer(b, r.p, r.ring, r.column, r.done);
-        test::placePlayer(b, 3 - r.p, {r.other});
-        if (r.p == 1) b.marksquares();
-        g.platform.scriptThrows({r.p == 1 ? 1 : r.m, 1, 1});
-        const Told got = told(b, [&] { r.p == 1 ? void(b.click(r.f, r.ring.empty() ? 0 : r.ring[0])) : b.dicethrow_Click(0); },
-                              r.want.size());
-        EXPECT_EQ(got, r.want) << "row " << &r - rows;
-    }
 }
 
 TEST(Happenings, AReaderThatFellBehindGetsTheLatestInOrder) {

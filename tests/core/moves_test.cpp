@@ -13,6 +13,7 @@
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;
+using test::Kind, test::Told;
 
 namespace {
 // An opened board where player 1, with counters on ring progress `ring`, column positions `column` and `done`
@@ -97,6 +98,7 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
         }
         b.movecount(p, from, b.moves);
         b.players(p, 1) = static_cast<std::int16_t>(b.players(p, 1) + b.moves);
+        EXPECT_EQ(b.happenings.since(1), (victim ? Told{{Kind::Captured, p, victim}} : Told{}));  // after the new game
         EXPECT_TRUE(victim || b.moves == moves) << b.moves;
         EXPECT_EQ(squareOf(p, b.players(p, 1)), to);
         EXPECT_TRUE(!(victim || d > 1) || b.players(q, 3) == (victim ? captured : k));
@@ -137,12 +139,13 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
 // frames. Entering from the start area captures on square 1.
 TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
     constexpr int timer = 99;
-    const struct { int m; std::vector<int> ring, column; int click; std::vector<int> after, columnAfter; } rows[] = {
-        // the throw, the counters; a click on a square, the start place (0), home position k (-k), or the timer
+    const struct { int m; std::vector<int> ring, column; int click; std::vector<int> after, columnAfter; Told told = {}; } rows[] = {
+        // the throw, the counters; a click on a square, the start place (0), home position k (-k), or the timer; what
+        // is told before the computers throw
         {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},    // over a doubling square on to a corner, and across
         {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},  // a six, doubled
         {6, {20, 1}, {}, 1, {20, 7, 0, 0}, {}},     // off the entry square
-        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},        // capturing cyan's counter on square 1
+        {6, {20}, {}, 0, {20, 1, 0, 0}, {}, {{Kind::Captured, 1, 2}}},  // capturing cyan's counter on square 1
         {2, {}, {4, 3}, -3, {100, 100, 0, 0}, {4, 5}},          // along the column, passing a counter
         {4, {10, 30, 20}, {1}, timer, {10, 34, 20, 100}, {1}},  // the timer: below six the farthest along
         {6, {10}, {}, timer, {10, 1, 0, 0}, {}},                // a six enters a new counter
@@ -164,9 +167,13 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
             EXPECT_TRUE(b.tick() && g.platform.pauses.empty());  // not while automatic play is off
             b.chooseAuto();
         }
+        const auto seen = b.happenings.count();
         ASSERT_TRUE(r.click == timer ? b.tick() : r.click > 0 ? b.click(Family::SQUARE, r.click)
                     : r.click < 0 ? b.click(Family::home, -r.click - 1) : b.click(Family::start, 0));
         EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
+        Told told = b.happenings.since(seen);
+        told.erase(std::ranges::find(told, Kind::Threw, &Happening::kind), told.end());
+        EXPECT_EQ(told, r.told);
         EXPECT_TRUE(g.marked(false).empty() && b.home(5).back == colour::red && b.start(0).back == colour::red);
         EXPECT_EQ(g.platform.draws, r.m == 6 ? 0 : 3 * 15);
         EXPECT_EQ(frame, r.m == 6 ? Colour{0} : colour::cyan);
@@ -225,7 +232,9 @@ TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
             EXPECT_EQ(b.Label1(0).back, colour::red);
         });
         ASSERT_EQ(g.marked(), (std::set<int>{-1}));
+        const auto seen = b.happenings.count();
         ASSERT_TRUE(b.click(Family::home, 0));
+        EXPECT_EQ(b.happenings.since(seen), (Told{{Kind::Home, 1, 4}, {Kind::AllHome, 1}}));
         const Colour R = colour::red, W = colour::window;
         EXPECT_EQ(frames, (std::vector<Colour>{W, R, W, R, W, R, W, R, W, R}));
         EXPECT_EQ(beat, (std::vector<Picture>{Picture::Blank, Picture::Counter1, Picture::Blank, Picture::Counter1}));
@@ -278,22 +287,24 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         std::vector<std::pair<int, int>> others, squaresAfter;  // {player, square} of other counters; {square, owner}
         std::vector<int> after, columnAfter = {};                // players(p, 1..4) and the column afterwards
         std::vector<float> pauses = {};                          // the turn's last pauses, when given
+        Told told = {};                                          // what it tells
     } rows[] = {
         // an exact finish comes first, with the whole throw; a six from position 1 brings no counter in
-        {3, 3, {10}, {4}, 0, {}, {}, {10, finished, 0, 0}}, {3, 6, {}, {1}, 1, {}, {{31, 0}}, {finished, finished, 0, 0}},
+        {3, 3, {10}, {4}, 0, {}, {}, {10, finished, 0, 0}, {}, {}, {{Kind::Home, 3, 1}}},
+        {3, 6, {}, {1}, 1, {}, {{31, 0}}, {finished, finished, 0, 0}, {}, {}, {{Kind::Home, 3, 2}}},
         // a column counter moves when no ring counter can, never onto a taken position
         {4, 2, {}, {1, 4}, 0, {}, {}, {100, 100, 0, 0}, {3, 4}, {0.2f, 0.2f, 0.2f, 0.3f}},
         {4, 2, {}, {1, 3}, 0, {}, {}, {100, 100, 0, 0}, {1, 5}}, {4, 1, {10}, {3, 4}, 0, {}, {}, {11, 100, 100, 0}, {3, 4}},
-        {3, 3, {}, {5}, 0, {}, {}, {100, 0, 0, 0}, {5}, {0.6f, 0.3f}},  // nothing to move, without and with a six
-        {3, 6, {}, {5}, 3, {}, {}, {100, 101, 101, 101}, {5}, {0.6f, 0.3f}},
+        {3, 3, {}, {5}, 0, {}, {}, {100, 0, 0, 0}, {5}, {0.6f, 0.3f}, {{Kind::NoMove, 3, 3}}},  // nothing to move, without and with a six
+        {3, 6, {}, {5}, 3, {}, {}, {100, 101, 101, 101}, {5}, {0.6f, 0.3f}, {{Kind::NoMove, 3, 6}}},
         // into the column: position taken; past a counter on the home turn; a 2 over it; from it
-        {4, 3, {58}, {1}, 0, {}, {}, {58, 100, 0, 0}, {1}, {0.4f}},
+        {4, 3, {58}, {1}, 0, {}, {}, {58, 100, 0, 0}, {1}, {0.4f}, {{Kind::NoMove, 4, 3}}},
         {2, 4, {58}, {1}, 0, {{3, 15}}, {{13, 0}, {15, 3}}, {100, 100, 0, 0}, {1, 2}},
         {2, 2, {59}, {}, 0, {}, {{15, 0}}, {100, 0, 0, 0}, {1}}, {4, 1, {60}, {}, 0, {}, {{45, 0}}, {100, 0, 0, 0}, {1}},
         // past square 60: over 1 down on 2; one past it, capturing; a six there brings no new counter
         {4, 4, {13}, {}, 0, {{1, 60}, {2, 1}}, {{2, 4}, {60, 1}, {1, 2}}, {17, 0, 0, 0}, {},
          {0.2f, 0.2f, 0.2f, 0.2f, 0.2f, 0.3f}},
-        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}},
+        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}, {}, {}, {{Kind::Captured, 3, 2}}},
         {2, 6, {41}, {}, 0, {}, {{2, 2}, {16, 0}}, {47, 0, 0, 0}},
         {3, 6, {29}, {}, 0, {}, {{11, 3}, {5, 0}}, {41, 0, 0, 0}},  // down on 5, on to 11
         // off square 60: over 2; a 1 straight onto 1; onto 5, on to 10; a six brings no new counter
@@ -301,12 +312,13 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         {2, 1, {45}, {}, 0, {}, {}, {46, 0, 0, 0}, {}, {0.2f, 0.3f}}, {4, 5, {15}, {}, 0, {}, {{10, 4}}, {25, 0, 0, 0}},
         {2, 6, {45}, {}, 0, {}, {}, {51, 0, 0, 0}},
         // a six: the first waiting counter in, capturing; with an own counter on the entry square that one moves
-        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}}, {3, 6, {1}, {}, 0, {}, {{31, 0}}, {7, 0, 0, 0}},
+        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}, {}, {}, {{Kind::Captured, 2, 3}}},
+        {3, 6, {1}, {}, 0, {}, {{31, 0}}, {7, 0, 0, 0}},
         // a 4 over two doubling squares sends its own counter back; jumping back from a corner pauses briefly
-        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}},
+        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}, {}, {}, {{Kind::Captured, 2, 2}}},
         {2, 2, {40}, {}, 0, {}, {{27, 2}}, {12, 0, 0, 0}, {}, {0.2f, 0.1f}},
         // the fourth counter home: celebration, then the start area
-        {2, 2, {}, {5}, 3, {{4, 60}}, {{60, 4}}, {0, 0, 0, 0}},
+        {2, 2, {}, {5}, 3, {{4, 60}}, {{60, 4}}, {0, 0, 0, 0}, {}, {}, {{Kind::Home, 2, 4}, {Kind::AllHome, 2}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &r - rows);
@@ -315,7 +327,9 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         test::thrown(b, r.p, r.m);
         for (int j = 0; auto [q, s] : r.others) test::placeOnRing(b, q, ++j, progressOf(q, s));
         test::placePlayer(b, r.p, r.ring, r.column, r.done);
+        const auto seen = b.happenings.count();
         b.checkmoves();
+        EXPECT_EQ(b.happenings.since(seen), r.told);
         EXPECT_TRUE(test::countersOf(b, r.p) == r.after && test::columnOf(b, r.p) == r.columnAfter);
         EXPECT_EQ(b.homerow(r.p, 7), std::ranges::count(r.after, finished));
         for (auto [s, q] : r.squaresAfter) EXPECT_EQ(b.squares(s), q) << "square " << s;

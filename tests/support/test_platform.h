@@ -7,13 +7,21 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "state/board.h"
 
+namespace skarpo {
+inline void PrintTo(const Happening& h, std::ostream* o) { *o << "{" << int(h.kind) << ", " << h.player << ", " << h.value << "}"; }
+}  // namespace skarpo
+
 namespace skarpo::test {
+
+using Kind = Happening::Kind;
+using Told = std::vector<Happening>;
 
 class TestPlatform : public Platform {
 public:
