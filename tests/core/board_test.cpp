@@ -5,10 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "tests/support/test_platform.h"
 

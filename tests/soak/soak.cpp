@@ -9,11 +9,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <numeric>
 #include <optional>
-#include <random>
 #include <ranges>
 #include <sstream>
 
@@ -41,10 +39,10 @@ auto print(const Board& b) {
                       b.corner, b.Label1};
 }
 
-// The platform of one board after another: a window is closed, another opened.
+// The platform of one board after another: a window is closed, another opened; ten in a row without a throw are
+// hopeless. Calm seeds play long games in which players finish and celebrate; in others "New Game" and closing
+// strike every few turns.
 struct Runner : test::TestPlatform {
-    // Calm seeds play long games in which players finish and celebrate; in others "New Game" and closing strike
-    // every few turns. After a close a window opens; ten in a row without a throw are hopeless.
     void runSeed(unsigned s, long turns, double calm) {
         rng_.seed(s), calm_ = calm;
         const long target = fig_.turns + turns;
@@ -87,7 +85,6 @@ struct Runner : test::TestPlatform {
     double uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
     bool chance(double p) { return uniform() < p; }
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
-
     // A violation when `faults` is not empty: counted, the first few described, the window given up.
     void fail(const std::string& faults) {
         if (faults.empty() || std::exchange(broken_, true) || ++fig_.violations > 10) return;
