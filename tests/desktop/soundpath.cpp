@@ -12,8 +12,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     bool beeped = false;
     skarpo::AlertSound alert(&skarpo::AlertSound::openDesktop, [&] { beeped = true; });
-    alert.ring();
-    // the sound's thread opens the sound server and plays; a failure comes back as the beep
+    alert.ring();  // the sound's thread opens the sound server and plays; a failure comes back as the beep
     QElapsedTimer clock;
     for (clock.start(); !beeped && clock.elapsed() < 1500; QThread::msleep(10)) QCoreApplication::processEvents();
     std::puts(beeped ? "beep" : "desktop");

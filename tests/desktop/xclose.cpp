@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Ends another program's X window in one of the ways a desktop does, then waits for the program to end:
-//   skarpo_xclose HOW WINDOW PID
-// HOW is "ask" (the window manager's close request, WM_DELETE_WINDOW), "destroy" (the window destroyed outright,
-// its program left to notice), "kill" (the program's connection closed, as xkill does) or a signal's name (TERM,
-// HUP, INT). Counted from the moment the X server (or the kernel) has taken the request, it prints "ended in N ms",
-// or "alive after N ms" and exits 1 if the program is still there after a second.
+// `skarpo_xclose HOW WINDOW PID` ends another program's X window as a desktop does: HOW is "ask" (the window
+// manager's close request), "destroy" (the window destroyed, its program left to notice), "kill" (the program's
+// connection closed, as xkill does) or a signal (TERM, HUP, INT). Counting from when the X server (or the kernel) has
+// taken the request, it prints "ended in N ms", or "alive after N ms" and exits 1 if the program lives on a second.
 #include <poll.h>
 #include <sys/syscall.h>
 #include <unistd.h>
