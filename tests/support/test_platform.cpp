@@ -44,8 +44,7 @@ void openedPosition(Board& b) {
 
 void thrown(Board& b, int p, int m) {
     openedPosition(b);
-    b.whosego = static_cast<std::int16_t>(p);
-    b.moves = m;
+    b.whosego = static_cast<std::int16_t>(p), b.moves = m;
     b.dicethrow(0).visible = b.dicethrow(0).enabled = false;
     b.dicethrow(15).visible = true;
 }
@@ -57,6 +56,14 @@ void placeOnRing(Board& b, int p, int j, int k) {
     if (s <= 9) b.squares(s + 60) = static_cast<std::int16_t>(p);
     b.SQUARE(s).picture = b.counterPicture(p);
     b.updstart(p);
+}
+
+std::vector<int> countersOf(const Board& b, int p) { return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)}; }
+
+std::vector<int> columnOf(const Board& b, int p) {
+    std::vector<int> v;
+    for (int k = 1; k <= 6; ++k) if (b.homerow(p, k)) v.push_back(k);
+    return v;
 }
 
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
@@ -118,10 +125,7 @@ std::string differences(const Board& a, const Board& b) {
         for (int i : (a.*f).indices()) {
             View x = (a.*f)(i), y = (b.*f)(i);
             if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;
-            if (!(x == y))
-                out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "/" << pictureName(y.picture)
-                    << " on " << std::hex << x.back << "/" << y.back << std::dec
-                    << (x.enabled != y.enabled || x.visible != y.visible ? " enabled/visible differ" : "") << "; ";
+            if (!(x == y)) out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "; ";
         }
     return out.str();
 }

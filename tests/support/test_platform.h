@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The world as the tests see it: a virtual clock that advances at once, scripted dice, counted beeps and actions run
-// at given virtual moments; and boards set up by hand.
+// at given virtual moments; boards set up by hand, and what they must show.
 #pragma once
 
 #include <deque>
@@ -15,7 +15,7 @@
 #include "state/board.h"
 
 namespace skarpo {
-inline void PrintTo(const Happening& h, std::ostream* o) { *o << "{" << int(h.kind) << ", " << h.player << ", " << h.value << "}"; }
+inline void PrintTo(const Happening& h, std::ostream* o) { *o << int(h.kind) << "/" << h.player << "/" << h.value; }
 }  // namespace skarpo
 
 namespace skarpo::test {
@@ -38,8 +38,8 @@ public:
     std::function<void(float)> onPause;  // told of every pause as it begins
     double now = 0;                      // virtual seconds since the start
     int draws = 0, beeps = 0, reseeds = 0;
-    std::vector<float> pauses;           // every pause made, in order
-    unsigned seed = 1;                   // the generator's seed for each new game
+    std::vector<float> pauses;  // every pause made, in order
+    unsigned seed = 1;          // the generator's seed for each new game
 
 private:
     std::deque<double> scripted_;
@@ -62,6 +62,10 @@ void placeOnRing(Board& b, int p, int j, int k);
 // All four counters of player p, recorded and drawn: counters 1.. on the ring progresses `ring` (0 or captured:
 // waiting), the next ones on the column positions `column`, `done` more in the final places, the rest waiting.
 void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column = {}, int done = 0);
+// players(p, 1..4), and the column positions (1..6) player p occupies.
+std::vector<int> countersOf(const Board& b, int p);
+std::vector<int> columnOf(const Board& b, int p);
+
 // The invariants of the tables, and the pictures against them: a ring square shows the counter on it or else its
 // own picture, light grey unless marked; a start area its waiting counters packed from the head; a home column its
 // occupied positions, and the final places fill in order. Empty when all hold; meaningless before the opening march.
@@ -70,15 +74,5 @@ std::string boardFaults(const Board& b);
 const char* pauseFaults(const Board& b);
 // What differs between two boards, in the tables and in all a person can see (not a hidden view's picture).
 std::string differences(const Board& a, const Board& b);
-
-// players(p, 1..4), and the column positions (1..6) player p occupies.
-inline std::vector<int> countersOf(const Board& b, int p) {
-    return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)};
-}
-inline std::vector<int> columnOf(const Board& b, int p) {
-    std::vector<int> v;
-    for (int k = 1; k <= 6; ++k) if (b.homerow(p, k)) v.push_back(k);
-    return v;
-}
 
 }  // namespace skarpo::test
