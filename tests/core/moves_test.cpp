@@ -79,8 +79,7 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
         Board& b = g.b;
         b.sound = -1;
         const int q = victim ? victim : p % 4 + 1, k = progressOf(q, victim ? on : from + 1), e = entrySquare(q);
-        const int by = victim == 1 ? 4 : 1;  // on square 5, on some runs back: shown again afterwards
-        if (victim) test::placeOnRing(b, by, 2, progressOf(by, 5));
+        if (victim) test::placeOnRing(b, victim == 1 ? 4 : 1, 2, victim == 1 ? 20 : 5);  // on square 5: passed on runs
         if (victim || d > 1) test::placeOnRing(b, q, 3, k);
         test::placeOnRing(b, p, 1, progressOf(p, from));
         std::vector<std::pair<int, Picture>> seen, run;  // the runner at every step, and as expected

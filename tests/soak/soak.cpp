@@ -59,8 +59,7 @@ struct Runner : test::TestPlatform {
         }
     }
 
-    // While the pause lasts the timer ticks (once a second), and now and then a person acts.
-    void wait(float sec) override {
+    void wait(float sec) override {  // the timer ticks once a second, and now and then a person acts
         Board& b = *b_;
         ++fig_.pauses;
         fig_.turns += sec == 0.04f;  // the die's first position on its roll
@@ -114,8 +113,7 @@ struct Runner : test::TestPlatform {
         return !broken_;
     }
 
-    // One thing a person does between handlers: mostly the die or a marked counter, unless the timer plays.
-    void step() {
+    void step() {  // between handlers: mostly the die or a marked counter, unless the timer plays
         const double r = uniform();
         if (r < 0.03) click(0.5);
         else if (r < 0.04) command(r < 0.035 ? Auto : Sound);
@@ -125,7 +123,6 @@ struct Runner : test::TestPlatform {
         else tick();
     }
     void tick() { send(Tick, [&] { return b_->tick(); }, true, !b_->autoplay); }  // idle without automatic play
-
     // An event that must reach a handler if it `takes` and no handler is paused, and then with `idle` change
     // nothing; one that does not reach a handler changes nothing (one in four is compared whole).
     void send(Event e, const std::function<bool()>& event, bool takes, bool idle = false) {
@@ -157,10 +154,9 @@ struct Runner : test::TestPlatform {
     // A menu command or closing, taken also inside a pause: "New Game" lays out a fresh game whatever it cuts into
     // and drops the paused handler.
     void command(Event e) {
-        Board& b = *b_;
-        const bool inPause = b.paused();
-        e == Auto ? b.chooseAuto() : e == Sound ? b.chooseSound() : e == Close ? b.close() : b.chooseNewGame();
-        if (e == NewGame) fail(test::differences(b, fresh_.board));
+        const bool inPause = b_->paused();
+        e == Auto ? b_->chooseAuto() : e == Sound ? b_->chooseSound() : e == Close ? b_->close() : b_->chooseNewGame();
+        if (e == NewGame) fail(test::differences(*b_, fresh_.board));
         if (e == NewGame || e == Close) celebrations(true);
         dropped_ = dropped_ || (inPause && e == NewGame);
         ++(inPause ? fig_.inPauses : fig_.between)[e];

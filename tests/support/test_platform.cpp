@@ -21,10 +21,7 @@ void TestPlatform::wait(float sec) {
 
 double TestPlatform::random() {
     ++draws;
-    if (scripted_.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
-    const double r = scripted_.front();
-    scripted_.pop_front();
-    return r;
+    return next_ < scripted_.size() ? scripted_[next_++] : std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }
 
 void TestPlatform::scriptThrows(std::initializer_list<int> throws) {

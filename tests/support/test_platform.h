@@ -3,7 +3,6 @@
 // at given virtual moments; boards set up by hand, and what they must show.
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -31,7 +30,7 @@ public:
     void beep() override { ++beeps; }
     // The next throws, each as fourteen faces of the roll and the result; then the seeded generator takes over.
     void scriptThrows(std::initializer_list<int> throws);
-    void unscript() { scripted_.clear(); }
+    void unscript() { scripted_.resize(next_); }
     // Runs `action` at virtual time `at`, inside whatever pause spans it.
     void at(double at, std::function<void()> action) { actions_.emplace(at, std::move(action)); }
 
@@ -42,7 +41,8 @@ public:
     unsigned seed = 1;          // the generator's seed for each new game
 
 private:
-    std::deque<double> scripted_;
+    std::vector<double> scripted_;  // the scripted numbers, handed out up to next_
+    std::size_t next_ = 0;
     std::multimap<double, std::function<void()>> actions_;  // by time, and in order at the same time
     std::mt19937 generator_{1};
 };
