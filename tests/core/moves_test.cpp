@@ -133,11 +133,11 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
 // frames. Entering from the start area captures on square 1.
 TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
     constexpr int timer = 99;
-    const struct { int m; std::vector<int> ring, column; int click; std::vector<int> after, column2; Told told = {}; }
-        rows[] = {  // the click on a square, the start place (0), home position k (-k); what is told before 2 throws
+    const struct { int m; std::vector<int> ring, column; int click; std::vector<int> after, columnAfter; } rows[] = {
+        // the throw, player 1's counters; a click on a square, the start place (0), home position k (-k), or the timer
         {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},    // over a doubling square on to a corner, and across
         {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},  // a six, doubled
-        {6, {20}, {}, 0, {20, 1, 0, 0}, {}, {{Kind::Captured, 1, 2}}},  // capturing cyan's counter on square 1
+        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},        // capturing cyan's counter on square 1
         {2, {}, {4, 3}, -3, {100, 100, 0, 0}, {4, 5}},          // along the column, passing a counter
         {4, {10, 30, 20}, {1}, timer, {10, 34, 20, 100}, {1}},  // the timer: below six the farthest along
         {6, {10}, {}, timer, {10, 1, 0, 0}, {}},                // a six enters a new counter
@@ -160,14 +160,12 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
         const auto seen = b.happenings.count();
         ASSERT_TRUE(r.click == timer ? b.tick() : r.click > 0 ? b.click(Family::SQUARE, r.click)
                     : r.click < 0 ? b.click(Family::home, -r.click - 1) : b.click(Family::start, 0));
-        Told told = b.happenings.since(seen);
-        told.erase(std::ranges::find(told, Kind::Threw, &Happening::kind), told.end());
-        EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.column2 && told == r.told);
+        EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
         EXPECT_TRUE(g.marked(false).empty() && b.home(5).back == colour::red && b.start(0).back == colour::red);
         EXPECT_TRUE(g.platform.draws == (r.m == 6 ? 0 : 3 * 15) && frame == (r.m == 6 ? Colour{0} : colour::cyan));
         EXPECT_TRUE(g.dieWaits() && b.whosego == (r.m != 6 || (r.click > 0 && r.click != timer) ? 4 : 0));
-        EXPECT_TRUE(r.click || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4))
-            << "cyan runs back over 44 squares";
+        EXPECT_TRUE(r.click || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4 &&
+                                b.happenings.since(seen)[0] == Happening{Kind::Captured, 1, 2})) << "cyan runs back";
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }
@@ -272,39 +270,36 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         int p, m; std::vector<int> ring, column; int done;      // the mover, its throw, its counters
         std::vector<std::pair<int, int>> others, squaresAfter;  // {player, square} of other counters; {square, owner}
         std::vector<int> after, columnAfter = {};               // players(p, 1..4) and the column afterwards
-        std::vector<float> pauses = {};                         // the turn's last pauses, when given
         Told told = {};                                         // what it tells
     } rows[] = {
         // an exact finish comes first, with the whole throw; a six from position 1 brings no counter in
-        {3, 3, {10}, {4}, 0, {}, {}, {10, finished, 0, 0}, {}, {}, {{Kind::Home, 3, 1}}},
-        {3, 6, {}, {1}, 1, {}, {{31, 0}}, {finished, finished, 0, 0}, {}, {}, {{Kind::Home, 3, 2}}},
+        {3, 3, {10}, {4}, 0, {}, {}, {10, finished, 0, 0}, {}, {{Kind::Home, 3, 1}}},
+        {3, 6, {}, {1}, 1, {}, {{31, 0}}, {finished, finished, 0, 0}, {}, {{Kind::Home, 3, 2}}},
         // a column counter moves when no ring counter can, never onto a taken position; nothing to move
-        {4, 2, {}, {1, 4}, 0, {}, {}, {100, 100, 0, 0}, {3, 4}, {0.2f, 0.2f, 0.2f, 0.3f}},
-        {4, 2, {}, {1, 3}, 0, {}, {}, {100, 100, 0, 0}, {1, 5}}, {4, 1, {10}, {3, 4}, 0, {}, {}, {11, 100, 100, 0}, {3, 4}},
-        {3, 3, {}, {5}, 0, {}, {}, {100, 0, 0, 0}, {5}, {0.6f, 0.3f}, {{Kind::NoMove, 3, 3}}},
-        {3, 6, {}, {5}, 3, {}, {}, {100, 101, 101, 101}, {5}, {0.6f, 0.3f}, {{Kind::NoMove, 3, 6}}},
+        {4, 2, {}, {1, 4}, 0, {}, {}, {100, 100, 0, 0}, {3, 4}}, {4, 2, {}, {1, 3}, 0, {}, {}, {100, 100, 0, 0}, {1, 5}},
+        {4, 1, {10}, {3, 4}, 0, {}, {}, {11, 100, 100, 0}, {3, 4}},
+        {3, 3, {}, {5}, 0, {}, {}, {100, 0, 0, 0}, {5}, {{Kind::NoMove, 3, 3}}},
+        {3, 6, {}, {5}, 3, {}, {}, {100, 101, 101, 101}, {5}, {{Kind::NoMove, 3, 6}}},
         // into the column: position taken; past a counter on the home turn; a 2 over it; from it
-        {4, 3, {58}, {1}, 0, {}, {}, {58, 100, 0, 0}, {1}, {0.4f}, {{Kind::NoMove, 4, 3}}},
+        {4, 3, {58}, {1}, 0, {}, {}, {58, 100, 0, 0}, {1}, {{Kind::NoMove, 4, 3}}},
         {2, 4, {58}, {1}, 0, {{3, 15}}, {{13, 0}, {15, 3}}, {100, 100, 0, 0}, {1, 2}},
         {2, 2, {59}, {}, 0, {}, {{15, 0}}, {100, 0, 0, 0}, {1}}, {4, 1, {60}, {}, 0, {}, {{45, 0}}, {100, 0, 0, 0}, {1}},
         // past square 60: over 1 down on 2; one past it, capturing; a six there brings no new counter
-        {4, 4, {13}, {}, 0, {{1, 60}, {2, 1}}, {{2, 4}, {60, 1}, {1, 2}}, {17, 0, 0, 0}, {},
-         {0.2f, 0.2f, 0.2f, 0.2f, 0.2f, 0.3f}},
-        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}, {}, {}, {{Kind::Captured, 3, 2}}},
+        {4, 4, {13}, {}, 0, {{1, 60}, {2, 1}}, {{2, 4}, {60, 1}, {1, 2}}, {17, 0, 0, 0}},
+        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}, {}, {{Kind::Captured, 3, 2}}},
         {2, 6, {41}, {}, 0, {}, {{2, 2}, {16, 0}}, {47, 0, 0, 0}},
         {3, 6, {29}, {}, 0, {}, {{11, 3}, {5, 0}}, {41, 0, 0, 0}},  // down on 5, on to 11
         // off square 60: over 2; a 1 straight onto 1; onto 5, on to 10; a six brings no new counter
-        {3, 3, {30}, {}, 0, {{4, 2}}, {{3, 3}, {60, 0}, {2, 4}}, {33, 0, 0, 0}, {}, {0.2f, 0.2f, 0.2f, 0.3f}},
-        {2, 1, {45}, {}, 0, {}, {}, {46, 0, 0, 0}, {}, {0.2f, 0.3f}}, {4, 5, {15}, {}, 0, {}, {{10, 4}}, {25, 0, 0, 0}},
-        {2, 6, {45}, {}, 0, {}, {}, {51, 0, 0, 0}},
+        {3, 3, {30}, {}, 0, {{4, 2}}, {{3, 3}, {60, 0}, {2, 4}}, {33, 0, 0, 0}}, {2, 1, {45}, {}, 0, {}, {}, {46, 0, 0, 0}},
+        {4, 5, {15}, {}, 0, {}, {{10, 4}}, {25, 0, 0, 0}}, {2, 6, {45}, {}, 0, {}, {}, {51, 0, 0, 0}},
         // a six: the first waiting counter in, capturing; with an own counter on the entry square that one moves
-        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}, {}, {}, {{Kind::Captured, 2, 3}}},
+        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}, {}, {{Kind::Captured, 2, 3}}},
         {3, 6, {1}, {}, 0, {}, {{31, 0}}, {7, 0, 0, 0}},
-        // a 4 over two doubling squares sends its own counter back; jumping back from a corner pauses briefly
-        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}, {}, {}, {{Kind::Captured, 2, 2}}},
-        {2, 2, {40}, {}, 0, {}, {{27, 2}}, {12, 0, 0, 0}, {}, {0.2f, 0.1f}},
+        // a 4 over two doubling squares sends its own counter back; a corner jumps back
+        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}, {}, {{Kind::Captured, 2, 2}}},
+        {2, 2, {40}, {}, 0, {}, {{27, 2}}, {12, 0, 0, 0}},
         // the fourth counter home: celebration, then the start area
-        {2, 2, {}, {5}, 3, {{4, 60}}, {{60, 4}}, {0, 0, 0, 0}, {}, {}, {{Kind::Home, 2, 4}, {Kind::AllHome, 2}}},
+        {2, 2, {}, {5}, 3, {{4, 60}}, {{60, 4}}, {0, 0, 0, 0}, {}, {{Kind::Home, 2, 4}, {Kind::AllHome, 2}}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "row " << &r - rows);
@@ -318,8 +313,6 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         EXPECT_TRUE(test::countersOf(b, r.p) == r.after && test::columnOf(b, r.p) == r.columnAfter);
         EXPECT_EQ(b.homerow(r.p, 7), std::ranges::count(r.after, finished));
         for (auto [s, q] : r.squaresAfter) EXPECT_EQ(b.squares(s), q) << "square " << s;
-        const auto& all = g.platform.pauses;
-        EXPECT_EQ(std::vector(all.end() - std::ptrdiff_t(std::min(all.size(), r.pauses.size())), all.end()), r.pauses);
         EXPECT_EQ(b.whosego, r.m == 6 ? (r.p + 2) % 4 + 1 : r.p);  // a six: the same player throws again
         EXPECT_EQ(test::boardFaults(b), "");
     }
