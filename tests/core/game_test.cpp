@@ -24,6 +24,8 @@ std::pair<int, int> overlap(const View& a, const View& b) {
             std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top)};
 }
 // Side by side or one above the other, sharing a whole edge.
+const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
+              large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3, Picture::CounterLarge4};
 bool edgeToEdge(const View& a, const View& b) {
     const auto [x, y] = overlap(a, b);
     return (x == 0 && y == a.height && y == b.height) || (y == 0 && x == a.width && x == b.width);
@@ -53,11 +55,9 @@ struct Thrown : test::Game {
 };
 }  // namespace
 
-// A new game chosen in the middle of a game lays out the board as at the start, the options kept: the ring closes
-// square by square, edge to edge, without overlaps, its corners at the corners of the board; each player's start
-// area lies against its entry square, and its home column meets the ring only at the square before; the special
-// squares show their pictures and every other square is empty, all light grey; the players' places are in their
-// colours, the final places darker and holding the counters.
+// A new game chosen amid a game lays out the board as at the start, the options kept: the ring closed edge to edge
+// without overlaps, its corners at the board's corners, each start area against its entry square and each home column
+// meeting the ring at the square before only; the special squares' pictures, the players' colours and counters.
 TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
     Game g;
     Board& b = g.board;
@@ -94,7 +94,6 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
                     b.SQUARE(n).back == 0xC0C0C0u) << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
     const int before[] = {60, 15, 30, 45};  // the square before each player's entry square
     const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00}, finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
-    const Picture counter[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4};
     for (int p = 1; p <= 4; ++p) {
         SCOPED_TRACE(testing::Message() << "player " << p);
         const int h = 10 * (p - 1), s = 4 * (p - 1);
@@ -108,7 +107,7 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
         for (int k = 0; k < 10; ++k)
             EXPECT_TRUE((k == 0 || k > 5 || edgeToEdge(b.home(h + k - 1), b.home(h + k))) &&
                         b.home(h + k).back == (k < 6 ? own : finals)[p - 1] &&
-                        b.home(h + k).picture == (k < 6 ? Picture::Blank : counter[p - 1])) << "home " << k;
+                        b.home(h + k).picture == (k < 6 ? Picture::Blank : small[p - 1])) << "home " << k;
     }
 }
 
@@ -151,7 +150,8 @@ TEST(Events, NewGameCutsATurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
 }
 
 // Player 1 throws 3 and cannot move; player 2 throws 6, 6, 3; players 3 and 4 one throw each. The frames show who
-// throws next, and the turn is told in order, the lost throw in the pause before the frames turn cyan.
+// throws next, and the turn is told in order, the lost throw in the pause before the frames turn cyan; a reader that
+// fell behind gets the latest in order.
 TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     Game g;
     Board& b = g.board;
@@ -177,16 +177,11 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     b.chooseNewGame(), b.chooseAuto(), b.chooseSound(), b.chooseAuto(), b.chooseSound();
     EXPECT_EQ(b.happenings.since(seen),
               (Told{{Kind::NewGame}, {Kind::AutoOn}, {Kind::SoundOn}, {Kind::AutoOff}, {Kind::SoundOff}}));
-}
-
-TEST(Happenings, AReaderThatFellBehindGetsTheLatestInOrder) {
-    Happenings h;
-    const int n = static_cast<int>(Happenings::kept) + 5;
-    for (int i = 1; i <= n; ++i) h.publish({Kind::Threw, 1, i});
-    const auto all = h.since(0);
-    EXPECT_TRUE(all.size() == Happenings::kept && all.front().value == 6 && all.back().value == n);
-    EXPECT_EQ(h.since(h.count() - 2), (Told{{Kind::Threw, 1, n - 1}, {Kind::Threw, 1, n}}));
-    EXPECT_TRUE(h.since(h.count()).empty() && h.since(h.count() + 1).empty());
+    for (int i = 1; i <= 40; ++i) b.happenings.publish({Kind::Threw, 1, i});  // a reader that fell behind:
+    const Told last = b.happenings.since(0), latest = b.happenings.since(b.happenings.count() - 2);  // the latest
+    EXPECT_TRUE(last.size() == Happenings::kept && last.front().value == 9 && last.back().value == 40);
+    EXPECT_EQ(latest, (Told{{Kind::Threw, 1, 39}, {Kind::Threw, 1, 40}}));
+    EXPECT_TRUE(b.happenings.since(b.happenings.count()).empty() && b.happenings.since(b.happenings.count() + 1).empty());
 }
 
 TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
@@ -219,9 +214,6 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
     // Player p moves from square `from` by d as the callers do. A victim on square `on` runs back to its entry square,
     // showing its own counter on odd squares and its larger-diamond counter on even ones. Without a victim another
     // player's counter on the square after `from` is passed over (and shown again) unless the move stops there.
-    const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
-                  large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3,
-                             Picture::CounterLarge4};
     auto expectMove = [&](int p, int from, int d, int victim, int on, int moves, int to, double seconds) {
         SCOPED_TRACE(testing::Message() << "player " << p << ": " << from << " + " << d);
         Thrown g(d);
@@ -347,11 +339,8 @@ TEST(HomeColumn, EnteringFromEveryDistance) {
 // The fourth counter home with an exact six: the frames swap colours, the ring celebrates with player 1's counters
 // and is put back, the counters march to the start area, and player 1 throws again.
 TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
-    Thrown g(6);
+    Thrown g(6, {}, {}, 0, {{2, 35}, {3, 12}, {3, 60}, {4, 46}});  // on special squares, put back afterwards
     Board& b = g.b;
-    test::placePlayer(b, 2, {20});      // counters on special squares of every kind, put back afterwards:
-    test::placePlayer(b, 3, {42, 30});  // doubling square 35, corner 12, home-turn square 60,
-    test::placePlayer(b, 4, {1});       // entry square 46
     for (int round = 1; round <= 2; ++round) {
         SCOPED_TRACE(testing::Message() << "round " << round);
         test::placePlayer(b, 1, {}, {1}, 3);
@@ -403,9 +392,8 @@ TEST(ComputerChoice, EachRuleOfBothPassesForEveryComputerPlayer) {
     };
     for (int p = 2; p <= 4; ++p)
         for (const auto& k : choices) {
-            test::Game g;
-            const int q = p % 4 + 1;
-            test::placePlayer(g.board, q, {progressOf(q, squareOf(p, 41))});
+            Game g;
+            test::placePlayer(g.board, p % 4 + 1, {progressOf(p % 4 + 1, squareOf(p, 41))});
             test::placePlayer(g.board, p, k.progress);
             for (int pos : k.column) g.board.homerow(p, pos) = 1;
             const MoveChoice got = choosemove(p, k.m, g.board.players, g.board.homerow, g.board.squares);

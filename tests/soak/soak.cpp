@@ -23,12 +23,11 @@ enum Event { NewGame, Auto, Sound, Click, Tick, Close, kinds };
 const char* const names[kinds] = {"New Game", "Auto", "Sound", "click", "tick", "close"};
 constexpr ViewFamily Board::*clickables[] = {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow};
 
-struct Figures {
-    long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0;
-    std::array<long, kinds> inPauses{}, between{};            // events by kind
-    long cutRolls = 0, cutOpenings = 0, cutCelebrations = 0;  // by "New Game" or closing
-    std::array<long, 5> celebrations{};                       // by player 1..4
-    std::vector<std::string> reports;                         // the first few violations
+struct Figures {  // rolls, opening marches, celebrations cut short by "New Game" or closing; events by kind
+    long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0, cutRolls = 0, cutOpenings = 0, cutCelebrations = 0;
+    std::array<long, kinds> inPauses{}, between{};
+    std::array<long, 5> celebrations{};  // by player 1..4
+    std::vector<std::string> reports;    // the first few violations
     double seconds = 0;
 };
 
