@@ -13,7 +13,6 @@
 #include <numeric>
 #include <optional>
 #include <ranges>
-#include <sstream>
 
 #include "tests/support/test_platform.h"
 
@@ -180,8 +179,7 @@ Figures run(long turns, int seeds, unsigned first = 1) {
     return runner.fig_;
 }
 
-std::string summary(const Figures& f) {
-    std::ostringstream out;
+std::ostream& operator<<(std::ostream& out, const Figures& f) {
     out << "throws: " << f.turns << "\nhandlers: " << f.handlers << "\npauses: " << f.pauses << "\nwindows opened: " << f.windows;
     for (auto [what, a] : {std::pair{"injected inside pauses", &f.inPauses}, {"delivered between handlers", &f.between}})
         for (int k = 0; k < kinds; ++k)
@@ -192,14 +190,14 @@ std::string summary(const Figures& f) {
     for (int p = 1; p <= 4; ++p) out << f.celebrations[p] << (p < 4 ? ", " : "");
     out << "\nviolations: " << f.violations << "\nwall time: " << f.seconds << " s\n";
     for (const std::string& r : f.reports) out << "  " << r << "\n";
-    return out.str();
+    return out;
 }
 }  // namespace
 
 // Every kind of event reaches the animations, games are cut short, windows reopen, every player celebrates.
 TEST(Soak, ShortRunUnderInjectedEventsKeepsTheGameWhole) {
     const Figures f = run(30000, 6);
-    std::cout << summary(f);
+    std::cout << f;
     EXPECT_TRUE(f.violations == 0 && f.cutRolls && f.cutOpenings && f.cutCelebrations && f.windows > 6);
     EXPECT_EQ(std::ranges::count(f.inPauses, 0) + std::ranges::count(f.celebrations, 0), 1);  // (nobody is player 0)
 }
@@ -216,6 +214,6 @@ int main(int argc, char** argv) {
             return std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n", 2;
     }
     const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]));
-    std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << summary(f);
+    std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << f;
     return f.violations == 0 ? 0 : 1;
 }

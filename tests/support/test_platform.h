@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The world as the tests see it: a virtual clock that advances at once, scripted dice, counted beeps and actions run
-// at given virtual moments; boards set up by hand, and what they must show.
+// The world as the tests see it: a virtual clock that advances at once, scripted dice, counted beeps and actions at
+// given virtual moments; boards set up by hand, and what they must show.
 #pragma once
 
 #include <functional>
@@ -47,8 +47,7 @@ private:
     std::mt19937 generator_{1};
 };
 
-// A board on a test platform, laid out as the window lays it out at start.
-struct Game {
+struct Game {  // a board on a test platform, laid out as the window lays it out at start
     TestPlatform platform;
     Board board{platform};
     Game() { board.Form_Load(); }
