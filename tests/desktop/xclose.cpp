@@ -57,8 +57,7 @@ int main(int argc, char** argv) {
         return std::fprintf(stderr, "%s: no X display\n", argv[0]), 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    pollfd wait{process, POLLIN, 0};
-    const bool ended = poll(&wait, 1, 1000) == 1;
+    const bool ended = [process] { pollfd wait{process, POLLIN, 0}; return poll(&wait, 1, 1000) == 1; }();
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     std::printf("%s in %lld ms\n", ended ? "ended" : "alive after", static_cast<long long>(ms.count()));
     return ended ? 0 : 1;

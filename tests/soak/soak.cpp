@@ -22,9 +22,10 @@ enum Event { NewGame, Auto, Sound, Click, Tick, Close, kinds };
 const char* const names[kinds] = {"New Game", "Auto", "Sound", "click", "tick", "close"};
 constexpr ViewFamily Board::*clickables[] = {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow};
 
-struct Figures {  // rolls, opening marches, celebrations cut short by "New Game" or closing; events by kind
-    long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0, cutRolls = 0, cutOpenings = 0, cutCelebrations = 0;
-    std::array<long, kinds> inPauses{}, between{};
+struct Figures {
+    long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0;
+    long cutRolls = 0, cutOpenings = 0, cutCelebrations = 0;  // by "New Game" or closing
+    std::array<long, kinds> inPauses{}, between{};            // events by kind
     std::array<long, 5> celebrations{};  // by player 1..4
     std::vector<std::string> reports;    // the first few violations
     double seconds = 0;
@@ -79,8 +80,7 @@ struct Runner : test::TestPlatform {
         }
     }
 
-    double uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
-    bool chance(double p) { return uniform() < p; }
+    bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_) < p; }
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
     // A violation when `faults` is not empty: counted, the first few described, the window given up.
     void fail(const std::string& faults) {
@@ -112,7 +112,7 @@ struct Runner : test::TestPlatform {
     }
 
     void step() {  // between handlers: mostly the die or a marked counter, unless the timer plays
-        const double r = uniform();
+        const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
         if (r < 0.03) click(0.5);
         else if (r < 0.04) command(r < 0.035 ? Auto : Sound);
         else if (chance(1.0 / 300 / calm_)) command(NewGame);

@@ -25,10 +25,8 @@ double TestPlatform::random() {
 }
 
 void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
-    for (int t : throws) {
-        for (int i = 0; i < 14; ++i) scripted_.push_back((i % 6 + 0.5) / 6.0);
-        scripted_.push_back((t - 0.5) / 6.0);
-    }
+    for (int t : throws)  // the faces 1..6, 1..6, 1, 2, then the throw
+        for (int i = 0; i < 15; ++i) scripted_.push_back((i < 14 ? i % 6 + 0.5 : t - 0.5) / 6.0);
 }
 
 void openedPosition(Board& b) {
@@ -55,7 +53,9 @@ void placeOnRing(Board& b, int p, int j, int k) {
     b.updstart(p);
 }
 
-std::vector<int> countersOf(const Board& b, int p) { return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)}; }
+std::vector<int> countersOf(const Board& b, int p) {
+    return {b.players(p, 1), b.players(p, 2), b.players(p, 3), b.players(p, 4)};
+}
 
 std::vector<int> columnOf(const Board& b, int p) {
     std::vector<int> v;

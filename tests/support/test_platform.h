@@ -65,9 +65,8 @@ void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column
 std::vector<int> countersOf(const Board& b, int p);
 std::vector<int> columnOf(const Board& b, int p);
 
-// The invariants of the tables, and the pictures against them: a ring square shows the counter on it or else its
-// own picture, light grey unless marked; a start area its waiting counters packed from the head; a home column its
-// occupied positions, and the final places fill in order. Empty when all hold; meaningless before the opening march.
+// The tables' invariants and the pictures against them: a ring square shows the counter on it or its own picture, light
+// grey unless marked; the start areas, home columns and final places their counters. Empty when all hold.
 std::string boardFaults(const Board& b);
 // What holds even at a pause, with a counter on its way and the tables half rewritten.
 const char* pauseFaults(const Board& b);
