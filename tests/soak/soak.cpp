@@ -38,9 +38,8 @@ auto print(const Board& b) {
                       b.corner, b.Label1};
 }
 
-// The platform of one board after another: a window is closed, another opened; ten in a row without a throw are
-// hopeless. Calm seeds play long games in which players finish and celebrate; in others "New Game" and closing
-// strike every few turns.
+// The platform of one board after another, a window closed and another opened (ten without a throw are hopeless).
+// Calm seeds play long games in which players finish; in others "New Game" and closing strike every few turns.
 struct Runner : test::TestPlatform {
     void runSeed(unsigned s, long turns, double calm) {
         rng_.seed(s), calm_ = calm;

@@ -40,15 +40,13 @@ void openedPosition(Board& b) {
 void thrown(Board& b, int p, int m) {
     openedPosition(b);
     b.whosego = static_cast<std::int16_t>(p), b.moves = m;
-    b.dicethrow(0).visible = b.dicethrow(0).enabled = false;
-    b.dicethrow(15).visible = true;
+    b.dicethrow(0).visible = b.dicethrow(0).enabled = false, b.dicethrow(15).visible = true;
 }
 
 void placeOnRing(Board& b, int p, int j, int k) {
     const int s = squareOf(p, k);
     b.players(p, j) = static_cast<std::int16_t>(k);
-    b.squares(s) = static_cast<std::int16_t>(p);
-    if (s <= 9) b.squares(s + 60) = static_cast<std::int16_t>(p);
+    for (int t : {s, s <= 9 ? s + 60 : s}) b.squares(t) = static_cast<std::int16_t>(p);  // 1..9 copied to 61..69
     b.SQUARE(s).picture = b.counterPicture(p);
     b.updstart(p);
 }
