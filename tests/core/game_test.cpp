@@ -18,14 +18,15 @@ using namespace skarpo;
 using test::Game, test::Kind, test::Told;
 
 namespace {
+// Each player's counter, and the larger one a captured counter shows on even squares as it runs back.
+const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
+              large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3, Picture::CounterLarge4};
 // How far two views overlap across and down: 0 where they touch, below 0 across a gap.
 std::pair<int, int> overlap(const View& a, const View& b) {
     return {std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left),
             std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top)};
 }
 // Side by side or one above the other, sharing a whole edge.
-const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
-              large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3, Picture::CounterLarge4};
 bool edgeToEdge(const View& a, const View& b) {
     const auto [x, y] = overlap(a, b);
     return (x == 0 && y == a.height && y == b.height) || (y == 0 && x == a.width && x == b.width);
@@ -78,7 +79,7 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
             EXPECT_FALSE(x > 0 && y > 0) << n << " and " << m;
         }
     }
-    // the corners, and so every square between them: fifteen steps edge to edge cover no more than they must
+    // the corners and two entry squares: fifteen squares edge to edge from corner to corner put all in their places
     for (auto [n, where] : std::map<int, std::pair<int, int>>{{12, {240, 7320}}, {27, {240, 120}}, {42, {7440, 120}},
                                                               {57, {7440, 7320}}, {1, {5520, 7320}}, {31, {2160, 120}}})
         EXPECT_EQ(std::pair(b.SQUARE(n).left, b.SQUARE(n).top), where) << n;
@@ -152,7 +153,7 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     Game g;
     Board& b = g.board;
     g.platform.scriptThrows({3, 6, 6, 3, 2, 4});
-    std::vector<Colour> frames;  // at the start of every roll, and in the pause after player 1's lost throw, told
+    std::vector<Colour> frames;  // at the start of every roll, and in the pause after player 1's lost throw
     g.platform.onPause = [&](float sec) {
         if (sec == 0.04f || sec == 0.8f) frames.push_back(b.Label1(1).back);
         EXPECT_TRUE(sec != 0.8f || b.happenings.since(b.happenings.count() - 1) == (Told{{Kind::NoMove, 1, 3}}));
@@ -171,15 +172,15 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     b.chooseNewGame(), b.chooseAuto(), b.chooseSound(), b.chooseAuto(), b.chooseSound();
     EXPECT_EQ(b.happenings.since(seen),
               (Told{{Kind::NewGame}, {Kind::AutoOn}, {Kind::SoundOn}, {Kind::AutoOff}, {Kind::SoundOff}}));
-    for (int i = 1; i <= 40; ++i) b.happenings.publish({Kind::Threw, 1, i});  // a reader that fell behind:
-    const Told last = b.happenings.since(0), latest = b.happenings.since(b.happenings.count() - 2);  // the latest
-    EXPECT_TRUE(last.size() == Happenings::kept && last.front().value == 9 && last.back().value == 40);
+    for (int i = 1; i <= 40; ++i) b.happenings.publish({Kind::Threw, 1, i});  // more than a reader can fall behind
+    const Told behind = b.happenings.since(0), latest = b.happenings.since(b.happenings.count() - 2);
+    EXPECT_TRUE(behind.size() == Happenings::kept && behind.front().value == 9 && behind.back().value == 40);
     EXPECT_EQ(latest, (Told{{Kind::Threw, 1, 39}, {Kind::Threw, 1, 40}}));
     for (int ahead : {0, 1}) EXPECT_TRUE(b.happenings.since(b.happenings.count() + ahead).empty());
 }
 
 TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
-    const struct { int from, m; std::vector<int> blockers; } rows[] = {  // alone from + m marks, not with these own
+    const struct { int from, m; std::vector<int> blockers; } rows[] = {  // from + m marks, unless an own counter is on one
         {2, 1, {3}},     {16, 4, {28}}, {3, 2, {7}},   {7, 2, {11}},       // plain; 20 over 24; 5; 9
         {6, 3, {9, 42}}, {21, 3, {57}}, {36, 3, {12}}, {24, 3, {27, 57}},  // on to a corner; corners
         {39, 3, {42, 12}}, {8, 4, {12, 42}}, {53, 4, {57, 27}},
