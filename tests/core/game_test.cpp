@@ -31,8 +31,7 @@ bool edgeToEdge(const View& a, const View& b) {
     const auto [x, y] = overlap(a, b);
     return (x == 0 && y == a.height && y == b.height) || (y == 0 && x == a.width && x == b.width);
 }
-// Player 1 has thrown m with counters on ring progress `ring`, column positions `column`, `done` home; `others`
-// are {player, square}.
+// Player 1 has thrown m with counters at `ring` progress, `column` positions, `done` home; `others` {player, square}.
 struct Thrown : test::Game {
     Board& b = board;
     explicit Thrown(int m, std::vector<int> ring = {}, std::vector<int> column = {}, int done = 0,
@@ -323,8 +322,8 @@ TEST(HomeColumn, EnteringFromEveryDistance) {
             if (d != 6) g.platform.scriptThrows({1, 1, 1});  // the computer players, with nothing to move
             ASSERT_TRUE(b.click(Family::SQUARE, index));
             EXPECT_TRUE(b.players(1, 1) == inHomeColumn && b.homerow(1, position) == 1 && g.platform.beeps == 0);
-            const double ring = index < 60 ? 0.2 * (61 - index) : 0;
-            EXPECT_NEAR(d == 6 ? g.platform.now : moving, ring + 0.4 + 0.2 * std::max(0, position - 2), 1e-4);
+            EXPECT_NEAR(d == 6 ? g.platform.now : moving,
+                        (index < 60 ? 0.2 * (61 - index) : 0) + 0.4 + 0.2 * std::max(0, position - 2), 1e-4);
             EXPECT_EQ(test::boardFaults(b), "");
         }
 }
