@@ -298,7 +298,7 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
         EXPECT_TRUE(g.platform.draws == (r.m == 6 ? 0 : 3 * 15) && frame == (r.m == 6 ? Colour{0} : colour::cyan));
         EXPECT_TRUE(g.dieWaits() && b.whosego == (r.m != 6 || (r.click > 0 && r.click != timer) ? 4 : 0));
         EXPECT_TRUE(r.click || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4 &&
-                                b.happenings.since(seen)[0] == Happening{Kind::Captured, 1, 2})) << "cyan runs back";
+                                b.happenings.since(seen).at(0) == Happening{Kind::Captured, 1, 2})) << "cyan runs back";
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }
