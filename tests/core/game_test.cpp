@@ -113,7 +113,7 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
 // New Game during the opening march, the roll, the pause before the marks, player 2's turn: the interrupted turn
 // goes no further, and the next click marches out and throws. Inside a pause no click or tick gets in; between
 // handlers a disabled square, the hidden die and the thrown die take no click; after closing nothing does.
-TEST(Events, NewGameCutsATurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
+TEST(Dice, ANewGameCutsTheTurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
     for (double when : {1.0, 3.5, 4.9, 8.0}) {
         SCOPED_TRACE(testing::Message() << "new game at " << when);
         Game g;
