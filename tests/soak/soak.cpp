@@ -26,8 +26,8 @@ struct Figures {
     long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0;
     long cutRolls = 0, cutOpenings = 0, cutCelebrations = 0;  // by "New Game" or closing
     std::array<long, kinds> inPauses{}, between{};            // events by kind
-    std::array<long, 5> celebrations{};  // by player 1..4
-    std::vector<std::string> reports;    // the first few violations
+    std::array<long, 5> celebrations{};                       // by player 1..4
+    std::vector<std::string> reports;                         // the first few violations
     double seconds = 0;
 };
 
