@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Rings the capture sound once, as the game does, and says which way it went:
-// "desktop" (the desktop's alert sound, through libcanberra and the sound
-// server) or "beep" (the toolkit's beep, when no sound server answers).
+// Rings the capture sound once, as the game does, and says which way it went: "desktop" (the desktop's alert
+// sound, through libcanberra and the sound server) or "beep" (the toolkit's beep, when no sound server answers).
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
@@ -13,14 +12,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     bool beeped = false;
     skarpo::AlertSound alert(&skarpo::AlertSound::openDesktop, [&] { beeped = true; });
-    alert.ring();
-    // the sound's thread opens the sound server and plays; a failure comes back as the beep
+    alert.ring();  // the sound's thread opens the sound server and plays; a failure comes back as the beep
     QElapsedTimer clock;
-    clock.start();
-    while (!beeped && clock.elapsed() < 1500) {
-        QCoreApplication::processEvents();
-        QThread::msleep(10);
-    }
+    for (clock.start(); !beeped && clock.elapsed() < 1500; QThread::msleep(10)) QCoreApplication::processEvents();
     std::puts(beeped ? "beep" : "desktop");
-    return 0;
 }

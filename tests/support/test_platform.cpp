@@ -8,39 +8,26 @@ namespace skarpo::test {
 
 void TestPlatform::wait(float sec) {
     if (sec <= 0) return;
+    if (onPause) onPause(sec);
     pauses.push_back(sec);
     const double end = now + static_cast<double>(sec);
-    // deliver, in time order, the actions that fall inside this pause
-    for (;;) {
-        auto next = std::min_element(actions_.begin(), actions_.end(),
-                                     [](const Action& a, const Action& b) { return a.at < b.at; });
-        if (next == actions_.end() || next->at > end) break;
-        Action a = std::move(*next);
-        actions_.erase(next);
-        now = std::max(now, a.at);
-        a.run();
+    while (!actions_.empty() && actions_.begin()->first <= end) {  // the actions that fall inside this pause
+        auto action = actions_.extract(actions_.begin());
+        now = std::max(now, action.key());
+        action.mapped()();
     }
     now = end;
 }
 
 double TestPlatform::random() {
     ++draws;
-    if (scripted_.empty()) return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
-    const double r = scripted_.front();
-    scripted_.pop_front();
-    return r;
+    return next_ < scripted_.size() ? scripted_[next_++] : std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }
-
-void TestPlatform::reseed() { generator_.seed(seed + static_cast<unsigned>(++reseeds)); }
 
 void TestPlatform::scriptThrows(std::initializer_list<int> throws) {
-    for (int t : throws) {
-        for (int i = 0; i < 14; ++i) scripted_.push_back((i % 6 + 0.5) / 6.0);
-        scripted_.push_back((t - 0.5) / 6.0);
-    }
+    for (int t : throws)  // the faces 1..6, 1..6, 1, 2, then the throw
+        for (int i = 0; i < 15; ++i) scripted_.push_back((i < 14 ? i % 6 + 0.5 : t - 0.5) / 6.0);
 }
-
-void TestPlatform::at(double when, std::function<void()> action) { actions_.push_back({when, std::move(action)}); }
 
 void openedPosition(Board& b) {
     b.dicethrow(15).enabled = false;
@@ -50,34 +37,17 @@ void openedPosition(Board& b) {
     }
 }
 
+void thrown(Board& b, int p, int m) {
+    openedPosition(b);
+    b.whosego = static_cast<std::int16_t>(p), b.moves = m;
+    b.dicethrow(0).visible = b.dicethrow(0).enabled = false, b.dicethrow(15).visible = true;
+}
+
 void placeOnRing(Board& b, int p, int j, int k) {
     const int s = squareOf(p, k);
     b.players(p, j) = static_cast<std::int16_t>(k);
-    b.squares(s) = static_cast<std::int16_t>(p);
-    if (s <= 9) b.squares(s + 60) = static_cast<std::int16_t>(p);
+    for (int t : {s, s <= 9 ? s + 60 : s}) b.squares(t) = static_cast<std::int16_t>(p);  // 1..9 copied to 61..69
     b.SQUARE(s).picture = b.counterPicture(p);
-    b.updstart(p);
-}
-
-void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
-    int j = 0;
-    for (int k : ring) {
-        if (k > 0) placeOnRing(b, p, ++j, k);
-        else b.players(p, ++j) = static_cast<std::int16_t>(k);
-    }
-    const int base = 10 * (p - 1);
-    for (int k : column) {
-        b.players(p, ++j) = inHomeColumn;
-        b.homerow(p, k) = 1;
-        b.home(base + k - 1).picture = b.counterPicture(p);
-    }
-    for (int n = 0; n < done; ++n) {  // player 1's finished counters stay at 100
-        b.players(p, ++j) = static_cast<std::int16_t>(p == 1 ? inHomeColumn : finished);
-        b.home(base + 6 + n).picture = b.counterPicture(p);
-    }
-    while (j < 4) b.players(p, ++j) = 0;
-    b.homerow(p, 7) = done;
-    b.players(p, 5) = static_cast<std::int16_t>(column.size() + static_cast<std::size_t>(done));
     b.updstart(p);
 }
 
@@ -87,26 +57,70 @@ std::vector<int> countersOf(const Board& b, int p) {
 
 std::vector<int> columnOf(const Board& b, int p) {
     std::vector<int> v;
-    for (int k = 1; k <= 6; ++k)
-        if (b.homerow(p, k) != 0) v.push_back(k);
+    for (int k = 1; k <= 6; ++k) if (b.homerow(p, k)) v.push_back(k);
     return v;
+}
+
+void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column, int done) {
+    int j = 0;
+    for (int k : ring) k > 0 ? placeOnRing(b, p, ++j, k) : void(b.players(p, ++j) = static_cast<std::int16_t>(k));
+    for (int k : column) {
+        b.players(p, ++j) = inHomeColumn;
+        b.homerow(p, k) = 1;
+        b.home(10 * (p - 1) + k - 1).picture = b.counterPicture(p);
+    }
+    for (int n = 0; n < done; ++n) {  // player 1's finished counters stay at 100
+        b.players(p, ++j) = static_cast<std::int16_t>(p == 1 ? inHomeColumn : finished);
+        b.home(10 * (p - 1) + 6 + n).picture = b.counterPicture(p);
+    }
+    while (j < 4) b.players(p, ++j) = 0;
+    b.homerow(p, 7) = done;
+    b.players(p, 5) = static_cast<std::int16_t>(column.size() + static_cast<std::size_t>(done));
+    b.updstart(p);
+}
+
+std::string boardFaults(const Board& b) {
+    std::ostringstream why;
+    auto expect = [&](const ViewFamily& f, int i, Picture want) {
+        if (f(i).picture != want) why << f.name() << "(" << i << ") shows " << pictureName(f(i).picture) << "; ";
+    };
+    for (int s = 1; s <= 60; ++s) {
+        expect(b.SQUARE, s, b.squares(s) > 0 ? b.counterPicture(b.squares(s)) : b.ownPicture(s));
+        if (const View& v = b.SQUARE(s); v.back != colour::lightGrey && !(v.back == colour::yellow && v.enabled))
+            why << "SQUARE(" << s << ") is coloured; ";
+    }
+    for (int p = 1; p <= 4; ++p) {
+        const Picture counter = b.counterPicture(p), empty = b.emptyPicture();
+        int waiting = 0;
+        for (int j = 1; j <= 4; ++j) waiting += b.players(p, j) < 1;
+        for (int k = 0; k <= 3; ++k) expect(b.start, 4 * (p - 1) + k, k < waiting ? counter : empty);
+        for (int k = 0; k <= 9; ++k)
+            expect(b.home, 10 * (p - 1) + k, (k < 6 ? b.homerow(p, k + 1) == 1 : k - 6 < b.homerow(p, 7)) ? counter : empty);
+    }
+    return b.checkInvariants() + why.str();
+}
+
+const char* pauseFaults(const Board& b) {
+    bool ok = b.paused() && !b.closed() && !(b.dicethrow(0).visible && b.dicethrow(0).enabled) && b.squares(70) == 0;
+    for (int s = 1; s <= 60; ++s)
+        ok = ok && b.squares(s) >= 0 && b.squares(s) <= 4 && (s > 9 || b.squares(s + 60) == b.squares(s));
+    for (int p = 1; p <= 4; ++p)
+        for (int j = 1; j <= 7; ++j)
+            ok = ok && b.homerow(p, j) >= 0 && b.homerow(p, j) <= (j < 7 ? 1 : 4) &&
+                 (j > 4 || (b.players(p, j) >= captured && b.players(p, j) <= finished));
+    return ok && b.whosego >= 0 && b.whosego <= 4 ? "" : "at a pause: a table out of range or the die clickable";
 }
 
 std::string differences(const Board& a, const Board& b) {
     std::ostringstream out;
-    if (!(a.players == b.players)) out << "players differ; ";
-    if (!(a.homerow == b.homerow)) out << "homerow differs; ";
-    if (!(a.squares == b.squares)) out << "squares differ; ";
-    if (a.whosego != b.whosego) out << "whosego " << a.whosego << "/" << b.whosego << "; ";
+    if (!(a.players == b.players) || !(a.homerow == b.homerow) || !(a.squares == b.squares) || a.whosego != b.whosego)
+        out << "the tables differ (whosego " << a.whosego << "/" << b.whosego << "); ";
     for (auto f : {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow, &Board::dice, &Board::boardcount,
                    &Board::homecount, &Board::two, &Board::corner, &Board::Label1})
         for (int i : (a.*f).indices()) {
             View x = (a.*f)(i), y = (b.*f)(i);
             if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;
-            if (!(x == y)) out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "/"
-                               << pictureName(y.picture) << " on " << std::hex << x.back << "/" << y.back << std::dec
-                               << (x.enabled != y.enabled || x.visible != y.visible ? " enabled/visible differ" : "")
-                               << "; ";
+            if (!(x == y)) out << (a.*f).name() << "(" << i << ") shows " << pictureName(x.picture) << "; ";
         }
     return out.str();
 }
