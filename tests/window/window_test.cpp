@@ -58,7 +58,10 @@ struct PaintLog : QObject {
         if (e->type() == QEvent::Paint) paints.push_back(static_cast<QPaintEvent*>(e)->region());
         return false;
     }
-    std::vector<QRegion> take() { return QTest::qWait(30), std::exchange(paints, {}); }
+    std::vector<QRegion> take() {
+        QTest::qWait(30);
+        return std::exchange(paints, {});
+    }
 };
 
 QRegion cover(const QRectF& r) { return QRegion(r.toAlignedRect()); }
