@@ -15,6 +15,7 @@
 #include "board/views.h"
 #include "state/happenings.h"
 #include "state/numbering.h"
+#include "state/options.h"
 #include "state/picture.h"
 #include "state/platform.h"
 #include "state/tables.h"
@@ -39,6 +40,9 @@ public:
     std::int16_t whosego = 0;   // the player who made the last throw, 0 after a new game
     bool autoplay = false;      // automatic play for player 1
     std::int16_t sound = 0;     // 0 off, -1 on: beep on captures
+
+    // ---- the table as the players set it up (seats, speed, strength) ----
+    Options options;
 
     // ---- the tables ----
     Players players{"players"};  // players(p, 0) entry square, (p, 1..4) counters, (p, 5) left the ring
