@@ -37,6 +37,44 @@ bool Board::takesClick(Family family, int index) const {
     return v.visible && v.enabled;
 }
 
+Phase Board::phase() const {
+    if (closed_) return Phase::Closed;
+    if (pauseDepth_ > 0) return Phase::Animating;
+    if (takesClick(Family::dicethrow, 0)) return Phase::DieWaits;
+    return clickable().empty() ? Phase::Animating : Phase::MarksWait;
+}
+
+int Board::toPlay() const {
+    switch (phase()) {
+        case Phase::DieWaits: return nextThrower();
+        case Phase::MarksWait: return whosego;
+        default: return 0;
+    }
+}
+
+std::vector<Spot> Board::clickable() const {
+    std::vector<Spot> spots;
+    if (closed_ || pauseDepth_ > 0) return spots;
+    auto add = [&](Family f, int i) {
+        if (takesClick(f, i)) spots.push_back({f, i});
+    };
+    for (int i : dicethrow.indices()) add(Family::dicethrow, i);
+    // the marks are the player's who threw; the journey starts at its entry square
+    const int p = whosego > 0 ? whosego : 1;
+    for (int i : start.indices()) add(Family::start, i);
+    for (int k = 1; k <= 60; ++k) add(Family::SQUARE, squareOf(p, k));
+    for (int i : home.indices()) add(Family::home, i);
+    return spots;
+}
+
+bool Board::soleRed() const {
+    return person(1) && !person(2) && !person(3) && !person(4);
+}
+
+bool Board::ticksMatter() const {
+    return !closed_ && (autoplay || (phase() == Phase::DieWaits && !person(nextThrower())));
+}
+
 bool Board::click(Family family, int index) {
     if (!takesClick(family, index)) return false;
     return runHandler([&] {

@@ -103,7 +103,7 @@ void Board::layout() {
             place(v, homePosition(p, k));
             v.back = k < 6 ? colour::ofPlayer(p) : colour::finalOf(p);
             v.enabled = false;
-            if (p == 1 && k < 6) v.tooltip = moveTip;
+            if (k < 6) v.tooltip = moveTip;
         }
         store(boardcount(p - 1), counterOf(p),
               static_cast<Picture>(static_cast<int>(Picture::CounterLarge1) + p - 1));
@@ -114,7 +114,7 @@ void Board::layout() {
         store(corner(p), static_cast<Picture>(static_cast<int>(Picture::Corner1) + p - 1), Picture::None, 495);
         corner(p).enabled = true;
     }
-    start(0).tooltip = moveTip;
+    for (int p = 1; p <= 4; ++p) start(4 * (p - 1)).tooltip = moveTip;
 
     store(two(1), Picture::Two, Picture::None, 495);
     two(1).enabled = true;

@@ -11,14 +11,10 @@
 
 namespace skarpo {
 
-void Board::checkmoves() {
-    const int p = whosego;
-    const int m = moves;  // the throw as thrown; a move along the ring rewrites moves
+void Board::overSixty(int p, int c, int b) {
     const int E = players(p, 0);
     const int W = 61 - E;  // the progress of square 60
-    const int H = E - 1;   // the home-turn square, beside the home column
-    auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
-    auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };
+    auto setProgress = [&](int k) { players(p, c) = static_cast<std::int16_t>(k); };
 
     // The counter walks over square s by hand: it is shown there for a moment,
     // then the square shows and holds again what it did before.
@@ -30,6 +26,53 @@ void Board::checkmoves() {
         squares(s) = held;
         SQUARE(s).picture = SQUARE(99).picture;
     };
+
+    if (b < W && W < b + moves) {
+        // past square 60 onto square T beyond it
+        const int T = b + moves - W;
+        SQUARE(99).picture = SQUARE(60).picture;
+        const std::int16_t held = squares(60);
+        int steps = W - b;
+        movecount(p, b + E - 1, steps, 2);
+        squares(60) = held;
+        SQUARE(60).picture = SQUARE(99).picture;
+
+        int none = 0;
+        if (T > 1) {
+            for (int s = 1; s <= T - 1; ++s) passOver(s);
+            SQUARE(T).picture = counterPicture(p);
+            movecount(p, T, none);
+        } else {
+            movecount(p, 1, none);
+        }
+        setProgress(moves + b);
+        squares(moves + b - W) = static_cast<std::int16_t>(p);
+    } else if (b == W) {
+        // off square 60 onto square `moves` beyond it
+        setProgress(moves + b);
+        SQUARE(60).picture = homecount(0).picture;
+        squares(60) = 0;
+        SQUARE(99).picture = SQUARE(1).picture;
+        if (moves > 1) {
+            SQUARE(1).picture = counterPicture(p);
+            wait(0.2f);
+        }
+        SQUARE(1).picture = SQUARE(99).picture;
+        for (int s = 2; s <= moves - 1; ++s) passOver(s);
+        int none = 0;
+        movecount(p, moves, none);
+        setProgress(W + moves);
+    }
+}
+
+void Board::checkmoves() {
+    const int p = whosego;
+    const int m = moves;  // the throw as thrown; a move along the ring rewrites moves
+    const int E = players(p, 0);
+    const int W = 61 - E;  // the progress of square 60
+    const int H = squareOf(p, 60);  // the home-turn square, beside the home column
+    auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
+    auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };
 
     [&] {
         // An exact throw finishes a counter in the home column, using the
@@ -110,45 +153,8 @@ void Board::checkmoves() {
 
         // From here on `moves` is the throw as the last move along the ring
         // left it.
-        if (b < W && W < b + moves) {
-            // past square 60 onto square T beyond it
-            const int T = b + moves - W;
-            SQUARE(99).picture = SQUARE(60).picture;
-            const std::int16_t held = squares(60);
-            int steps = W - b;
-            movecount(p, b + E - 1, steps, 2);
-            squares(60) = held;
-            SQUARE(60).picture = SQUARE(99).picture;
-
-            int none = 0;
-            if (T > 1) {
-                for (int s = 1; s <= T - 1; ++s) passOver(s);
-                SQUARE(T).picture = counterPicture(p);
-                movecount(p, T, none);
-            } else {
-                movecount(p, 1, none);
-            }
-            setProgress(c, moves + b);
-            squares(moves + b - W) = static_cast<std::int16_t>(p);
-            b = 0;
-            if (moves == 6) sixUsed = true;
-        }
-
-        if (b == W) {
-            // off square 60 onto square `moves` beyond it
-            setProgress(c, moves + b);
-            SQUARE(60).picture = homecount(0).picture;
-            squares(60) = 0;
-            SQUARE(99).picture = SQUARE(1).picture;
-            if (moves > 1) {
-                SQUARE(1).picture = counterPicture(p);
-                wait(0.2f);
-            }
-            SQUARE(1).picture = SQUARE(99).picture;
-            for (int s = 2; s <= moves - 1; ++s) passOver(s);
-            int none = 0;
-            movecount(p, moves, none);
-            setProgress(c, W + moves);
+        if ((b < W && W < b + moves) || b == W) {
+            overSixty(p, c, b);
             b = 0;
             if (moves == 6) sixUsed = true;
         }

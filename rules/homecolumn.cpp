@@ -54,29 +54,32 @@ void Board::movehome(int player, int& pos, int move, std::optional<int> homepick
     }
 }
 
-// Player 1 clicks a marked counter in its home column: it moves on by the
-// throw, into a free position or, with the exact throw, into a final place.
+// A person clicks a marked counter in the home column of the colour they
+// play: it moves on by the throw, into a free position or, with the exact
+// throw, into a final place.
 void Board::home_Click(int Index) {
+    const int player = whosego;
+    const int b = 10 * (player - 1);
+    const int k = Index - b + 1;  // the column position, 1..6
     clearmarks();
-    int pos = Index + 1;
-    movehome(1, pos, moves, 1);
-    homerow(1, Index + 1) = 0;
-    homerow(1, Index + 1 + moves) += 1;
-    if (homerow(1, 7) == 4) {
+    int pos = k;
+    movehome(player, pos, moves, 1);
+    homerow(player, k) = 0;
+    homerow(player, k + moves) += 1;
+    if (homerow(player, 7) == 4) {
         // all four are home: celebrate, and start again from the start area
-        happenings.publish({Happening::Kind::AllHome, 1});
-        enddisp(1);
-        movestart(1);
+        happenings.publish({Happening::Kind::AllHome, player});
+        enddisp(player);
+        movestart(player);
     }
     dicethrow(15).visible = false;
     if (moves == 6) {
-        // a six: player 1 throws again
+        // a six: the same player throws again
         dicethrow(0).enabled = true;
         dicethrow(0).visible = true;
-        whosego = 4;
+        whosego = static_cast<std::int16_t>((player + 2) % 4 + 1);  // the one before
     } else {
-        colourframes(colour::cyan);
-        dicethrow_Click(0);
+        passTurn(player);
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// After player 1's throw every counter that may move turns yellow and
-// clickable. With nothing to move the turn passes on by itself.
+// After the throw of a colour a person plays, every counter of it that may
+// move turns yellow and clickable. With nothing to move the turn passes on by
+// itself. Progress counts from the player's entry square; for player 1 it is
+// the square number itself.
 #include "state/board.h"
 
 namespace skarpo {
@@ -13,20 +15,26 @@ void mark(View& v) {
 }  // namespace
 
 void Board::marksquares() {
+    const int p = whosego;  // the person who threw
     const int m = moves;
+    const int b = 10 * (p - 1);
+    const int E = entrySquare(p);
     bool marked = false;
-    auto own = [&](int s) { return squares(s) == 1; };
+    // whether the ring square of progress k holds our own counter; past 60 (a
+    // look-ahead) player 1 reads the copies squares(61..69) keeps of 1..9
+    auto own = [&](int k) { return squares(p == 1 ? k : squareOf(p, k)) == p; };
+    auto square = [&](int k) -> View& { return SQUARE(squareOf(p, k)); };
 
     for (int i = 1; i <= 4; ++i) {
-        const int P = players(1, i);
+        const int P = players(p, i);
         const int T = P + m;
         if (P > 0 && P < 100) {
             if (T > 60) {
                 // into the home column, if the position it would reach is free
-                mark(SQUARE(P));
-                if (homerow(1, T - 60) == 1) {
-                    SQUARE(P).back = colour::lightGrey;
-                    SQUARE(P).enabled = false;
+                mark(square(P));
+                if (homerow(p, T - 60) == 1) {
+                    square(P).back = colour::lightGrey;
+                    square(P).enabled = false;
                 } else {
                     marked = true;
                 }
@@ -47,13 +55,13 @@ void Board::marksquares() {
                     blocked = own(T);
             }
             if (!blocked) {
-                mark(SQUARE(P));
+                mark(square(P));
                 marked = true;
             }
         } else if (P == inHomeColumn) {
             for (int k = 1; k <= 6; ++k)
-                if (homerow(1, k) == 1 && k + m <= 7 && (k + m == 7 || homerow(1, k + m) == 0)) {
-                    mark(home(k - 1));
+                if (homerow(p, k) == 1 && k + m <= 7 && (k + m == 7 || homerow(p, k + m) == 0)) {
+                    mark(home(b + k - 1));
                     marked = true;
                 }
         }
@@ -61,22 +69,21 @@ void Board::marksquares() {
 
     if (m == 6)
         for (int i = 1; i <= 4; ++i)
-            if (players(1, i) < 1 && squares(1) != 1) {
-                mark(start(0));
+            if (players(p, i) < 1 && squares(E) != p) {
+                mark(start(4 * (p - 1)));
                 marked = true;
             }
 
     if (marked) return;
-    happenings.publish({Happening::Kind::NoMove, 1, m});
+    happenings.publish({Happening::Kind::NoMove, p, m});
     if (m != 6) {
         wait(0.8f);
         dicethrow(15).visible = false;
-        colourframes(colour::cyan);
-        whosego = 1;
-        dicethrow_Click(0);
+        whosego = static_cast<std::int16_t>(p);
+        passTurn(p);
     } else {
         wait(0.4f);
-        whosego = 4;
+        whosego = static_cast<std::int16_t>((p + 2) % 4 + 1);  // the one before: p throws again
         dicethrow(15).visible = false;
         dicethrow(0).visible = true;
         dicethrow(0).enabled = true;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start areas: a counter entering the ring, player 1's click on its
-// start place, and counters marching from the final places into the start
+// The start areas: a counter entering the ring, a person's click on the
+// first start place of the colour they play, and counters marching from the final places into the start
 // areas (one player after finishing, or all four when a game begins).
 #include "state/board.h"
 
@@ -18,27 +18,29 @@ void Board::startmove(int player) {
 }
 
 void Board::start_Click(int Index) {
-    (void)Index;  // always player 1's start place
+    (void)Index;  // always the first start place of the player who threw
+    const int player = whosego;
+    const int E = entrySquare(player);
     clearmarks();
-    startmove(1);
+    startmove(player);
     for (int i = 1; i <= 4; ++i)
-        if (players(1, i) < 1) {
-            players(1, i) = 1;
+        if (players(player, i) < 1) {
+            players(player, i) = 1;
             break;
         }
-    if (squares(1) > 1) {
-        // an opponent stands on square 1 and goes back to its start area
-        const int q = squares(1);
+    if (squares(E) > 0 && squares(E) != player) {
+        // an opponent stands on the entry square and goes back to its start area
+        const int q = squares(E);
         for (int i = 1; i <= 4; ++i)
-            if (players(q, i) == 62 - players(q, 0)) {
+            if (players(q, i) == progressOf(q, E)) {
                 players(q, i) = captured;
-                happenings.publish({Happening::Kind::Captured, 1, q});
-                sendback(q, 1);
+                happenings.publish({Happening::Kind::Captured, player, q});
+                sendback(q, E);
                 break;
             }
     }
-    squares(1) = 1;
-    squares(61) = 1;
+    squares(E) = static_cast<std::int16_t>(player);
+    if (E <= 9) squares(E + 60) = static_cast<std::int16_t>(player);
     dicethrow(15).visible = false;
     dicethrow(0).enabled = true;
     dicethrow(0).visible = true;

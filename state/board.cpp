@@ -23,12 +23,14 @@ void Board::clearmarks() {
         SQUARE(i).enabled = false;
         if (SQUARE(i).back == colour::yellow) SQUARE(i).back = colour::lightGrey;
     }
-    for (int i = 0; i <= 5; ++i) {
-        home(i).enabled = false;
-        home(i).back = colour::red;
+    for (int p = 1; p <= 4; ++p) {
+        for (int i = 0; i <= 5; ++i) {
+            home(10 * (p - 1) + i).enabled = false;
+            home(10 * (p - 1) + i).back = colour::ofPlayer(p);
+        }
+        start(4 * (p - 1)).back = colour::ofPlayer(p);
+        start(4 * (p - 1)).enabled = false;
     }
-    start(0).back = colour::red;
-    start(0).enabled = false;
 }
 
 void Board::colourframes(Colour c) {
@@ -52,7 +54,7 @@ std::string Board::checkInvariants() const {
                     if (players(p, i) == k) why << "counters " << p << "/" << i << " and " << j << " share progress " << k << "; ";
             } else if (k == inHomeColumn) {
                 ++inColumn;
-            } else if (k == finished && p != 1) {
+            } else if (k == finished && !person(p)) {
                 ++done;
             } else if (k != 0 && k != captured) {
                 why << "players(" << p << "," << j << ") is " << k << "; ";
@@ -64,7 +66,8 @@ std::string Board::checkInvariants() const {
             column += homerow(p, k);
         }
         const int home7 = homerow(p, 7);
-        if (p == 1 ? inColumn != column + home7 : (inColumn != column || done != home7))
+        // a person's counters stay at 100 in the final places; the computer's go to 101
+        if (person(p) ? inColumn != column + home7 : (inColumn != column || done != home7))
             why << "player " << p << ": " << inColumn << " counters at 100, " << done << " at 101, homerow column "
                 << column << ", home " << home7 << "; ";
         if (players(p, 5) != inColumn + done)

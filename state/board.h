@@ -8,9 +8,11 @@
 //   board/  the view families and their fixed layout, the routing of events
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "board/views.h"
 #include "state/happenings.h"
@@ -29,6 +31,18 @@ using Squares = Table1<std::int16_t, 1, 70>;
 // The view families a person can click.
 enum class Family { SQUARE, start, home, dicethrow };
 
+// A view of a clickable family.
+struct Spot {
+    Family family;
+    int index;
+    bool operator==(const Spot&) const = default;
+};
+
+// What the game waits for: a click on the die, a click on a marked counter,
+// nothing while a handler is paused in an animation, nothing ever again once
+// the window is closing.
+enum class Phase { DieWaits, MarksWait, Animating, Closed };
+
 class Board {
 public:
     explicit Board(Platform& platform);
@@ -38,10 +52,12 @@ public:
     // ---- the public variables ----
     int moves = 0;              // the last throw; a move rewrites it (see movecount)
     std::int16_t whosego = 0;   // the player who made the last throw, 0 after a new game
-    bool autoplay = false;      // automatic play for player 1
+    bool autoplay = false;      // automatic play for every colour a person plays
     std::int16_t sound = 0;     // 0 off, -1 on: beep on captures
 
     // ---- the table as the players set it up (seats, speed, strength) ----
+    // The seats take effect with a new game (see seated()); the speed and the
+    // strength at once.
     Options options;
 
     // ---- the tables ----
@@ -113,6 +129,31 @@ public:
     // abandoned and no further event is taken.
     void close();
 
+    // ---- who plays, and what the person whose turn it is may do now ----
+    // Whether a person plays `player` in the game in play: the seats as they
+    // were at its new game.
+    bool person(int player) const { return seated_[static_cast<std::size_t>(player)] == Seat::Person; }
+    // Whether a person plays exactly red, as at the defaults: then the words
+    // say "you".
+    bool soleRed() const;
+    // The player who throws next: whosego + 1, player 1 after 4 (or 0).
+    int nextThrower() const { return whosego % 4 + 1; }
+    // The one answer to what the game waits for now.
+    Phase phase() const;
+    // The player the waiting die or marks are for: the next thrower while the
+    // die waits, the player who threw while marks wait, 0 otherwise.
+    int toPlay() const;
+    // The views that take a click now, in the order of the journey of the
+    // player to play: the die, the start place, the ring from the entry
+    // square on, the home column.
+    std::vector<Spot> clickable() const;
+    // Whether the once-a-second tick can do anything now: automatic play is
+    // on, or the die waits for a computer player (a new game in which the
+    // computer plays red starts by itself).
+    bool ticksMatter() const;
+    // Whether the pauses being made belong to a computer player's turn.
+    bool computerTurn() const { return computerTurn_; }
+
     bool paused() const { return pauseDepth_ > 0; }
     bool closed() const { return closed_; }
     Platform& platform() { return platform_; }
@@ -123,7 +164,8 @@ public:
     Picture emptyPicture() const { return SQUARE(100).picture; }
     Picture ownPicture(int square) const;
 
-    // Removes every mark of player 1: ring squares, home(0..5) and start(0).
+    // Removes every mark: ring squares, the home-column places and the first
+    // start place of every player, back to their own colours.
     void clearmarks();
     // Colours the odd centre frames.
     void colourframes(Colour c);
@@ -135,6 +177,15 @@ public:
 private:
     friend struct PauseScope;
     void layout();  // the design-time state of every view
+    // A counter of `player` on progress `b` steps by the throw over square 60
+    // onto the squares beyond it (not into its home column); counter `c`.
+    void overSixty(int player, int c, int b);
+    // The turn passes from `player` (after a throw other than six): the
+    // frames show the next player; a person's die waits, a computer throws.
+    void passTurn(int player);
+    // At the fastest speed, a computer player's turn shows its throw and its
+    // outcome for `sec`; at the other speeds nothing.
+    void glance(float sec);
     template <class F>
     bool runHandler(F&& handler);
 
@@ -142,6 +193,8 @@ private:
     int pauseDepth_ = 0;
     bool abandon_ = false;  // the running handler is to be dropped at its next pause
     bool closed_ = false;
+    std::array<Seat, 5> seated_ = Options{}.seats;  // the seats of the game in play
+    bool computerTurn_ = false;                      // the pauses belong to a computer player's turn
 };
 
 // Thrown out of a pause when the handler that paused has been abandoned by a

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The die and the order of turns. Player 1 throws by clicking the die; the
-// computer players follow one after another, each next turn started from
-// inside the previous one, until the die waits for player 1 again.
+// The die and the order of turns. A colour a person plays throws by a click
+// on the die; the computer players follow one after another until the die
+// waits for a person again (with no person at the table, for ever). At the
+// faster speeds a computer player's pauses are shorter.
 #include "state/board.h"
 
 namespace skarpo {
@@ -13,6 +14,11 @@ struct PauseScope {
 };
 
 void Board::wait(float sec) {
+    if (computerTurn_) {
+        // a quarter as long; at the fastest speed only the glances pause
+        if (options.speed == Speed::Fast) sec /= 4;
+        else if (options.speed == Speed::Fastest) sec = 0;
+    }
     if (sec <= 0) return;
     {
         PauseScope paused(*this);
@@ -26,32 +32,63 @@ void Board::wait(float sec) {
     }
 }
 
+void Board::glance(float sec) {
+    if (!computerTurn_ || options.speed != Speed::Fastest) return;
+    computerTurn_ = false;  // a pause of its own length
+    wait(sec);
+    computerTurn_ = true;
+}
+
 void Board::dicethrow_Click(int Index) {
     // the die refuses further clicks from the moment it is clicked, also
     // while the counters march out at the start of a game
     if (Index == 0) dicethrow(0).enabled = false;
     if (dicethrow(15).enabled) {
         dicethrow(15).enabled = false;
+        computerTurn_ = false;  // the opening march is nobody's turn
         happenings.publish({Happening::Kind::Opening});
         movestart(5);
     }
     if (Index != 0) return;
 
-    dicethrow(0).enabled = false;
-    throwdice();
-    if (whosego == 1) {
-        wait(0.2f);
-        marksquares();
+    // One throw after another, until the die waits for a person: a loop, as
+    // a game without a person never returns.
+    for (;;) {
+        computerTurn_ = !person(nextThrower());
+        dicethrow(0).enabled = false;
+        throwdice();
+        if (person(whosego)) {
+            wait(0.2f);
+            marksquares();
+            return;
+        }
+
+        // the throw, then the move (at the fastest speed these are all one sees)
+        glance(0.12f);
+        checkmoves();
+        glance(0.1f);
+        // the frames show who throws next: whosego + 1, player 1 after 4
+        colourframes(colour::ofPlayer(nextThrower()));
+        dicethrow(15).visible = false;
+        dicethrow(0).visible = true;
+        dicethrow(0).enabled = true;
+        if (person(nextThrower())) {
+            computerTurn_ = false;
+            return;
+        }
+    }
+}
+
+void Board::passTurn(int player) {
+    colourframes(colour::ofPlayer(player % 4 + 1));
+    if (!person(player % 4 + 1)) {
+        dicethrow_Click(0);
         return;
     }
-
-    checkmoves();
-    // the frames show who throws next: whosego + 1, player 1 after 4
-    colourframes(colour::ofPlayer(whosego % 4 + 1));
+    // the next colour is a person's too: its die waits
     dicethrow(15).visible = false;
     dicethrow(0).visible = true;
     dicethrow(0).enabled = true;
-    if (whosego != 4) dicethrow_Click(0);
 }
 
 void Board::throwdice() {

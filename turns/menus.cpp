@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The menu commands, the window's closing, and automatic play for player 1.
+// The menu commands, the window's closing, and automatic play for every
+// colour a person plays.
 #include "state/board.h"
 
 namespace skarpo {
@@ -19,42 +20,49 @@ void Board::Form_Unload(int& Cancel) {
     autoplay = false;
 }
 
-// Once a second: throw when the die waits for player 1, otherwise click one
-// of player 1's marked counters by a fixed rule.
+// Once a second: a die waiting for a computer player is thrown (a new game
+// in which the computer plays red starts so). With automatic play on, throw
+// when the die waits for a person, otherwise click one of the marked
+// counters of the person who threw, by a fixed rule.
 void Board::Timer1_Timer() {
+    if (phase() == Phase::DieWaits && !person(nextThrower())) {
+        dicethrow_Click(0);
+        return;
+    }
     if (!autoplay) return;
     if (dicethrow(0).visible) {
         dicethrow_Click(0);
         return;
     }
+    const int p = whosego > 0 ? whosego : 1;  // nothing is marked before the first throw
+    const int b = 10 * (p - 1);
     const int m = moves;
     bool clicked = false;
     auto marked = [](const View& v) { return v.back == colour::yellow; };
+    // the ring square of progress k: for player 1 the square number itself
+    auto click = [&](int k) {
+        const int s = squareOf(p, k);
+        if (clicked || !marked(SQUARE(s))) return;
+        SQUARE_Click(s);
+        clicked = true;
+    };
     if (m < 6) {
         // the counter farthest along
-        for (int i = 60; i >= 1 && !clicked; --i)
-            if (marked(SQUARE(i))) {
-                SQUARE_Click(i);
-                clicked = true;
-            }
-    } else if (marked(start(0))) {
-        start_Click(0);
+        for (int k = 60; k >= 1; --k) click(k);
+    } else if (marked(start(4 * (p - 1)))) {
+        start_Click(4 * (p - 1));
     } else {
         // the counter farthest behind
-        for (int i = 1; i <= 60 && !clicked; ++i)
-            if (marked(SQUARE(i))) {
-                SQUARE_Click(i);
-                clicked = true;
-            }
+        for (int k = 1; k <= 60; ++k) click(k);
     }
     if (!clicked)
         for (int i = 5; i >= 0; --i)
-            if (marked(home(i))) {
-                home_Click(i);
+            if (marked(home(b + i))) {
+                home_Click(b + i);
                 break;
             }
     if (m == 6) {
-        whosego = 0;
+        whosego = static_cast<std::int16_t>(p - 1);
         dicethrow(0).visible = true;
     }
 }

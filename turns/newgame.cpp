@@ -11,6 +11,8 @@ void Board::Form_Load() { startgame(); }
 void Board::newgame_Click() { startgame(); }
 
 void Board::startgame() {
+    seated_ = options.seats;  // who plays each colour is settled for the whole game
+    computerTurn_ = false;
     dicethrow(0).enabled = true;
     dicethrow(0).visible = false;
     platform_.reseed();
@@ -41,16 +43,18 @@ void Board::startgame() {
     dicethrow(0).visible = true;
     dicethrow(15).enabled = true;
 
-    // A game interrupted in the middle of a turn may have left player 1's
+    // A game interrupted in the middle of a turn may have left a person's
     // start and home places marked, the even frames lit by a celebration and
     // the scratch store holding a carried picture: none of it belongs to the
     // new game.
-    for (int i = 0; i <= 5; ++i) {
-        home(i).back = colour::red;
-        home(i).enabled = false;
+    for (int p = 1; p <= 4; ++p) {
+        for (int i = 0; i <= 5; ++i) {
+            home(10 * (p - 1) + i).back = colour::ofPlayer(p);
+            home(10 * (p - 1) + i).enabled = false;
+        }
+        start(4 * (p - 1)).back = colour::ofPlayer(p);
+        start(4 * (p - 1)).enabled = false;
     }
-    start(0).back = colour::red;
-    start(0).enabled = false;
     for (int k : {0, 2, 4, 6}) Label1(k).back = colour::window;
     SQUARE(99).picture = Picture::Raised;
     SQUARE(99).spare = Picture::None;
