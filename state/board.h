@@ -195,6 +195,7 @@ private:
     bool closed_ = false;
     std::array<Seat, 5> seated_ = Options{}.seats;  // the seats of the game in play
     bool computerTurn_ = false;                      // the pauses belong to a computer player's turn
+    bool glancing_ = false;                          // a glance at the fastest speed is pausing
 };
 
 // Thrown out of a pause when the handler that paused has been abandoned by a

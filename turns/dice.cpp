@@ -14,7 +14,7 @@ struct PauseScope {
 };
 
 void Board::wait(float sec) {
-    if (computerTurn_) {
+    if (computerTurn_ && !glancing_) {
         // a quarter as long; at the fastest speed only the glances pause
         if (options.speed == Speed::Fast) sec /= 4;
         else if (options.speed == Speed::Fastest) sec = 0;
@@ -34,9 +34,9 @@ void Board::wait(float sec) {
 
 void Board::glance(float sec) {
     if (!computerTurn_ || options.speed != Speed::Fastest) return;
-    computerTurn_ = false;  // a pause of its own length
+    glancing_ = true;  // a pause of its own length
     wait(sec);
-    computerTurn_ = true;
+    glancing_ = false;
 }
 
 void Board::dicethrow_Click(int Index) {
@@ -55,6 +55,7 @@ void Board::dicethrow_Click(int Index) {
     // a game without a person never returns.
     for (;;) {
         computerTurn_ = !person(nextThrower());
+        glancing_ = false;
         dicethrow(0).enabled = false;
         throwdice();
         if (person(whosego)) {

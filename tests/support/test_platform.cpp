@@ -69,8 +69,8 @@ void placePlayer(Board& b, int p, std::vector<int> ring, std::vector<int> column
         b.homerow(p, k) = 1;
         b.home(10 * (p - 1) + k - 1).picture = b.counterPicture(p);
     }
-    for (int n = 0; n < done; ++n) {  // player 1's finished counters stay at 100
-        b.players(p, ++j) = static_cast<std::int16_t>(p == 1 ? inHomeColumn : finished);
+    for (int n = 0; n < done; ++n) {  // a person's finished counters stay at 100
+        b.players(p, ++j) = static_cast<std::int16_t>(b.person(p) ? inHomeColumn : finished);
         b.home(10 * (p - 1) + 6 + n).picture = b.counterPicture(p);
     }
     while (j < 4) b.players(p, ++j) = 0;
