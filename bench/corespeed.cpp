@@ -3,6 +3,8 @@
 
 #include <chrono>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 #include "state/board.h"
 
@@ -18,6 +20,7 @@ public:
 
     void wait(float sec) override {
         if (sec <= 0) return;
+        if (onPause) onPause();
         ++pauses;
         now += static_cast<double>(sec);
         if (sec == 0.04f) {
@@ -40,6 +43,7 @@ public:
     void beep() override {}
 
     const Board* board = nullptr;
+    std::function<void()> onPause;  // told of every pause as it begins
     double now = 0;
     long throws = 0, pauses = 0, sweeps = 0;
     std::array<long, 5> celebrations{};
@@ -111,6 +115,30 @@ CoreRun playCore(long throws, std::uint64_t seed) {
     run.celebrations = platform.celebrations;
     run.fingerprint = fingerprintOf(board);
     return run;
+}
+
+std::vector<double> computerRounds(Speed speed, int rounds, std::uint64_t seed) {
+    FastPlatform platform(seed);
+    Board board{platform};
+    platform.board = &board;
+    board.options.speed = speed;
+    board.Form_Load();
+    board.chooseAuto();
+
+    std::vector<double> lengths;
+    std::optional<double> from;  // the round's first pause began then
+    platform.onPause = [&] {
+        if (board.computerTurn() && !from) from = platform.now;
+    };
+    while (static_cast<int>(lengths.size()) < rounds) {
+        platform.now = std::floor(platform.now) + 1;  // the timer's next tick
+        if (!board.tick()) break;
+        if (from && board.phase() == Phase::DieWaits) {
+            lengths.push_back(platform.now - *from);
+            from.reset();
+        }
+    }
+    return lengths;
 }
 
 }  // namespace skarpo::bench

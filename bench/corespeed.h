@@ -6,6 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "state/options.h"
 
 namespace skarpo::bench {
 
@@ -23,5 +26,11 @@ struct CoreRun {
 // whatever the machine: the figures other than `seconds` depend on nothing
 // else.
 CoreRun playCore(long throws, std::uint64_t seed);
+
+// The rounds of computer turns between two throws of red, played by
+// automatic play on the virtual clock at a speed: each one's length in
+// seconds, from the first pause of the first computer turn to the die
+// waiting for red again.
+std::vector<double> computerRounds(Speed speed, int rounds, std::uint64_t seed);
 
 }  // namespace skarpo::bench

@@ -4,8 +4,9 @@
 // time, repaints and painted pixels while the window idles and while it
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
-// real pause; the peak memory; and the speed of the game itself on a
-// virtual clock.
+// real pause; a round of three computer turns at each speed, in the window
+// and on the virtual clock; the peak memory; and the speed of the game
+// itself on a virtual clock.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -273,13 +274,24 @@ int main(int argc, char** argv) {
     long pauses = 0, throws = 0;
     Board& board = window.board();
     ThrowClock throwClock;
+    // the rounds of computer turns between two throws of red, by speed: from
+    // the call of the first pause of a computer turn to the die waiting for
+    // red again, when the tick that started them returns
+    std::optional<double> roundFrom;
+    std::vector<double> roundsAt[3];
     const auto repaint = window.platform().beforePause;
     window.platform().beforePause = [&, repaint] {
         ++pauses;
         if (board.dicethrow(1).visible) ++throws;  // the die's first position
         throwClock.pause(board, monotonicSeconds());
+        if (board.computerTurn() && !roundFrom) roundFrom = monotonicSeconds();
         if (repaint) repaint();
     };
+    QObject::connect(&window.timer1(), &QTimer::timeout, &window, [&] {
+        if (!roundFrom || board.phase() != Phase::DieWaits) return;
+        roundsAt[static_cast<int>(board.options.speed)].push_back(monotonicSeconds() - *roundFrom);
+        roundFrom.reset();
+    });
     const Meter meter{watch, pauses, throws, xServerPid()};
     if (meter.xServerPid) std::printf("  the X server runs here as process %ld\n", meter.xServerPid);
 
@@ -328,6 +340,7 @@ int main(int argc, char** argv) {
             window.autoAction().trigger();
             window.newGameAction().trigger();
             throwClock.forget();
+            roundFrom.reset();
             phase.quit();
         });
         phase.exec();
@@ -396,6 +409,36 @@ int main(int argc, char** argv) {
             print({name, 1000 * s.max, "ms", 2, 15, {}});
         }
         print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
+    }
+
+    // ---- a round of three computer turns at each speed ----
+    // In the window: automatic play plays red (the first sizes' runs gave
+    // the rounds at Normal), then at Fast and at Fastest; on the virtual
+    // clock, a thousand rounds each.
+    {
+        const Speed speeds[] = {Speed::Normal, Speed::Fast, Speed::Fastest};
+        const char* names[] = {"Normal", "Fast", "Fastest"};
+        const std::optional<double> targets[] = {std::nullopt, 2.5, 0.8};
+        for (Speed speed : {Speed::Fast, Speed::Fastest}) {
+            board.options.speed = speed;
+            window.autoAction().trigger();
+            runFor(opt.quick ? 5 : 30);
+            window.autoAction().trigger();
+            window.newGameAction().trigger();
+            roundFrom.reset();
+        }
+        board.options.speed = Speed::Normal;
+        for (int k = 0; k < 3; ++k) {
+            const std::string at = names[k];
+            if (!roundsAt[k].empty())
+                print({"round of computer turns, median, window, " + at, spreadOf(roundsAt[k]).median, "s", 3,
+                       targets[k], {}});
+            print({"  rounds seen in the window, " + at, static_cast<double>(roundsAt[k].size()), "", 0, {}, {}});
+            const std::vector<double> virtualRounds = computerRounds(speeds[k], opt.quick ? 100 : 1000, 7);
+            const Spread v = spreadOf(virtualRounds);
+            print({"round of computer turns, median, virtual clock, " + at, v.median, "s", 3, targets[k], {}});
+            print({"  longest round, virtual clock, " + at, v.max, "s", 3, {}, {}});
+        }
     }
 
     // ---- memory ----

@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Hráči</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Kdo hraje za kterou barvu. Změna platí od nové hry.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>Č&amp;ervené:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Azurové:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Purpurové:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>&amp;Zelené:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Člověk</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Počítač</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Hráči…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>R&amp;ychlost</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normální</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rychlá</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>N&amp;ejrychlejší</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Hod červených: %1</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Červené figurky při hodu %1 nemohou táhnout</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Červená figurka vyhodila azurovou figurku</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Červená figurka vyhodila purpurovou figurku</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Červená figurka vyhodila zelenou figurku</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Azurová figurka vyhodila červenou figurku</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Purpurová figurka vyhodila červenou figurku</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Zelená figurka vyhodila červenou figurku</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Červená figurka dorazila na cílové místo</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Všechny čtyři červené figurky jsou na cílových místech</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Poslední hod červených: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Startovní prostor červených, místo %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Domácí sloupec červených, místo %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Cílové místo červených %1</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>červená figurka</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>vstupní pole červených</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>odbočka červených do domácího sloupce</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Červené: klikni na kostku</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Azurové: klikni na kostku</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Purpurové: klikni na kostku</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Zelené: klikni na kostku</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Červené: klikni na kostku a hoď znovu</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Azurové: klikni na kostku a hoď znovu</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Purpurové: klikni na kostku a hoď znovu</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Zelené: klikni na kostku a hoď znovu</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>čeká na hod červených</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>čeká na hod azurových</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>čeká na hod purpurových</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>čeká na hod zelených</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

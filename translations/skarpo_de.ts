@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Wer welche Farbe spielt. Die Änderung gilt ab einem neuen Spiel.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Rot:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Cyan:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Magenta:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>&amp;Grün:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Spieler …</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>Te&amp;mpo</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Schnell</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>&amp;Am schnellsten</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Rot hat eine %1 gewürfelt</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Rot kann mit einer %1 nicht ziehen</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Rot hat eine cyanfarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Rot hat eine magentafarbene Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Rot hat eine grüne Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Cyan hat eine rote Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Magenta hat eine rote Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Grün hat eine rote Figur geschlagen</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Eine rote Figur hat einen Endplatz erreicht</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Rot hat alle vier Figuren auf den Endplätzen</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Letzter Wurf von Rot: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Startbereich von Rot, Platz %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Zielbahn von Rot, Platz %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Endplatz %1 von Rot</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>rote Figur</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>Einsetzfeld von Rot</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>Abzweigung in die Zielbahn von Rot</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Rot: Klicke auf den Würfel</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Cyan: Klicke auf den Würfel</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Magenta: Klicke auf den Würfel</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Grün: Klicke auf den Würfel</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Rot: Klicke auf den Würfel, um noch einmal zu würfeln</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Cyan: Klicke auf den Würfel, um noch einmal zu würfeln</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Magenta: Klicke auf den Würfel, um noch einmal zu würfeln</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Grün: Klicke auf den Würfel, um noch einmal zu würfeln</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>wartet auf den Wurf von Rot</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>wartet auf den Wurf von Cyan</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>wartet auf den Wurf von Magenta</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>wartet auf den Wurf von Grün</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

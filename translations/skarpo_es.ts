@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Quién juega cada color. El cambio se aplica en una partida nueva.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Rojo:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Cian:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Magenta:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>&amp;Verde:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Jugadores…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>&amp;Velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>Muy rápi&amp;da</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Rojo ha sacado un %1</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Rojo no puede mover con un %1</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Rojo ha capturado una ficha cian</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Rojo ha capturado una ficha magenta</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Rojo ha capturado una ficha verde</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Cian ha capturado una ficha roja</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Magenta ha capturado una ficha roja</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Verde ha capturado una ficha roja</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Una ficha roja ha llegado a una posición final</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Rojo tiene sus cuatro fichas en las posiciones finales</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Última tirada de Rojo: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Casa roja, posición %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Pasillo de llegada rojo, posición %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Posición final roja %1</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>ficha roja</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>casilla de salida roja</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>desvío al pasillo de llegada rojo</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Rojo: haz clic en el dado</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Cian: haz clic en el dado</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Magenta: haz clic en el dado</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Verde: haz clic en el dado</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Rojo: haz clic en el dado para volver a tirar</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Cian: haz clic en el dado para volver a tirar</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Magenta: haz clic en el dado para volver a tirar</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Verde: haz clic en el dado para volver a tirar</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>espera la tirada de Rojo</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>espera la tirada de Cian</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>espera la tirada de Magenta</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>espera la tirada de Verde</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Qui joue chaque couleur. Le changement prend effet à la prochaine nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Rouge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Cyan&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Magenta&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>&amp;Vert&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Joueurs…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rapide</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>&amp;Très rapide</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Rouge a fait un %1</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Rouge ne peut déplacer aucun pion avec un %1</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Rouge a pris un pion cyan</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Rouge a pris un pion magenta</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Rouge a pris un pion vert</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Cyan a pris un pion rouge</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Magenta a pris un pion rouge</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Vert a pris un pion rouge</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Un pion rouge a atteint une place finale</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Rouge a ses quatre pions sur les places finales</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Dernier lancer de rouge&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Zone de départ rouge, place %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Colonne d&apos;arrivée rouge, place %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Place finale rouge %1</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>pion rouge</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>case d&apos;entrée rouge</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>bifurcation vers la colonne d&apos;arrivée rouge</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Rouge&#xa0;: cliquez sur le dé</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Cyan&#xa0;: cliquez sur le dé</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Magenta&#xa0;: cliquez sur le dé</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Vert&#xa0;: cliquez sur le dé</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Rouge&#xa0;: cliquez sur le dé pour relancer</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Cyan&#xa0;: cliquez sur le dé pour relancer</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Magenta&#xa0;: cliquez sur le dé pour relancer</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Vert&#xa0;: cliquez sur le dé pour relancer</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>attend le lancer de rouge</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>attend le lancer de cyan</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>attend le lancer de magenta</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>attend le lancer de vert</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Chi gioca ogni colore. La modifica vale da una nuova partita.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Rosso:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Ciano:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Magenta:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>V&amp;erde:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Giocatori…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>&amp;Velocità</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Veloce</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>Velocissi&amp;ma</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Rosso ha fatto %1</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Rosso non può muovere con un %1</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Rosso ha catturato una pedina ciano</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Rosso ha catturato una pedina magenta</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Rosso ha catturato una pedina verde</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Ciano ha catturato una pedina rossa</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Magenta ha catturato una pedina rossa</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Verde ha catturato una pedina rossa</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Una pedina rossa ha raggiunto un posto finale</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Rosso ha tutte e quattro le pedine nei posti finali</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Ultimo lancio di Rosso: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Zona di partenza rossa, posto %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Colonna d&apos;arrivo rossa, posto %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Posto finale rosso %1</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>pedina rossa</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>casella d&apos;ingresso rossa</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>svolta verso la colonna d&apos;arrivo rossa</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Rosso: fai clic sul dado</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Ciano: fai clic sul dado</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Magenta: fai clic sul dado</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Verde: fai clic sul dado</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Rosso: fai clic sul dado per lanciare di nuovo</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Ciano: fai clic sul dado per lanciare di nuovo</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Magenta: fai clic sul dado per lanciare di nuovo</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Verde: fai clic sul dado per lanciare di nuovo</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>aspetta il lancio di Rosso</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>aspetta il lancio di Ciano</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>aspetta il lancio di Magenta</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>aspetta il lancio di Verde</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Wie elke kleur speelt. De wijziging geldt vanaf een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Rood:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Cyaan:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Magenta:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>&amp;Groen:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Mens</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Spelers…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>Sn&amp;elheid</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normaal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Snel</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>Sne&amp;lst</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Rood heeft %1 gegooid</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Rood kan met %1 geen zet doen</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Rood heeft een pion van cyaan geslagen</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Rood heeft een pion van magenta geslagen</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Rood heeft een pion van groen geslagen</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Cyaan heeft een pion van rood geslagen</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Magenta heeft een pion van rood geslagen</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Groen heeft een pion van rood geslagen</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Een pion van rood heeft een eindplaats bereikt</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Rood heeft alle vier pionnen op de eindplaatsen</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Laatste worp van rood: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Startplaats %1 van rood</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Thuisrij van rood, plaats %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Eindplaats %1 van rood</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>pion van rood</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>beginvakje van rood</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>afslag naar de thuisrij van rood</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Rood: klik op de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Cyaan: klik op de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Magenta: klik op de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Groen: klik op de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Rood: klik op de dobbelsteen om opnieuw te gooien</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Cyaan: klik op de dobbelsteen om opnieuw te gooien</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Magenta: klik op de dobbelsteen om opnieuw te gooien</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Groen: klik op de dobbelsteen om opnieuw te gooien</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>wacht op de worp van rood</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>wacht op de worp van cyaan</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>wacht op de worp van magenta</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>wacht op de worp van groen</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Gracze</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Kto gra którym kolorem. Zmiana obowiązuje od nowej gry.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Czerwone:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Błękitne:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Purpurowe:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>&amp;Zielone:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Człowiek</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Gracze…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>&amp;Szybkość</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normalna</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Szybka</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>Na&amp;jszybsza</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>Rzut czerwonych: %1</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>Żaden czerwony pionek nie może się ruszyć przy rzucie %1</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>Czerwony pionek zbił błękitny pionek</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>Czerwony pionek zbił purpurowy pionek</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>Czerwony pionek zbił zielony pionek</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>Błękitny pionek zbił czerwony pionek</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>Purpurowy pionek zbił czerwony pionek</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>Zielony pionek zbił czerwony pionek</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Czerwony pionek dotarł na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Wszystkie cztery czerwone pionki dotarły na miejsca końcowe</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Ostatni rzut czerwonych: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Baza czerwonych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Kolumna domowa czerwonych, miejsce %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Miejsce końcowe czerwonych %1</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>czerwony pionek</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>pole wejścia czerwonych</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>pole skrętu czerwonych do kolumny domowej</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Czerwone: kliknij kostkę</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Błękitne: kliknij kostkę</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Purpurowe: kliknij kostkę</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Zielone: kliknij kostkę</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Czerwone: kliknij kostkę, aby rzucić ponownie</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Błękitne: kliknij kostkę, aby rzucić ponownie</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Purpurowe: kliknij kostkę, aby rzucić ponownie</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Zielone: kliknij kostkę, aby rzucić ponownie</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>czeka na rzut czerwonych</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>czeka na rzut błękitnych</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>czeka na rzut purpurowych</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>czeka na rzut zielonych</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

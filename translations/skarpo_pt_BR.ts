@@ -305,6 +305,177 @@
     </message>
 </context>
 <context>
+    <name>Seats</name>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Who plays each colour. The change takes effect with a new game.</source>
+        <translation>Quem joga cada cor. A mudança vale a partir de um novo jogo.</translation>
+    </message>
+    <message>
+        <source>&amp;Red:</source>
+        <translation>&amp;Vermelho:</translation>
+    </message>
+    <message>
+        <source>&amp;Cyan:</source>
+        <translation>&amp;Ciano:</translation>
+    </message>
+    <message>
+        <source>&amp;Magenta:</source>
+        <translation>&amp;Magenta:</translation>
+    </message>
+    <message>
+        <source>&amp;Green:</source>
+        <translation>V&amp;erde:</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Pessoa</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>&amp;Players...</source>
+        <translation>&amp;Jogadores…</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d</source>
+        <translation>&amp;Velocidade</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+        <source>Fa&amp;stest</source>
+        <translation>Mui&amp;to rápida</translation>
+    </message>
+    <message>
+        <source>Red threw %1</source>
+        <translation>O vermelho tirou %1</translation>
+    </message>
+    <message>
+        <source>Red cannot move with %1</source>
+        <translation>O vermelho não tem movimento possível com %1</translation>
+    </message>
+    <message>
+        <source>Red captured a cyan counter</source>
+        <translation>O vermelho capturou um peão ciano</translation>
+    </message>
+    <message>
+        <source>Red captured a magenta counter</source>
+        <translation>O vermelho capturou um peão magenta</translation>
+    </message>
+    <message>
+        <source>Red captured a green counter</source>
+        <translation>O vermelho capturou um peão verde</translation>
+    </message>
+    <message>
+        <source>Cyan captured a red counter</source>
+        <translation>O ciano capturou um peão vermelho</translation>
+    </message>
+    <message>
+        <source>Magenta captured a red counter</source>
+        <translation>O magenta capturou um peão vermelho</translation>
+    </message>
+    <message>
+        <source>Green captured a red counter</source>
+        <translation>O verde capturou um peão vermelho</translation>
+    </message>
+    <message>
+        <source>A red counter reached a final place</source>
+        <translation>Um peão vermelho alcançou um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>Red has all four counters home</source>
+        <translation>Os quatro peões do vermelho estão nos espaços de chegada</translation>
+    </message>
+    <message>
+        <source>Red&apos;s last throw: %1</source>
+        <translation>Último lançamento do vermelho: %1</translation>
+    </message>
+    <message>
+        <source>Red start place %1</source>
+        <translation>Área de partida do vermelho, espaço %1</translation>
+    </message>
+    <message>
+        <source>Red home column %1</source>
+        <translation>Reta final do vermelho, espaço %1</translation>
+    </message>
+    <message>
+        <source>Red final place %1</source>
+        <translation>Espaço de chegada %1 do vermelho</translation>
+    </message>
+    <message>
+        <source>red counter</source>
+        <translation>peão vermelho</translation>
+    </message>
+    <message>
+        <source>red entry square</source>
+        <translation>casa de saída do vermelho</translation>
+    </message>
+    <message>
+        <source>red way into the home column</source>
+        <translation>entrada para a reta final do vermelho</translation>
+    </message>
+    <message>
+        <source>Red: click the die</source>
+        <translation>Vermelho: clique no dado</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die</source>
+        <translation>Ciano: clique no dado</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die</source>
+        <translation>Magenta: clique no dado</translation>
+    </message>
+    <message>
+        <source>Green: click the die</source>
+        <translation>Verde: clique no dado</translation>
+    </message>
+    <message>
+        <source>Red: click the die to throw again</source>
+        <translation>Vermelho: clique no dado para lançar de novo</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to throw again</source>
+        <translation>Ciano: clique no dado para lançar de novo</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to throw again</source>
+        <translation>Magenta: clique no dado para lançar de novo</translation>
+    </message>
+    <message>
+        <source>Green: click the die to throw again</source>
+        <translation>Verde: clique no dado para lançar de novo</translation>
+    </message>
+    <message>
+        <source>waiting for red&apos;s throw</source>
+        <translation>esperando o lançamento do vermelho</translation>
+    </message>
+    <message>
+        <source>waiting for cyan&apos;s throw</source>
+        <translation>esperando o lançamento do ciano</translation>
+    </message>
+    <message>
+        <source>waiting for magenta&apos;s throw</source>
+        <translation>esperando o lançamento do magenta</translation>
+    </message>
+    <message>
+        <source>waiting for green&apos;s throw</source>
+        <translation>esperando o lançamento do verde</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

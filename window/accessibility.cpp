@@ -37,14 +37,15 @@ int childIndex(Canvas::Hit hit) {
     return 0;
 }
 
-// The views player 1 ever clicks: buttons, unavailable while disabled. The
-// others only show counters.
-bool everClicked(Canvas::Hit h) {
+// The views a person ever clicks in the game in play: buttons, unavailable
+// while disabled. The others only show counters: the places of a colour the
+// computer plays, the final places, the start places behind the first.
+bool everClicked(const Board& b, Canvas::Hit h) {
     switch (h.family) {
         case Family::dicethrow:
         case Family::SQUARE: return true;
-        case Family::start: return h.index == 0;
-        case Family::home: return h.index <= 5;
+        case Family::start: return h.index % 4 == 0 && b.person(h.index / 4 + 1);
+        case Family::home: return h.index % 10 <= 5 && b.person(h.index / 10 + 1);
     }
     return false;
 }
@@ -69,7 +70,7 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!canvas_) return {};
         switch (t) {
-            case QAccessible::Name: return words::viewName(hit_.family, hit_.index);
+            case QAccessible::Name: return words::viewName(canvas_->board(), hit_.family, hit_.index);
             case QAccessible::Description: return words::viewDescription(canvas_->board(), hit_.family, hit_.index);
             case QAccessible::Help: return canTake() ? words::tooltip(canvas_->viewOf(hit_)) : QString();
             default: return {};
@@ -82,12 +83,12 @@ public:
         const QRect r = canvas_->rectOf(shown()).toAlignedRect();
         return {canvas_->mapToGlobal(r.topLeft()), r.size()};
     }
-    QAccessible::Role role() const override { return everClicked(hit_) ? QAccessible::Button : QAccessible::Graphic; }
+    QAccessible::Role role() const override { return button() ? QAccessible::Button : QAccessible::Graphic; }
     QAccessible::State state() const override {
         QAccessible::State s;
         if (!canvas_) return s;
         s.invisible = !shown().visible;
-        if (everClicked(hit_)) {
+        if (button()) {
             s.focusable = canTake();
             s.focused = s.focusable && canvas_->hasFocus() && canvas_->focusView() == hit_;
             s.disabled = !canTake();
@@ -96,7 +97,7 @@ public:
     }
 
     void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ActionInterface && everClicked(hit_)) return static_cast<QAccessibleActionInterface*>(this);
+        if (t == QAccessible::ActionInterface && button()) return static_cast<QAccessibleActionInterface*>(this);
         return nullptr;
     }
     QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
@@ -117,6 +118,7 @@ public:
 
 private:
     bool canTake() const { return canvas_->canTakeClick(hit_); }
+    bool button() const { return canvas_ && everClicked(canvas_->board(), hit_); }
     // The view that shows this child: for the die, whichever of its places
     // shows it now (resting, rolling, or lying with the throw).
     const View& shown() const {

@@ -7,8 +7,9 @@
 // Only the views whose look changed since the last refresh are repainted.
 //
 // The keyboard plays too: a focus moves among the views that can take a click
-// right now (Tab and Shift+Tab in the order of player 1's journey, the arrow
-// keys across the board), and Enter or Space clicks the focused view.
+// right now (Tab and Shift+Tab in the order of the journey of the colour to
+// play, the arrow keys across the board), and Enter or Space clicks the
+// focused view.
 #pragma once
 
 #include <QPixmap>
@@ -91,9 +92,9 @@ public:
     // while a handler is paused in an animation none can, so the die rolling
     // across the board is no place to rest the focus on.
     bool canTakeClick(Hit hit) const { return board_.takesClick(hit.family, hit.index); }
-    // The views that can take a click, in the order Tab visits them: the die,
-    // player 1's start place, the ring in the direction of travel, the home
-    // column.
+    // The views that can take a click (Board::clickable), in the order Tab
+    // visits them: the die, the start place, the ring in the direction of
+    // travel from the entry square of the colour to play, the home column.
     std::vector<Hit> focusChain() const;
     std::optional<Hit> focusView() const { return focus_; }
     // Puts the focus on a view that can take a click; false for any other.

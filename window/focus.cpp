@@ -15,9 +15,7 @@ namespace skarpo {
 
 std::vector<Canvas::Hit> Canvas::focusChain() const {
     std::vector<Hit> chain;
-    for (Family f : {Family::dicethrow, Family::start, Family::SQUARE, Family::home})
-        for (int i : board_.views(f).indices())
-            if (canTakeClick({f, i})) chain.push_back({f, i});
+    for (const Spot& s : board_.clickable()) chain.push_back({s.family, s.index});
     return chain;
 }
 
@@ -31,7 +29,8 @@ void Canvas::followBoard() {
     const auto chain = focusChain();
     const auto die = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family == Family::dicethrow; });
     const auto mark = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family != Family::dicethrow; });
-    const bool dieWaits = die != chain.end(), marks = mark != chain.end();
+    const Phase now = board_.phase();
+    const bool dieWaits = now == Phase::DieWaits, marks = now == Phase::MarksWait;
     std::optional<Hit> to = focus_;
     if (dieWaits && !dieWaited_) {
         to = *die;

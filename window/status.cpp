@@ -46,7 +46,7 @@ void StatusLine::follow() {
                 throws_[static_cast<std::size_t>(h.player - 1)] = h.value;
                 lastThrower_ = h.player;
             }
-            said = words::joined(said, words::sentence(h));
+            said = words::joined(said, words::sentence(h, board_.soleRed()));
         }
         news_ = said;
         showThrows();
@@ -64,7 +64,7 @@ void StatusLine::showThrows() {
     for (int p = 1; p <= 4; ++p) {
         QLabel* label = tray_[static_cast<std::size_t>(p - 1)];
         const int value = lastThrow(p);
-        const QString words = words::lastThrow(p, value);
+        const QString words = words::lastThrow(p, value, board_.soleRed());
         label->setText(value > 0 ? QString::number(value) : QStringLiteral("\u2013"));
         if (label->accessibleName() != words) {
             label->setAccessibleName(words);

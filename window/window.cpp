@@ -3,6 +3,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 #include "window/accessibility.h"
 #include "window/canvas.h"
 #include "window/help.h"
+#include "window/players.h"
 #include "window/status.h"
 
 #if __has_include(<xcb/xcb.h>)
@@ -95,6 +97,23 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addAction(quit_);
     connect(quit_, &QAction::triggered, this, &QWidget::close);
+    // who plays each colour, and how fast the computer plays
+    players_ = options->addAction(QCoreApplication::translate("Seats", "&Players..."));
+    connect(players_, &QAction::triggered, this, &Window::choosePlayers);
+    QMenu* speed = options->addMenu(QCoreApplication::translate("Seats", "Spee&d"));
+    auto* speeds = new QActionGroup(this);
+    const char* const speedNames[] = {QT_TRANSLATE_NOOP("Seats", "&Normal"), QT_TRANSLATE_NOOP("Seats", "&Fast"),
+                                      QT_TRANSLATE_NOOP("Seats", "Fa&stest")};
+    for (int k = 0; k < 3; ++k) {
+        QAction* a = speed->addAction(QCoreApplication::translate("Seats", speedNames[k]));
+        a->setCheckable(true);
+        speeds->addAction(a);
+        speeds_[static_cast<std::size_t>(k)] = a;
+        connect(a, &QAction::triggered, this, [this, k] {
+            board_.options.speed = static_cast<Speed>(k);
+            afterCommand();
+        });
+    }
     fullScreen_ = options->addAction(tr("&Full Screen"));
     fullScreen_->setCheckable(true);
     // F11 first, then whatever else the desktop calls full screen
@@ -154,7 +173,25 @@ void Window::followBoard() {
     status_->follow();
     auto_->setChecked(board_.autoplay);
     sound_->setChecked(board_.sound != 0);
+    speeds_[static_cast<std::size_t>(board_.options.speed)]->setChecked(true);
     canvas_->followBoard();
+}
+
+void Window::choosePlayers() {
+    if (playersDialog_) {
+        playersDialog_->raise();
+        playersDialog_->activateWindow();
+        return;
+    }
+    // open, not run: a game animating goes on while the dialog is up
+    playersDialog_ = new PlayersDialog(board_.options.seats, this);
+    playersDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(playersDialog_, &QDialog::accepted, this, [this] { board_.options.seats = playersDialog_->seats(); });
+    connect(playersDialog_, &QObject::destroyed, this, [this] {
+        playersDialog_ = nullptr;
+        canvas_->setFocus();
+    });
+    playersDialog_->open();
 }
 
 void Window::afterCommand() {
@@ -164,12 +201,12 @@ void Window::afterCommand() {
 }
 
 // Timer1 ticks once a second from the window's creation to its end. A tick
-// does nothing while automatic play is off, so the window sleeps through
-// those ticks rather than wake for nothing: the timer runs while automatic
-// play is on and, started again, keeps in step with the ticks it slept
-// through.
+// does nothing while automatic play is off (unless the die waits for a
+// computer player), so the window sleeps through those ticks rather than wake
+// for nothing: the timer runs while they matter and, started again, keeps in
+// step with the ticks it slept through.
 void Window::keepTimer1() {
-    if (!board_.autoplay) {
+    if (!board_.ticksMatter()) {
         timer1_.stop();
         return;
     }

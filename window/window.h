@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's one window: the board's canvas under a menu bar with "New Game",
-// "AutoPlay" > "Auto" and "Options" > "Sound" and "Full Screen" (F11), the
+// "AutoPlay" > "Auto" and "Options" > "Sound", "Players...", "Speed" and
+// "Full Screen" (F11), the
 // status line below it, and the once-a-second timer that drives automatic
 // play. The window can be resized, maximised and made full screen; the
 // board grows with it. Closing the window (or Ctrl+Q) ends the program at
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -37,6 +39,11 @@ public:
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
     QAction& fullScreenAction() { return *fullScreen_; }
+    QAction& playersAction() { return *players_; }
+    // Options > Speed > Normal, Fast, Fastest
+    QAction& speedAction(Speed speed) { return *speeds_[static_cast<std::size_t>(speed)]; }
+    // The Players dialog while it is open.
+    class PlayersDialog* playersDialog() { return playersDialog_; }
     QTimer& timer1() { return timer1_; }
     // Time since the window was made: Timer1 ticks on its whole seconds.
     const QElapsedTimer& timer1Phase() const { return timer1Phase_; }
@@ -63,9 +70,12 @@ private:
     class Destroyed;
 
     void afterCommand();
-    // Runs Timer1 while automatic play is on, in step with its ticks since the
-    // window was made.
+    // Runs Timer1 while its ticks matter (automatic play is on, or the die
+    // waits for a computer player), in step with its ticks since the window
+    // was made.
     void keepTimer1();
+    // Opens the Players dialog; its choice takes effect with a new game.
+    void choosePlayers();
 
     QtPlatform platform_;
     Board board_{platform_};
@@ -76,6 +86,9 @@ private:
     QAction* sound_ = nullptr;
     QAction* quit_ = nullptr;
     QAction* fullScreen_ = nullptr;
+    QAction* players_ = nullptr;
+    std::array<QAction*, 3> speeds_{};
+    class PlayersDialog* playersDialog_ = nullptr;
     QTimer timer1_;
     QElapsedTimer timer1Phase_;  // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program

@@ -100,7 +100,47 @@ const char* const homeTurnTexts[] = {
     QT_TRANSLATE_NOOP("Board", "Click me to start the game"),
 };
 
+// Red named by its colour, for a table where red is not the one person:
+// indexed as the tables above, only red's entry given (the others keep theirs).
+const char* const redThrew = QT_TRANSLATE_NOOP("Seats", "Red threw %1");
+const char* const redNoMove = QT_TRANSLATE_NOOP("Seats", "Red cannot move with %1");
+const char* const redCaptured[] = {nullptr, QT_TRANSLATE_NOOP("Seats", "Red captured a cyan counter"),
+                                   QT_TRANSLATE_NOOP("Seats", "Red captured a magenta counter"),
+                                   QT_TRANSLATE_NOOP("Seats", "Red captured a green counter")};
+const char* const capturedRed[] = {nullptr, QT_TRANSLATE_NOOP("Seats", "Cyan captured a red counter"),
+                                   QT_TRANSLATE_NOOP("Seats", "Magenta captured a red counter"),
+                                   QT_TRANSLATE_NOOP("Seats", "Green captured a red counter")};
+const char* const redHome = QT_TRANSLATE_NOOP("Seats", "A red counter reached a final place");
+const char* const redAllHome = QT_TRANSLATE_NOOP("Seats", "Red has all four counters home");
+const char* const redLastThrow = QT_TRANSLATE_NOOP("Seats", "Red's last throw: %1");
+const char* const redStart = QT_TRANSLATE_NOOP("Seats", "Red start place %1");
+const char* const redColumn = QT_TRANSLATE_NOOP("Seats", "Red home column %1");
+const char* const redFinal = QT_TRANSLATE_NOOP("Seats", "Red final place %1");
+const char* const redCounter = QT_TRANSLATE_NOOP("Seats", "red counter");
+const char* const redEntry = QT_TRANSLATE_NOOP("Seats", "red entry square");
+const char* const redHomeTurn = QT_TRANSLATE_NOOP("Seats", "red way into the home column");
+// what waits for the colour to play, by player
+const char* const clickDieTexts[] = {
+    QT_TRANSLATE_NOOP("Seats", "Red: click the die"),
+    QT_TRANSLATE_NOOP("Seats", "Cyan: click the die"),
+    QT_TRANSLATE_NOOP("Seats", "Magenta: click the die"),
+    QT_TRANSLATE_NOOP("Seats", "Green: click the die"),
+};
+const char* const againTexts[] = {
+    QT_TRANSLATE_NOOP("Seats", "Red: click the die to throw again"),
+    QT_TRANSLATE_NOOP("Seats", "Cyan: click the die to throw again"),
+    QT_TRANSLATE_NOOP("Seats", "Magenta: click the die to throw again"),
+    QT_TRANSLATE_NOOP("Seats", "Green: click the die to throw again"),
+};
+const char* const waitingTexts[] = {
+    QT_TRANSLATE_NOOP("Seats", "waiting for red's throw"),
+    QT_TRANSLATE_NOOP("Seats", "waiting for cyan's throw"),
+    QT_TRANSLATE_NOOP("Seats", "waiting for magenta's throw"),
+    QT_TRANSLATE_NOOP("Seats", "waiting for green's throw"),
+};
+
 QString status(const char* text) { return QCoreApplication::translate("Status", text); }
+QString seats(const char* text) { return QCoreApplication::translate("Seats", text); }
 QString board(const char* text) { return QCoreApplication::translate("Board", text); }
 
 std::size_t of(int player) { return static_cast<std::size_t>(player - 1); }
@@ -115,31 +155,40 @@ int counterOwner(Picture p) {
 }
 
 // What a special ring square is, whatever stands on it; empty for a plain one.
-QString squareKind(int s) {
+QString squareKind(int s, bool you) {
     if (isDoubling(s)) return board(QT_TRANSLATE_NOOP("Board", "doubling square"));
     if (isCorner(s)) return board(QT_TRANSLATE_NOOP("Board", "corner, jumps to square %1")).arg(oppositeCorner(s));
-    if (isEntry(s)) return board(entryTexts[of(entryOwner(s))]);
-    if (isHomeTurn(s)) return board(homeTurnTexts[of(homeTurnOwner(s))]);
+    if (isEntry(s)) return !you && entryOwner(s) == 1 ? seats(redEntry) : board(entryTexts[of(entryOwner(s))]);
+    if (isHomeTurn(s))
+        return !you && homeTurnOwner(s) == 1 ? seats(redHomeTurn) : board(homeTurnTexts[of(homeTurnOwner(s))]);
     return {};
 }
 
 bool marked(const View& v) { return v.back == colour::yellow && v.enabled; }
 
+// A text of a table by player, red's own when red is named by its colour.
+QString byPlayer(const char* const texts[], int player, bool you, const char* red, QString (*tr)(const char*)) {
+    return !you && player == 1 ? seats(red) : tr(texts[of(player)]);
+}
+
 }  // namespace
 
-QString sentence(const Happening& h) {
+QString sentence(const Happening& h, bool you) {
     using Kind = Happening::Kind;
     const bool player = h.player >= 1 && h.player <= 4;
     switch (h.kind) {
         case Kind::NewGame: return status(QT_TRANSLATE_NOOP("Status", "New game"));
         case Kind::Opening: return status(QT_TRANSLATE_NOOP("Status", "The counters march to their start areas"));
-        case Kind::Threw: return player ? status(threwTexts[of(h.player)]).arg(h.value) : QString();
-        case Kind::NoMove: return player ? status(noMoveTexts[of(h.player)]).arg(h.value) : QString();
+        case Kind::Threw: return player ? byPlayer(threwTexts, h.player, you, redThrew, status).arg(h.value) : QString();
+        case Kind::NoMove:
+            return player ? byPlayer(noMoveTexts, h.player, you, redNoMove, status).arg(h.value) : QString();
         case Kind::Captured:
             if (!player || h.value < 1 || h.value > 4 || h.value == h.player) return {};
+            if (!you && h.player == 1) return seats(redCaptured[of(h.value)]);
+            if (!you && h.value == 1) return seats(capturedRed[of(h.player)]);
             return status(capturedTexts[of(h.player)][of(h.value)]);
-        case Kind::Home: return player ? status(homeTexts[of(h.player)]) : QString();
-        case Kind::AllHome: return player ? status(allHomeTexts[of(h.player)]) : QString();
+        case Kind::Home: return player ? byPlayer(homeTexts, h.player, you, redHome, status) : QString();
+        case Kind::AllHome: return player ? byPlayer(allHomeTexts, h.player, you, redAllHome, status) : QString();
         case Kind::AutoOn: return status(QT_TRANSLATE_NOOP("Status", "Automatic play is on"));
         case Kind::AutoOff: return status(QT_TRANSLATE_NOOP("Status", "Automatic play is off"));
         case Kind::SoundOn: return status(QT_TRANSLATE_NOOP("Status", "Sound is on"));
@@ -149,17 +198,17 @@ QString sentence(const Happening& h) {
 }
 
 QString prompt(const Board& b, int lastThrower) {
-    if (b.closed() || b.paused()) return {};
-    const bool dieWaits = b.dicethrow(0).visible && b.dicethrow(0).enabled;
-    bool marks = marked(b.start(0));
-    for (int s = 1; s <= 60; ++s) marks = marks || marked(b.SQUARE(s));
-    for (int k = 0; k <= 5; ++k) marks = marks || marked(b.home(k));
-    if (!dieWaits && !marks) return {};
+    const Phase now = b.phase();
+    if (now != Phase::DieWaits && now != Phase::MarksWait) return {};
     if (b.autoplay) return status(QT_TRANSLATE_NOOP("Status", "Automatic play is on"));
-    if (marks) return status(QT_TRANSLATE_NOOP("Status", "Choose a yellow counter"));
+    if (now == Phase::MarksWait) return status(QT_TRANSLATE_NOOP("Status", "Choose a yellow counter"));
     if (b.dicethrow(15).enabled) return status(QT_TRANSLATE_NOOP("Status", "Click the die to start"));
-    if (lastThrower == 1) return status(QT_TRANSLATE_NOOP("Status", "Click the die to throw again"));
-    return status(QT_TRANSLATE_NOOP("Status", "Your turn: click the die"));
+    const int p = b.toPlay();
+    if (b.soleRed()) {
+        if (lastThrower == 1) return status(QT_TRANSLATE_NOOP("Status", "Click the die to throw again"));
+        return status(QT_TRANSLATE_NOOP("Status", "Your turn: click the die"));
+    }
+    return seats(lastThrower == p ? againTexts[of(p)] : clickDieTexts[of(p)]);
 }
 
 QString joined(const QString& first, const QString& second) {
@@ -169,29 +218,31 @@ QString joined(const QString& first, const QString& second) {
     return status(QT_TRANSLATE_NOOP("Status", "%1. %2")).arg(first, second);
 }
 
-QString lastThrow(int player, int value) {
-    return status(lastThrowTexts[of(player)])
+QString lastThrow(int player, int value, bool you) {
+    return byPlayer(lastThrowTexts, player, you, redLastThrow, status)
         .arg(value > 0 ? QString::number(value) : status(QT_TRANSLATE_NOOP("Status", "none yet")));
 }
 
-QString viewName(Family family, int index) {
+QString viewName(const Board& b, Family family, int index) {
+    const bool you = b.soleRed();
     switch (family) {
         case Family::SQUARE: return board(QT_TRANSLATE_NOOP("Board", "Square %1")).arg(index);
-        case Family::start: return board(startNames[index / 4]).arg(index % 4 + 1);
+        case Family::start: return byPlayer(startNames, index / 4 + 1, you, redStart, board).arg(index % 4 + 1);
         case Family::home:
-            if (index % 10 < 6) return board(columnNames[index / 10]).arg(index % 10 + 1);
-            return board(finalNames[index / 10]).arg(index % 10 - 5);
+            if (index % 10 < 6) return byPlayer(columnNames, index / 10 + 1, you, redColumn, board).arg(index % 10 + 1);
+            return byPlayer(finalNames, index / 10 + 1, you, redFinal, board).arg(index % 10 - 5);
         case Family::dicethrow: break;
     }
     return board(QT_TRANSLATE_NOOP("Board", "Die"));
 }
 
 QString viewDescription(const Board& b, Family family, int index) {
+    const bool you = b.soleRed();
     if (family == Family::dicethrow) {
         const View& resting = b.dicethrow(0);
+        if (resting.visible && !resting.enabled) return board(QT_TRANSLATE_NOOP("Board", "question mark"));
         if (resting.visible)
-            return resting.enabled ? board(QT_TRANSLATE_NOOP("Board", "waiting for your throw"))
-                                   : board(QT_TRANSLATE_NOOP("Board", "question mark"));
+            return you ? board(QT_TRANSLATE_NOOP("Board", "waiting for your throw")) : seats(waitingTexts[of(b.nextThrower())]);
         for (int i = 1; i <= 14; ++i)
             if (b.dicethrow(i).visible) return board(QT_TRANSLATE_NOOP("Board", "rolling"));
         const View& result = b.dicethrow(15);
@@ -205,13 +256,13 @@ QString viewDescription(const Board& b, Family family, int index) {
     const int owner = counterOwner(v.picture);
     QString what;
     if (owner != 0) {
-        what = board(counterTexts[of(owner)]);
+        what = byPlayer(counterTexts, owner, you, redCounter, board);
         // a counter covers the picture of a special square
-        if (family == Family::SQUARE && !squareKind(index).isEmpty())
-            what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(what, squareKind(index));
+        if (family == Family::SQUARE && !squareKind(index, you).isEmpty())
+            what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(what, squareKind(index, you));
     } else if (family == Family::SQUARE && v.picture != Picture::Blank && v.picture != Picture::None &&
                v.picture != Picture::Raised) {
-        what = squareKind(index);
+        what = squareKind(index, you);
     }
     if (what.isEmpty()) what = board(QT_TRANSLATE_NOOP("Board", "empty"));
     if (marked(v)) what = board(QT_TRANSLATE_NOOP("Board", "%1, can move")).arg(what);

@@ -10,24 +10,28 @@
 
 namespace skarpo::words {
 
-// "Cyan threw 6", "Magenta captured your counter" ...
-QString sentence(const Happening& h);
+// Red is "you" while a person plays red alone (Board::soleRed); otherwise
+// every colour is named: "Red threw 4", "Cyan: click the die".
 
-// What player 1 can do now, read from the board; empty while nothing waits
-// for player 1. `lastThrower` is the player who made the last throw (0 for
-// none): after a throw of player 1 the die waits for another.
+// "Cyan threw 6", "Magenta captured your counter" ...
+QString sentence(const Happening& h, bool you = true);
+
+// What the person whose turn it is can do now, read from the board; empty
+// while nothing waits for a person. `lastThrower` is the player who made the
+// last throw (0 for none): after a throw of that player the die waits for
+// another.
 QString prompt(const Board& b, int lastThrower);
 
 // Two parts of the status line, one after the other; either may be empty.
 QString joined(const QString& first, const QString& second);
 
 // A player's last throw, 1..6, or 0 for none yet: "Cyan's last throw: 6".
-QString lastThrow(int player, int value);
+QString lastThrow(int player, int value, bool you = true);
 
 // The name and the description of a view of a clickable family: "Square 16",
 // "cyan counter"; for the die (any index of `dicethrow`), "Die" and what it
 // shows at any of its places.
-QString viewName(Family family, int index);
+QString viewName(const Board& b, Family family, int index);
 QString viewDescription(const Board& b, Family family, int index);
 
 // A view's tooltip, translated (the board keeps its own English).

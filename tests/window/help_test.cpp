@@ -104,20 +104,20 @@ TEST_F(Help, HowToPlayAndAbout) {
 // The menu bar; the items of its menus; the toolkit's own Close button, in the toolkit's words. Written out by hand
 // from the translations, so that a translation lost, not compiled in or not chosen shows here.
 const std::map<QString, std::array<const char*, 3>> captions = {
-    {"en", {"&New Game, &AutoPlay, &Options, &Help", "&Auto; &Sound, &Full Screen; &How to Play, &About Skarpo", "Close"}},
-    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda", "&Auto; &Zvuk, &Celá obrazovka; &Jak hrát, &O hře Skarpo", "Zavřít"}},
-    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe", "&Für mich spielen; &Ton, &Vollbildmodus; &Spielanleitung, Ü&ber Skarpo",
+    {"en", {"&New Game, &AutoPlay, &Options, &Help", "&Auto; &Sound, &Players..., Spee&d, &Full Screen; &How to Play, &About Skarpo", "Close"}},
+    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda", "&Auto; &Zvuk, &Hráči…, R&ychlost, &Celá obrazovka; &Jak hrát, &O hře Skarpo", "Zavřít"}},
+    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe", "&Für mich spielen; &Ton, &Spieler …, Te&mpo, &Vollbildmodus; &Spielanleitung, Ü&ber Skarpo",
             "Schließen"}},
-    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda", "&Automático; &Sonido, &Pantalla completa; &Cómo se juega, &Acerca de Skarpo",
+    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda", "&Automático; &Sonido, &Jugadores…, &Velocidad, &Pantalla completa; &Cómo se juega, &Acerca de Skarpo",
             "Cerrar"}},
     {"fr", {"&Nouvelle partie, &Jeu automatique, &Options, &Aide",
-            "&Jouer à ma place; &Son, &Plein écran; &Comment jouer, À &propos de Skarpo", "Fermer"}},
+            "&Jouer à ma place; &Son, &Joueurs…, &Vitesse, &Plein écran; &Comment jouer, À &propos de Skarpo", "Fermer"}},
     {"it", {"&Nuova partita, Gioco &automatico, &Opzioni, A&iuto",
-            "&Automatico; &Suono, Schermo &intero; &Come si gioca, &Informazioni su Skarpo", "Chiudi"}},
-    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help", "&Automatisch; &Geluid, &Volledig scherm; &Spelregels, &Over Skarpo",
+            "&Automatico; &Suono, &Giocatori…, &Velocità, Schermo &intero; &Come si gioca, &Informazioni su Skarpo", "Chiudi"}},
+    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help", "&Automatisch; &Geluid, &Spelers…, Sn&elheid, &Volledig scherm; &Spelregels, &Over Skarpo",
             "Sluiten"}},
-    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc", "&Auto; &Dźwięk, &Pełny ekran; &Jak grać, &O grze Skarpo", "Zamknij"}},
-    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda", "&Automático; &Som, &Tela cheia; &Como jogar, &Sobre o Skarpo",
+    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc", "&Auto; &Dźwięk, &Gracze…, &Szybkość, &Pełny ekran; &Jak grać, &O grze Skarpo", "Zamknij"}},
+    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda", "&Automático; &Som, &Jogadores…, &Velocidade, &Tela cheia; &Como jogar, &Sobre o Skarpo",
                "Fechar"}},
 };
 

@@ -14,55 +14,102 @@ using namespace skarpo::test;
 
 namespace {
 
-// How much player 1 wants a marked move: a counter into a final place first, then a capture, then the counter
-// farthest along, then a new counter.
+// How much the person to play wants a marked move: a counter into a final place first, then a capture, then the
+// counter farthest along, then a new counter.
 int appeal(const Board& b, Hit h) {
-    const auto opponentOn = [&](int s) { return s <= 60 && b.squares(s) > 1; };
-    if (h.family == Family::home) return h.index + 1 + b.moves == 7 ? 3000 : 200 + h.index;
+    const int p = b.toPlay();
+    const auto opponentOn = [&](int k) { return k <= 60 && b.squares(squareOf(p, k)) > 0 && b.squares(squareOf(p, k)) != p; };
+    if (h.family == Family::home) return h.index % 10 + 1 + b.moves == 7 ? 3000 : 200 + h.index % 10;
     if (h.family == Family::start) return opponentOn(1) ? 2000 : 100;
-    return h.family == Family::SQUARE ? (opponentOn(h.index + b.moves) ? 2000 : 0) + h.index : -1;
+    const int k = progressOf(p, h.index);
+    return h.family == Family::SQUARE ? (opponentOn(k + b.moves) ? 2000 : 0) + k : -1;
 }
 
-}  // namespace
-
-// Ctrl+N, then Enter or Space on the die or on the mark Tab or Shift+Tab chose, until player 1 has captured and
-// brought a counter into a final place; the invariants hold between two keys and at every pause (no focus there).
-TEST_F(Keys, AWholeGameFromTheKeyboardAlone) {
+// With persons at `seats`, Ctrl+N, then Enter or Space on the die or on the mark Tab or Shift+Tab chose, until the
+// persons have captured and brought a counter into a final place; the invariants hold between two keys and at every
+// pause (no focus there); the words name the colour to play unless red plays alone.
+void wholeGameByKeys(Keys& t, std::array<Seat, 5> seats) {
+    Window& window = t.window;
+    Board& board = t.board;
     window.platform().pauseScale = 0.002;
     std::string atPause;
     long pauses = 0;
     window.platform().beforePause = [&, show = window.platform().beforePause] {
         ++pauses;
         show();
-        if (atPause.empty()) atPause = std::string(pauseFaults(board)) + (focus() ? "the focus left on a view" : "");
+        if (atPause.empty()) atPause = std::string(pauseFaults(board)) + (t.focus() ? "the focus left on a view" : "");
     };
-    key(Qt::Key_N, Qt::ControlModifier);
+    board.options.seats = seats;
+    t.key(Qt::Key_N, Qt::ControlModifier);
     auto seen = board.happenings.count();
     int keys = 0, presses = 0, captured = 0, home = 0;
-    for (; presses < 400 && (captured == 0 || home == 0); ++presses) {
+    std::array<int, 5> turns{};
+    for (; presses < 600 && (captured == 0 || home == 0); ++presses) {
         SCOPED_TRACE(testing::Message() << "press " << presses << ", key " << keys);
         ASSERT_EQ(board.dicethrow(15).enabled ? board.checkInvariants() : boardFaults(board), "");
         ASSERT_EQ(atPause, "");
-        const auto chain = canvas.focusChain();
-        ASSERT_TRUE(focus() && canvas.canTakeClick(*focus())) << "nothing waits for player 1, or not with the focus";
+        const auto chain = t.canvas.focusChain();
+        ASSERT_TRUE(t.focus() && t.canvas.canTakeClick(*t.focus())) << "nothing waits for a person, or not with the focus";
+        const int p = board.toPlay();
+        ASSERT_TRUE(board.dicethrow(15).enabled || board.person(p)) << p;
+        if (board.phase() == Phase::DieWaits && !board.dicethrow(15).enabled && !board.soleRed()) {
+            const std::string colour[] = {"Red", "Cyan", "Magenta", "Green"};
+            EXPECT_NE(t.status().find(colour[p - 1] + ": click the die"), std::string::npos) << t.status();
+        }
         Hit target = chain.front();
         for (Hit h : chain)
             if (appeal(board, h) > appeal(board, target)) target = h;
         // the die waits alone and has the focus, or Tab goes round the marks to the one chosen (Shift+Tab back)
-        ASSERT_TRUE(target != die || (chain.size() == 1 && focus() == die)) << chain.size();
-        for (std::size_t n = 0; focus() != target && n < chain.size(); ++n, ++keys)
-            key(Qt::Key_Tab, presses % 3 ? Qt::NoModifier : Qt::ShiftModifier);
-        ASSERT_EQ(focus(), target);
-        key(presses % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
+        ASSERT_TRUE(target != die || (chain.size() == 1 && t.focus() == die)) << chain.size();
+        for (std::size_t n = 0; t.focus() != target && n < chain.size(); ++n, ++keys)
+            t.key(Qt::Key_Tab, presses % 3 ? Qt::NoModifier : Qt::ShiftModifier);
+        ASSERT_EQ(t.focus(), target);
+        t.key(presses % 2 == 0 ? Qt::Key_Return : Qt::Key_Space);
         ++keys;
         for (const Happening& h : board.happenings.since(std::exchange(seen, board.happenings.count()))) {
-            captured += h.kind == Happening::Kind::Captured && h.player == 1;
-            home += h.kind == Happening::Kind::Home && h.player == 1;
+            captured += h.kind == Happening::Kind::Captured && board.person(h.player);
+            home += h.kind == Happening::Kind::Home && board.person(h.player);
+            turns[static_cast<std::size_t>(h.player)] += h.kind == Happening::Kind::Threw && board.person(h.player);
         }
     }
     EXPECT_TRUE(captured > 0 && home > 0) << presses << " presses: " << captured << " captures, " << home << " home";
+    for (int p = 1; p <= 4; ++p) EXPECT_EQ(turns[static_cast<std::size_t>(p)] > 0, board.person(p)) << p;
     EXPECT_EQ(atPause + boardFaults(board), "");
     EXPECT_GT(pauses, 1000) << presses << " presses, " << keys << " keys";
+}
+
+constexpr Seat P = Seat::Person, C = Seat::Computer;
+
+}  // namespace
+
+TEST_F(Keys, AWholeGameFromTheKeyboardAlone) { wholeGameByKeys(*this, {C, P, C, C, C}); }
+TEST_F(Keys, AWholeGameFromTheKeyboardAlonePlayingCyan) { wholeGameByKeys(*this, {C, C, P, C, C}); }
+TEST_F(Keys, AWholeGameFromTheKeyboardAloneRedAndGreenPlayedByPersons) { wholeGameByKeys(*this, {C, P, C, C, P}); }
+
+// With the computer at every seat a new game starts by itself on the next tick and plays on, the focus on no view
+// and the words naming every colour, until New Game lays out another.
+TEST_F(Keys, TheComputerAtEverySeatPlaysByItself) {
+    window.platform().pauseScale = 0.02;
+    board.options.seats = {C, C, C, C, C};
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(window.timer1().isActive()) << "the die waits for a computer player: the timer runs";
+    long throws = 0;
+    std::string fault;
+    std::array<int, 5> by{};
+    auto seen = board.happenings.count();
+    bool done = false;
+    const auto w = watch([&] {
+        for (const Happening& h : board.happenings.since(std::exchange(seen, board.happenings.count())))
+            if (h.kind == Happening::Kind::Threw) ++throws, ++by[static_cast<std::size_t>(h.player)];
+        if (fault.empty() && board.paused() && *pauseFaults(board)) fault = pauseFaults(board);
+        if (fault.empty() && board.paused() && (focus() || !canvas.focusChain().empty())) fault = "a view takes the focus";
+        if (fault.empty() && status().find("Your") != std::string::npos) fault = "\"you\" in " + status();
+        return done = throws >= 40;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 30000)) << throws;
+    EXPECT_EQ(fault, "");
+    for (int p = 1; p <= 4; ++p) EXPECT_GT(by[static_cast<std::size_t>(p)], 0) << p;
+    board.options.seats = Options{}.seats;
 }
 
 // Player 1 has thrown a six with counters on squares 40 and 20, one on home-column position 1 and one waiting.
