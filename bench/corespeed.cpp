@@ -117,7 +117,7 @@ CoreRun playCore(long throws, std::uint64_t seed) {
     return run;
 }
 
-std::vector<double> computerRounds(Speed speed, int rounds, std::uint64_t seed) {
+Rounds computerRounds(Speed speed, int rounds, std::uint64_t seed) {
     FastPlatform platform(seed);
     Board board{platform};
     platform.board = &board;
@@ -125,20 +125,26 @@ std::vector<double> computerRounds(Speed speed, int rounds, std::uint64_t seed) 
     board.Form_Load();
     board.chooseAuto();
 
-    std::vector<double> lengths;
+    Rounds out;
     std::optional<double> from;  // the round's first pause began then
+    std::uint64_t seen = 0, beforeTick = 0;
     platform.onPause = [&] {
-        if (board.computerTurn() && !from) from = platform.now;
+        if (board.computerTurn() && !from) from = platform.now, seen = beforeTick;
     };
-    while (static_cast<int>(lengths.size()) < rounds) {
+    while (static_cast<int>(out.lengths.size()) < rounds) {
         platform.now = std::floor(platform.now) + 1;  // the timer's next tick
+        beforeTick = board.happenings.count();
         if (!board.tick()) break;
         if (from && board.phase() == Phase::DieWaits) {
-            lengths.push_back(platform.now - *from);
+            out.lengths.push_back(platform.now - *from);
+            int throws = 0;
+            for (const Happening& h : board.happenings.since(seen))
+                throws += h.kind == Happening::Kind::Threw && h.player != 1;
+            out.throws.push_back(throws);
             from.reset();
         }
     }
-    return lengths;
+    return out;
 }
 
 }  // namespace skarpo::bench

@@ -30,7 +30,11 @@ CoreRun playCore(long throws, std::uint64_t seed);
 // The rounds of computer turns between two throws of red, played by
 // automatic play on the virtual clock at a speed: each one's length in
 // seconds, from the first pause of the first computer turn to the die
-// waiting for red again.
-std::vector<double> computerRounds(Speed speed, int rounds, std::uint64_t seed);
+// waiting for red again, and its throws (more than three after sixes).
+struct Rounds {
+    std::vector<double> lengths;
+    std::vector<int> throws;
+};
+Rounds computerRounds(Speed speed, int rounds, std::uint64_t seed);
 
 }  // namespace skarpo::bench

@@ -25,7 +25,7 @@ void Board::Form_Unload(int& Cancel) {
 // when the die waits for a person, otherwise click one of the marked
 // counters of the person who threw, by a fixed rule.
 void Board::Timer1_Timer() {
-    if (phase() == Phase::DieWaits && !person(nextThrower())) {
+    if (takesClick(Family::dicethrow, 0) && !person(nextThrower())) {
         dicethrow_Click(0);
         return;
     }
