@@ -47,14 +47,7 @@ void Board::startgame() {
     // start and home places marked, the even frames lit by a celebration and
     // the scratch store holding a carried picture: none of it belongs to the
     // new game.
-    for (int p = 1; p <= 4; ++p) {
-        for (int i = 0; i <= 5; ++i) {
-            home(10 * (p - 1) + i).back = colour::ofPlayer(p);
-            home(10 * (p - 1) + i).enabled = false;
-        }
-        start(4 * (p - 1)).back = colour::ofPlayer(p);
-        start(4 * (p - 1)).enabled = false;
-    }
+    clearmarks();
     for (int k : {0, 2, 4, 6}) Label1(k).back = colour::window;
     SQUARE(99).picture = Picture::Raised;
     SQUARE(99).spare = Picture::None;
