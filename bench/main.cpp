@@ -278,18 +278,25 @@ int main(int argc, char** argv) {
     // the call of the first pause of a computer turn to the die waiting for
     // red again, when the tick that started them returns
     std::optional<double> roundFrom;
-    std::vector<double> roundsAt[3];
+    std::vector<double> roundsAt[3], threeAt[3];  // all rounds, and those of exactly three throws
+    std::uint64_t tickSeen = 0, roundSeen = 0;   // happenings seen after the last tick, and before the round
     const auto repaint = window.platform().beforePause;
     window.platform().beforePause = [&, repaint] {
         ++pauses;
         if (board.dicethrow(1).visible) ++throws;  // the die's first position
         throwClock.pause(board, monotonicSeconds());
-        if (board.computerTurn() && !roundFrom) roundFrom = monotonicSeconds();
+        if (board.computerTurn() && !roundFrom) roundFrom = monotonicSeconds(), roundSeen = tickSeen;
         if (repaint) repaint();
     };
     QObject::connect(&window.timer1(), &QTimer::timeout, &window, [&] {
+        tickSeen = board.happenings.count();
         if (!roundFrom || board.phase() != Phase::DieWaits) return;
-        roundsAt[static_cast<int>(board.options.speed)].push_back(monotonicSeconds() - *roundFrom);
+        const double length = monotonicSeconds() - *roundFrom;
+        int computerThrows = 0;
+        for (const Happening& h : board.happenings.since(roundSeen))
+            computerThrows += h.kind == Happening::Kind::Threw && h.player != 1;
+        roundsAt[static_cast<int>(board.options.speed)].push_back(length);
+        if (computerThrows == 3) threeAt[static_cast<int>(board.options.speed)].push_back(length);
         roundFrom.reset();
     });
     const Meter meter{watch, pauses, throws, xServerPid()};
@@ -414,14 +421,15 @@ int main(int argc, char** argv) {
     // ---- a round of three computer turns at each speed ----
     // In the window: automatic play plays red at each speed; on the virtual
     // clock, a thousand rounds each. A round runs from the first pause of
-    // cyan's turn to the die waiting for red again: three turns, and more
-    // throws after sixes; the rounds of exactly three throws are also told
-    // apart.
+    // cyan's turn to the die waiting for red again. The figure with the
+    // target is the median of the rounds of exactly three computer throws
+    // (no six among them); every round, sixes and their extra throws
+    // included, follows it.
     {
         const Speed speeds[] = {Speed::Normal, Speed::Fast, Speed::Fastest};
         const char* names[] = {"Normal", "Fast", "Fastest"};
         const std::optional<double> targets[] = {std::nullopt, 2.5, 0.8};
-        const double seconds[] = {opt.quick ? 5.0 : 45.0, opt.quick ? 5.0 : 30.0, opt.quick ? 5.0 : 20.0};
+        const double seconds[] = {opt.quick ? 5.0 : 45.0, opt.quick ? 5.0 : 40.0, opt.quick ? 5.0 : 30.0};
         for (int k = 0; k < 3; ++k) {
             board.options.speed = speeds[k];
             window.autoAction().trigger();
@@ -433,18 +441,21 @@ int main(int argc, char** argv) {
         board.options.speed = Speed::Normal;
         for (int k = 0; k < 3; ++k) {
             const std::string at = names[k];
+            if (!threeAt[k].empty())
+                print({"round of three computer turns (no six), median, window, " + at, spreadOf(threeAt[k]).median,
+                       "s", 3, targets[k], {}});
             if (!roundsAt[k].empty())
-                print({"round of computer turns, median, window, " + at, spreadOf(roundsAt[k]).median, "s", 3,
-                       targets[k], {}});
+                print({"  every round (sixes too), median, window, " + at, spreadOf(roundsAt[k]).median, "s", 3, {},
+                       {}});
             print({"  rounds seen in the window, " + at, static_cast<double>(roundsAt[k].size()), "", 0, {}, {}});
             const Rounds rounds = computerRounds(speeds[k], opt.quick ? 100 : 1000, 7);
             std::vector<double> three;
             for (std::size_t i = 0; i < rounds.lengths.size(); ++i)
                 if (rounds.throws[i] == 3) three.push_back(rounds.lengths[i]);
-            print({"round of computer turns, median, virtual clock, " + at, spreadOf(rounds.lengths).median, "s", 3,
-                   targets[k], {}});
-            print({"  rounds of exactly three throws (no six), median, virtual clock, " + at, spreadOf(three).median,
-                   "s", 3, targets[k], {}});
+            print({"round of three computer turns (no six), median, virtual clock, " + at, spreadOf(three).median, "s",
+                   3, targets[k], {}});
+            print({"  every round (sixes too), median, virtual clock, " + at, spreadOf(rounds.lengths).median, "s", 3,
+                   {}, {}});
             print({"  longest round, virtual clock, " + at, spreadOf(rounds.lengths).max, "s", 3, {}, {}});
         }
     }

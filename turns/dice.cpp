@@ -65,7 +65,7 @@ void Board::dicethrow_Click(int Index) {
         }
 
         // the throw, then the move (at the fastest speed these are all one sees)
-        glance(0.12f);
+        glance(0.1f);
         checkmoves();
         glance(0.1f);
         // the frames show who throws next: whosego + 1, player 1 after 4
