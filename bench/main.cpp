@@ -45,7 +45,7 @@ using namespace skarpo::bench;
 
 namespace {
 
-struct Options {
+struct BenchOptions {
     bool quick = false;
     long throws = 2'000'000;
 };
@@ -55,8 +55,8 @@ struct Options {
     std::exit(2);
 }
 
-Options parse(int argc, char** argv) {
-    Options o;
+BenchOptions parse(int argc, char** argv) {
+    BenchOptions o;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quick") == 0) {
             o.quick = true;
@@ -237,7 +237,7 @@ double bareWidgetPercent(QSize size, double perSecond, double seconds) {
 int main(int argc, char** argv) {
     const double mainAt = monotonicSeconds();
     const std::optional<double> ageAtMain = processAge();
-    const Options opt = parse(argc, argv);
+    const BenchOptions opt = parse(argc, argv);
     const double load = loadAverage();
 
     // ---- the window comes up, as the game's own main brings it up ----
