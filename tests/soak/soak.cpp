@@ -118,20 +118,19 @@ struct Runner : test::TestPlatform {
         const Position held = Position::of(*b_);
         if (held == o.after && told == named) return;
         if (++fig_.differences > 10) return;
-        std::string d = "the model foresaw otherwise: player " + std::to_string(o.player) + " from " +
-                        std::to_string(int(o.from.kind)) + "/" + std::to_string(o.from.index) + " throw " +
-                        std::to_string(o.thrown) + ", captures told " + std::to_string(told.size()) + " named " +
-                        std::to_string(named.size());
-        auto cells = [&](const char* name, int n, auto board, auto model) {
-            for (int i = 0; i < n; ++i)
-                if (board(i) != model(i)) d += std::string(", ") + name + std::to_string(i) + " " +
-                                               std::to_string(board(i)) + " not " + std::to_string(model(i));
+        const auto str = [](int v) { return std::to_string(v); };
+        const char* kinds[] = {"none ", "ring ", "start ", "column ", "final "};
+        std::string d = "the model foresaw otherwise: player " + str(o.player) + " from " + kinds[int(o.from.kind)] +
+                        str(o.from.index) + " with " + str(o.thrown) + ", captures told " + str(int(told.size())) +
+                        " named " + str(int(named.size()));
+        auto cell = [&](const std::string& name, int board, int model) {
+            if (board != model) d += ", " + name + " " + str(board) + " not " + str(model);
         };
-        cells("squares", 71, [&](int i) { return i ? int(held.squares(i)) : 0; }, [&](int i) { return i ? int(o.after.squares(i)) : 0; });
-        cells("players", 24, [&](int i) { return int(held.players(i / 6 + 1, i % 6)); },
-              [&](int i) { return int(o.after.players(i / 6 + 1, i % 6)); });
-        cells("homerow", 28, [&](int i) { return held.homerow(i / 7 + 1, i % 7 + 1); },
-              [&](int i) { return o.after.homerow(i / 7 + 1, i % 7 + 1); });
+        for (int n = 1; n <= 70; ++n) cell("squares(" + str(n) + ")", held.squares(n), o.after.squares(n));
+        for (int p = 1; p <= 4; ++p) {
+            for (int j = 0; j <= 5; ++j) cell("players(" + str(p) + "," + str(j) + ")", held.players(p, j), o.after.players(p, j));
+            for (int k = 1; k <= 7; ++k) cell("homerow(" + str(p) + "," + str(k) + ")", held.homerow(p, k), o.after.homerow(p, k));
+        }
         fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + d);
     }
 
