@@ -37,6 +37,12 @@ private:
     void takeit(int player, int pos);
     bool column(int p, int k, bool person);
     void allHome(int p);
+    // The first counter of player p whose record is `k`, or that waits (k 0); 0 if none.
+    int counter(int p, int k) const {
+        for (int i = 1; i <= 4; ++i)
+            if (k > 0 ? players(p, i) == k : players(p, i) < 1) return i;
+        return 0;
+    }
 
     Outcome& o_;
     Players& players;
@@ -149,11 +155,9 @@ bool Twin::column(int p, int k, bool person) {
 bool Twin::person(Place from) {
     if (from.kind == Place::Kind::Column) return column(1, from.index, true);
     if (from.kind == Place::Kind::Start) {
-        for (int i = 1; i <= 4; ++i)
-            if (players(1, i) < 1) {
-                players(1, i) = 1;
-                break;
-            }
+        const int j = counter(1, 0);
+        if (j == 0) return false;
+        players(1, j) = 1;
         shown(1);
         note(Kind::Enters, 1);
         at = 1;
@@ -172,8 +176,9 @@ bool Twin::person(Place from) {
         return true;
     }
     if (from.kind != Place::Kind::Ring || from.index < 1 || from.index > 60) return false;
-
     const int Index = from.index;
+    const int j = counter(1, Index);
+    if (j == 0) return false;
     if (Index + moves > 60) {
         const int k = Index + moves - 60;
         if (homerow(1, k) == 1) return false;
@@ -188,11 +193,7 @@ bool Twin::person(Place from) {
         }
         set(players(1, 5), players(1, 5) + 1);
         homerow(1, k) = 1;
-        for (int i = 1; i <= 4; ++i)
-            if (players(1, i) == Index) {
-                set(players(1, i), inHomeColumn);
-                break;
-            }
+        set(players(1, j), inHomeColumn);
         note(Kind::IntoColumn, k);
         o_.to = Place::column(k);
         return true;
@@ -200,11 +201,7 @@ bool Twin::person(Place from) {
     squares(Index) = 0;
     if (Index <= 9) squares(Index + 60) = 0;
     movecount(1, Index, moves, false, Kind::Lands);
-    for (int i = 1; i <= 4; ++i)
-        if (players(1, i) == Index) {
-            set(players(1, i), Index + moves);
-            break;
-        }
+    set(players(1, j), Index + moves);
     o_.to = Place::ring(at);
     return true;
 }
@@ -215,13 +212,11 @@ bool Twin::computer(int p, Place from) {
     const int E = players(p, 0);
     if (from.kind == Place::Kind::Start) {
         // a new counter onto the entry square
+        const int j = counter(p, 0);
+        if (j == 0) return false;
         int none = 0;
         movecount(p, E, none, false, Kind::Enters);
-        for (int i = 1; i <= 4; ++i)
-            if (players(p, i) < 1) {
-                players(p, i) = 1;
-                break;
-            }
+        players(p, j) = 1;
         o_.to = Place::ring(at);
         return true;
     }
@@ -232,9 +227,7 @@ bool Twin::computer(int p, Place from) {
     const int H = E - 1;   // the home-turn square
     auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
     const int b = from.index > H ? from.index - H : from.index + 60 - H;
-    int c = 0;
-    for (int i = 4; i >= 1; --i)
-        if (players(p, i) == b) c = i;
+    const int c = counter(p, b);
     if (c == 0) return false;
 
     if (b + m > 60) {

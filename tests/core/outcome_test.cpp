@@ -78,6 +78,8 @@ const Case cases[] = {
      {}, Place::ring(28), false},
     {"player 1's entry into a taken column position", 1, 5, Place::ring(57), {{1, {57}, {2}}}, {{1, {57}, {2}}}, {}, {},
      Place::ring(57), false},
+    {"no counter of the mover's on the square", 1, 3, Place::ring(20), {{1, {5}}, {2, {5}}}, {}, {}, {}, Place::ring(20),
+     false},
 };
 }  // namespace
 
