@@ -102,27 +102,36 @@ struct Runner : test::TestPlatform {
             else if (std::exchange(celebrating_[p], false)) ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
     }
 
-    // A move is made: the board holds the tables the model foresaw, and told exactly the captures it named.
+    // A move is made: the board holds the tables the model foresaw, the counter stands where it said, and the board
+    // told exactly the captures (by the victim), final places (100 + the place) and all home (200) it named.
     void followed() {
+        using K = MoveEvent::Kind;
+        using H = Happening::Kind;
         const Outcome& o = expected_;
         std::vector<int> told, named;
         for (const Happening& h : b_->happenings.since(toldBefore_))
-            if (h.kind == Happening::Kind::Captured) told.push_back(h.value);
+            if (h.kind == H::Captured || h.kind == H::Home || h.kind == H::AllHome)
+                told.push_back(h.kind == H::Captured ? h.value : h.kind == H::Home ? 100 + h.value : 200);
         for (const MoveEvent& e : o)
-            if (e.kind == MoveEvent::Kind::Captures) named.push_back(e.whom);
+            if (e.kind == K::Captures || e.kind == K::Finishes || e.kind == K::AllHome)
+                named.push_back(e.kind == K::Captures ? e.whom : e.kind == K::Finishes ? 100 + e.square : 200);
         ++fig_.foreseen;
-        using K = MoveEvent::Kind;
         const bool own = std::ranges::count(named, o.player) > 0, seen[] = {!named.empty(), own, o.has(K::Doubles),
             o.has(K::Jumps), o.has(K::IntoColumn), o.has(K::Finishes), o.has(K::AllHome), !o.moves};
         for (std::size_t k = 0; k < fig_.seen.size(); ++k) fig_.seen[k] += seen[k];
         const Position held = Position::of(*b_);
-        if (held == o.after && told == named) return;
+        const int at = o.to.index;
+        const bool there = !o.moves ? o.to == o.from
+                           : o.to.kind == Place::Kind::Ring   ? held.squares(at) == o.player
+                           : o.to.kind == Place::Kind::Column ? held.homerow(o.player, at) == 1
+                                                              : held.homerow(o.player, 7) == at || o.has(K::AllHome);
+        if (held == o.after && told == named && there) return;
         if (++fig_.differences > 10) return;
         const auto str = [](int v) { return std::to_string(v); };
         const char* kinds[] = {"none ", "ring ", "start ", "column ", "final "};
         std::string d = "the model foresaw otherwise: player " + str(o.player) + " from " + kinds[int(o.from.kind)] +
-                        str(o.from.index) + " with " + str(o.thrown) + ", captures told " + str(int(told.size())) +
-                        " named " + str(int(named.size()));
+                        str(o.from.index) + " with " + str(o.thrown) + (there ? "" : ", not to " + str(at)) +
+                        ", told " + str(int(told.size())) + " named " + str(int(named.size()));
         auto cell = [&](const std::string& name, int board, int model) {
             if (board != model) d += ", " + name + " " + str(board) + " not " + str(model);
         };
