@@ -212,11 +212,10 @@ bool Twin::computer(int p, Place from) {
     const int E = players(p, 0);
     if (from.kind == Place::Kind::Start) {
         // a new counter onto the entry square
-        const int j = counter(p, 0);
-        if (j == 0) return false;
+        if (counter(p, 0) == 0) return false;
         int none = 0;
         movecount(p, E, none, false, Kind::Enters);
-        players(p, j) = 1;
+        players(p, counter(p, 0)) = 1;  // looked for after the capture, as the turn does
         o_.to = Place::ring(at);
         return true;
     }
