@@ -200,7 +200,8 @@ TEST_F(Spoken, TheBoardAsAScreenReaderFindsIt) {
     marked({22}, 6, true);
     const Hit start{Family::start, 0};
     EXPECT_EQ(said(square(22)) + "/" + said(start) + "/" + said(square(35)),
-              "your counter, can move/your counter, can move/cyan counter; doubling square");
+              "to square 28; your counter, can move/enters on square 1; your counter, can move/cyan counter; "
+              "doubling square");
     EXPECT_TRUE(said(die).empty() && of(die)->state().invisible);  // hidden after the throw
     board.dicethrow(15).visible = true;
     board.dicethrow(15).picture = Picture::Die6;
