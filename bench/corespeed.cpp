@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "bench/measure.h"
 #include "rules/outcome.h"
 #include "state/board.h"
 
@@ -131,6 +132,7 @@ ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
     ModelRun run;
     run.positions = static_cast<long>(asked.size());
     long sum = 0;
+    const double processorAt = processorSeconds();
     const auto begun = std::chrono::steady_clock::now();
     do {
         for (const Asked& a : asked)
@@ -141,6 +143,7 @@ ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
             }
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
     } while (run.seconds < seconds);
+    run.processor = processorSeconds() - processorAt;
     run.sum = sum;
     return run;
 }

@@ -28,6 +28,7 @@ struct ModelRun {
     long positions = 0;  // the positions a move started from, taken from a seeded game
     long calls = 0;      // foresee called on every candidate of each, over and over
     double seconds = 0;  // wall time of the calls
+    double processor = 0;  // processor time of the calls (the figure a loaded machine does not bend)
     long sum = 0;        // of a few fields of every outcome: each call is used
 };
 

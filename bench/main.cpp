@@ -422,6 +422,8 @@ int main(int argc, char** argv) {
         const ModelRun run = foreseeSpeed(opt.quick ? 2'000 : 20'000, 7, opt.quick ? 0.2 : 2);
         print({"core: move model, calls of foresee", static_cast<double>(run.calls) / run.seconds,
                "calls per s", 0, {}, 1'000'000});
+        print({"  the same, per second of processor time", static_cast<double>(run.calls) / run.processor, "calls per s",
+               0, {}, {}});
         std::printf("  move model run: %ld positions, %ld calls, sum %ld, %.3f s\n", run.positions, run.calls, run.sum,
                     run.seconds);
     }

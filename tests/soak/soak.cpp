@@ -116,7 +116,7 @@ struct Runner : test::TestPlatform {
             if (e.kind == K::Captures || e.kind == K::Finishes || e.kind == K::AllHome)
                 named.push_back(e.kind == K::Captures ? e.whom : e.kind == K::Finishes ? 100 + e.square : 200);
         ++fig_.foreseen;
-        const bool own = std::ranges::count(named, o.player) > 0, seen[] = {!named.empty(), own, o.has(K::Doubles),
+        const bool own = std::ranges::count(named, o.player) > 0, seen[] = {o.captures() > 0, own, o.has(K::Doubles),
             o.has(K::Jumps), o.has(K::IntoColumn), o.has(K::Finishes), o.has(K::AllHome), !o.moves};
         for (std::size_t k = 0; k < fig_.seen.size(); ++k) fig_.seen[k] += seen[k];
         const Position held = Position::of(*b_);
