@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "window/canvas.h"
+#include "window/settingsfile.h"
 #include "window/window.h"
 
 namespace skarpo {
@@ -258,7 +259,7 @@ QString Help::howToPlay(Window& window) {
             .arg(menuPath(window.autoAction()), window.autoAction().iconText()));
     html += paragraph(
         tr("With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and "
-           "keeps both settings. Nothing is kept once the window closes.")
+           "keeps both settings; at the next start both are off again.")
             .arg(menuPath(window.soundAction()), newGame));
 
     html += heading(tr("Mouse, keyboard and screen reader"));
@@ -283,8 +284,9 @@ QString Help::about() {
     html += paragraph(tr("Version %1").arg(QStringLiteral(SKARPO_VERSION)));
     html += paragraph(tr("A dice race round a ring of 60 squares: you against three computer players."));
     html += paragraph(
-        tr("Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, "
-           "and is gone when the window closes."));
+        tr("Skarpo keeps one file on your computer, %1: its options, the window's size and the statistics. "
+           "Every game itself lives in memory, and is gone when the window closes.")
+            .arg(SettingsFile::standardPath()));
     html += paragraph(
         tr("Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any "
            "later version (GPL-3.0-or-later): you may share and change it under the terms of that licence."));
