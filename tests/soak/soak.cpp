@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game under load: seeded games played by the timer or a person, with "New Game", "Auto", "Sound", clicks anywhere,
 // ticks and closing injected inside the animations and between them; checked at every pause and after every handler.
+// Every move is foreseen by the move model as it starts and the board checked against it once it is made.
 // `skarpo_soak --turns N --seeds K [--first-seed S]` is the long run; without arguments it runs the short soak.
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <optional>
 #include <ranges>
 
+#include "rules/outcome.h"
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;
@@ -28,6 +30,10 @@ struct Figures {
     std::array<long, kinds> inPauses{}, between{};            // events by kind
     std::array<long, 5> celebrations{};                       // by player 1..4
     std::vector<std::string> reports;                         // the first few violations
+    long foreseen = 0, differences = 0;                       // moves the model foresaw; where the board did otherwise
+    // moves foreseen with a capture, an own-colour capture, a doubling carry, a corner jump, into the home
+    // column, a finish, all four home, and blocked entries into the column
+    std::array<long, 8> seen{};
     double seconds = 0;
 };
 
@@ -49,6 +55,10 @@ struct Runner : test::TestPlatform {
             seed = s * 1000u + window;
             b_ = std::make_unique<Board>(*this);
             b_->Form_Load();
+            b_->moveStarts = [this](int p, Place from, int thrown) {
+                expected_ = foresee(Position::of(*b_), p, from, thrown), toldBefore_ = b_->happenings.count();
+            };
+            b_->moveEnds = [this] { followed(); };
             ++fig_.windows, broken_ = false, celebrating_ = {};
             for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step())
                 if (fig_.turns != std::exchange(last, fig_.turns)) stuck = 0;
@@ -90,6 +100,39 @@ struct Runner : test::TestPlatform {
         for (int p = 1; p <= 4; ++p)
             if (!cut && b_->homerow(p, 7) == 4) celebrating_[p] = true;
             else if (std::exchange(celebrating_[p], false)) ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
+    }
+
+    // A move is made: the board holds the tables the model foresaw, and told exactly the captures it named.
+    void followed() {
+        const Outcome& o = expected_;
+        std::vector<int> told, named;
+        for (const Happening& h : b_->happenings.since(toldBefore_))
+            if (h.kind == Happening::Kind::Captured) told.push_back(h.value);
+        for (const MoveEvent& e : o)
+            if (e.kind == MoveEvent::Kind::Captures) named.push_back(e.whom);
+        ++fig_.foreseen;
+        using K = MoveEvent::Kind;
+        const bool own = std::ranges::count(named, o.player) > 0, seen[] = {!named.empty(), own, o.has(K::Doubles),
+            o.has(K::Jumps), o.has(K::IntoColumn), o.has(K::Finishes), o.has(K::AllHome), !o.moves};
+        for (std::size_t k = 0; k < fig_.seen.size(); ++k) fig_.seen[k] += seen[k];
+        const Position held = Position::of(*b_);
+        if (held == o.after && told == named) return;
+        if (++fig_.differences > 10) return;
+        std::string d = "the model foresaw otherwise: player " + std::to_string(o.player) + " from " +
+                        std::to_string(int(o.from.kind)) + "/" + std::to_string(o.from.index) + " throw " +
+                        std::to_string(o.thrown) + ", captures told " + std::to_string(told.size()) + " named " +
+                        std::to_string(named.size());
+        auto cells = [&](const char* name, int n, auto board, auto model) {
+            for (int i = 0; i < n; ++i)
+                if (board(i) != model(i)) d += std::string(", ") + name + std::to_string(i) + " " +
+                                               std::to_string(board(i)) + " not " + std::to_string(model(i));
+        };
+        cells("squares", 71, [&](int i) { return i ? int(held.squares(i)) : 0; }, [&](int i) { return i ? int(o.after.squares(i)) : 0; });
+        cells("players", 24, [&](int i) { return int(held.players(i / 6 + 1, i % 6)); },
+              [&](int i) { return int(o.after.players(i / 6 + 1, i % 6)); });
+        cells("homerow", 28, [&](int i) { return held.homerow(i / 7 + 1, i % 7 + 1); },
+              [&](int i) { return o.after.homerow(i / 7 + 1, i % 7 + 1); });
+        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + d);
     }
 
     // Between handlers the tables and pictures agree (before the opening march the board is a new game's: a
@@ -166,6 +209,8 @@ struct Runner : test::TestPlatform {
     std::unique_ptr<Board> b_;
     bool broken_ = false, dropped_ = false;  // a violation was found; the running handler was dropped by New Game
     std::array<bool, 5> celebrating_{};
+    Outcome expected_;            // the move being made, as the model foresaw it
+    std::uint64_t toldBefore_ = 0;  // the board's happenings as it started
 };
 
 Figures run(long turns, int seeds, unsigned first = 1) {
@@ -186,6 +231,10 @@ std::ostream& operator<<(std::ostream& out, const Figures& f) {
     out << "\nrolls, opening marches, celebrations cut short: " << f.cutRolls << ", " << f.cutOpenings << ", "
         << f.cutCelebrations << "\ncelebrations by player 1..4: ";
     for (int p = 1; p <= 4; ++p) out << f.celebrations[p] << (p < 4 ? ", " : "");
+    out << "\nmoves foreseen by the move model: " << f.foreseen << ", differences: " << f.differences
+        << "\n  with a capture, own-colour capture, doubling carry, corner jump, into the column, finish, all home, "
+           "blocked: ";
+    for (std::size_t k = 0; k < f.seen.size(); ++k) out << f.seen[k] << (k + 1 < f.seen.size() ? ", " : "");
     out << "\nviolations: " << f.violations << "\nwall time: " << f.seconds << " s\n";
     for (const std::string& r : f.reports) out << "  " << r << "\n";
     return out;
@@ -197,6 +246,9 @@ TEST(Soak, ShortRunUnderInjectedEventsKeepsTheGameWhole) {
     const Figures f = run(30000, 6);
     std::cout << f;
     EXPECT_TRUE(f.violations == 0 && f.cutRolls && f.cutOpenings && f.cutCelebrations && f.windows > 6);
+    // every move foreseen exactly, of every kind
+    EXPECT_EQ(f.differences, 0);
+    EXPECT_EQ(std::ranges::count(f.seen, 0), 0);
     EXPECT_EQ(std::ranges::count(f.inPauses, 0) + std::ranges::count(f.celebrations, 0), 1);  // (nobody is player 0)
 }
 
@@ -213,5 +265,5 @@ int main(int argc, char** argv) {
     }
     const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]));
     std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << f;
-    return f.violations == 0 ? 0 : 1;
+    return f.violations == 0 && f.differences == 0 ? 0 : 1;
 }
