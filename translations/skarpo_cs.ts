@@ -623,14 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>Započítán %n hod.</numerusform>
-            <numerusform>Započítány %n hody.</numerusform>
-            <numerusform>Započítáno %n hodů.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Zatím je příliš málo hodů na posouzení kostky.</translation>
@@ -650,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>&amp;Statistika</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Započítané hody: %1.</translation>
     </message>
 </context>
 <context>

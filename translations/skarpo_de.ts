@@ -623,13 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>%n Wurf gezählt.</numerusform>
-            <numerusform>%n Würfe gezählt.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Noch zu wenige Würfe, um den Würfel zu beurteilen.</translation>
@@ -649,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>S&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Gezählte Würfe: %1.</translation>
     </message>
 </context>
 <context>

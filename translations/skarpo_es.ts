@@ -623,13 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>%n tirada contada.</numerusform>
-            <numerusform>%n tiradas contadas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Aún hay pocas tiradas para juzgar el dado.</translation>
@@ -649,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Tiradas contadas: %1.</translation>
     </message>
 </context>
 <context>

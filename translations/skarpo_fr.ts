@@ -623,13 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>%n lancer compté.</numerusform>
-            <numerusform>%n lancers comptés.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Encore trop peu de lancers pour juger le dé.</translation>
@@ -649,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>S&amp;tatistiques</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Lancers comptés&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

@@ -623,13 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>%n lancio contato.</numerusform>
-            <numerusform>%n lanci contati.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Ancora troppo pochi lanci per giudicare il dado.</translation>
@@ -649,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>S&amp;tatistiche</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Lanci contati: %1.</translation>
     </message>
 </context>
 <context>

@@ -623,13 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>%n worp geteld.</numerusform>
-            <numerusform>%n worpen geteld.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Nog te weinig worpen om de dobbelsteen te beoordelen.</translation>
@@ -649,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>&amp;Statistieken</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Getelde worpen: %1.</translation>
     </message>
 </context>
 <context>

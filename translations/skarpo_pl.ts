@@ -623,14 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>Policzono %n rzut.</numerusform>
-            <numerusform>Policzono %n rzuty.</numerusform>
-            <numerusform>Policzono %n rzutów.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Wciąż za mało rzutów, by ocenić kostkę.</translation>
@@ -650,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>&amp;Statystyki</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Policzone rzuty: %1.</translation>
     </message>
 </context>
 <context>

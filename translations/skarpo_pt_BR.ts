@@ -623,13 +623,6 @@
         <source>%1 %</source>
         <translation>%1&#xa0;%</translation>
     </message>
-    <message numerus="yes">
-        <source>%n throw(s) counted.</source>
-        <translation>
-            <numerusform>%n lançamento contado.</numerusform>
-            <numerusform>%n lançamentos contados.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Too few throws yet to judge the die.</source>
         <translation>Ainda há poucos lançamentos para julgar o dado.</translation>
@@ -649,6 +642,10 @@
     <message>
         <source>S&amp;tatistics</source>
         <translation>&amp;Estatísticas</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Lançamentos contados: %1.</translation>
     </message>
 </context>
 <context>

@@ -23,10 +23,13 @@ QTableWidget* countTable(QWidget* parent, const QString& name, const QStringList
     t->setAccessibleName(name);
     t->setHorizontalHeaderLabels(columns);
     t->verticalHeader()->hide();
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 6);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->setTabKeyNavigation(false);  // Tab leaves the table for the next control
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    t->horizontalHeader()->setHighlightSections(false);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     t->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -42,7 +45,6 @@ QTableWidget* countTable(QWidget* parent, const QString& name, const QStringList
 
 // Tall enough for every row without scrolling.
 void fitRows(QTableWidget* t) {
-    t->resizeRowsToContents();
     int h = t->horizontalHeader()->sizeHint().height() + 2 * t->frameWidth();
     for (int r = 0; r < t->rowCount(); ++r) h += t->rowHeight(r);
     t->setFixedHeight(h);
@@ -114,8 +116,7 @@ void StatisticsDialog::refresh() {
 
     const DieVerdict v = judgeDie(t.faces);
     const QString p = here.toString(v.p, 'g', 2);
-    const QString throws =
-        tr("%n throw(s) counted.", nullptr, static_cast<int>(std::min<std::uint64_t>(n, 2'000'000'000)));
+    const QString throws = tr("Throws counted: %1.").arg(here.toString(static_cast<qulonglong>(n)));
     QString words;
     switch (v.kind) {
         case DieVerdict::Kind::TooFew:
@@ -131,6 +132,8 @@ void StatisticsDialog::refresh() {
             words = tr("Far more uneven than a fair die throws: p = %1.").arg(p);
             break;
     }
+    // "p = 0.43" kept on one line
+    words.replace(QStringLiteral("p = "), QStringLiteral("p\u00a0=\u00a0"));
     verdict_->setText(throws + QLatin1Char(' ') + words);
     verdict_->setAccessibleName(verdict_->text());
 }
