@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo si na tvém počítači vede jediný soubor, %1: své možnosti, velikost okna a statistiku. Každá hra sama existuje jen v paměti a po zavření okna zmizí.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>Příkazy %1, %2 a %3 nastavují, jak silně hraje počítač: Snadný táhne náhodně, Normální hraje jako vždy a Silný se dívá dopředu přes nadcházející hody a zvažuje postup, vyhazování a nebezpečí pro své figurky. Příkaz %4 ukazuje, kolikrát každá barva dostala všechny čtyři figurky do cíle a kolikrát padlo každé číslo na kostce, spolu s posouzením, zda kostka vypadá poctivě. Síla počítače, velikost okna a tyto počty se uchovají od jednoho spuštění k dalšímu.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

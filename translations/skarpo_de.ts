@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo legt eine einzige Datei auf deinem Computer an, %1: seine Optionen, die Größe des Fensters und die Statistik. Jedes Spiel selbst existiert nur im Arbeitsspeicher und ist fort, sobald das Fenster geschlossen wird.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>„%1“, „%2“ und „%3“ legen fest, wie stark der Computer spielt: Leicht zieht zufällig, Normal spielt wie immer, und Stark schaut über die kommenden Würfe voraus und wägt Fortschritt, Schlagen und die Gefahr für seine Figuren ab. „%4“ zeigt, wie oft jede Farbe alle vier Figuren auf die Endplätze gebracht hat und wie oft jede Augenzahl gefallen ist, samt einem Urteil, ob der Würfel fair wirkt. Die Spielstärke, die Größe des Fensters und diese Zählungen bleiben von einem Start zum nächsten erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

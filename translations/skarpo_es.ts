@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo guarda un solo archivo en tu ordenador, %1: sus opciones, el tamaño de la ventana y las estadísticas. Cada partida vive en la memoria y desaparece al cerrar la ventana.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>Las órdenes %1, %2 y %3 fijan la fuerza con la que juega el ordenador: Fácil mueve al azar, Normal juega como siempre y Fuerte mira por adelantado las tiradas que vienen, sopesando el avance, las capturas y el peligro para sus fichas. La orden %4 muestra cuántas veces cada color ha llevado sus cuatro fichas a las posiciones finales y cuántas veces ha salido cada cara del dado, con un veredicto sobre si el dado parece justo. La fuerza, el tamaño de la ventana y estos recuentos se conservan de una vez a la siguiente.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo conserve un seul fichier sur votre ordinateur, %1&#xa0;: ses options, la taille de la fenêtre et les statistiques. Chaque partie n&apos;existe qu&apos;en mémoire et disparaît à la fermeture de la fenêtre.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>«&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;» règlent la force de jeu de l&apos;ordinateur&#xa0;: Facile joue au hasard, Normal joue comme toujours, et Fort anticipe les lancers à venir en pesant la progression, les prises et le danger pour ses pions. «&#xa0;%4&#xa0;» montre combien de fois chaque couleur a amené ses quatre pions à l&apos;arrivée et combien de fois chaque face du dé est sortie, avec un verdict sur l&apos;honnêteté du dé. La force, la taille de la fenêtre et ces comptes sont conservés d&apos;un démarrage à l&apos;autre.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

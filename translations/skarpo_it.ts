@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo salva un solo file sul tuo computer, %1: le sue opzioni, la dimensione della finestra e le statistiche. Ogni partita vive in memoria e scompare quando si chiude la finestra.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>I comandi %1, %2 e %3 stabiliscono quanto forte gioca il computer: Facile muove a caso, Normale gioca come sempre e Forte guarda avanti ai lanci che verranno, valutando l&apos;avanzamento, le catture e il pericolo per le sue pedine. Il comando %4 mostra quante volte ogni colore ha portato all&apos;arrivo tutte e quattro le pedine e quante volte è uscita ogni faccia del dado, con un giudizio sull&apos;onestà del dado. La forza, la dimensione della finestra e questi conteggi vengono conservati da un avvio all&apos;altro.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo bewaart één bestand op je computer, %1: de opties, de grootte van het venster en de statistieken. Elk spel zelf bestaat alleen in het geheugen en is verdwenen zodra het venster sluit.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1, %2 en %3 bepalen hoe sterk de computer speelt: Makkelijk zet willekeurig, Normaal speelt zoals altijd en Sterk kijkt vooruit naar de worpen die komen en weegt voortgang, slaan en het gevaar voor zijn pionnen af. %4 laat zien hoe vaak elke kleur alle vier pionnen thuis heeft gebracht en hoe vaak elk aantal ogen is gegooid, met een oordeel of de dobbelsteen eerlijk lijkt. De sterkte, de grootte van het venster en deze tellingen blijven van de ene start tot de volgende bewaard.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

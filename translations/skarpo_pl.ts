@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>Skarpo zapisuje na twoim komputerze jeden plik, %1: swoje opcje, rozmiar okna i statystyki. Każda gra istnieje tylko w pamięci i znika po zamknięciu okna.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>Polecenia %1, %2 i %3 ustawiają, jak silnie gra komputer: Łatwy rusza się losowo, Normalny gra jak zawsze, a Silny patrzy naprzód na nadchodzące rzuty, ważąc postęp, zbicia i zagrożenie dla swoich pionków. Polecenie %4 pokazuje, ile razy każdy kolor doprowadził wszystkie cztery pionki do domu i ile razy wypadła każda liczba oczek, wraz z oceną, czy kostka wygląda na uczciwą. Siła gry, rozmiar okna i te liczniki są zachowywane od jednego uruchomienia do następnego.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

@@ -322,6 +322,10 @@
         <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
         <translation>O Skarpo guarda um único arquivo no seu computador, %1: as opções, o tamanho da janela e as estatísticas. Todo jogo em si existe só na memória e desaparece quando a janela é fechada.</translation>
     </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1, %2 e %3 definem a força com que o computador joga: Fácil move ao acaso, Normal joga como sempre e Forte olha à frente os lançamentos que virão, pesando o avanço, as capturas e o perigo para os seus peões. %4 mostra quantas vezes cada cor levou os quatro peões à chegada e quantas vezes saiu cada face do dado, com um veredito sobre se o dado parece justo. A força, o tamanho da janela e essas contagens são guardados de uma vez para a outra.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>

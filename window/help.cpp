@@ -261,6 +261,14 @@ QString Help::howToPlay(Window& window) {
         tr("With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and "
            "keeps both settings; at the next start both are off again.")
             .arg(menuPath(window.soundAction()), newGame));
+    html += paragraph(
+        tr("%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always "
+           "has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to "
+           "its counters. %4 shows how often each colour has brought all four counters home and how often each "
+           "face of the die has come up, with a verdict on whether the die looks fair. The strength, the "
+           "window's size and these counts are remembered from one start to the next.")
+            .arg(menuPath(window.strengthAction(Strength::Easy)), menuPath(window.strengthAction(Strength::Normal)),
+                 menuPath(window.strengthAction(Strength::Strong)), menuPath(window.statisticsAction())));
 
     html += heading(tr("Mouse, keyboard and screen reader"));
     html += paragraph(tr("With the mouse, click the die, then one of your yellow counters."));
