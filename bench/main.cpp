@@ -5,7 +5,8 @@
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
 // real pause; the peak memory; the speed of the game itself on a virtual
-// clock; and the calls per second of the move model.
+// clock; the calls per second of the move model; and the time the Strong
+// computer player takes to choose a move.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -27,6 +28,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -35,6 +38,7 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
+#include "tools/match.h"
 #include "window/canvas.h"
 #include "window/window.h"
 
@@ -426,6 +430,39 @@ int main(int argc, char** argv) {
                0, {}, {}});
         std::printf("  move model run: %ld positions, %ld calls, sum %ld, %.3f s\n", run.positions, run.calls, run.sum,
                     run.seconds);
+    }
+
+    // ---- the Strong player's choice, in the positions of real games ----
+    {
+        // the moves of games of Strong against Normal, as each starts
+        struct Sample {
+            Position at;
+            int player, thrown;
+        };
+        std::vector<Sample> samples;
+        const std::size_t wanted = opt.quick ? 2'000 : 20'000;
+        for (std::uint64_t seed = 1; samples.size() < wanted; ++seed)
+            tournament::playGame(seed, {Strength::Strong, Strength::Strong, Strength::Normal, Strength::Strong,
+                                        Strength::Normal},
+                                 4, 1'000'000, [&](const Board& b, int player, int thrown) {
+                                     // the moves where there was a choice to make
+                                     const Position at = Position::of(b);
+                                     if (samples.size() < wanted && legalMoves(at, player, thrown).count >= 2)
+                                         samples.push_back({at, player, thrown});
+                                 });
+        std::vector<double> ms;
+        ms.reserve(samples.size());
+        volatile int sink = 0;
+        for (const Sample& s : samples) {
+            const auto t0 = std::chrono::steady_clock::now();
+            sink = sink + strongMove(s.at, s.player, s.thrown).index;
+            ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+        std::sort(ms.begin(), ms.end());
+        print({"Strong: a move chosen, median", ms[ms.size() / 2], "ms", 3, 5, {}});
+        print({"Strong: a move chosen, 99th percentile", ms[ms.size() * 99 / 100], "ms", 3, {}, {}});
+        print({"Strong: a move chosen, worst", ms.back(), "ms", 3, 20, {}});
+        std::printf("  over %zu positions of games of Strong against Normal with two legal moves or more\n", ms.size());
     }
     std::printf("load average %.2f at the end\n", loadAverage());
     return 0;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A computer player's turn: what it does with its throw, done completely
-// before returning. An exact finish in the home column comes first; then the
-// move choice names a ring counter; failing that a counter moves inside the
-// home column; a six brings a new counter into play when it can. Moves past
+// before returning. At the Normal strength an exact finish in the home column
+// comes first; then the move choice names a ring counter; failing that a
+// counter moves inside the home column; a six brings a new counter into play
+// when it can. Easy (a random legal move) and Strong (strength.h) pick one
+// legal move instead, and it is played by the same steps. Moves past
 // square 60 and into the home column are walked by hand, every square passed
 // over getting back what it showed and held. After a six the same player
 // throws again.
 #include "rules/choice.h"
+#include "rules/strength.h"
 #include "state/board.h"
 
 namespace skarpo {
@@ -19,6 +22,18 @@ void Board::checkmoves() {
     const int H = E - 1;   // the home-turn square, beside the home column
     auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
     auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };
+
+    // Easy and Strong: the one legal move to play (Kind::None when there is none)
+    const Strength strength = strengthOf(p);
+    const bool picked = strength != Strength::Normal;
+    Place pick;
+    if (strength == Strength::Easy) {
+        const LegalMoves legal = legalMoves(Position::of(*this), p, m);
+        if (legal.count > 0) pick = legal.at[static_cast<std::size_t>(platform_.random() * legal.count)];
+    } else if (strength == Strength::Strong) {
+        pick = strongMove(Position::of(*this), p, m);
+    }
+    auto pickedColumn = [&](int k) { return !picked || pick == Place::column(k); };
 
     // The counter walks over square s by hand: it is shown there for a moment,
     // then the square shows and holds again what it did before.
@@ -38,7 +53,7 @@ void Board::checkmoves() {
         for (int i = 1; i <= 4; ++i) {
             if (players(p, i) != inHomeColumn) continue;
             for (int k = 1; k <= 6; ++k)
-                if (homerow(p, k) == 1 && k + m == 7) {
+                if (homerow(p, k) == 1 && k + m == 7 && pickedColumn(k)) {
                     decided = true;
                     movestarts(p, Place::column(k), m);
                     homerow(p, k) = 0;
@@ -57,7 +72,14 @@ void Board::checkmoves() {
         }
         if (decided) return;
 
-        const MoveChoice choice = choosemove(p, m, players, homerow, squares);
+        MoveChoice choice;
+        if (!picked) {
+            choice = choosemove(p, m, players, homerow, squares);
+        } else if (pick.kind == Place::Kind::Ring) {
+            choice.b = progressOf(p, pick.index);
+            for (int i = 4; i >= 1; --i)
+                if (players(p, i) == choice.b) choice.c = i;
+        }
         const int c = choice.c;
         int b = choice.b;
         bool sixUsed = false;
@@ -68,7 +90,7 @@ void Board::checkmoves() {
             for (int j = 1; j <= 4 && !movedInColumn; ++j) {
                 if (players(p, j) != inHomeColumn) continue;
                 for (int k = 1; k <= 6; ++k)
-                    if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1) {
+                    if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1 && pickedColumn(k)) {
                         movestarts(p, Place::column(k), m);
                         homerow(p, k) = 0;
                         homerow(p, k + m) = 1;
@@ -168,7 +190,7 @@ void Board::checkmoves() {
         for (int i = 1; i <= 4; ++i)
             if (players(p, i) > 0 && players(p, i) < inHomeColumn) ++out;
 
-        if (moves == 6 && !sixUsed && out < 4) {
+        if (picked ? pick == Place::startPlace() : moves == 6 && !sixUsed && out < 4) {
             if (squares(E) != p) {
                 // a new counter onto the entry square; the chosen one stays
                 movestarts(p, Place::startPlace(), m);

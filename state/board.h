@@ -46,6 +46,11 @@ public:
     // ---- the table as the players set it up (seats, speed, strength) ----
     Options options;
 
+    // How strong the computer plays `player`: options.strength, unless a
+    // tournament sets each colour apart here.
+    std::function<Strength(int player)> strengthFor;
+    Strength strengthOf(int player) const { return strengthFor ? strengthFor(player) : options.strength; }
+
     // ---- the tables ----
     Players players{"players"};  // players(p, 0) entry square, (p, 1..4) counters, (p, 5) left the ring
     Homerow homerow{"homerow"};  // homerow(p, 1..6) column positions, (p, 7) counters home

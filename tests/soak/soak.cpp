@@ -2,7 +2,8 @@
 // The game under load: seeded games played by the timer or a person, with "New Game", "Auto", "Sound", clicks anywhere,
 // ticks and closing injected inside the animations and between them; checked at every pause and after every handler.
 // Every move is foreseen by the move model as it starts and the board checked against it once it is made.
-// `skarpo_soak --turns N --seeds K [--first-seed S]` is the long run; without arguments it runs the short soak.
+// `skarpo_soak --turns N --seeds K [--first-seed S] [--strength 0|1|2]` is the long run (the computer Easy, Normal or
+// Strong); without arguments it runs the short soak.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -47,6 +48,7 @@ auto print(const Board& b) {
 // The platform of one board after another, a window closed and another opened (ten without a throw are hopeless).
 // Calm seeds play long games in which players finish; in others "New Game" and closing strike every few turns.
 struct Runner : test::TestPlatform {
+    Strength strength = Strength::Normal;
     void runSeed(unsigned s, long turns, double calm) {
         rng_.seed(s), calm_ = calm;
         const long target = fig_.turns + turns;
@@ -55,6 +57,7 @@ struct Runner : test::TestPlatform {
             seed = s * 1000u + window;
             b_ = std::make_unique<Board>(*this);
             b_->Form_Load();
+            b_->options.strength = strength;
             b_->moveStarts = [this](int p, Place from, int thrown) {
                 expected_ = foresee(Position::of(*b_), p, from, thrown), toldBefore_ = b_->happenings.count();
             };
@@ -221,9 +224,10 @@ struct Runner : test::TestPlatform {
     std::uint64_t toldBefore_ = 0;  // the board's happenings as it started
 };
 
-Figures run(long turns, int seeds, unsigned first = 1) {
+Figures run(long turns, int seeds, unsigned first = 1, Strength strength = Strength::Normal) {
     const auto start = std::chrono::steady_clock::now();
     Runner runner;
+    runner.strength = strength;
     for (int k = 0; k < seeds; ++k)
         runner.runSeed(first + unsigned(k), turns / seeds + (k < turns % seeds), std::array{200.0, 1.0, 20.0}[k % 3]);
     runner.fig_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -260,18 +264,27 @@ TEST(Soak, ShortRunUnderInjectedEventsKeepsTheGameWhole) {
     EXPECT_EQ(std::ranges::count(f.inPauses, 0) + std::ranges::count(f.celebrations, 0), 1);  // (nobody is player 0)
 }
 
+// The computer playing Easy and Strong: every move it picks is one the model foresees, and the game stays whole.
+TEST(Soak, EasyAndStrongComputersKeepTheGameWhole) {
+    for (Strength s : {Strength::Easy, Strength::Strong}) {
+        const Figures f = run(6000, 3, 1, s);
+        EXPECT_TRUE(f.violations == 0 && f.differences == 0 && f.foreseen > 1000) << f;
+        EXPECT_GT(f.seen[0] * f.seen[2] * f.seen[3] * f.seen[4] * f.seen[5], 0) << f;  // captures, carries, jumps, ...
+    }
+}
+
 int main(int argc, char** argv) {
     if (argc < 2 || std::string(argv[1]).starts_with("--gtest"))
         return ::testing::InitGoogleTest(&argc, argv), RUN_ALL_TESTS();
-    std::map<std::string, long> o{{"--turns", 100000}, {"--seeds", 8}, {"--first-seed", 1}};
+    std::map<std::string, long> o{{"--turns", 100000}, {"--seeds", 8}, {"--first-seed", 1}, {"--strength", 1}};
     for (int i = 1; i < argc; i += 2) {
         char* end = nullptr;
         const long value = i + 1 < argc ? std::strtol(argv[i + 1], &end, 10) : -1;
         const bool number = end && end != argv[i + 1] && *end == '\0' && value >= 0;
-        if (!number || !o.contains(argv[i]) || (o[argv[i]] = value, o["--seeds"] < 1))
-            return std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S]\n", 2;
+        if (!number || !o.contains(argv[i]) || (o[argv[i]] = value, o["--seeds"] < 1 || o["--strength"] > 2))
+            return std::cerr << "usage: skarpo_soak [--turns N] [--seeds K] [--first-seed S] [--strength 0|1|2]\n", 2;
     }
-    const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]));
+    const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]), Strength(o["--strength"]));
     std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << f;
     return f.violations == 0 && f.differences == 0 ? 0 : 1;
 }
