@@ -49,13 +49,17 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, qtArgv);
     // ties the window to its desktop entry (and so to its icon and name)
     QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
+    // the settings' folder and file: ~/.config/skarpo/Skarpo.conf
+    QCoreApplication::setOrganizationName(QStringLiteral("skarpo"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("skarpo.github.io"));
+    QCoreApplication::setApplicationName(QStringLiteral("Skarpo"));
 
     const skarpo::Language language;  // before the window, whose texts it translates
-    skarpo::Window window;
+    skarpo::Window window(nullptr, skarpo::SettingsFile::standardPath());
     skarpo::SessionEnd session([&window](int) { window.endProgram(); });
     theWindow = &window;
     std::atexit(displayGone);
-    window.show();
+    window.showAsRemembered();
     const int status = app.exec();
     theWindow = nullptr;
     return status;

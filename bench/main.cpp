@@ -5,8 +5,9 @@
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
 // real pause; a round of three computer turns at each speed, in the window
-// and on the virtual clock; the peak memory; and the speed of the game
-// itself on a virtual clock.
+// and on the virtual clock; the peak memory; the speed of the game itself on
+// a virtual clock; the calls per second of the move model; and the time the
+// Strong computer player takes to choose a move.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -28,6 +29,8 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -36,6 +39,7 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
+#include "tools/match.h"
 #include "window/canvas.h"
 #include "window/window.h"
 
@@ -479,6 +483,48 @@ int main(int argc, char** argv) {
                     run.celebrations[2], run.celebrations[3], run.celebrations[4],
                     static_cast<unsigned long long>(run.fingerprint), run.seconds);
         if (run.throws < opt.throws) return 1;
+    }
+    {
+        const ModelRun run = foreseeSpeed(opt.quick ? 2'000 : 20'000, 7, opt.quick ? 0.2 : 2);
+        print({"core: move model, calls of foresee", static_cast<double>(run.calls) / run.seconds,
+               "calls per s", 0, {}, 1'000'000});
+        print({"  the same, per second of processor time", static_cast<double>(run.calls) / run.processor, "calls per s",
+               0, {}, {}});
+        std::printf("  move model run: %ld positions, %ld calls, sum %ld, %.3f s\n", run.positions, run.calls, run.sum,
+                    run.seconds);
+    }
+
+    // ---- the Strong player's choice, in the positions of real games ----
+    {
+        // the moves of games of Strong against Normal, as each starts
+        struct Sample {
+            Position at;
+            int player, thrown;
+        };
+        std::vector<Sample> samples;
+        const std::size_t wanted = opt.quick ? 2'000 : 20'000;
+        for (std::uint64_t seed = 1; samples.size() < wanted; ++seed)
+            tournament::playGame(seed, {Strength::Strong, Strength::Strong, Strength::Normal, Strength::Strong,
+                                        Strength::Normal},
+                                 4, 1'000'000, [&](const Board& b, int player, int thrown) {
+                                     // the moves where there was a choice to make
+                                     const Position at = Position::of(b);
+                                     if (samples.size() < wanted && legalMoves(at, player, thrown).count >= 2)
+                                         samples.push_back({at, player, thrown});
+                                 });
+        std::vector<double> ms;
+        ms.reserve(samples.size());
+        volatile int sink = 0;
+        for (const Sample& s : samples) {
+            const auto t0 = std::chrono::steady_clock::now();
+            sink = sink + strongMove(s.at, s.player, s.thrown).index;
+            ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        }
+        std::sort(ms.begin(), ms.end());
+        print({"Strong: a move chosen, median", ms[ms.size() / 2], "ms", 3, 5, {}});
+        print({"Strong: a move chosen, 99th percentile", ms[ms.size() * 99 / 100], "ms", 3, {}, {}});
+        print({"Strong: a move chosen, worst", ms.back(), "ms", 3, 20, {}});
+        std::printf("  over %zu positions of games of Strong against Normal with two legal moves or more\n", ms.size());
     }
     std::printf("load average %.2f at the end\n", loadAverage());
     return 0;

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A computer player's turn: what it does with its throw, done completely
-// before returning. An exact finish in the home column comes first; then the
-// move choice names a ring counter; failing that a counter moves inside the
-// home column; a six brings a new counter into play when it can. Moves past
+// before returning. At the Normal strength an exact finish in the home column
+// comes first; then the move choice names a ring counter; failing that a
+// counter moves inside the home column; a six brings a new counter into play
+// when it can. Easy (a random legal move) and Strong (strength.h) pick one
+// legal move instead, and it is played by the same steps. Moves past
 // square 60 and into the home column are walked by hand, every square passed
 // over getting back what it showed and held. After a six the same player
 // throws again.
 #include "rules/choice.h"
+#include "rules/strength.h"
 #include "state/board.h"
 
 namespace skarpo {
@@ -74,6 +77,18 @@ void Board::checkmoves() {
     auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
     auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };
 
+    // Easy and Strong: the one legal move to play (Kind::None when there is none)
+    const Strength strength = strengthOf(p);
+    const bool picked = strength != Strength::Normal;
+    Place pick;
+    if (strength == Strength::Easy) {
+        const LegalMoves legal = legalMoves(Position::of(*this), p, m);
+        if (legal.count > 0) pick = legal.at[static_cast<std::size_t>(platform_.random() * legal.count)];
+    } else if (strength == Strength::Strong) {
+        pick = strongMove(Position::of(*this), p, m);
+    }
+    auto pickedColumn = [&](int k) { return !picked || pick == Place::column(k); };
+
     [&] {
         // An exact throw finishes a counter in the home column, using the
         // whole throw.
@@ -81,8 +96,9 @@ void Board::checkmoves() {
         for (int i = 1; i <= 4; ++i) {
             if (players(p, i) != inHomeColumn) continue;
             for (int k = 1; k <= 6; ++k)
-                if (homerow(p, k) == 1 && k + m == 7) {
+                if (homerow(p, k) == 1 && k + m == 7 && pickedColumn(k)) {
                     decided = true;
+                    movestarts(p, Place::column(k), m);
                     homerow(p, k) = 0;
                     int from = k;
                     movehome(p, from, m);
@@ -93,12 +109,20 @@ void Board::checkmoves() {
                         enddisp(p);
                         movestart(p);
                     }
+                    moveends();
                     break;  // position 7 - m is empty now: no second counter finishes
                 }
         }
         if (decided) return;
 
-        const MoveChoice choice = choosemove(p, m, players, homerow, squares);
+        MoveChoice choice;
+        if (!picked) {
+            choice = choosemove(p, m, players, homerow, squares);
+        } else if (pick.kind == Place::Kind::Ring) {
+            choice.b = progressOf(p, pick.index);
+            for (int i = 4; i >= 1; --i)
+                if (players(p, i) == choice.b) choice.c = i;
+        }
         const int c = choice.c;
         int b = choice.b;
         bool sixUsed = false;
@@ -109,11 +133,13 @@ void Board::checkmoves() {
             for (int j = 1; j <= 4 && !movedInColumn; ++j) {
                 if (players(p, j) != inHomeColumn) continue;
                 for (int k = 1; k <= 6; ++k)
-                    if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1) {
+                    if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1 && pickedColumn(k)) {
+                        movestarts(p, Place::column(k), m);
                         homerow(p, k) = 0;
                         homerow(p, k + m) = 1;
                         int from = k;
                         movehome(p, from, m);
+                        moveends();
                         movedInColumn = true;
                         break;
                     }
@@ -123,7 +149,9 @@ void Board::checkmoves() {
 
         if (b + m > 60) {
             // off the ring into the home column, on position b + m - 60
+            movestarts(p, Place::ring(squareOfProgress(b)), m);
             if (homerow(p, b + m - 60) == 1) {
+                moveends();
                 happenings.publish({Happening::Kind::NoMove, p, m});
                 wait(0.4f);  // taken: the counter stays where it is
                 return;
@@ -148,13 +176,16 @@ void Board::checkmoves() {
             movehome(p, first, b + m - 61);
             setProgress(c, inHomeColumn);
             homerow(p, b + m - 60) = 1;
+            moveends();
             return;
         }
 
         // From here on `moves` is the throw as the last move along the ring
         // left it.
         if ((b < W && W < b + moves) || b == W) {
+            movestarts(p, Place::ring(b == W ? 60 : squareOfProgress(b)), m);
             overSixty(p, c, b);
+            moveends();
             b = 0;
             if (moves == 6) sixUsed = true;
         }
@@ -163,9 +194,10 @@ void Board::checkmoves() {
         for (int i = 1; i <= 4; ++i)
             if (players(p, i) > 0 && players(p, i) < inHomeColumn) ++out;
 
-        if (moves == 6 && !sixUsed && out < 4) {
+        if (picked ? pick == Place::startPlace() : moves == 6 && !sixUsed && out < 4) {
             if (squares(E) != p) {
                 // a new counter onto the entry square; the chosen one stays
+                movestarts(p, Place::startPlace(), m);
                 int none = 0;
                 movecount(p, E, none);
                 for (int i = 1; i <= 4; ++i)
@@ -174,16 +206,21 @@ void Board::checkmoves() {
                         break;
                     }
                 startmove(p);
+                moveends();
                 wait(0.2f);
             } else {
                 // our own counter blocks the entry square: the chosen one moves
+                movestarts(p, Place::ring(squareOfProgress(b)), m);
                 movecount(p, squareOfProgress(b), moves);
                 setProgress(c, players(p, c) + moves);
+                moveends();
             }
         } else if (b > 0) {
+            movestarts(p, Place::ring(squareOfProgress(b)), m);
             movecount(p, squareOfProgress(b), moves);
             if (moves < 0) wait(0.1f);  // jumped back from a corner
             setProgress(c, players(p, c) + moves);
+            moveends();
         } else {
             // no ring counter was chosen: unless one moved up the home column, the throw is lost
             if (choice.b == 0 && !movedInColumn) happenings.publish({Happening::Kind::NoMove, p, m});

@@ -61,6 +61,7 @@ void Board::home_Click(int Index) {
     const int player = whosego;
     const int b = 10 * (player - 1);
     const int k = Index - b + 1;  // the column position, 1..6
+    movestarts(player, Place::column(k), moves);
     clearmarks();
     int pos = k;
     movehome(player, pos, moves, 1);
@@ -72,6 +73,7 @@ void Board::home_Click(int Index) {
         enddisp(player);
         movestart(player);
     }
+    moveends();
     dicethrow(15).visible = false;
     if (moves == 6) {
         // a six: the same player throws again

@@ -13,6 +13,7 @@ void Board::SQUARE_Click(int Index) {
     const int m = moves;  // the throw as thrown: a doubling square or a corner rewrites moves
     const int k = progressOf(player, Index);  // for player 1 the square number itself
     const int H = squareOf(player, 60);       // the last square before the home column
+    movestarts(player, Place::ring(Index), m);
     clearmarks();
 
     if (k + moves > 60) {
@@ -58,6 +59,7 @@ void Board::SQUARE_Click(int Index) {
                 break;
             }
     }
+    moveends();
 
     dicethrow(15).visible = false;
     if (m == 6) {

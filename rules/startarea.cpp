@@ -21,6 +21,7 @@ void Board::start_Click(int Index) {
     (void)Index;  // always the first start place of the player who threw
     const int player = whosego;
     const int E = entrySquare(player);
+    movestarts(player, Place::startPlace(), moves);
     clearmarks();
     startmove(player);
     for (int i = 1; i <= 4; ++i)
@@ -41,6 +42,7 @@ void Board::start_Click(int Index) {
     }
     squares(E) = static_cast<std::int16_t>(player);
     if (E <= 9) squares(E + 60) = static_cast<std::int16_t>(player);
+    moveends();
     dicethrow(15).visible = false;
     dicethrow(0).enabled = true;
     dicethrow(0).visible = true;

@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Snadný</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normální</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>Si&amp;lný</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Počítač</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>Příkaz %1 nechá počítač hrát i za tebe: jednou za sekundu za tebe hodí kostkou a táhne jednou z tvých žlutých figurek. Při hodu menším než šest táhne figurkou, která je nejdál; při šestce nasadí novou figurku, pokud to jde, jinak táhne tou, která je nejvíc vzadu; figurkou v domácím sloupci táhne jen tehdy, když žádná figurka na okruhu táhnout nemůže. Chceš-li opět hrát bez pomoci počítače, zvol znovu příkaz %2.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Když je zapnutá volba %1, při každém vyhození figurky zazní pípnutí. Příkaz %2 kdykoli rozestaví novou hru a obě nastavení ponechá. Po zavření okna se nic neuchová.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Myš, klávesnice a čtečka obrazovky</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Závod s kostkou po okruhu o 60 polích: ty proti třem počítačovým hráčům.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo nepoužívá žádné soubory: na tvém počítači nic nečte ani nezapisuje. Každá hra existuje jen v paměti a po zavření okna zmizí.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>O hře Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Když je zapnutá volba %1, při každém vyhození figurky zazní pípnutí. Příkaz %2 kdykoli rozestaví novou hru a obě nastavení ponechá; při příštím spuštění jsou obě opět vypnutá.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo si na tvém počítači vede jediný soubor, %1: své možnosti, velikost okna a statistiku. Každá hra sama existuje jen v paměti a po zavření okna zmizí.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>Příkazy %1, %2 a %3 nastavují, jak silně hraje počítač: Snadný táhne náhodně, Normální hraje jako vždy a Silný se dívá dopředu přes nadcházející hody a zvažuje postup, vyhazování a nebezpečí pro své figurky. Příkaz %4 ukazuje, kolikrát každá barva dostala všechny čtyři figurky do cíle a kolikrát padlo každé číslo na kostce, spolu s posouzením, zda kostka vypadá poctivě. Síla počítače, velikost okna a tyto počty se uchovají od jednoho spuštění k dalšímu.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>vyhodí tvou vlastní figurku</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>vyhodí azurovou</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>vyhodí purpurovou</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>vyhodí zelenou</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Tvůj startovní prostor</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Domácí sloupec %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>nemůže táhnout</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>vstoupí na pole %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>na roh %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>zdvojením dál na roh %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>zdvojením dál na %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>skokem na %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>do tvého domácího sloupce, místo %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>nahoru na místo %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>na cílové místo</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>všechny čtyři doma</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>na místo %1 domácího sloupce</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>na pole %1 zdvojením a rohem</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>na pole %1 přes roh</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>na pole %1 zdvojením</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>na pole %1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>čeká na hod zelených</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>vyhodí červenou</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>nastavení v %1 nelze použít (%2); hra začíná s výchozím nastavením</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>není to běžný soubor</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>příliš velký</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nelze přečíst</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>není to soubor nastavení</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>z jiné verze</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>neúplné nebo chybné</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>nastavení nelze uložit do %1; hra pokračuje bez ukládání</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: hra potřebuje obrazovku, na které by zobrazila své okno, a žádná tu není (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistika</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Všechny čtyři figurky v cíli</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Barva</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Kolikrát</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Červené</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Azurové</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpurové</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelené</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Čísla na kostce</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Číslo</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Podíl</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Vynulovat</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Vynuluje všechny počty</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Vynulovat statistiku</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Vynulovat všechny počty? Tuto akci nelze vrátit.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Zatím je příliš málo hodů na posouzení kostky.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Poctivá jako skutečná kostka: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Trochu nerovnoměrná, jak se to u poctivé kostky občas stane: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Mnohem nerovnoměrnější, než padá poctivá kostka: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>&amp;Statistika</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Započítané hody: %1.</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>&amp;Stark</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>Mit „%1“ spielt der Computer auch für dich: Einmal pro Sekunde würfelt er für dich und zieht eine deiner gelben Figuren. Bei einer Eins bis Fünf zieht er die Figur, die am weitesten vorn ist; bei einer Sechs setzt er eine neue Figur ein, wenn das geht, sonst zieht er die Figur, die am weitesten zurückliegt; eine Figur in der Zielbahn zieht er nur, wenn keine Figur auf dem Ring ziehen kann. Wähle „%2“ erneut, um selbst zu spielen.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Ist „%1“ eingeschaltet, ertönt ein Piepton, sobald eine Figur geschlagen wird. Mit „%2“ baust du jederzeit ein neues Spiel auf; beide Einstellungen bleiben dabei erhalten. Schließt du das Fenster, ist alles vergessen.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Maus, Tastatur und Screenreader</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Ein Würfelrennen auf einem Ring aus 60 Feldern: du gegen drei Computerspieler.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo legt keine Dateien an: Es liest und schreibt nichts auf deinem Computer. Jedes Spiel existiert nur im Arbeitsspeicher und ist fort, sobald das Fenster geschlossen wird.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>Über Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Ist „%1“ eingeschaltet, ertönt ein Piepton, sobald eine Figur geschlagen wird. Mit „%2“ baust du jederzeit ein neues Spiel auf; beide Einstellungen bleiben dabei erhalten. Beim nächsten Start sind beide wieder ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo legt eine einzige Datei auf deinem Computer an, %1: seine Optionen, die Größe des Fensters und die Statistik. Jedes Spiel selbst existiert nur im Arbeitsspeicher und ist fort, sobald das Fenster geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>„%1“, „%2“ und „%3“ legen fest, wie stark der Computer spielt: Leicht zieht zufällig, Normal spielt wie immer, und Stark schaut über die kommenden Würfe voraus und wägt Fortschritt, Schlagen und die Gefahr für seine Figuren ab. „%4“ zeigt, wie oft jede Farbe alle vier Figuren auf die Endplätze gebracht hat und wie oft jede Augenzahl gefallen ist, samt einem Urteil, ob der Würfel fair wirkt. Die Spielstärke, die Größe des Fensters und diese Zählungen bleiben von einem Start zum nächsten erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>schlägt deine eigene Figur</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>schlägt Cyan</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>schlägt Magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>schlägt Grün</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Dein Startbereich</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Zielbahn %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>kommt auf Feld %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>auf das Eckfeld %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>per x2 weiter auf das Eckfeld %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>per x2 weiter auf %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>hinüber auf %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>in deine Zielbahn, Platz %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>hinauf auf Platz %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>auf einen Endplatz</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>alle vier im Ziel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>auf Platz %1 der Zielbahn</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>auf Feld %1 per x2 und Eckfeld</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>auf Feld %1 über das Eckfeld</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>auf Feld %1 per x2</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>auf Feld %1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>wartet auf den Wurf von Grün</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>schlägt Rot</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>die Einstellungen in %1 sind unbrauchbar (%2); das Spiel beginnt mit seinen Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>viel zu groß</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>von einer anderen Version</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>unvollständig oder fehlerhaft</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>die Einstellungen können nicht in %1 gespeichert werden; das Spiel geht weiter, ohne sie zu speichern</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: Das Spiel braucht einen Bildschirm, um sein Fenster anzuzeigen, aber es ist keiner da (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Alle vier Figuren auf den Endplätzen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Augenzahlen des Würfels</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Augenzahl</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Setzt alle Zählungen auf null zurück</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Alle Zählungen auf null zurücksetzen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Noch zu wenige Würfe, um den Würfel zu beurteilen.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>So fair wie ein echter Würfel: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Etwas ungleichmäßig, wie es bei einem fairen Würfel ab und zu vorkommt: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Weit ungleichmäßiger, als ein fairer Würfel fällt: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Gezählte Würfe: %1.</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>F&amp;uerte</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Ordenador</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>La opción %1 hace que el ordenador juegue también por ti: una vez por segundo tira por ti y mueve una de tus fichas amarillas. Con una tirada menor que seis mueve la ficha más adelantada; con un seis saca una ficha nueva si puede y, si no, mueve la más retrasada; mueve una ficha del pasillo de llegada solo cuando no puede moverse ninguna del circuito. Vuelve a elegir %2 para jugar tú.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Con la opción %1 activada suena un pitido cada vez que se captura una ficha. La orden %2 prepara una partida nueva en cualquier momento y conserva las dos opciones. No se guarda nada al cerrar la ventana.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Ratón, teclado y lector de pantalla</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Una carrera de dados alrededor de un circuito de 60 casillas: tú contra tres jugadores manejados por el ordenador.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo no guarda archivos: no lee ni escribe nada en tu ordenador. Cada partida vive en la memoria y desaparece al cerrar la ventana.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>Acerca de Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Con la opción %1 activada suena un pitido cada vez que se captura una ficha. La orden %2 prepara una partida nueva en cualquier momento y conserva las dos opciones; al volver a abrir el juego, las dos están desactivadas.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo guarda un solo archivo en tu ordenador, %1: sus opciones, el tamaño de la ventana y las estadísticas. Cada partida vive en la memoria y desaparece al cerrar la ventana.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>Las órdenes %1, %2 y %3 fijan la fuerza con la que juega el ordenador: Fácil mueve al azar, Normal juega como siempre y Fuerte mira por adelantado las tiradas que vienen, sopesando el avance, las capturas y el peligro para sus fichas. La orden %4 muestra cuántas veces cada color ha llevado sus cuatro fichas a las posiciones finales y cuántas veces ha salido cada cara del dado, con un veredicto sobre si el dado parece justo. La fuerza, el tamaño de la ventana y estos recuentos se conservan de una vez a la siguiente.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>captura tu propia ficha</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>captura cian</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>captura magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>captura verde</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casilla %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Tu casa</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Pasillo de llegada %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>no puede moverse</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entra en la casilla %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>a la esquina %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>doble hasta la esquina %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>doble hasta %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>salta a %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>a tu pasillo de llegada, posición %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>sube a la posición %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>a una posición final</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>las cuatro en la meta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>a la posición %1 del pasillo de llegada</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>a la casilla %1 por doble y esquina</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>a la casilla %1 por la esquina</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>a la casilla %1 por doble</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>a la casilla %1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>espera la tirada de Verde</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>captura rojo</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>la configuración de %1 no se puede usar (%2); el juego empieza con los valores predeterminados</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>no es un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>de otra versión</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>incompleta o incorrecta</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>no se puede guardar la configuración en %1; el juego sigue sin guardarla</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: el juego necesita una pantalla para mostrar su ventana y no hay ninguna (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Las cuatro fichas en las posiciones finales</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Veces</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Caras del dado</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Cara</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Pone todos los contadores a cero</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Restablecer las estadísticas</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>¿Poner todos los contadores a cero? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Aún hay pocas tiradas para juzgar el dado.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Tan justo como un dado de verdad: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Algo desigual, como le pasa de vez en cuando a un dado justo: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Mucho más desigual de lo que sale un dado justo: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>&amp;Estadísticas</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Tiradas contadas: %1.</translation>
     </message>
 </context>
 <context>

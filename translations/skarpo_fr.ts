@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>&amp;Fort</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Ordinateur</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>Avec «&#xa0;%1&#xa0;», l&apos;ordinateur joue aussi pour vous&#xa0;: une fois par seconde, il lance le dé à votre place et déplace l&apos;un de vos pions jaunes. Avec un lancer inférieur à six, il déplace le pion le plus avancé&#xa0;; avec un six, il fait entrer un nouveau pion s&apos;il le peut, sinon il déplace le pion le plus en retard&#xa0;; il ne déplace un pion de la colonne d&apos;arrivée que si aucun pion du circuit ne peut se déplacer. Choisissez de nouveau «&#xa0;%2&#xa0;» pour jouer vous-même.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Lorsque «&#xa0;%1&#xa0;» est coché, un bip retentit chaque fois qu&apos;un pion est pris. «&#xa0;%2&#xa0;» met en place une nouvelle partie à tout moment, en conservant les deux réglages. Tout est oublié à la fermeture de la fenêtre.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Souris, clavier et lecteur d&apos;écran</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Une course de dés sur un circuit de 60 cases&#xa0;: vous contre trois joueurs contrôlés par l&apos;ordinateur.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo ne conserve aucun fichier&#xa0;: il ne lit et n&apos;écrit rien sur votre ordinateur. Chaque partie n&apos;existe qu&apos;en mémoire et disparaît à la fermeture de la fenêtre.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>À propos de Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Lorsque «&#xa0;%1&#xa0;» est coché, un bip retentit chaque fois qu&apos;un pion est pris. «&#xa0;%2&#xa0;» met en place une nouvelle partie à tout moment, en conservant les deux réglages&#xa0;; au prochain démarrage, les deux sont de nouveau désactivés.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo conserve un seul fichier sur votre ordinateur, %1&#xa0;: ses options, la taille de la fenêtre et les statistiques. Chaque partie n&apos;existe qu&apos;en mémoire et disparaît à la fermeture de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>«&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;» règlent la force de jeu de l&apos;ordinateur&#xa0;: Facile joue au hasard, Normal joue comme toujours, et Fort anticipe les lancers à venir en pesant la progression, les prises et le danger pour ses pions. «&#xa0;%4&#xa0;» montre combien de fois chaque couleur a amené ses quatre pions à l&apos;arrivée et combien de fois chaque face du dé est sortie, avec un verdict sur l&apos;honnêteté du dé. La force, la taille de la fenêtre et ces comptes sont conservés d&apos;un démarrage à l&apos;autre.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>prend votre propre pion</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>prend cyan</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>prend magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>prend vert</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Votre zone de départ</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Colonne d&apos;arrivée %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>ne peut pas bouger</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entre sur la case %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>vers le coin %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>vers %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>doublé jusqu&apos;au coin %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>doublé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>saut vers %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>dans votre colonne d&apos;arrivée, place %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>monte à la place %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>vers une place finale</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>les quatre arrivés</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>vers la place %1 de la colonne d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>vers la case %1 par doublement et le coin</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>vers la case %1 par le coin</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>vers la case %1 par doublement</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>vers la case %1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>attend le lancer de vert</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>prend rouge</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>les réglages de %1 sont inutilisables (%2)&#xa0;; le jeu démarre avec ses réglages par défaut</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>beaucoup trop grand</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>pas un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>d&apos;une autre version</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>incomplet ou incorrect</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>impossible d&apos;enregistrer les réglages dans %1&#xa0;; le jeu continue sans les enregistrer</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo&#xa0;: le jeu a besoin d&apos;un écran pour afficher sa fenêtre, et il n&apos;y en a aucun (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Les quatre pions arrivés</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Fois</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Faces du dé</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Remet tous les comptes à zéro</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Réinitialiser les statistiques</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Remettre tous les comptes à zéro&#xa0;? C&apos;est irréversible.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Encore trop peu de lancers pour juger le dé.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Aussi honnête qu&apos;un vrai dé&#xa0;: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Un peu irrégulier, comme un dé honnête l&apos;est parfois&#xa0;: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Bien plus irrégulier qu&apos;un dé honnête&#xa0;: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistiques</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Lancers comptés&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

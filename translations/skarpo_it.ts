@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>F&amp;orte</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>L&apos;opzione %1 fa giocare il computer anche al posto tuo: una volta al secondo lancia per te e muove una delle tue pedine gialle. Con un lancio inferiore a sei muove la pedina più avanti; con un sei fa entrare una nuova pedina se può, altrimenti muove quella più indietro; muove una pedina nella colonna d&apos;arrivo solo quando nessuna sul percorso può muoversi. Scegli di nuovo %2 per tornare a giocare tu.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Con l&apos;opzione %1 attiva, si sente un bip ogni volta che una pedina viene catturata. Il comando %2 prepara una nuova partita in qualsiasi momento e mantiene entrambe le opzioni. Alla chiusura della finestra non viene conservato nulla.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Mouse, tastiera e lettore di schermo</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Una corsa a dadi lungo un percorso ad anello di 60 caselle: tu contro tre giocatori guidati dal computer.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo non salva alcun file: non legge e non scrive nulla sul tuo computer. Ogni partita vive in memoria e scompare quando si chiude la finestra.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>Informazioni su Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Con l&apos;opzione %1 attiva, si sente un bip ogni volta che una pedina viene catturata. Il comando %2 prepara una nuova partita in qualsiasi momento e mantiene entrambe le opzioni; al prossimo avvio sono di nuovo entrambe disattivate.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo salva un solo file sul tuo computer, %1: le sue opzioni, la dimensione della finestra e le statistiche. Ogni partita vive in memoria e scompare quando si chiude la finestra.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>I comandi %1, %2 e %3 stabiliscono quanto forte gioca il computer: Facile muove a caso, Normale gioca come sempre e Forte guarda avanti ai lanci che verranno, valutando l&apos;avanzamento, le catture e il pericolo per le sue pedine. Il comando %4 mostra quante volte ogni colore ha portato all&apos;arrivo tutte e quattro le pedine e quante volte è uscita ogni faccia del dado, con un giudizio sull&apos;onestà del dado. La forza, la dimensione della finestra e questi conteggi vengono conservati da un avvio all&apos;altro.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>cattura la tua stessa pedina</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>cattura ciano</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>cattura magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>cattura verde</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casella %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>La tua zona di partenza</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Colonna d&apos;arrivo %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>non può muoversi</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entra sulla casella %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>all&apos;angolo %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>raddoppia fino all&apos;angolo %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>raddoppia fino a %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>salta a %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>nella tua colonna d&apos;arrivo, posto %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>sale al posto %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>in un posto finale</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>tutte e quattro arrivate</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>al posto %1 della colonna d&apos;arrivo</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>alla casella %1 raddoppiando e dall&apos;angolo</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>alla casella %1 dall&apos;angolo</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>alla casella %1 raddoppiando</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>alla casella %1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>aspetta il lancio di Verde</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>cattura rosso</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>le impostazioni in %1 non si possono usare (%2); il gioco parte con le impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>troppo grande</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>non è un file di impostazioni</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>di un&apos;altra versione</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>incomplete o errate</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>non è possibile salvare le impostazioni in %1; il gioco continua senza salvarle</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: il gioco ha bisogno di uno schermo per mostrare la sua finestra, e non ce n&apos;è nessuno (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Tutte e quattro le pedine arrivate</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Volte</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Facce del dado</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Faccia</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Azzera</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Riporta tutti i conteggi a zero</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Azzera le statistiche</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Riportare tutti i conteggi a zero? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Ancora troppo pochi lanci per giudicare il dado.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Onesto come un dado vero: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Un po&apos; irregolare, come capita ogni tanto a un dado onesto: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Molto più irregolare di un dado onesto: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistiche</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Lanci contati: %1.</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Makkelijk</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normaal</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>&amp;Sterk</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computer</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>Met %1 speelt de computer ook voor jou: eens per seconde gooit hij voor je en verzet hij een van je gele pionnen. Bij een worp onder de zes verzet hij de pion die het verst gevorderd is; bij een zes brengt hij een nieuwe pion op de baan als dat kan, en anders verzet hij de pion die het verst achterligt; een pion in de thuisrij alleen als geen enkele pion op de baan verzet kan worden. Kies opnieuw %2 om weer zelf te spelen.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Als %1 aan staat, klinkt er een pieptoon telkens als een pion geslagen wordt. %2 zet op elk moment een nieuw spel klaar en behoudt beide instellingen. Niets wordt bewaard zodra het venster sluit.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Muis, toetsenbord en schermlezer</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Een race met de dobbelsteen over een ronde baan van 60 vakjes: jij tegen drie computerspelers.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo bewaart geen bestanden: het leest en schrijft niets op je computer. Elk spel bestaat alleen in het geheugen en is verdwenen zodra het venster sluit.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>Over Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Als %1 aan staat, klinkt er een pieptoon telkens als een pion geslagen wordt. %2 zet op elk moment een nieuw spel klaar en behoudt beide instellingen; bij de volgende start staan ze allebei weer uit.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo bewaart één bestand op je computer, %1: de opties, de grootte van het venster en de statistieken. Elk spel zelf bestaat alleen in het geheugen en is verdwenen zodra het venster sluit.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1, %2 en %3 bepalen hoe sterk de computer speelt: Makkelijk zet willekeurig, Normaal speelt zoals altijd en Sterk kijkt vooruit naar de worpen die komen en weegt voortgang, slaan en het gevaar voor zijn pionnen af. %4 laat zien hoe vaak elke kleur alle vier pionnen thuis heeft gebracht en hoe vaak elk aantal ogen is gegooid, met een oordeel of de dobbelsteen eerlijk lijkt. De sterkte, de grootte van het venster en deze tellingen blijven van de ene start tot de volgende bewaard.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>slaat je eigen pion</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>slaat cyaan</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>slaat magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>slaat groen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Vakje %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Jouw startplaats</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Thuisrij %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>kan niet verzet worden</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>komt op vakje %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>naar hoekvakje %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>verdubbeld door naar hoekvakje %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>verdubbeld door naar %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>overgestoken naar %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>jouw thuisrij in, plaats %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>omhoog naar plaats %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>naar een eindplaats</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>alle vier thuis</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>naar plaats %1 van de thuisrij</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>naar vakje %1 via x2 en hoekvakje</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>naar vakje %1 via het hoekvakje</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>naar vakje %1 via x2</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>naar vakje %1</translation>
     </message>
 </context>
 <context>
@@ -340,7 +468,7 @@
     </message>
     <message>
         <source>&amp;Players...</source>
-        <translation>&amp;Spelers…</translation>
+        <translation>S&amp;pelers…</translation>
     </message>
     <message>
         <source>Spee&amp;d</source>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>wacht op de worp van groen</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>slaat rood</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>de instellingen in %1 zijn onbruikbaar (%2); het spel start met de standaardinstellingen</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>veel te groot</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>onleesbaar</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>geen instellingenbestand</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>van een andere versie</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>onvolledig of onjuist</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>de instellingen kunnen niet in %1 bewaard worden; het spel gaat verder zonder ze te bewaren</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: het spel heeft een beeldscherm nodig om zijn venster te tonen, en er is er geen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistieken</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Alle vier pionnen thuis</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Keren</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyaan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Ogen van de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Ogen</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Aandeel</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Zet alle tellingen terug op nul</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Statistieken wissen</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Alle tellingen terugzetten op nul? Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Nog te weinig worpen om de dobbelsteen te beoordelen.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Zo eerlijk als een echte dobbelsteen: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Wat ongelijk, zoals bij een eerlijke dobbelsteen af en toe gebeurt: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Veel ongelijker dan een eerlijke dobbelsteen valt: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>&amp;Statistieken</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Getelde worpen: %1.</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>Ł&amp;atwy</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normalny</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>&amp;Silny</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Komputer</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>Polecenie %1 pozwala komputerowi grać także za ciebie: co sekundę rzuca za ciebie kostką i przesuwa jeden z twoich żółtych pionków. Przy rzucie poniżej szóstki przesuwa pionek, który zaszedł najdalej; przy szóstce wprowadza nowy pionek na tor, jeśli może, a w przeciwnym razie przesuwa ten, który jest najbardziej w tyle; pionek w kolumnie domowej przesuwa tylko wtedy, gdy żaden pionek na torze nie może się ruszyć. Wybierz ponownie polecenie %2, aby grać samodzielnie.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Gdy opcja %1 jest włączona, przy każdym zbiciu pionka rozlega się sygnał dźwiękowy. Polecenie %2 w dowolnej chwili rozstawia nową grę i zachowuje oba ustawienia. Po zamknięciu okna nic nie zostaje zachowane.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Mysz, klawiatura i czytnik ekranu</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Wyścig z kostką po okrężnym torze z 60 pól: ty przeciwko trzem graczom komputerowym.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>Skarpo nie używa żadnych plików: niczego nie odczytuje ani nie zapisuje na twoim komputerze. Każda gra istnieje tylko w pamięci i znika po zamknięciu okna.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>O grze Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Gdy opcja %1 jest włączona, przy każdym zbiciu pionka rozlega się sygnał dźwiękowy. Polecenie %2 w dowolnej chwili rozstawia nową grę i zachowuje oba ustawienia; przy następnym uruchomieniu oba są znów wyłączone.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>Skarpo zapisuje na twoim komputerze jeden plik, %1: swoje opcje, rozmiar okna i statystyki. Każda gra istnieje tylko w pamięci i znika po zamknięciu okna.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>Polecenia %1, %2 i %3 ustawiają, jak silnie gra komputer: Łatwy rusza się losowo, Normalny gra jak zawsze, a Silny patrzy naprzód na nadchodzące rzuty, ważąc postęp, zbicia i zagrożenie dla swoich pionków. Polecenie %4 pokazuje, ile razy każdy kolor doprowadził wszystkie cztery pionki do domu i ile razy wypadła każda liczba oczek, wraz z oceną, czy kostka wygląda na uczciwą. Siła gry, rozmiar okna i te liczniki są zachowywane od jednego uruchomienia do następnego.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>zbija twój własny pionek</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>zbija błękitnego</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>zbija purpurowego</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>zbija zielonego</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Twoja baza</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Kolumna domowa %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>nie może się ruszyć</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>wchodzi na pole %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>na narożnik %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>podwojenie dalej na narożnik %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>podwojenie dalej na %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>skok na %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>do twojej kolumny domowej, miejsce %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>w górę na miejsce %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>wszystkie cztery w domu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>na miejsce %1 kolumny domowej</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>na pole %1 przez podwojenie i narożnik</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>na pole %1 przez narożnik</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>na pole %1 przez podwojenie</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>na pole %1</translation>
     </message>
 </context>
 <context>
@@ -344,7 +472,7 @@
     </message>
     <message>
         <source>Spee&amp;d</source>
-        <translation>&amp;Szybkość</translation>
+        <translation>Sz&amp;ybkość</translation>
     </message>
     <message>
         <source>&amp;Normal</source>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>czeka na rzut zielonych</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>zbija czerwonego</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>nie można użyć ustawień z %1 (%2); gra startuje z ustawieniami domyślnymi</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>o wiele za duży</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nie można odczytać</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>to nie jest plik ustawień</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>z innej wersji</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>niepełne lub błędne</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>nie można zapisać ustawień w %1; gra toczy się dalej bez zapisywania</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: gra potrzebuje ekranu, aby wyświetlić swoje okno, a żadnego nie ma (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statystyki</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Wszystkie cztery pionki w domu</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Kolor</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Razy</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwone</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Błękitne</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpurowe</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielone</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Oczka kostki</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Oczka</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udział</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Wyzeruj</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Ustawia wszystkie liczniki na zero</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Wyzeruj statystyki</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Wyzerować wszystkie liczniki? Tego nie da się cofnąć.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Wciąż za mało rzutów, by ocenić kostkę.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Uczciwa jak prawdziwa kostka: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Nieco nierówna, jak uczciwej kostce zdarza się od czasu do czasu: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>O wiele bardziej nierówna, niż wypada uczciwa kostka: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>&amp;Statystyki</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Policzone rzuty: %1.</translation>
     </message>
 </context>
 <context>

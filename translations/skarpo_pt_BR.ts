@@ -161,6 +161,25 @@
     </message>
 </context>
 <context>
+    <name>Computer</name>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Strong</source>
+        <translation>F&amp;orte</translation>
+    </message>
+    <message>
+        <source>&amp;Computer</source>
+        <translation>&amp;Computador</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
@@ -240,10 +259,6 @@
         <translation>%1 faz o computador jogar também por você: uma vez por segundo, ele lança o dado por você e move um dos seus peões amarelos. Com um número menor que seis, ele move o peão mais avançado; com um seis, coloca um novo peão no circuito se puder, senão move o peão mais atrasado; um peão na reta final, só quando nenhum peão no circuito pode se mover. Escolha %2 de novo para voltar a jogar você mesmo.</translation>
     </message>
     <message>
-        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings. Nothing is kept once the window closes.</source>
-        <translation>Com %1 ativado, um bipe toca sempre que um peão é capturado. %2 prepara um novo jogo a qualquer momento e mantém as duas configurações. Nada é guardado depois que a janela é fechada.</translation>
-    </message>
-    <message>
         <source>Mouse, keyboard and screen reader</source>
         <translation>Mouse, teclado e leitor de tela</translation>
     </message>
@@ -266,10 +281,6 @@
     <message>
         <source>A dice race round a ring of 60 squares: you against three computer players.</source>
         <translation>Uma corrida de dados em um circuito de 60 casas: você contra três jogadores controlados pelo computador.</translation>
-    </message>
-    <message>
-        <source>Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, and is gone when the window closes.</source>
-        <translation>O Skarpo não guarda arquivos: não lê nem grava nada no seu computador. Todo jogo existe só na memória e desaparece quando a janela é fechada.</translation>
     </message>
     <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
@@ -302,6 +313,123 @@
     <message>
         <source>About Skarpo</source>
         <translation>Sobre o Skarpo</translation>
+    </message>
+    <message>
+        <source>With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and keeps both settings; at the next start both are off again.</source>
+        <translation>Com %1 ativado, um bipe toca sempre que um peão é capturado. %2 prepara um novo jogo a qualquer momento e mantém as duas configurações; na próxima vez que o jogo abrir, as duas estarão desativadas.</translation>
+    </message>
+    <message>
+        <source>Skarpo keeps one file on your computer, %1: its options, the window&apos;s size and the statistics. Every game itself lives in memory, and is gone when the window closes.</source>
+        <translation>O Skarpo guarda um único arquivo no seu computador, %1: as opções, o tamanho da janela e as estatísticas. Todo jogo em si existe só na memória e desaparece quando a janela é fechada.</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1, %2 e %3 definem a força com que o computador joga: Fácil move ao acaso, Normal joga como sempre e Forte olha à frente os lançamentos que virão, pesando o avanço, as capturas e o perigo para os seus peões. %4 mostra quantas vezes cada cor levou os quatro peões à chegada e quantas vezes saiu cada face do dado, com um veredito sobre se o dado parece justo. A força, o tamanho da janela e essas contagens são guardados de uma vez para a outra.</translation>
+    </message>
+</context>
+<context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>captura seu próprio peão</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>captura o ciano</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>captura o magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>captura o verde</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Sua área de partida</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Reta final %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>não pode se mover</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entra na casa %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>para o canto %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>para %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>dobra até o canto %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>dobra até %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>salta para %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>para sua reta final, espaço %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>sobe para o espaço %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>para um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>os quatro chegaram</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>para o espaço %1 da reta final</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>para a casa %1 dobrando e pelo canto</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>para a casa %1 pelo canto</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>para a casa %1 dobrando</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>para a casa %1</translation>
     </message>
 </context>
 <context>
@@ -473,6 +601,45 @@
     <message>
         <source>waiting for green&apos;s throw</source>
         <translation>esperando o lançamento do verde</translation>
+    </message>
+    <message>
+        <source>captures red</source>
+        <translation>captura o vermelho</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>the settings in %1 cannot be used (%2); the game starts with its defaults</source>
+        <translation>as configurações em %1 não podem ser usadas (%2); o jogo começa com os valores padrão</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>far too large</source>
+        <translation>grande demais</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>not a settings file</source>
+        <translation>não é um arquivo de configurações</translation>
+    </message>
+    <message>
+        <source>of another version</source>
+        <translation>de outra versão</translation>
+    </message>
+    <message>
+        <source>incomplete or out of place</source>
+        <translation>incompletas ou incorretas</translation>
+    </message>
+    <message>
+        <source>the settings cannot be saved in %1; the game goes on without saving them</source>
+        <translation>não é possível salvar as configurações em %1; o jogo continua sem salvá-las</translation>
     </message>
 </context>
 <context>
@@ -672,6 +839,97 @@
     <message>
         <source>skarpo: the game needs a screen to show its window, and there is none (%1)</source>
         <translation>skarpo: o jogo precisa de uma tela para mostrar a sua janela, e não há nenhuma (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>skarpo::StatisticsDialog</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estatísticas</translation>
+    </message>
+    <message>
+        <source>All four counters home</source>
+        <translation>Os quatro peões na chegada</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Vezes</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Faces of the die</source>
+        <translation>Faces do dado</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporção</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zerar</translation>
+    </message>
+    <message>
+        <source>Sets every count back to zero</source>
+        <translation>Zera todas as contagens</translation>
+    </message>
+    <message>
+        <source>Reset the statistics</source>
+        <translation>Zerar as estatísticas</translation>
+    </message>
+    <message>
+        <source>Set every count back to zero? This cannot be undone.</source>
+        <translation>Zerar todas as contagens? Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Too few throws yet to judge the die.</source>
+        <translation>Ainda há poucos lançamentos para julgar o dado.</translation>
+    </message>
+    <message>
+        <source>As fair as a real die: p = %1.</source>
+        <translation>Tão justo quanto um dado de verdade: p = %1.</translation>
+    </message>
+    <message>
+        <source>Somewhat uneven, as a fair die is now and then: p = %1.</source>
+        <translation>Um pouco desigual, como um dado justo às vezes é: p = %1.</translation>
+    </message>
+    <message>
+        <source>Far more uneven than a fair die throws: p = %1.</source>
+        <translation>Muito mais desigual do que um dado justo: p = %1.</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>&amp;Estatísticas</translation>
+    </message>
+    <message>
+        <source>Throws counted: %1.</source>
+        <translation>Lançamentos contados: %1.</translation>
     </message>
 </context>
 <context>

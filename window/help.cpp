@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "window/canvas.h"
+#include "window/settingsfile.h"
 #include "window/window.h"
 
 namespace skarpo {
@@ -258,8 +259,16 @@ QString Help::howToPlay(Window& window) {
             .arg(menuPath(window.autoAction()), window.autoAction().iconText()));
     html += paragraph(
         tr("With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and "
-           "keeps both settings. Nothing is kept once the window closes.")
+           "keeps both settings; at the next start both are off again.")
             .arg(menuPath(window.soundAction()), newGame));
+    html += paragraph(
+        tr("%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always "
+           "has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to "
+           "its counters. %4 shows how often each colour has brought all four counters home and how often each "
+           "face of the die has come up, with a verdict on whether the die looks fair. The strength, the "
+           "window's size and these counts are remembered from one start to the next.")
+            .arg(menuPath(window.strengthAction(Strength::Easy)), menuPath(window.strengthAction(Strength::Normal)),
+                 menuPath(window.strengthAction(Strength::Strong)), menuPath(window.statisticsAction())));
 
     html += heading(tr("Mouse, keyboard and screen reader"));
     html += paragraph(tr("With the mouse, click the die, then one of your yellow counters."));
@@ -283,8 +292,9 @@ QString Help::about() {
     html += paragraph(tr("Version %1").arg(QStringLiteral(SKARPO_VERSION)));
     html += paragraph(tr("A dice race round a ring of 60 squares: you against three computer players."));
     html += paragraph(
-        tr("Skarpo keeps no files: it reads and writes nothing on your computer. Every game lives in memory, "
-           "and is gone when the window closes."));
+        tr("Skarpo keeps one file on your computer, %1: its options, the window's size and the statistics. "
+           "Every game itself lives in memory, and is gone when the window closes.")
+            .arg(SettingsFile::standardPath()));
     html += paragraph(
         tr("Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any "
            "later version (GPL-3.0-or-later): you may share and change it under the terms of that licence."));

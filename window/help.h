@@ -2,7 +2,7 @@
 // The "Help" menu: "How to Play" (F1), the rules as the game plays them and
 // how to play with the mouse, the keyboard or a screen reader, in a window
 // that can stay open beside the board; and "About Skarpo", the version, the
-// licence and what the game keeps (nothing). Each dialog is made when first
+// licence and what the game keeps (one settings file). Each dialog is made when first
 // asked for, then shown again as it is; neither holds up the game.
 #pragma once
 

@@ -18,6 +18,8 @@
 #include "window/canvas.h"
 #include "window/help.h"
 #include "window/players.h"
+#include "window/outcomewords.h"
+#include "window/statistics.h"
 #include "window/status.h"
 
 #if __has_include(<xcb/xcb.h>)
@@ -29,6 +31,9 @@ namespace skarpo {
 
 namespace {
 constexpr int timer1Period = 1000;  // ms: Timer1 ticks once a second
+constexpr int saveDelay = 3000;     // ms: the tally is written this long after it changed
+
+QString computerWords(const char* text) { return QCoreApplication::translate("Computer", text); }
 }  // namespace
 
 #ifdef SKARPO_XCB
@@ -58,7 +63,16 @@ public:
 };
 #endif
 
-Window::Window(QWidget* parent) : QMainWindow(parent) {
+Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(parent) {
+    if (!settingsPath.isEmpty()) {
+        settings_ = std::make_unique<SettingsFile>(settingsPath);
+        saved_ = settings_->read();
+        board_.options = saved_.options;
+        tally_ = saved_.tally;
+    }
+    saveTimer_.setSingleShot(true);
+    saveTimer_.setInterval(saveDelay);
+    connect(&saveTimer_, &QTimer::timeout, this, &Window::saveSettings);
     exitProgram = [] {
         std::fflush(nullptr);
         std::_Exit(0);
@@ -75,6 +89,10 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     canvas_ = new Canvas(board_, this);
     setCentralWidget(canvas_);
     canvas_->afterEvent = [this] { afterCommand(); };
+    // a key or the mouse on a mark: the status line says where its move ends
+    canvas_->foreseenChanged = [this] {
+        if (status_) status_->follow(foreseenWords());
+    };
     // every pause shows the board as it stands: the words around it follow,
     // and the views that changed are painted inside the pause, by its event
     // loop
@@ -122,6 +140,31 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         if (!keys.contains(k)) keys << k;
     fullScreen_->setShortcuts(keys);
 
+    // how strong the computer plays: takes effect with its next move
+    QMenu* computer = options->addMenu(QCoreApplication::translate("Computer", "&Computer"));
+    auto* strengths = new QActionGroup(this);
+    const char* strengthNames[] = {QT_TRANSLATE_NOOP("Computer", "&Easy"), QT_TRANSLATE_NOOP("Computer", "&Normal"),
+                                   QT_TRANSLATE_NOOP("Computer", "&Strong")};
+    for (std::size_t i = 0; i < strength_.size(); ++i) {
+        QAction* a = computer->addAction(computerWords(strengthNames[i]));
+        a->setCheckable(true);
+        strengths->addAction(a);
+        strength_[i] = a;
+        connect(a, &QAction::triggered, this, [this, i] {
+            board_.options.strength = static_cast<Strength>(i);
+            afterCommand();
+        });
+    }
+    options->addSeparator();
+    statistics_ = options->addAction(StatisticsDialog::tr("S&tatistics"));
+    connect(statistics_, &QAction::triggered, this, [this] {
+        if (statisticsDialog_ == nullptr) statisticsDialog_ = new StatisticsDialog(*this);
+        statisticsDialog_->refresh();
+        statisticsDialog_->show();
+        statisticsDialog_->raise();
+        statisticsDialog_->activateWindow();
+    });
+
     connect(newGame_, &QAction::triggered, this, [this] {
         board_.chooseNewGame();
         // a handler paused in an animation belongs to the old game: wake it
@@ -154,6 +197,7 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     });
 
     board_.Form_Load();
+    tallySeen_ = board_.happenings.count();
     status_ = new StatusLine(board_, this);
     setStatusBar(status_);
     afterCommand();
@@ -169,12 +213,88 @@ Window::~Window() {
     setStatusBar(nullptr);
 }
 
+QString Window::foreseenWords() const {
+    const auto hit = canvas_->foreseenHit();
+    const auto outcome = hit ? words::foresee(board_, hit->family, hit->index) : std::nullopt;
+    return outcome ? words::outcomeLine(*outcome) : QString();
+}
+
 void Window::followBoard() {
-    status_->follow();
+    status_->follow(foreseenWords());
     auto_->setChecked(board_.autoplay);
     sound_->setChecked(board_.sound != 0);
     speeds_[static_cast<std::size_t>(board_.options.speed)]->setChecked(true);
+    for (std::size_t i = 0; i < strength_.size(); ++i)
+        strength_[i]->setChecked(board_.options.strength == static_cast<Strength>(i));
     canvas_->followBoard();
+    keepTally();
+}
+
+void Window::keepTally() {
+    const auto fresh = board_.happenings.since(tallySeen_);
+    tallySeen_ = board_.happenings.count();
+    bool counted = false;
+    for (const Happening& h : fresh) {
+        if (h.kind != Happening::Kind::Threw && h.kind != Happening::Kind::AllHome) continue;
+        tally_.count(h);
+        unsaved_.count(h);
+        counted = true;
+    }
+    if (counted) emit tallyChanged();
+    if (!settings_) return;
+    if (board_.options != saved_.options)
+        saveSettings();  // a choice of the player's, kept at once
+    else if (counted && !saveTimer_.isActive())
+        saveTimer_.start();
+}
+
+Remembered Window::remembered() const {
+    Remembered r;
+    r.options = board_.options;
+    const bool plain = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    r.size = plain || !normalGeometry().isValid() ? size() : normalGeometry().size();
+    if (!isVisible()) r.size = saved_.size;  // not shown yet: nothing new to know
+    r.maximised = isVisible() ? bool(windowState() & Qt::WindowMaximized) : saved_.maximised;
+    r.fullScreen = isVisible() ? bool(windowState() & Qt::WindowFullScreen) : saved_.fullScreen;
+    r.tally = tally_;
+    return r;
+}
+
+void Window::saveSettings() {
+    saveTimer_.stop();
+    if (!settings_) return;
+    Remembered r = remembered();
+    r.tally = settings_->write(r, unsaved_, replaceTally_);
+    unsaved_ = Tally{};
+    replaceTally_ = false;
+    saved_ = r;
+    if (r.tally != tally_) {
+        tally_ = r.tally;  // with what another window added
+        emit tallyChanged();
+    }
+}
+
+void Window::resetTally() {
+    tally_ = Tally{};
+    unsaved_ = Tally{};
+    replaceTally_ = true;
+    emit tallyChanged();
+    saveSettings();
+}
+
+void Window::showAsRemembered() {
+    if (saved_.size.isValid()) resize(saved_.size);
+    if (saved_.fullScreen)
+        showFullScreen();
+    else if (saved_.maximised)
+        showMaximized();
+    else
+        show();
+}
+
+void Window::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (settings_ && isVisible() && !saveTimer_.isActive()) saveTimer_.start();
 }
 
 void Window::choosePlayers() {
@@ -217,6 +337,7 @@ void Window::keepTimer1() {
 void Window::changeEvent(QEvent* event) {
     // the window manager may also take the window in and out of full screen
     if (event->type() == QEvent::WindowStateChange && fullScreen_) fullScreen_->setChecked(isFullScreen());
+    if (event->type() == QEvent::WindowStateChange && settings_ && !saveTimer_.isActive()) saveTimer_.start();
     QMainWindow::changeEvent(event);
 }
 
@@ -226,6 +347,7 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 void Window::endProgram() {
+    saveSettings();
     board_.close();
     platform_.interrupt();
     exitProgram();

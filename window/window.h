@@ -5,7 +5,9 @@
 // status line below it, and the once-a-second timer that drives automatic
 // play. The window can be resized, maximised and made full screen; the
 // board grows with it. Closing the window (or Ctrl+Q) ends the program at
-// once.
+// once. "Options" > "Computer" sets how strong the computer plays, and
+// "Options" > "Statistics" shows the tally. Given a settings file, the
+// window remembers the options, its size and state and the tally in it.
 #pragma once
 
 #include <QElapsedTimer>
@@ -16,7 +18,9 @@
 #include <memory>
 
 #include "window/qtplatform.h"
+#include "window/settingsfile.h"
 #include "state/board.h"
+#include "state/tally.h"
 
 class QAction;
 
@@ -24,11 +28,14 @@ namespace skarpo {
 
 class Canvas;
 class StatusLine;
+class StatisticsDialog;
 
 class Window : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Window(QWidget* parent = nullptr);
+    // With a settings file the window starts from what it remembers and keeps
+    // it up to date; without one nothing is read or written.
+    explicit Window(QWidget* parent = nullptr, const QString& settingsPath = {});
     ~Window() override;
 
     Board& board() { return board_; }
@@ -44,6 +51,10 @@ public:
     QAction& speedAction(Speed speed) { return *speeds_[static_cast<std::size_t>(speed)]; }
     // The Players dialog while it is open.
     class PlayersDialog* playersDialog() { return playersDialog_; }
+    QAction& strengthAction(Strength s) { return *strength_[static_cast<std::size_t>(s)]; }
+    QAction& statisticsAction() { return *statistics_; }
+    // The Statistics dialog, made when first opened (null before).
+    StatisticsDialog* statisticsDialog() { return statisticsDialog_; }
     QTimer& timer1() { return timer1_; }
     // Time since the window was made: Timer1 ticks on its whole seconds.
     const QElapsedTimer& timer1Phase() const { return timer1Phase_; }
@@ -62,20 +73,39 @@ public:
     // exitProgram. Also for the session's end and the display going away.
     void endProgram();
 
+    // Shows the window at the size and in the state it was left in.
+    void showAsRemembered();
+    // The tally: the remembered one and what happened since.
+    const Tally& tally() const { return tally_; }
+    void resetTally();
+    // Writes the settings file now, if there is one.
+    void saveSettings();
+    // What the window would write.
+    Remembered remembered() const;
+
+signals:
+    void tallyChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     class Destroyed;
 
     void afterCommand();
+    // The move of the marked view the canvas foresees, in words; empty for none.
+    QString foreseenWords() const;
     // Runs Timer1 while its ticks matter (automatic play is on, or the die
     // waits for a computer player), in step with its ticks since the window
     // was made.
     void keepTimer1();
     // Opens the Players dialog; its choice takes effect with a new game.
     void choosePlayers();
+    // Counts the throws and celebrations since the last call, and saves what
+    // changed: options at once, the rest a little later.
+    void keepTally();
 
     QtPlatform platform_;
     Board board_{platform_};
@@ -89,6 +119,16 @@ private:
     QAction* players_ = nullptr;
     std::array<QAction*, 3> speeds_{};
     class PlayersDialog* playersDialog_ = nullptr;
+    std::array<QAction*, 3> strength_{};
+    QAction* statistics_ = nullptr;
+    StatisticsDialog* statisticsDialog_ = nullptr;
+    std::unique_ptr<SettingsFile> settings_;
+    Remembered saved_;             // as last read or written
+    Tally tally_;                  // as shown
+    Tally unsaved_;                // counted since the last write
+    bool replaceTally_ = false;    // reset since the last write
+    std::uint64_t tallySeen_ = 0;  // happenings counted
+    QTimer saveTimer_;             // a write a little after a change
     QTimer timer1_;
     QElapsedTimer timer1Phase_;  // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program

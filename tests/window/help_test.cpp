@@ -89,13 +89,13 @@ TEST_F(Help, HowToPlayAndAbout) {
     text->window()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
     EXPECT_FALSE(text->window()->isVisible());
 
-    // About: modal over the board, the version, the licence, no warranty and no files; Escape closes it
+    // About: modal over the board, the version, the licence, no warranty and the one file; Escape closes it
     item(1)->trigger();
     text = opened("aboutSkarpo");
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->window()->windowTitle() == "About Skarpo" && text->window()->windowModality() == Qt::WindowModal);
     for (const char* said : {"Version " SKARPO_VERSION, "GPL-3.0-or-later", "free software", "no warranty",
-                             "keeps no files", "LICENSE", "https://www.gnu.org/licenses/gpl-3.0.html"})
+                             "keeps one file", "LICENSE", "https://www.gnu.org/licenses/gpl-3.0.html"})
         EXPECT_TRUE(spoken(text).contains(QString::fromUtf8(said))) << said;
     QTest::keyClick(text, Qt::Key_Escape);
     EXPECT_FALSE(text->window()->isVisible());
@@ -104,20 +104,20 @@ TEST_F(Help, HowToPlayAndAbout) {
 // The menu bar; the items of its menus; the toolkit's own Close button, in the toolkit's words. Written out by hand
 // from the translations, so that a translation lost, not compiled in or not chosen shows here.
 const std::map<QString, std::array<const char*, 3>> captions = {
-    {"en", {"&New Game, &AutoPlay, &Options, &Help", "&Auto; &Sound, &Players..., Spee&d, &Full Screen; &How to Play, &About Skarpo", "Close"}},
-    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda", "&Auto; &Zvuk, &Hráči…, R&ychlost, &Celá obrazovka; &Jak hrát, &O hře Skarpo", "Zavřít"}},
-    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe", "&Für mich spielen; &Ton, &Spieler …, Te&mpo, &Vollbildmodus; &Spielanleitung, Ü&ber Skarpo",
+    {"en", {"&New Game, &AutoPlay, &Options, &Help", "&Auto; &Sound, &Players..., Spee&d, &Full Screen, &Computer, , S&tatistics; &How to Play, &About Skarpo", "Close"}},
+    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda", "&Auto; &Zvuk, &Hráči…, R&ychlost, &Celá obrazovka, &Počítač, , &Statistika; &Jak hrát, &O hře Skarpo", "Zavřít"}},
+    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe", "&Für mich spielen; &Ton, &Spieler …, Te&mpo, &Vollbildmodus, &Computer, , S&tatistik; &Spielanleitung, Ü&ber Skarpo",
             "Schließen"}},
-    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda", "&Automático; &Sonido, &Jugadores…, &Velocidad, &Pantalla completa; &Cómo se juega, &Acerca de Skarpo",
+    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda", "&Automático; &Sonido, &Jugadores…, &Velocidad, &Pantalla completa, &Ordenador, , &Estadísticas; &Cómo se juega, &Acerca de Skarpo",
             "Cerrar"}},
     {"fr", {"&Nouvelle partie, &Jeu automatique, &Options, &Aide",
-            "&Jouer à ma place; &Son, &Joueurs…, &Vitesse, &Plein écran; &Comment jouer, À &propos de Skarpo", "Fermer"}},
+            "&Jouer à ma place; &Son, &Joueurs…, &Vitesse, &Plein écran, &Ordinateur, , S&tatistiques; &Comment jouer, À &propos de Skarpo", "Fermer"}},
     {"it", {"&Nuova partita, Gioco &automatico, &Opzioni, A&iuto",
-            "&Automatico; &Suono, &Giocatori…, &Velocità, Schermo &intero; &Come si gioca, &Informazioni su Skarpo", "Chiudi"}},
-    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help", "&Automatisch; &Geluid, &Spelers…, Sn&elheid, &Volledig scherm; &Spelregels, &Over Skarpo",
+            "&Automatico; &Suono, &Giocatori…, &Velocità, Schermo &intero, &Computer, , S&tatistiche; &Come si gioca, &Informazioni su Skarpo", "Chiudi"}},
+    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help", "&Automatisch; &Geluid, S&pelers…, Sn&elheid, &Volledig scherm, &Computer, , &Statistieken; &Spelregels, &Over Skarpo",
             "Sluiten"}},
-    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc", "&Auto; &Dźwięk, &Gracze…, &Szybkość, &Pełny ekran; &Jak grać, &O grze Skarpo", "Zamknij"}},
-    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda", "&Automático; &Som, &Jogadores…, &Velocidade, &Tela cheia; &Como jogar, &Sobre o Skarpo",
+    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc", "&Auto; &Dźwięk, &Gracze…, Sz&ybkość, &Pełny ekran, &Komputer, , &Statystyki; &Jak grać, &O grze Skarpo", "Zamknij"}},
+    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda", "&Automático; &Som, &Jogadores…, &Velocidade, &Tela cheia, &Computador, , &Estatísticas; &Como jogar, &Sobre o Skarpo",
                "Fechar"}},
 };
 

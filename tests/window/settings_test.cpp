@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window remembers: options, size and state and the tally, back at the
+// next start; broken files of every kind giving the defaults and one line on
+// the standard error; a folder that cannot be written; two writers at once.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <functional>
+
+#include "window/statistics.h"
+#include "window/window.h"
+
+using namespace skarpo;
+
+namespace {
+
+// A good file as the game writes it.
+const char* const good =
+    "[General]\nversion=1\n\n[computer]\nspeed=fast\nstrength=strong\n\n["
+    "players]\ncyan=computer\ngreen=person\n"
+    "magenta=computer\nred=person\n\n[statistics]\ncyan=2\nface1=10\nface2="
+    "11\nface3=9\nface4=12\nface5=8\nface6=10\n"
+    "green=1\nmagenta=0\nred=3\n\n[window]\nfullScreen=false\nheight="
+    "500\nmaximised=true\nwidth=700\n";
+
+// What the standard error receives while `f` runs.
+std::string stderrOf(const std::function<void()>& f) {
+    std::fflush(stderr);
+    FILE* capture = std::tmpfile();
+    const int saved = dup(2);
+    dup2(fileno(capture), 2);
+    f();
+    std::fflush(stderr);
+    dup2(saved, 2);
+    close(saved);
+    std::rewind(capture);
+    std::string out;
+    for (int c; (c = std::fgetc(capture)) != EOF;) out += static_cast<char>(c);
+    std::fclose(capture);
+    return out;
+}
+
+struct Settings : ::testing::Test {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("skarpo/Skarpo.conf"));
+    void put(const QByteArray& bytes) {
+        QDir().mkpath(dir.filePath(QStringLiteral("skarpo")));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray contents() {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(Settings, AGoodFileIsReadBackAsWritten) {
+    put(good);
+    SettingsFile file(path);
+    const Remembered r = file.read();
+    EXPECT_TRUE(file.problem().isEmpty());
+    EXPECT_EQ(r.options.strength, Strength::Strong);
+    EXPECT_EQ(r.options.speed, Speed::Fast);
+    EXPECT_EQ(r.options.seats[2], Seat::Computer);
+    EXPECT_EQ(r.options.seats[4], Seat::Person);
+    EXPECT_EQ(r.size, QSize(700, 500));
+    EXPECT_TRUE(r.maximised);
+    EXPECT_FALSE(r.fullScreen);
+    EXPECT_EQ(r.tally.allHome, (std::array<std::uint64_t, 5>{0, 3, 2, 0, 1}));
+    EXPECT_EQ(r.tally.throws(), 60u);
+
+    // written and read again: the same, the tally added to what the file holds
+    Tally more;
+    more.faces[6] = 5;
+    Remembered changed = r;
+    changed.options.strength = Strength::Easy;
+    const Tally now = file.write(changed, more, false);
+    EXPECT_EQ(now.faces[6], 15u);
+    const Remembered again = SettingsFile(path).read();
+    EXPECT_EQ(again.options, changed.options);
+    EXPECT_EQ(again.tally, now);
+    // a reset puts its counts in place of the file's
+    changed.tally = Tally{};
+    file.write(changed, Tally{}, true);
+    EXPECT_EQ(SettingsFile(path).read().tally, Tally{});
+}
+
+// Every kind of file the game cannot use: the defaults and exactly one line on
+// the standard error, and the window starts with them and writes a good file
+// over them.
+TEST_F(Settings, BrokenFilesGiveTheDefaultsAndOneLine) {
+    const QByteArray g(good);
+    QByteArray random(3000, '\0');
+    for (int i = 0; i < random.size(); ++i) random[i] = static_cast<char>((i * 7919 + 13) % 251);
+    const std::vector<std::pair<const char*, std::function<void()>>> kinds = {
+        {"empty", [&] { put(""); }},
+        {"cut in a key", [&] { put(g.left(g.indexOf("strength") + 4)); }},
+        {"cut before the tally", [&] { put(g.left(g.indexOf("[statistics]"))); }},
+        {"cut in a number", [&] { put(g.left(g.indexOf("face3=") + 5)); }},
+        {"random bytes", [&] { put(random); }},
+        {"nul bytes", [&] { put(QByteArray(500, '\0')); }},
+        {"a newer version", [&] { put(QByteArray(g).replace("version=1", "version=2")); }},
+        {"an older version", [&] { put(QByteArray(g).replace("version=1", "version=0")); }},
+        {"no version", [&] { put(QByteArray(g).replace("version=1", "")); }},
+        {"a word for a version", [&] { put(QByteArray(g).replace("version=1", "version=one")); }},
+        {"an unknown strength", [&] { put(QByteArray(g).replace("strength=strong", "strength=mighty")); }},
+        {"an unknown seat", [&] { put(QByteArray(g).replace("cyan=computer", "cyan=dog")); }},
+        {"a negative width", [&] { put(QByteArray(g).replace("width=700", "width=-700")); }},
+        {"a vast count", [&] { put(QByteArray(g).replace("face1=10", "face1=99999999999999999999999")); }},
+        {"a list for a count", [&] { put(QByteArray(g).replace("face1=10", "face1=1, 2, 3")); }},
+        {"a flag that is no flag", [&] { put(QByteArray(g).replace("maximised=true", "maximised=perhaps")); }},
+        {"lines of nonsense", [&] { put(QByteArray("]]]\n=\n[[\nx\n==\\\n@Variant(\\0)\n").repeated(40)); }},
+        {"far too large", [&] { put(g + QByteArray(100 * 1024, '#')); }},
+        {"a folder in its place", [&] { QDir().mkpath(path); }},
+        {"a pipe in its place",
+         [&] {
+             QDir().mkpath(dir.filePath("skarpo"));
+             ASSERT_EQ(mkfifo(path.toLocal8Bit(), 0600), 0);
+         }},
+        {"a link to itself",
+         [&] {
+             QDir().mkpath(dir.filePath("skarpo"));
+             QFile::link(path, path);
+         }},
+    };
+    ASSERT_GE(kinds.size(), 12u);
+    for (const auto& [name, make] : kinds) {
+        SCOPED_TRACE(name);
+        dir.remove();
+        ASSERT_TRUE(QDir().mkpath(dir.path()));
+        make();
+        std::unique_ptr<Window> window;
+        const std::string said = stderrOf([&] { window = std::make_unique<Window>(nullptr, path); });
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+        EXPECT_NE(said.find(path.toStdString()), std::string::npos) << said;
+        EXPECT_EQ(window->board().options, Options{});
+        EXPECT_EQ(window->tally(), Tally{});
+        EXPECT_TRUE(window->strengthAction(Strength::Normal).isChecked());
+        window->exitProgram = [] {};
+        window->endProgram();  // writes a good file where it can
+        const QFileInfo info(path);
+        if (info.isFile() && !info.isSymLink()) {
+            SettingsFile again(path);
+            EXPECT_EQ(again.read(), window->remembered());
+            EXPECT_TRUE(again.problem().isEmpty());
+        }
+    }
+}
+
+TEST_F(Settings, NoFileGivesTheDefaultsSilently) {
+    std::unique_ptr<Window> window;
+    EXPECT_EQ(stderrOf([&] { window = std::make_unique<Window>(nullptr, path); }), "");
+    EXPECT_EQ(window->board().options, Options{});
+}
+
+// A folder where nothing can be written: the game goes on, one line at most on
+// the standard error, however often it tries.
+TEST_F(Settings, AFolderThatCannotBeWrittenIsNoError) {
+    const QString nowhere = QStringLiteral("/proc/self/skarpo-settings/Skarpo.conf");
+    std::unique_ptr<Window> window;
+    const std::string said = stderrOf([&] {
+        window = std::make_unique<Window>(nullptr, nowhere);
+        window->exitProgram = [] {};
+        window->strengthAction(Strength::Strong).trigger();
+        window->strengthAction(Strength::Easy).trigger();
+        window->endProgram();
+    });
+    EXPECT_LE(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(window->board().options.strength, Strength::Easy);
+}
+
+// The window remembers the strength chosen, its size and state, and the throws,
+// from one start to the next; Auto and Sound start off.
+TEST_F(Settings, TheWindowRemembersAcrossStarts) {
+    QSize size;
+    {
+        Window w(nullptr, path);
+        w.exitProgram = [] {};
+        w.timer1().stop();
+        w.resize(700, 720);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        size = w.size();
+        w.strengthAction(Strength::Strong).trigger();
+        EXPECT_EQ(w.board().options.strength, Strength::Strong);
+        EXPECT_EQ(SettingsFile(path).read().options.strength,
+                  Strength::Strong);  // at once
+        w.autoAction().trigger();
+        w.soundAction().trigger();
+        w.board().happenings.publish({Happening::Kind::Threw, 2, 4});
+        w.board().happenings.publish({Happening::Kind::AllHome, 3});
+        w.followBoard();
+        w.endProgram();
+    }
+    Window w(nullptr, path);
+    EXPECT_EQ(w.board().options.strength, Strength::Strong);
+    EXPECT_TRUE(w.strengthAction(Strength::Strong).isChecked());
+    EXPECT_FALSE(w.board().autoplay);
+    EXPECT_EQ(w.board().sound, 0);
+    EXPECT_EQ(w.tally().faces[4], 1u);
+    EXPECT_EQ(w.tally().allHome[3], 1u);
+    EXPECT_EQ(SettingsFile(path).read().size, size);
+    w.showAsRemembered();
+    EXPECT_EQ(w.size(), size);
+}
+
+// Two programs writing the same file over and over at once: a good file at the
+// end, every count added.
+TEST_F(Settings, TwoWritersAtOnce) {
+    if (const QByteArray writer = qgetenv("SKARPO_SETTINGS_WRITER"); !writer.isEmpty()) {
+        SettingsFile file(QString::fromLocal8Bit(writer));
+        Tally one;
+        one.allHome[1] = 1;
+        for (int i = 0; i < 40; ++i) file.write(Remembered{}, one, false);
+        return;
+    }
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < 2; ++i) {
+        auto p = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("SKARPO_SETTINGS_WRITER"), path);
+        p->setProcessEnvironment(env);
+        p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Settings.TwoWritersAtOnce")});
+        writers.push_back(std::move(p));
+    }
+    for (auto& p : writers) {
+        ASSERT_TRUE(p->waitForFinished(60000));
+        EXPECT_EQ(p->exitCode(), 0);
+    }
+    SettingsFile file(path);
+    EXPECT_EQ(file.read().tally.allHome[1], 80u);
+    EXPECT_TRUE(file.problem().isEmpty());
+}
+
+// The Statistics dialog: the counts, the verdict in words, Reset.
+TEST_F(Settings, StatisticsShowAndReset) {
+    Window w(nullptr, path);
+    w.exitProgram = [] {};
+    w.timer1().stop();
+    w.show();
+    for (int i = 0; i < 600; ++i) w.board().happenings.publish({Happening::Kind::Threw, 1 + i % 4, 1 + i % 6});
+    w.board().happenings.publish({Happening::Kind::AllHome, 2});
+    w.followBoard();
+    w.statisticsAction().trigger();
+    StatisticsDialog* d = w.statisticsDialog();
+    ASSERT_TRUE(d && d->isVisible());
+    EXPECT_NE(d->verdict().indexOf(QStringLiteral("As fair as a real die: p\u00a0=\u00a01.")), -1) << d->verdict().toStdString();
+    EXPECT_EQ(w.tally().allHome[2], 1u);
+    // the question before the reset, answered Reset
+    QTimer::singleShot(100, [] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top)) box->button(QMessageBox::Reset)->click();
+    });
+    d->resetButton().click();
+    EXPECT_EQ(w.tally(), Tally{});
+    EXPECT_EQ(SettingsFile(path).read().tally, Tally{});
+    EXPECT_NE(d->verdict().indexOf(QStringLiteral("Too few")), -1);
+    w.endProgram();
+}
+
+}  // namespace

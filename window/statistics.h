@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Statistics dialog: for each colour how many times all four of its
+// counters came home, how often each face of the die came up, and in plain
+// words whether the die throws like a fair one. Its tables are read by the
+// keyboard and a screen reader cell by cell; "Reset" sets every count back
+// to zero after asking. It follows the game while it is open, and does not
+// hold the game up.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QTableWidget;
+class QPushButton;
+
+namespace skarpo {
+
+class Window;
+
+class StatisticsDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit StatisticsDialog(Window& window);
+    // Shows the counts as they stand now.
+    void refresh();
+    // The verdict on the die as shown.
+    QString verdict() const;
+    QPushButton& resetButton() { return *reset_; }
+
+private:
+    Window& window_;
+    QTableWidget* homes_ = nullptr;
+    QTableWidget* faces_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QPushButton* reset_ = nullptr;
+};
+
+}  // namespace skarpo
