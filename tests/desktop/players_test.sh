@@ -17,11 +17,12 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 start_xvfb 800x700
 
-"$game" >"$scratch/game.log" 2>&1 &
+# the settings the game remembers stay in the scratch folder, and start from none
+XDG_CONFIG_HOME=$scratch/config LANG=C.UTF-8 LC_ALL= LANGUAGE= "$game" >"$scratch/game.log" 2>&1 &
 pid=$!
-trap 'kill "$pid" 2>/dev/null; kill "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_dir"' EXIT
+trap 'kill "$pid" 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$xvfb_dir"' EXIT
 w=
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     w="$(xdotool search --all --onlyvisible --pid "$pid" --name '^Skarpo$' 2>/dev/null | head -1)" && [ -n "$w" ] && break
     sleep 0.05
 done
@@ -61,3 +62,8 @@ done
 sleep 3
 [ $(($(count '#00FFFF') - cyan_before)) -gt 500 ] || fail "the frames left cyan without a key"
 echo "red played by the computer, the die waits for cyan: $((cyan - cyan_before)) more cyan pixels"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+# the choice is remembered for the next start (the settings of the scratch folder)
+grep -q '^red=computer' "$scratch/config/skarpo/Skarpo.conf" && grep -q '^cyan=person' "$scratch/config/skarpo/Skarpo.conf" ||
+    fail "the seats were not remembered: $(cat "$scratch/config/skarpo/Skarpo.conf" 2>&1)"
