@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "rules/choice.h"
+
 namespace skarpo {
 
 bool LegalMoves::contains(Place p) const {
@@ -59,6 +61,45 @@ LegalMoves legalMoves(const Position& now, int player, int thrown) {
     return out;
 }
 
+// The move the game's own Normal player makes: a computer colour's turn as
+// checkmoves plays it, red's as automatic play clicks its marks.
+Place normalMove(const Position& at, int player, int m) {
+    const Players& players = at.players;
+    const Homerow& homerow = at.homerow;
+    const Squares& squares = at.squares;
+    if (player == 1) {
+        const LegalMoves legal = legalMoves(at, 1, m);
+        Place pick;
+        for (const Place& p : legal) {
+            if (p.kind == Place::Kind::Start) return p;  // only marked with a six
+            if (p.kind == Place::Kind::Ring) {
+                if (pick.kind != Place::Kind::Ring || (m < 6 ? p.index > pick.index : p.index < pick.index)) pick = p;
+            } else if (pick.kind == Place::Kind::None || (pick.kind == Place::Kind::Column && p.index > pick.index)) {
+                pick = p;
+            }
+        }
+        return pick;
+    }
+    bool inColumn = false;
+    int out = players(player, 5);
+    for (int i = 1; i <= 4; ++i) {
+        const int P = players(player, i);
+        if (P == inHomeColumn) inColumn = true;
+        if (P > 0 && P < inHomeColumn) ++out;
+    }
+    if (inColumn && m <= 6 && homerow(player, 7 - m) == 1) return Place::column(7 - m);
+    const MoveChoice choice = choosemove(player, m, players, homerow, squares);
+    const int b = choice.b;
+    if (b == 0 && inColumn)
+        for (int k = 1; k + m < 7; ++k)
+            if (homerow(player, k) == 1 && homerow(player, k + m) != 1) return Place::column(k);
+    const int W = 61 - entrySquare(player);
+    if (b + m > 60) return homerow(player, b + m - 60) == 1 ? Place{} : Place::ring(squareOf(player, b));
+    if (b > 0 && (b == W || (b < W && W < b + m))) return Place::ring(squareOf(player, b));
+    if (m == 6 && out < 4 && squares(entrySquare(player)) != player) return Place::startPlace();
+    return b > 0 ? Place::ring(squareOf(player, b)) : Place{};
+}
+
 namespace {
 
 // What the counters of a player are worth where they stand: the progress
@@ -86,35 +127,39 @@ double worth(const Position& at, int player) {
     return w;
 }
 
-// The counters of `player` an opponent's next throws may send back: for each
-// opponent in turn and each face of the die, the most that opponent can
-// capture of the player's progress, a sixth of it each.
+// The player's worth less a part of each opponent's.
+double value(const Position& at, int player) {
+    double v = worth(at, player);
+    for (int q = 1; q <= 4; ++q)
+        if (q != player) v -= opponentsWeight * worth(at, q);
+    return v;
+}
+
+// What the opponents' next throws are expected to take of the player's
+// counters: for each opponent in turn and each face of its die, the counter
+// (progress and place in play) its move as the Normal player makes it sends
+// back, a sixth of it each.
 double danger(const Position& at, int player) {
     double expected = 0;
     for (int n = 1; n <= 3; ++n) {
         const int q = (player - 1 + n) % 4 + 1;
         for (int d = 1; d <= 6; ++d) {
-            double worst = 0;
-            for (const Place& from : legalMoves(at, q, d)) {
-                const Outcome o = foresee(at, q, from, d);
-                if (!o.moves) continue;
-                double lost = 0;
-                for (const MoveEvent& e : o)
-                    if (e.kind == MoveEvent::Kind::Captures && e.whom == player)
-                        lost += progressOf(player, e.square) + onRing;
-                if (lost > worst) worst = lost;
-            }
-            expected += worst / 6;
+            const Place from = normalMove(at, q, d);
+            if (from.kind == Place::Kind::None) continue;
+            const Outcome o = foresee(at, q, from, d);
+            for (const MoveEvent& e : o)
+                if (e.kind == MoveEvent::Kind::Captures && e.whom == player)
+                    expected += (progressOf(player, e.square) + onRing) / 6;
         }
     }
     return expected;
 }
 
-// The player's own worth after its best move with each face of its next
-// throw (and of the throws after it, `throws` of them), on average; where no
-// move is possible it stays as it is.
+// The player's value after its best move with each face of its next throw
+// (and of the throws after it, `throws` of them), on average; where no move
+// is possible it stays as it is.
 double nextThrow(const Position& at, int player, int throws) {
-    const double here = throws > 1 ? nextThrow(at, player, throws - 1) : worth(at, player);
+    const double here = throws > 1 ? nextThrow(at, player, throws - 1) : value(at, player);
     double expected = 0;
     for (int d = 1; d <= 6; ++d) {
         double best = here;
@@ -122,10 +167,10 @@ double nextThrow(const Position& at, int player, int throws) {
             const Outcome o = foresee(at, player, from, d);
             if (!o.moves) continue;
             if (o.has(MoveEvent::Kind::AllHome)) {
-                best = std::max(best, worth(at, player) + allHome / 10);
+                best = std::max(best, value(at, player) + allHome / 10);
                 continue;
             }
-            best = std::max(best, throws > 1 ? nextThrow(o.after, player, throws - 1) : worth(o.after, player));
+            best = std::max(best, throws > 1 ? nextThrow(o.after, player, throws - 1) : value(o.after, player));
         }
         expected += best / 6;
     }
@@ -142,11 +187,8 @@ Place strongMove(const Position& now, int player, int thrown) {
     for (const Place& from : legal) {
         const Outcome o = foresee(now, player, from, thrown);
         if (!o.moves) continue;
-        double score = o.has(MoveEvent::Kind::AllHome) ? allHome : 0;
-        score += nextThrow(o.after, player, throwsAhead);
-        score -= dangerWeight * danger(o.after, player);
-        for (int q = 1; q <= 4; ++q)
-            if (q != player) score -= opponentsWeight * worth(o.after, q);
+        const double score = (o.has(MoveEvent::Kind::AllHome) ? allHome : 0) + nextThrow(o.after, player, throwsAhead) -
+                             dangerWeight * danger(o.after, player);
         if (best.kind == Place::Kind::None || score > bestScore) {
             best = from;
             bestScore = score;

@@ -27,15 +27,21 @@ struct LegalMoves {
 };
 LegalMoves legalMoves(const Position& now, int player, int thrown);
 
+// The move the game's own Normal player makes with the throw: a computer
+// colour's turn as checkmoves plays it, red's as automatic play clicks its
+// marks (Kind::None: no move).
+Place normalMove(const Position& now, int player, int thrown);
+
 // The Strong player's choice among the legal moves (none: Place::Kind::None).
 // Each move is played with the move model and the position it leaves is
 // weighed: the player's own counters (their progress, a counter in play, one
 // safe in the home column or home) as they can stand after its best moves
 // with each face of its next two throws (an expectimax over the dice, which
-// sees the corners and doubling squares within reach); less the opponents'
-// counters, so that sending one back counts; less the danger from the
-// opponents' throws before the player's next turn, each opponent's best
-// capture with each face of the die.
+// sees the corners and doubling squares within reach), less a part of the
+// opponents' counters, so that sending one back counts; less the danger
+// from the opponents' throws before the player's next turn: with each face
+// of its die, what each opponent's move as the Normal player makes it
+// (normalMove) would send back.
 Place strongMove(const Position& now, int player, int thrown);
 
 }  // namespace skarpo

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How strong the computer plays: the legal moves are exactly the person's marks; Easy and Strong computer turns keep
-// to them; Strong takes what is plainly best.
+// to them; the Normal player's move is known beforehand; Strong takes what is plainly best and fears what the Normal
+// player will do.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -91,4 +92,41 @@ TEST(Strength, StrongTakesWhatIsPlainlyBest) {
     EXPECT_EQ(legal.count, 2);
     EXPECT_EQ(strongMove(Position::of(b), 3, 3), Place::column(4));        // 4 + 3 finishes
     EXPECT_EQ(strongMove(Position::of(b), 4, 3).kind, Place::Kind::None);  // nothing to move
+}
+
+// Whole games at Normal, red by automatic play: the first move made with each throw is the one normalMove names, for
+// every colour (a six that moves in the home column may enter a counter too; that second move is not compared). Normal
+// may even take its own counter (off the entry square with a 4, over two doubling squares), which no legal move does.
+TEST(Strength, NormalMoveIsWhatTheNormalPlayerPlays) {
+    test::Game g;
+    Board& b = g.board;
+    b.autoplay = true;
+    std::uint64_t compared = 0, differing = 0, seen = 0;
+    b.moveStarts = [&](int player, Place from, int thrown) {
+        bool threw = false;
+        for (const Happening& h : b.happenings.since(seen)) threw = threw || h.kind == Happening::Kind::Threw;
+        seen = b.happenings.count();
+        if (!threw) return;  // a second move with the same throw
+        ++compared;
+        // a ring counter that cannot go into its taken home-column position is announced, then stays: no move
+        const Position now = Position::of(b);
+        const Place made = foresee(now, player, from, thrown).moves ? from : Place{};
+        differing += normalMove(now, player, thrown) != made;
+    };
+    for (int t = 0; t < 6000; ++t) b.tick();
+    EXPECT_GT(compared, 2000u);
+    EXPECT_EQ(differing, 0u);
+}
+
+// A counter of cyan's stands on magenta's entry square, where magenta's next
+// six brings a counter in and takes it; Strong steps it off rather than
+// advancing the counter farther along, which Normal would move.
+TEST(Strength, StrongStepsOffWhereTheNormalPlayerEnters) {
+    test::Game g;
+    Board& b = g.board;
+    test::openedPosition(b);
+    test::placePlayer(b, 2, {16, 30});  // squares 31 (magenta's entry) and 45
+    const Position now = Position::of(b);
+    EXPECT_EQ(normalMove(now, 2, 2), Place::ring(45));
+    EXPECT_EQ(strongMove(now, 2, 2), Place::ring(31));
 }
