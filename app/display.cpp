@@ -5,10 +5,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
-#ifdef SKARPO_XCB_CHECK
+#ifdef SKARPO_XCB
 #include <xcb/xcb.h>
 #endif
 
@@ -22,7 +24,7 @@ std::string variable(const char* name) {
 }
 
 bool xAnswers(const std::string& display) {
-#ifdef SKARPO_XCB_CHECK
+#ifdef SKARPO_XCB
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
     const bool ok = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
@@ -57,8 +59,19 @@ DisplayCheck checkDisplay() {
     const std::string wayland = variable("WAYLAND_DISPLAY");
     if (x.empty() && wayland.empty()) return {DisplayCheck::Problem::unset, "", ""};
 
-    const bool xOk = !x.empty() && xAnswers(x);
-    const bool waylandOk = !wayland.empty() && waylandAnswers(wayland);
+    // A display server busy at login (or with many programs starting at once) can refuse a first connection that a
+    // second gets: asked again for up to two seconds before the player is told there is no screen.
+    constexpr auto patience = std::chrono::seconds(2);
+    constexpr auto interval = std::chrono::milliseconds(100);
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    bool xOk = false;
+    bool waylandOk = false;
+    for (;;) {
+        xOk = !x.empty() && xAnswers(x);
+        waylandOk = !wayland.empty() && waylandAnswers(wayland);
+        if (xOk || waylandOk || std::chrono::steady_clock::now() + interval > deadline) break;
+        std::this_thread::sleep_for(interval);
+    }
     if (xOk && waylandOk) return {};
     if (xOk) return {DisplayCheck::Problem::none, "", "xcb"};
     if (waylandOk) return {DisplayCheck::Problem::none, "", "wayland"};

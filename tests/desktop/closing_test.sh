@@ -30,15 +30,17 @@ run() {
     log="$(mktemp)"
     "$game" >/dev/null 2>"$log" &
     pid=$!
-    # xdotool gives up when another run's window vanishes under its search: asked again
-    for _ in $(seq 100); do
+    # xdotool gives up when another run's window vanishes under its search: asked again; nine games start at
+    # once, in about a second on an idle machine, so 30 s leaves room for a loaded one
+    placed() {
         w="$(xdotool search --all --onlyvisible --pid "$pid" --name '^Skarpo$' 2>/dev/null | head -1)"
-        [ -n "$w" ] && xdotool windowmove --sync "$w" "${slot_x[$slot]}" "${slot_y[$slot]}" 2>/dev/null && break
+        [ -n "$w" ] && xdotool windowmove --sync "$w" "${slot_x[$slot]}" "${slot_y[$slot]}" 2>/dev/null && return
         w=
-        sleep 0.1
-    done
+        ! kill -0 "$pid" 2>/dev/null  # a game that ended by itself is not waited for
+    }
+    until_within 30 placed || true
     if [ -z "$w" ]; then
-        kill -9 "$pid"
+        kill -9 "$pid" 2>/dev/null
         echo "run $n: its window did not appear in its place; it said: $(tr '\n' ' ' <"$log")"
         rm -f "$log"
         return

@@ -3,7 +3,9 @@
 # Without a screen the game says so in one line and ends with status 2: no
 # display named, an X display that does not answer (a stale DISPLAY), a
 # Wayland display that does not answer. The line points nobody to a
-# virtual display, where no one could see the game.
+# virtual display, where no one could see the game. A display is asked
+# again for two seconds before that line (a server busy at login can refuse
+# a first connection): one that answers only after a second is taken.
 #   display_test.sh GAME SCRATCH_DIR
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -32,3 +34,22 @@ no_screen "DISPLAY" XDG_RUNTIME_DIR="$scratch"
 no_screen "DISPLAY=:7391" DISPLAY=:7391 XDG_RUNTIME_DIR="$scratch"
 no_screen "WAYLAND_DISPLAY=gone" WAYLAND_DISPLAY=gone XDG_RUNTIME_DIR="$scratch"
 no_screen "WAYLAND_DISPLAY=gone" DISPLAY=:7391 WAYLAND_DISPLAY=gone XDG_RUNTIME_DIR="$scratch"
+
+# A socket that starts listening a second after the game: the game takes it
+# for its display (and its toolkit then fails to speak to it, which is no
+# concern here) instead of saying there is no screen.
+late=$scratch/late
+status=0
+env WAYLAND_DISPLAY="$late" XDG_RUNTIME_DIR="$scratch" timeout 20 "$game" >/dev/null 2>"$scratch/err" &
+game_pid=$!
+/usr/bin/python3 -c '
+import socket, sys, time
+time.sleep(1)
+s = socket.socket(socket.AF_UNIX)
+s.bind(sys.argv[1])
+s.listen()
+time.sleep(3)' "$late" &
+wait "$game_pid" || status=$?
+wait
+! grep -q 'needs a screen' "$scratch/err" || fail "a display that answers after a second was not waited for: $(cat "$scratch/err")"
+echo "a display answering after a second: taken (status $status)"

@@ -13,6 +13,7 @@
 #include <numeric>
 #include <optional>
 #include <ranges>
+#include <span>
 
 #include "tests/support/test_platform.h"
 
@@ -20,7 +21,9 @@ using namespace skarpo;
 namespace {
 enum Event { NewGame, Auto, Sound, Click, Tick, Close, kinds };
 const char* const names[kinds] = {"New Game", "Auto", "Sound", "click", "tick", "close"};
-constexpr ViewFamily Board::*clickables[] = {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow};
+// the clickable families lead the board's list of its view families, in the order of the Family they are
+constexpr auto clickables = std::span(viewFamilies).first<4>();
+static_assert(std::ranges::all_of(std::views::iota(0, 4), [](int f) { return clickables[f].clickable == Family(f); }));
 
 struct Figures {
     long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0;
@@ -138,11 +141,11 @@ struct Runner : test::TestPlatform {
         const bool tempted = chance(tempt);
         std::vector<std::pair<int, int>> at{{between(0, 3), -1}};  // (family, index), first none at all
         for (int f = 0; f < 4; ++f)
-            for (int i : (b.*clickables[f]).indices())
-                if (const View& v = (b.*clickables[f])(i); !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
+            for (int i : (b.*clickables[f].views).indices())
+                if (const View& v = (b.*clickables[f].views)(i); !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
                     at.push_back({f, i});
         const auto [f, i] = at[static_cast<std::size_t>(between(tempted && at.size() > 1, int(at.size()) - 1))];
-        const ViewFamily& views = b.*clickables[f];
+        const ViewFamily& views = b.*clickables[f].views;
         const bool takes = views.has(i) && (f > 0 || i <= 60) && views(i).visible && views(i).enabled;
         send(Click, [&b, f, i] { return b.click(Family(f), i); }, takes);
     }

@@ -40,9 +40,9 @@ std::string misdrawn(const QImage& got, const Board& b, const Canvas& canvas, in
         painter.setClipping(false);
     };
     for (int i = 7; i >= 0; --i) paint(b.Label1(i));
-    for (const ViewFamily* f : {&b.SQUARE, &b.start, &b.home, &b.dice, &b.boardcount, &b.homecount, &b.two, &b.corner,
-                                &b.dicethrow})
-        for (int i : f->indices()) paint((*f)(i));
+    for (const FamilyOfViews& family : viewFamilies)
+        if (family.views != &Board::Label1)
+            for (int i : (b.*family.views).indices()) paint((b.*family.views)(i));
     for (int y = 0; y < got.height(); ++y)
         for (int x = 0; x < got.width(); ++x)
             if (got.pixel(x, y) != want.pixel(x, y))
