@@ -63,12 +63,12 @@ struct Runner : test::TestPlatform {
     void wait(float sec) override {  // the timer ticks once a second, and now and then a person acts
         Board& b = *b_;
         ++fig_.pauses;
-        fig_.turns += sec == 0.04f;  // the die's first position on its roll
+        fig_.turns += b.dicethrow(1).visible;  // the die's first position on its roll: a turn begins
         fail(dropped_ ? "a handler dropped by New Game paused again" : test::pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
                    rolling = std::ranges::any_of(std::views::iota(1, 15), [&](int i) { return b.dicethrow(i).visible; }),
-                   opening = sec == 0.07f && b.dicethrow(0).visible;  // the counters march out
+                   opening = sec == 0.07f && b.dicethrow(0).visible;  // a march step while the die waits
         const double odds[kinds] = {std::max(1.0 / 2500 / calm_, celebration ? 1.0 / 1500 : opening ? 1.0 / 400 : 0),
                                     1.0 / 3000, 1.0 / 3000, 1.0 / 30, sec, 1.0 / 30000 / calm_};
         std::vector<Event> events;
