@@ -63,7 +63,7 @@ struct Runner : test::TestPlatform {
     void wait(float sec) override {  // the timer ticks once a second, and now and then a person acts
         Board& b = *b_;
         ++fig_.pauses;
-        fig_.turns += b.dicethrow(1).visible;  // the die's first position on its roll: a turn begins
+        fig_.turns += test::rollBegins(b);
         fail(dropped_ ? "a handler dropped by New Game paused again" : test::pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
