@@ -53,3 +53,25 @@ wait "$game_pid" || status=$?
 wait
 ! grep -q 'needs a screen' "$scratch/err" || fail "a display that answers after a second was not waited for: $(cat "$scratch/err")"
 echo "a display answering after a second: taken (status $status)"
+
+# A bare X server resets when its last client leaves and refuses connections
+# while it does: the game, started alone on one again and again, each time
+# right after the last one was killed, shows its window every time.
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || {
+    echo "Xvfb or xdotool is not installed: the game alone on a resetting X server is not tried"
+    exit 0
+}
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb 800x600 resets
+for n in 1 2 3 4 5; do
+    "$game" 2>"$scratch/err" &
+    pid=$!
+    shown() { [ -n "$(xdotool search --all --onlyvisible --pid "$pid" --name '^Skarpo$' 2>/dev/null)" ] || ! kill -0 "$pid" 2>/dev/null; }
+    appeared=0
+    until_within 30 shown && appeared=1
+    kill -0 "$pid" 2>/dev/null || fail "start $n on a resetting X server: the game ended: $(cat "$scratch/err")"
+    [ "$appeared" = 1 ] || fail "start $n on a resetting X server: no window within 30 s"
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+echo "the game alone on a resetting X server: its window every time of 5"

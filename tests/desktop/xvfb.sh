@@ -5,14 +5,19 @@
 # race for the same number as `xvfb-run -a` can, and sets DISPLAY to it. The
 # server leaves no lock file of its own; one is written for it, so that
 # programs that choose a number by the lock files (`xvfb-run -a`) pass it by.
+# The server does not reset when its last client leaves (-noreset), as a
+# desktop's server with its window manager never does; `resets` asks for one
+# that does, as a bare X server: it refuses connections while it resets.
 # The server ends with the test.
-#   source common.sh; source xvfb.sh; start_xvfb WIDTHxHEIGHT
+#   source common.sh; source xvfb.sh; start_xvfb WIDTHxHEIGHT [resets]
 # Exits 77 (skipped) when Xvfb is not installed.
 
 start_xvfb() {
     tool Xvfb xvfb
     xvfb_dir="$(mktemp -d)"
-    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp >"$xvfb_dir/display" 2>"$xvfb_dir/log" &
+    local noreset=-noreset
+    [ "${2:-}" != resets ] || noreset=
+    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp $noreset >"$xvfb_dir/display" 2>"$xvfb_dir/log" &
     xvfb_pid=$!
     xvfb_lock=
     trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_dir" $xvfb_lock' EXIT
