@@ -5,10 +5,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
-#ifdef SKARPO_XCB_CHECK
+#ifdef SKARPO_XCB
 #include <xcb/xcb.h>
 #endif
 
@@ -21,15 +23,17 @@ std::string variable(const char* name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-bool xAnswers(const std::string& display) {
-#ifdef SKARPO_XCB_CHECK
+// A connection to the X display, or none when it does not answer.
+std::shared_ptr<void> xConnection(const std::string& display) {
+#ifdef SKARPO_XCB
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
+    if (xcb_connection_has_error(connection) == 0) return {connection, [](void* c) { xcb_disconnect(static_cast<xcb_connection_t*>(c)); }};
     xcb_disconnect(connection);
-    return ok;
+    return {};
 #else
     (void)display;
-    return true;  // without libxcb the toolkit finds out for itself
+    static int unchecked;
+    return {&unchecked, [](void*) {}};  // without libxcb the toolkit finds out for itself
 #endif
 }
 
@@ -55,18 +59,30 @@ DisplayCheck checkDisplay() {
 
     const std::string x = variable("DISPLAY");
     const std::string wayland = variable("WAYLAND_DISPLAY");
-    if (x.empty() && wayland.empty()) return {DisplayCheck::Problem::unset, "", ""};
+    if (x.empty() && wayland.empty()) return {DisplayCheck::Problem::unset, "", "", {}};
 
-    const bool xOk = !x.empty() && xAnswers(x);
-    const bool waylandOk = !wayland.empty() && waylandAnswers(wayland);
-    if (xOk && waylandOk) return {};
-    if (xOk) return {DisplayCheck::Problem::none, "", "xcb"};
-    if (waylandOk) return {DisplayCheck::Problem::none, "", "wayland"};
+    // An X server whose last client has just left resets, and refuses connections while it does (at the start of a
+    // session, or on a bare server, another program may just have left): asked again for up to two seconds before
+    // the player is told there is no screen.
+    constexpr auto patience = std::chrono::seconds(2);
+    constexpr auto interval = std::chrono::milliseconds(100);
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    std::shared_ptr<void> xHeld;
+    bool waylandOk = false;
+    for (;;) {
+        if (!x.empty()) xHeld = xConnection(x);
+        waylandOk = !wayland.empty() && waylandAnswers(wayland);
+        if (xHeld || waylandOk || std::chrono::steady_clock::now() + interval > deadline) break;
+        std::this_thread::sleep_for(interval);
+    }
+    if (xHeld && waylandOk) return {DisplayCheck::Problem::none, "", "", xHeld};
+    if (xHeld) return {DisplayCheck::Problem::none, "", "xcb", xHeld};
+    if (waylandOk) return {DisplayCheck::Problem::none, "", "wayland", {}};
 
     std::string tried;
     if (!x.empty()) tried = "DISPLAY=" + x;
     if (!wayland.empty()) tried += (tried.empty() ? "" : ", ") + std::string("WAYLAND_DISPLAY=") + wayland;
-    return {DisplayCheck::Problem::unanswered, tried, ""};
+    return {DisplayCheck::Problem::unanswered, tried, "", {}};
 }
 
 }  // namespace skarpo

@@ -4,6 +4,7 @@
 // starts, which would otherwise abort with a message about reinstalling.
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace skarpo {
@@ -17,6 +18,9 @@ struct DisplayCheck {
     // ("xcb" or "wayland"), so that it does not pick the one that does not;
     // empty to leave the choice to the toolkit.
     std::string platform;
+    // The check's own connection to the X display, to be let go once the toolkit has its own: an X server with no
+    // other client resets when the last one leaves, and while it resets it refuses new connections.
+    std::shared_ptr<void> connection;
 };
 
 DisplayCheck checkDisplay();

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {const_cast<char*>(argc > 0 && argv[0] != nullptr ? argv[0] : "skarpo"), nullptr};
 
-    const skarpo::DisplayCheck display = skarpo::checkDisplay();
+    skarpo::DisplayCheck display = skarpo::checkDisplay();
     if (display.problem != skarpo::DisplayCheck::Problem::none) {
         // the one line in the player's language, without a window
         QCoreApplication core(qtArgc, qtArgv);
@@ -47,6 +47,7 @@ int main(int argc, char** argv) {
     if (!display.platform.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
 
     QApplication app(qtArgc, qtArgv);
+    display.connection.reset();  // the toolkit has its own now
     // ties the window to its desktop entry (and so to its icon and name)
     QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
     // the settings' folder and file: ~/.config/skarpo/Skarpo.conf

@@ -26,13 +26,16 @@ public:
         if (onPause) onPause();
         ++pauses;
         now += static_cast<double>(sec);
-        if (sec == 0.04f) {
-            ++throws;  // the die's first position on its roll
-        } else if (sec == 0.01f && sweeps++ % 120 == 0) {
-            // the first of a celebration's 120 sweep pauses: whose is it?
-            for (int p = 1; p <= 4; ++p)
-                if (board->homerow(p, 7) == 4) ++celebrations[static_cast<std::size_t>(p)];
+        count();
+    }
+    // The throws and celebrations the board has told of since last asked (it is asked at every pause and after
+    // every handler, long before it forgets).
+    void count() {
+        for (const Happening& h : board->happenings.since(seen_)) {
+            if (h.kind == Happening::Kind::Threw) ++throws;
+            if (h.kind == Happening::Kind::AllHome) ++celebrations[static_cast<std::size_t>(h.player)];
         }
+        seen_ = board->happenings.count();
     }
     double random() override {
         state_ += 0x9E3779B97F4A7C15ull;
@@ -48,10 +51,11 @@ public:
     const Board* board = nullptr;
     std::function<void()> onPause;  // told of every pause as it begins
     double now = 0;
-    long throws = 0, pauses = 0, sweeps = 0;
+    long throws = 0, pauses = 0;
     std::array<long, 5> celebrations{};
 
 private:
+    std::uint64_t seen_ = 0;
     std::uint64_t seed_;
     std::uint64_t state_ = 0;
     std::uint64_t reseeds_ = 0;
@@ -83,10 +87,9 @@ std::uint64_t fingerprintOf(const Board& b) {
         for (int k = 1; k <= 7; ++k) h.add(b.homerow(p, k));
     }
     for (int s = 1; s <= 70; ++s) h.add(b.squares(s));
-    for (const ViewFamily* f : {&b.SQUARE, &b.start, &b.home, &b.dicethrow, &b.dice, &b.boardcount, &b.homecount,
-                                &b.two, &b.corner, &b.Label1})
-        for (int i : f->indices()) {
-            const View& v = (*f)(i);
+    for (const FamilyOfViews& family : viewFamilies)
+        for (int i : (b.*family.views).indices()) {
+            const View& v = (b.*family.views)(i);
             h.add(v.back);
             h.add(static_cast<long long>(v.picture) << 8 | static_cast<long long>(v.spare));
             h.add(v.enabled << 1 | v.visible);
@@ -164,6 +167,7 @@ CoreRun playCore(long throws, std::uint64_t seed) {
     while (platform.throws < throws) {
         platform.now = std::floor(platform.now) + 1;  // the timer's next tick
         if (!board.tick()) break;                     // cannot happen between handlers
+        platform.count();
         ++run.handlers;
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();

@@ -19,13 +19,9 @@ bool Board::runHandler(F&& handler) {
 }
 
 const ViewFamily& Board::views(Family family) const {
-    switch (family) {
-        case Family::SQUARE: return SQUARE;
-        case Family::start: return start;
-        case Family::home: return home;
-        case Family::dicethrow: break;
-    }
-    return dicethrow;
+    for (const FamilyOfViews& f : viewFamilies)
+        if (f.clickable == family) return this->*f.views;
+    return dicethrow;  // not reached: every Family is in the list
 }
 
 bool Board::takesClick(Family family, int index) const {

@@ -49,7 +49,7 @@ need_game_tools() {
 # Everything ./check builds: the game, and the tests with their framework.
 need_build_tools() {
     need_game_tools
-    need libgtest-dev
+    need libgtest-dev clang-format
 }
 
 # The validators the tests of the desktop entry and the metainfo run, the

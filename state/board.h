@@ -223,6 +223,26 @@ private:
     bool glancing_ = false;                          // a glance at the fastest speed is pausing
 };
 
+// Every view family of the board, once; what walks the views (painting them, comparing two boards, a fingerprint)
+// walks this list. With each the name under which a person clicks it, for the families a person can click. In the
+// order the window paints them, later ones on top, but for the centre frames (Label1), which it paints first.
+struct FamilyOfViews {
+    ViewFamily Board::*views;
+    std::optional<Family> clickable;
+};
+inline constexpr FamilyOfViews viewFamilies[] = {
+    {&Board::SQUARE, Family::SQUARE},
+    {&Board::start, Family::start},
+    {&Board::home, Family::home},
+    {&Board::dicethrow, Family::dicethrow},
+    {&Board::dice, {}},
+    {&Board::boardcount, {}},
+    {&Board::homecount, {}},
+    {&Board::two, {}},
+    {&Board::corner, {}},
+    {&Board::Label1, {}},
+};
+
 // Thrown out of a pause when the handler that paused has been abandoned by a
 // new game or by the window closing; caught where the event entered.
 struct Abandoned {};

@@ -19,9 +19,6 @@ namespace {
 
 QColor qcolour(Colour c) { return QColor::fromRgb(static_cast<QRgb>(c)); }
 
-// The clickable families in the order they are drawn: later ones lie on top.
-constexpr Family clickOrder[] = {Family::SQUARE, Family::start, Family::home, Family::dicethrow};
-
 // The toolkit hands any fill or copy of more than about a hundred lines to a
 // pool of threads, and on a large board a square is that tall: for such small
 // rectangles the hand-over costs far more than it saves. So everything is
@@ -119,9 +116,9 @@ std::vector<const View*> Canvas::drawingOrder(const Board& board) {
     for (int k = 7; k >= 0; --k)
         if (board.Label1.has(k)) order.push_back(&board.Label1(k));
     // the picture stores are hidden and so draw nothing, unless shown
-    for (const ViewFamily* f : {&board.SQUARE, &board.start, &board.home, &board.dice, &board.boardcount,
-                                &board.homecount, &board.two, &board.corner, &board.dicethrow})
-        for (int i : f->indices()) order.push_back(&(*f)(i));
+    for (const FamilyOfViews& f : viewFamilies)
+        if (f.views != &Board::Label1)
+            for (int i : (board.*f.views).indices()) order.push_back(&(board.*f.views)(i));
     return order;
 }
 
@@ -219,14 +216,16 @@ std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
     // rectOf() belong to their view whatever the rounding of the division
     const double x = at.x() * place.ratio + 1e-6;
     const double y = at.y() * place.ratio + 1e-6;
-    for (auto f = std::rbegin(clickOrder); f != std::rend(clickOrder); ++f) {
-        const ViewFamily& views = board_.views(*f);
+    // the clickable families from the last painted, which lies on top
+    for (auto f = std::rbegin(viewFamilies); f != std::rend(viewFamilies); ++f) {
+        if (!f->clickable) continue;
+        const ViewFamily& views = board_.*f->views;
         const auto indices = views.indices();
         for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
             const View& v = views(*i);
             if (!v.visible) continue;
             const QRect r = deviceRect(v, place);
-            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height()) return Hit{*f, *i};
+            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height()) return Hit{*f->clickable, *i};
         }
     }
     return std::nullopt;

@@ -22,9 +22,8 @@
 #include "window/statistics.h"
 #include "window/status.h"
 
-#if __has_include(<xcb/xcb.h>)
+#ifdef SKARPO_XCB
 #include <xcb/xcb.h>
-#define SKARPO_XCB 1
 #endif
 
 namespace skarpo {

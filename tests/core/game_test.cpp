@@ -154,7 +154,7 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     g.platform.scriptThrows({3, 6, 6, 3, 2, 4});
     std::vector<Colour> frames;  // at the start of every roll, and in the pause after player 1's lost throw
     g.platform.onPause = [&](float sec) {
-        if (sec == 0.04f || sec == 0.8f) frames.push_back(b.Label1(1).back);
+        if (test::rollBegins(b) || sec == 0.8f) frames.push_back(b.Label1(1).back);
         EXPECT_TRUE(sec != 0.8f || b.happenings.since(b.happenings.count() - 1) == (Told{{Kind::NoMove, 1, 3}}));
     };
     ASSERT_TRUE(b.click(Family::dicethrow, 0));
@@ -286,7 +286,7 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
         for (View* v : {&b.home(5), &b.start(0)})  // marks a click must clear; the timer would follow them
             if (r.click != timer) v->back = colour::yellow, v->enabled = true;
         Colour frame = 0;
-        g.platform.onPause = [&](float sec) { frame = frame || sec != 0.04f ? frame : b.Label1(1).back; };
+        g.platform.onPause = [&](float) { frame = frame || !test::rollBegins(b) ? frame : b.Label1(1).back; };
         g.platform.scriptThrows({1, 2, 3});  // players 2 to 4: nothing to move
         EXPECT_TRUE(r.click != timer || (b.tick() && g.platform.pauses.empty()));  // not while automatic play is off
         if (r.click == timer) b.chooseAuto();
@@ -458,7 +458,7 @@ TEST(WholeGame, TwentyThousandThrowsByTheTimerKeepBoardAndTablesTogether) {
         if (const std::string why = test::boardFaults(b); !why.empty()) fault = std::to_string(throws) + ": " + why;
     };
     g.platform.onPause = [&](float sec) {
-        if (sec == 0.04f) check(), ++throws, g.platform.pauses.clear();  // keep the log short over a long game
+        if (test::rollBegins(b)) check(), ++throws, g.platform.pauses.clear();  // keep the log short over a long game
         sweeps += sec == 0.01f;
     };
     g.platform.seed = 7;

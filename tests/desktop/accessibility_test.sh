@@ -9,10 +9,12 @@
 set -euo pipefail
 game="$1"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/common.sh"
+source "$here/xvfb.sh"
 
-for t in xvfb-run:xvfb dbus-run-session:dbus-daemon /usr/libexec/at-spi-bus-launcher:at-spi2-core; do
-    command -v "${t%%:*}" >/dev/null 2>&1 || { echo "${t%%:*} is not installed (Debian package ${t##*:}): skipped" >&2; exit 77; }
-done
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "pyatspi is not installed (Debian package python3-pyatspi): skipped" >&2; exit 77; }
+tool dbus-run-session dbus-daemon
+tool /usr/libexec/at-spi-bus-launcher at-spi2-core
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "pyatspi is not installed (Debian package python3-pyatspi)"
 
-exec dbus-run-session -- xvfb-run -a /usr/bin/python3 "$here/accessibility_test.py" "$game"
+start_xvfb 1280x1024
+dbus-run-session -- /usr/bin/python3 "$here/accessibility_test.py" "$game"

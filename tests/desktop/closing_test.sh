@@ -4,7 +4,13 @@
 # half of the runs by the window manager's close request (WM_DELETE_WINDOW),
 # a quarter by destroying the window outright and a quarter by killing its
 # connection (as xkill does); then a few by the session's signals SIGTERM,
-# SIGHUP and SIGINT. Every run must end with status 0 within 200 ms.
+# SIGHUP and SIGINT. Every run must end with status 0, and at once: within
+# 200 ms (it takes 0 to 50 ms on an idle machine). A loaded machine can
+# delay a few runs past that, so the test fails on slow runs only when there
+# are more than five of them in a hundred, as a game that waited out its
+# animation (pauses of up to 0.8 s) before it ended would make most runs; a
+# game alive five seconds after its close, or ending with another status,
+# fails it at once.
 # The runs go in parallel on one Xvfb, each window in a place of its own.
 #   closing_test.sh GAME XCLOSE [RUNS]
 # Exits 77 (skipped) when Xvfb or xdotool is not installed: ./check installs them.
@@ -30,15 +36,17 @@ run() {
     log="$(mktemp)"
     "$game" >/dev/null 2>"$log" &
     pid=$!
-    # xdotool gives up when another run's window vanishes under its search: asked again
-    for _ in $(seq 100); do
+    # xdotool gives up when another run's window vanishes under its search: asked again; nine games start at
+    # once, in about a second on an idle machine, so 30 s leaves room for a loaded one
+    placed() {
         w="$(xdotool search --all --onlyvisible --pid "$pid" --name '^Skarpo$' 2>/dev/null | head -1)"
-        [ -n "$w" ] && xdotool windowmove --sync "$w" "${slot_x[$slot]}" "${slot_y[$slot]}" 2>/dev/null && break
+        [ -n "$w" ] && xdotool windowmove --sync "$w" "${slot_x[$slot]}" "${slot_y[$slot]}" 2>/dev/null && return
         w=
-        sleep 0.1
-    done
+        ! kill -0 "$pid" 2>/dev/null  # a game that ended by itself is not waited for
+    }
+    until_within 30 placed || true
     if [ -z "$w" ]; then
-        kill -9 "$pid"
+        kill -9 "$pid" 2>/dev/null
         echo "run $n: its window did not appear in its place; it said: $(tr '\n' ' ' <"$log")"
         rm -f "$log"
         return
@@ -59,8 +67,10 @@ run() {
     fi
     wait "$pid" 2>/dev/null || rc=$?
     ms="${took//[^0-9]/}"
-    if [ "$rc" -ne 0 ] || [ "$ms" -gt 200 ]; then
+    if [ "$rc" -ne 0 ] || [ "${took%% *}" != ended ]; then
         echo "run $n: $how after $delay ms: status $rc, $took; it said: $(tr '\n' ' ' <"$log")"
+    elif [ "$ms" -gt 200 ]; then
+        echo "run $n: $how after $delay ms: status 0, $took: slow"
     else
         echo "run $n: $how after $delay ms: status 0, $took"
     fi
@@ -98,5 +108,8 @@ start=$(now_ms)
 results="$(xargs -P "$parallel" --process-slot-var=SLOT -L 1 "$here" "$game" "$xclose" "$runs" --run "$lock" <"$plan")"
 echo "$results" | sort -t' ' -k2n
 bad="$(echo "$results" | grep '^run' | grep -vc ': status 0, ended' || true)"
-echo "$(echo "$results" | grep -c "^run") runs in $(($(now_ms) - start)) ms; $bad failed"
-[ "$bad" -eq 0 ] || fail "$bad runs did not end at once with status 0"
+slow="$(echo "$results" | grep -c ': status 0, ended.*: slow$' || true)"
+bad=$((bad - slow))
+echo "$(echo "$results" | grep -c "^run") runs in $(($(now_ms) - start)) ms; $bad failed, $slow slower than 200 ms"
+[ "$bad" -eq 0 ] || fail "$bad runs did not end with status 0 (or their window never appeared)"
+[ "$slow" -le 5 ] || fail "$slow runs took longer than 200 ms to end"

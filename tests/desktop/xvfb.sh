@@ -1,29 +1,35 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests that need a real X display: starts a private Xvfb on a
-# display number the server picks itself (-displayfd), so that tests running
-# side by side never race for the same number as `xvfb-run -a` can, and sets
-# DISPLAY to it. The server ends with the test.
-#   source xvfb.sh; start_xvfb WIDTHxHEIGHT
+# display number the server picks itself (-displayfd: the first number whose
+# socket no other server holds), so that tests running side by side never
+# race for the same number as `xvfb-run -a` can, and sets DISPLAY to it. The
+# server leaves no lock file of its own; one is written for it, so that
+# programs that choose a number by the lock files (`xvfb-run -a`) pass it by.
+# The server does not reset when its last client leaves (-noreset), as a
+# desktop's server with its window manager never does; `resets` asks for one
+# that does, as a bare X server: it refuses connections while it resets.
+# The server ends with the test.
+#   source common.sh; source xvfb.sh; start_xvfb WIDTHxHEIGHT [resets]
 # Exits 77 (skipped) when Xvfb is not installed.
 
 start_xvfb() {
-    command -v Xvfb >/dev/null 2>&1 || {
-        echo "Xvfb is not installed (Debian package xvfb): skipped" >&2
-        exit 77
-    }
+    tool Xvfb xvfb
     xvfb_dir="$(mktemp -d)"
-    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp >"$xvfb_dir/display" 2>"$xvfb_dir/log" &
+    local noreset=-noreset
+    [ "${2:-}" != resets ] || noreset=
+    Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp $noreset >"$xvfb_dir/display" 2>"$xvfb_dir/log" &
     xvfb_pid=$!
-    trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_dir"' EXIT
-    for _ in $(seq 100); do
-        [ -s "$xvfb_dir/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    [ -s "$xvfb_dir/display" ] || {
-        echo "FAIL: Xvfb did not start: $(cat "$xvfb_dir/log")" >&2
-        exit 1
-    }
-    export DISPLAY=":$(head -1 "$xvfb_dir/display")"
+    xvfb_lock=
+    trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_dir" $xvfb_lock' EXIT
+    # it starts in a fraction of a second on an idle machine
+    number_or_gone() { [ -s "$xvfb_dir/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
+    until_within 20 number_or_gone && [ -s "$xvfb_dir/display" ] || fail "Xvfb did not start: $(cat "$xvfb_dir/log")"
+    local number
+    number="$(head -1 "$xvfb_dir/display")"
+    # the lock file's format: the server's process number in ten columns
+    if (set -o noclobber && printf '%10d\n' "$xvfb_pid" >"/tmp/.X$number-lock") 2>/dev/null; then
+        xvfb_lock="/tmp/.X$number-lock"
+    fi
+    export DISPLAY=":$number"
     unset XAUTHORITY WAYLAND_DISPLAY QT_QPA_PLATFORM
 }

@@ -15,6 +15,7 @@
 #include <numeric>
 #include <optional>
 #include <ranges>
+#include <span>
 
 #include "rules/outcome.h"
 #include "tests/support/test_platform.h"
@@ -23,7 +24,9 @@ using namespace skarpo;
 namespace {
 enum Event { NewGame, Auto, Sound, Click, Tick, Close, kinds };
 const char* const names[kinds] = {"New Game", "Auto", "Sound", "click", "tick", "close"};
-constexpr ViewFamily Board::*clickables[] = {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow};
+// the clickable families lead the board's list of its view families, in the order of the Family they are
+constexpr auto clickables = std::span(viewFamilies).first<4>();
+static_assert(std::ranges::all_of(std::views::iota(0, 4), [](int f) { return clickables[f].clickable == Family(f); }));
 
 struct Figures {
     long turns = 0, handlers = 0, pauses = 0, windows = 0, violations = 0;
@@ -73,12 +76,12 @@ struct Runner : test::TestPlatform {
     void wait(float sec) override {  // the timer ticks once a second, and now and then a person acts
         Board& b = *b_;
         ++fig_.pauses;
-        fig_.turns += sec == 0.04f;  // the die's first position on its roll
+        fig_.turns += test::rollBegins(b);
         fail(dropped_ ? "a handler dropped by New Game paused again" : test::pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
                    rolling = std::ranges::any_of(std::views::iota(1, 15), [&](int i) { return b.dicethrow(i).visible; }),
-                   opening = sec == 0.07f && b.dicethrow(0).visible;  // the counters march out
+                   opening = sec == 0.07f && b.dicethrow(0).visible;  // a march step while the die waits
         const double odds[kinds] = {std::max(1.0 / 2500 / calm_, celebration ? 1.0 / 1500 : opening ? 1.0 / 400 : 0),
                                     1.0 / 3000, 1.0 / 3000, 1.0 / 30, sec, 1.0 / 30000 / calm_};
         std::vector<Event> events;
@@ -192,11 +195,11 @@ struct Runner : test::TestPlatform {
         const bool tempted = chance(tempt);
         std::vector<std::pair<int, int>> at{{between(0, 3), -1}};  // (family, index), first none at all
         for (int f = 0; f < 4; ++f)
-            for (int i : (b.*clickables[f]).indices())
-                if (const View& v = (b.*clickables[f])(i); !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
+            for (int i : (b.*clickables[f].views).indices())
+                if (const View& v = (b.*clickables[f].views)(i); !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
                     at.push_back({f, i});
         const auto [f, i] = at[static_cast<std::size_t>(between(tempted && at.size() > 1, int(at.size()) - 1))];
-        const ViewFamily& views = b.*clickables[f];
+        const ViewFamily& views = b.*clickables[f].views;
         const bool takes = views.has(i) && (f > 0 || i <= 60) && views(i).visible && views(i).enabled;
         send(Click, [&b, f, i] { return b.click(Family(f), i); }, takes);
     }

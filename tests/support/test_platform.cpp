@@ -115,8 +115,7 @@ std::string differences(const Board& a, const Board& b) {
     std::ostringstream out;
     if (!(a.players == b.players) || !(a.homerow == b.homerow) || !(a.squares == b.squares) || a.whosego != b.whosego)
         out << "the tables differ (whosego " << a.whosego << "/" << b.whosego << "); ";
-    for (auto f : {&Board::SQUARE, &Board::start, &Board::home, &Board::dicethrow, &Board::dice, &Board::boardcount,
-                   &Board::homecount, &Board::two, &Board::corner, &Board::Label1})
+    for (const auto [f, clickable] : viewFamilies)
         for (int i : (a.*f).indices()) {
             View x = (a.*f)(i), y = (b.*f)(i);
             if (!x.visible && !y.visible) x.picture = y.picture = Picture::None;

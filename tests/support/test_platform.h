@@ -73,4 +73,8 @@ const char* pauseFaults(const Board& b);
 // What differs between two boards, in the tables and in all a person can see (not a hidden view's picture).
 std::string differences(const Board& a, const Board& b);
 
+// At a pause: whether the die shows the first position of its roll, the moment a turn begins (once a roll, whatever
+// the pauses last).
+inline bool rollBegins(const Board& b) { return b.dicethrow(1).visible; }
+
 }  // namespace skarpo::test
