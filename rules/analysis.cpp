@@ -31,6 +31,7 @@ void Board::checkmoves() {
         SQUARE(s).picture = SQUARE(99).picture;
     };
 
+    const auto before = standing(p);
     [&] {
         // An exact throw finishes a counter in the home column, using the
         // whole throw.
@@ -184,6 +185,7 @@ void Board::checkmoves() {
             wait(0.3f);
         }
     }();
+    publishMove(p, before);
 
     // a six: the same player throws again
     if (m == 6) {

@@ -57,11 +57,13 @@ void Board::movehome(int player, int& pos, int move, std::optional<int> homepick
 // Player 1 clicks a marked counter in its home column: it moves on by the
 // throw, into a free position or, with the exact throw, into a final place.
 void Board::home_Click(int Index) {
+    const auto before = standing(1);
     clearmarks();
     int pos = Index + 1;
     movehome(1, pos, moves, 1);
     homerow(1, Index + 1) = 0;
     homerow(1, Index + 1 + moves) += 1;
+    publishMove(1, before);
     if (homerow(1, 7) == 4) {
         // all four are home: celebrate, and start again from the start area
         happenings.publish({Happening::Kind::AllHome, 1});

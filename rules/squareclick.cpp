@@ -11,6 +11,7 @@ void Board::SQUARE_Click(int Index) {
     // (the one who made the last throw).
     const int player = 1;
     const int m = moves;  // the throw as thrown: a doubling square or a corner rewrites moves
+    const auto before = standing(player);
     clearmarks();
 
     if (Index + moves > 60) {
@@ -49,6 +50,7 @@ void Board::SQUARE_Click(int Index) {
                 break;
             }
     }
+    publishMove(player, before);
 
     dicethrow(15).visible = false;
     if (m == 6) {
