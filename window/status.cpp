@@ -48,7 +48,8 @@ void StatusLine::follow() {
             }
             said = words::joined(said, words::sentence(h));
         }
-        news_ = said;
+        // a move alone says nothing here: the news before it stays
+        if (!said.isEmpty()) news_ = said;
         showThrows();
     }
     const QString now = words::joined(news_, words::prompt(board_, lastThrower_));

@@ -16,6 +16,7 @@
 #include "window/accessibility.h"
 #include "window/canvas.h"
 #include "window/help.h"
+#include "window/speech.h"
 #include "window/status.h"
 
 #if __has_include(<xcb/xcb.h>)
@@ -102,6 +103,9 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::FullScreen))
         if (!keys.contains(k)) keys << k;
     fullScreen_->setShortcuts(keys);
+    // the game said aloud: while a screen reader runs, or when chosen here
+    speak_ = options->addAction(QCoreApplication::translate("Speech", "S&peak the Game"));
+    speak_->setCheckable(true);
 
     connect(newGame_, &QAction::triggered, this, [this] {
         board_.chooseNewGame();
@@ -122,7 +126,12 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
         // leaving full screen goes back to a maximised window if it was one
         setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
     });
-    addHelpMenu(*this);
+    QMenu* help = addHelpMenu(*this);
+    help->addSeparator();
+    standings_ = help->addAction(QCoreApplication::translate("Speech", "&Where the Counters Stand"));
+    standings_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    repeat_ = help->addAction(QCoreApplication::translate("Speech", "Say &Again"));
+    repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     timer1Phase_.start();
     timer1_.setTimerType(Qt::PreciseTimer);  // on the second, not within a twentieth of it
@@ -137,6 +146,11 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     board_.Form_Load();
     status_ = new StatusLine(board_, this);
     setStatusBar(status_);
+    speech_ = new Speech(board_, this);
+    connect(speak_, &QAction::triggered, this, [this](bool on) { speech_->choose(on); });
+    connect(standings_, &QAction::triggered, this, [this] { speech_->readBoard(); });
+    connect(repeat_, &QAction::triggered, this, [this] { speech_->repeat(); });
+    canvas_->onBusy = [this] { speech_->busy(); };
     afterCommand();
     canvas_->setFocus();
 
@@ -152,6 +166,8 @@ Window::~Window() {
 
 void Window::followBoard() {
     status_->follow();
+    speech_->follow();
+    speak_->setChecked(speech_->speaks());
     auto_->setChecked(board_.autoplay);
     sound_->setChecked(board_.sound != 0);
     canvas_->followBoard();

@@ -21,6 +21,7 @@ class QAction;
 namespace skarpo {
 
 class Canvas;
+class Speech;
 class StatusLine;
 
 class Window : public QMainWindow {
@@ -33,10 +34,14 @@ public:
     QtPlatform& platform() { return platform_; }
     Canvas& canvas() { return *canvas_; }
     StatusLine& status() { return *status_; }
+    Speech& speech() { return *speech_; }
     QAction& newGameAction() { return *newGame_; }
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
     QAction& fullScreenAction() { return *fullScreen_; }
+    QAction& speakAction() { return *speak_; }
+    QAction& standingsAction() { return *standings_; }
+    QAction& repeatAction() { return *repeat_; }
     QTimer& timer1() { return timer1_; }
     // Time since the window was made: Timer1 ticks on its whole seconds.
     const QElapsedTimer& timer1Phase() const { return timer1Phase_; }
@@ -71,11 +76,15 @@ private:
     Board board_{platform_};
     Canvas* canvas_ = nullptr;
     StatusLine* status_ = nullptr;
+    Speech* speech_ = nullptr;
     QAction* newGame_ = nullptr;
     QAction* auto_ = nullptr;
     QAction* sound_ = nullptr;
     QAction* quit_ = nullptr;
     QAction* fullScreen_ = nullptr;
+    QAction* speak_ = nullptr;
+    QAction* standings_ = nullptr;
+    QAction* repeat_ = nullptr;
     QTimer timer1_;
     QElapsedTimer timer1Phase_;  // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program
