@@ -3,7 +3,10 @@
 
 #include <chrono>
 #include <cmath>
+#include <vector>
 
+#include "bench/measure.h"
+#include "rules/outcome.h"
 #include "state/board.h"
 
 namespace skarpo::bench {
@@ -87,7 +90,63 @@ std::uint64_t fingerprintOf(const Board& b) {
     return h.value();
 }
 
+// A position a move started from, and what its player could move.
+struct Asked {
+    Position position;
+    int player = 0, thrown = 0;
+    std::vector<Place> candidates;
+};
+
+std::vector<Place> candidatesOf(const Position& at, int p, int thrown) {
+    std::vector<Place> out;
+    bool waiting = false;
+    for (int i = 1; i <= 4; ++i) {
+        const int k = at.players(p, i);
+        if (k > 0 && k < inHomeColumn) out.push_back(Place::ring(squareOf(p, k)));
+        waiting = waiting || k < 1;
+    }
+    if (waiting && thrown == 6) out.push_back(Place::startPlace());
+    for (int k = 1; k <= 6; ++k)
+        if (at.homerow(p, k) == 1) out.push_back(Place::column(k));
+    return out;
+}
+
 }  // namespace
+
+ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
+    FastPlatform platform(seed);
+    Board board{platform};
+    platform.board = &board;
+    board.Form_Load();
+    board.chooseAuto();
+    std::vector<Asked> asked;
+    board.moveStarts = [&](int p, Place, int thrown) {
+        const Position at = Position::of(board);
+        asked.push_back({at, p, thrown, candidatesOf(at, p, thrown)});
+    };
+    while (static_cast<long>(asked.size()) < positions) {
+        platform.now = std::floor(platform.now) + 1;
+        if (!board.tick()) break;
+    }
+
+    ModelRun run;
+    run.positions = static_cast<long>(asked.size());
+    long sum = 0;
+    const double processorAt = processorSeconds();
+    const auto begun = std::chrono::steady_clock::now();
+    do {
+        for (const Asked& a : asked)
+            for (const Place& from : a.candidates) {
+                const Outcome o = foresee(a.position, a.player, from, a.thrown);
+                sum += o.eventCount + o.to.index + o.after.squares(1);
+                ++run.calls;
+            }
+        run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
+    } while (run.seconds < seconds);
+    run.processor = processorSeconds() - processorAt;
+    run.sum = sum;
+    return run;
+}
 
 CoreRun playCore(long throws, std::uint64_t seed) {
     FastPlatform platform(seed);

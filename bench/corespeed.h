@@ -24,4 +24,19 @@ struct CoreRun {
 // else.
 CoreRun playCore(long throws, std::uint64_t seed);
 
+struct ModelRun {
+    long positions = 0;  // the positions a move started from, taken from a seeded game
+    long calls = 0;      // foresee called on every candidate of each, over and over
+    double seconds = 0;  // wall time of the calls
+    double processor = 0;  // processor time of the calls (the figure a loaded machine does not bend)
+    long sum = 0;        // of a few fields of every outcome: each call is used
+};
+
+// The move model's speed: a seeded game is played by the timer until
+// `positions` moves have started; then every counter the mover could move
+// in each of those positions (its ring counters, a waiting one on a six,
+// its home-column positions) is foreseen, all of them again and again
+// for about `seconds`.
+ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds);
+
 }  // namespace skarpo::bench

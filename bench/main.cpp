@@ -4,8 +4,8 @@
 // time, repaints and painted pixels while the window idles and while it
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
-// real pause; the peak memory; and the speed of the game itself on a
-// virtual clock.
+// real pause; the peak memory; the speed of the game itself on a virtual
+// clock; and the calls per second of the move model.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -417,6 +417,15 @@ int main(int argc, char** argv) {
                     run.celebrations[2], run.celebrations[3], run.celebrations[4],
                     static_cast<unsigned long long>(run.fingerprint), run.seconds);
         if (run.throws < opt.throws) return 1;
+    }
+    {
+        const ModelRun run = foreseeSpeed(opt.quick ? 2'000 : 20'000, 7, opt.quick ? 0.2 : 2);
+        print({"core: move model, calls of foresee", static_cast<double>(run.calls) / run.seconds,
+               "calls per s", 0, {}, 1'000'000});
+        print({"  the same, per second of processor time", static_cast<double>(run.calls) / run.processor, "calls per s",
+               0, {}, {}});
+        std::printf("  move model run: %ld positions, %ld calls, sum %ld, %.3f s\n", run.positions, run.calls, run.sum,
+                    run.seconds);
     }
     std::printf("load average %.2f at the end\n", loadAverage());
     return 0;

@@ -41,6 +41,7 @@ void Board::checkmoves() {
             for (int k = 1; k <= 6; ++k)
                 if (homerow(p, k) == 1 && k + m == 7) {
                     decided = true;
+                    movestarts(p, Place::column(k), m);
                     homerow(p, k) = 0;
                     int from = k;
                     movehome(p, from, m);
@@ -51,6 +52,7 @@ void Board::checkmoves() {
                         enddisp(p);
                         movestart(p);
                     }
+                    moveends();
                     break;  // position 7 - m is empty now: no second counter finishes
                 }
         }
@@ -68,10 +70,12 @@ void Board::checkmoves() {
                 if (players(p, j) != inHomeColumn) continue;
                 for (int k = 1; k <= 6; ++k)
                     if (homerow(p, k) == 1 && k + m < 7 && homerow(p, k + m) != 1) {
+                        movestarts(p, Place::column(k), m);
                         homerow(p, k) = 0;
                         homerow(p, k + m) = 1;
                         int from = k;
                         movehome(p, from, m);
+                        moveends();
                         movedInColumn = true;
                         break;
                     }
@@ -81,7 +85,9 @@ void Board::checkmoves() {
 
         if (b + m > 60) {
             // off the ring into the home column, on position b + m - 60
+            movestarts(p, Place::ring(squareOfProgress(b)), m);
             if (homerow(p, b + m - 60) == 1) {
+                moveends();
                 happenings.publish({Happening::Kind::NoMove, p, m});
                 wait(0.4f);  // taken: the counter stays where it is
                 return;
@@ -106,6 +112,7 @@ void Board::checkmoves() {
             movehome(p, first, b + m - 61);
             setProgress(c, inHomeColumn);
             homerow(p, b + m - 60) = 1;
+            moveends();
             return;
         }
 
@@ -114,6 +121,7 @@ void Board::checkmoves() {
         if (b < W && W < b + moves) {
             // past square 60 onto square T beyond it
             const int T = b + moves - W;
+            movestarts(p, Place::ring(squareOfProgress(b)), m);
             SQUARE(99).picture = SQUARE(60).picture;
             const std::int16_t held = squares(60);
             int steps = W - b;
@@ -131,12 +139,14 @@ void Board::checkmoves() {
             }
             setProgress(c, moves + b);
             squares(moves + b - W) = static_cast<std::int16_t>(p);
+            moveends();
             b = 0;
             if (moves == 6) sixUsed = true;
         }
 
         if (b == W) {
             // off square 60 onto square `moves` beyond it
+            movestarts(p, Place::ring(60), m);
             setProgress(c, moves + b);
             SQUARE(60).picture = homecount(0).picture;
             squares(60) = 0;
@@ -150,6 +160,7 @@ void Board::checkmoves() {
             int none = 0;
             movecount(p, moves, none);
             setProgress(c, W + moves);
+            moveends();
             b = 0;
             if (moves == 6) sixUsed = true;
         }
@@ -161,6 +172,7 @@ void Board::checkmoves() {
         if (moves == 6 && !sixUsed && out < 4) {
             if (squares(E) != p) {
                 // a new counter onto the entry square; the chosen one stays
+                movestarts(p, Place::startPlace(), m);
                 int none = 0;
                 movecount(p, E, none);
                 for (int i = 1; i <= 4; ++i)
@@ -169,16 +181,21 @@ void Board::checkmoves() {
                         break;
                     }
                 startmove(p);
+                moveends();
                 wait(0.2f);
             } else {
                 // our own counter blocks the entry square: the chosen one moves
+                movestarts(p, Place::ring(squareOfProgress(b)), m);
                 movecount(p, squareOfProgress(b), moves);
                 setProgress(c, players(p, c) + moves);
+                moveends();
             }
         } else if (b > 0) {
+            movestarts(p, Place::ring(squareOfProgress(b)), m);
             movecount(p, squareOfProgress(b), moves);
             if (moves < 0) wait(0.1f);  // jumped back from a corner
             setProgress(c, players(p, c) + moves);
+            moveends();
         } else {
             // no ring counter was chosen: unless one moved up the home column, the throw is lost
             if (choice.b == 0 && !movedInColumn) happenings.publish({Happening::Kind::NoMove, p, m});

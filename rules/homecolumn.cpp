@@ -58,6 +58,7 @@ void Board::movehome(int player, int& pos, int move, std::optional<int> homepick
 // throw, into a free position or, with the exact throw, into a final place.
 void Board::home_Click(int Index) {
     const auto before = standing(1);
+    movestarts(1, Place::column(Index + 1), moves);
     clearmarks();
     int pos = Index + 1;
     movehome(1, pos, moves, 1);
@@ -70,6 +71,7 @@ void Board::home_Click(int Index) {
         enddisp(1);
         movestart(1);
     }
+    moveends();
     dicethrow(15).visible = false;
     if (moves == 6) {
         // a six: player 1 throws again

@@ -51,7 +51,8 @@ struct Outcome {
     static constexpr int maxEvents = 8;
     static constexpr int maxPassed = 20;
 
-    bool moves = false;           // false: the counter cannot go (a taken home-column place); nothing changes
+    bool moves = false;           // false: the counter cannot go (a taken home-column place, or no counter of the
+                                  // player's at `from`); nothing changes
     int player = 0;
     int thrown = 0;               // the throw, 1..6
     Place from;                   // where the counter starts
@@ -74,11 +75,16 @@ struct Outcome {
 };
 
 // The outcome of `player` moving the counter at `from` with `thrown`.
-// `from` must be a place the rules let that player move from with that
-// throw: a marked place of a person's, or what a computer turn plays.
-// A computer player's counter passing square 60 is walked over it as its
-// turn does; a counter entering with a six captures what stands on the
-// entry square. Pure: reads `now`, allocates nothing.
+// `from` is a place the rules let that player move from with that throw:
+// for player 1 what marking marks and its handlers play (a ring square, the
+// start place, a home-column position); for players 2..4 what a computer
+// turn plays (a ring counter's square, also past square 60 or into the home
+// column; the start place for a new counter on a six; a home-column position
+// for a move up the column or an exact finish). A counter entering with a
+// six captures what stands on the entry square. A place without a counter
+// of the player's, or a move onto a taken home-column position, gives
+// `moves` false; any other place is played as the procedures would play it,
+// marked or not. Pure: reads `now`, allocates nothing, never pauses.
 Outcome foresee(const Position& now, int player, Place from, int thrown);
 
 }  // namespace skarpo

@@ -12,6 +12,7 @@ void Board::SQUARE_Click(int Index) {
     const int player = 1;
     const int m = moves;  // the throw as thrown: a doubling square or a corner rewrites moves
     const auto before = standing(player);
+    movestarts(player, Place::ring(Index), m);
     clearmarks();
 
     if (Index + moves > 60) {
@@ -51,6 +52,7 @@ void Board::SQUARE_Click(int Index) {
             }
     }
     publishMove(player, before);
+    moveends();
 
     dicethrow(15).visible = false;
     if (m == 6) {

@@ -20,6 +20,7 @@ void Board::startmove(int player) {
 void Board::start_Click(int Index) {
     (void)Index;  // always player 1's start place
     const auto before = standing(1);
+    movestarts(1, Place::startPlace(), moves);
     clearmarks();
     startmove(1);
     for (int i = 1; i <= 4; ++i)
@@ -41,6 +42,7 @@ void Board::start_Click(int Index) {
     squares(1) = 1;
     squares(61) = 1;
     publishMove(1, before);
+    moveends();
     dicethrow(15).visible = false;
     dicethrow(0).enabled = true;
     dicethrow(0).visible = true;

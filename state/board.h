@@ -10,6 +10,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,7 @@
 #include "state/numbering.h"
 #include "state/options.h"
 #include "state/picture.h"
+#include "state/place.h"
 #include "state/platform.h"
 #include "state/tables.h"
 
@@ -65,6 +67,17 @@ public:
     // ---- what just happened, for the window to put into words ----
     Happenings happenings;
 
+    // ---- a follower of every move (empty unless someone follows) ----
+    // moveStarts: `player` is about to move the counter at `from` with the
+    // throw `thrown`; the tables are still as before the move. moveEnds: that
+    // move is made (not called when New Game or closing drops the handler).
+    // Told by the ring, start and home-column handlers and at each move of a
+    // computer turn (a move up the home column may be followed by a new
+    // counter entering); a blocked entry into the home column starts and ends
+    // with nothing changed.
+    std::function<void(int player, Place from, int thrown)> moveStarts;
+    std::function<void()> moveEnds;
+
     // ---- handlers ----
     void Form_Load();
     void Form_Unload(int& Cancel);
@@ -94,6 +107,13 @@ public:
     void movehome(int player, int& pos, int move, std::optional<int> homepick = std::nullopt);
     void enddisp(int player);
     void checkmoves();
+    // Tell the follower, if any, that a move starts or has ended.
+    void movestarts(int player, Place from, int thrown) {
+        if (moveStarts) moveStarts(player, from, thrown);
+    }
+    void moveends() {
+        if (moveEnds) moveEnds();
+    }
 
     // ---- events from the window ----
     // These are what the window (and a test acting as a person) calls. A click

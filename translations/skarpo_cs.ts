@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>vyhodí tvou vlastní figurku</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>vyhodí azurovou</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>vyhodí purpurovou</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>vyhodí zelenou</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Tvůj startovní prostor</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Domácí sloupec %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>nemůže táhnout</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>vstoupí na pole %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>na roh %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>zdvojením dál na roh %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>zdvojením dál na %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>skokem na %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>do tvého domácího sloupce, místo %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>nahoru na místo %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>na cílové místo</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>všechny čtyři doma</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>na místo %1 domácího sloupce</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>na pole %1 zdvojením a rohem</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>na pole %1 přes roh</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>na pole %1 zdvojením</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>na pole %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>schlägt deine eigene Figur</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>schlägt Cyan</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>schlägt Magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>schlägt Grün</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Dein Startbereich</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Zielbahn %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>kommt auf Feld %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>auf das Eckfeld %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>per x2 weiter auf das Eckfeld %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>per x2 weiter auf %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>hinüber auf %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>in deine Zielbahn, Platz %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>hinauf auf Platz %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>auf einen Endplatz</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>alle vier im Ziel</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>auf Platz %1 der Zielbahn</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>auf Feld %1 per x2 und Eckfeld</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>auf Feld %1 über das Eckfeld</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>auf Feld %1 per x2</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>auf Feld %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>captura tu propia ficha</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>captura cian</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>captura magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>captura verde</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casilla %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Tu casa</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Pasillo de llegada %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>no puede moverse</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entra en la casilla %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>a la esquina %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>doble hasta la esquina %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>doble hasta %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>salta a %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>a tu pasillo de llegada, posición %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>sube a la posición %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>a una posición final</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>las cuatro en la meta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>a la posición %1 del pasillo de llegada</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>a la casilla %1 por doble y esquina</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>a la casilla %1 por la esquina</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>a la casilla %1 por doble</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>a la casilla %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

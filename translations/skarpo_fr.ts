@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>prend votre propre pion</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>prend cyan</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>prend magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>prend vert</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Votre zone de départ</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Colonne d&apos;arrivée %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>ne peut pas bouger</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entre sur la case %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>vers le coin %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>vers %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>doublé jusqu&apos;au coin %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>doublé jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>saut vers %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>dans votre colonne d&apos;arrivée, place %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>monte à la place %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>vers une place finale</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>les quatre arrivés</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>vers la place %1 de la colonne d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>vers la case %1 par doublement et le coin</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>vers la case %1 par le coin</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>vers la case %1 par doublement</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>vers la case %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

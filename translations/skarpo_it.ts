@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>cattura la tua stessa pedina</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>cattura ciano</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>cattura magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>cattura verde</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casella %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>La tua zona di partenza</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Colonna d&apos;arrivo %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>non può muoversi</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entra sulla casella %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>all&apos;angolo %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>raddoppia fino all&apos;angolo %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>raddoppia fino a %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>salta a %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>nella tua colonna d&apos;arrivo, posto %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>sale al posto %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>in un posto finale</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>tutte e quattro arrivate</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>al posto %1 della colonna d&apos;arrivo</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>alla casella %1 raddoppiando e dall&apos;angolo</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>alla casella %1 dall&apos;angolo</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>alla casella %1 raddoppiando</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>alla casella %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>slaat je eigen pion</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>slaat cyaan</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>slaat magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>slaat groen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Vakje %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Jouw startplaats</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Thuisrij %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>kan niet verzet worden</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>komt op vakje %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>naar hoekvakje %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>verdubbeld door naar hoekvakje %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>verdubbeld door naar %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>overgestoken naar %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>jouw thuisrij in, plaats %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>omhoog naar plaats %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>naar een eindplaats</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>alle vier thuis</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>naar plaats %1 van de thuisrij</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>naar vakje %1 via x2 en hoekvakje</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>naar vakje %1 via het hoekvakje</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>naar vakje %1 via x2</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>naar vakje %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

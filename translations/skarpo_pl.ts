@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>zbija twój własny pionek</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>zbija błękitnego</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>zbija purpurowego</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>zbija zielonego</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Pole %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Twoja baza</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Kolumna domowa %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>nie może się ruszyć</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>wchodzi na pole %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>na narożnik %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>podwojenie dalej na narożnik %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>podwojenie dalej na %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>skok na %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>do twojej kolumny domowej, miejsce %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>w górę na miejsce %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>wszystkie cztery w domu</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>na miejsce %1 kolumny domowej</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>na pole %1 przez podwojenie i narożnik</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>na pole %1 przez narożnik</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>na pole %1 przez podwojenie</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>na pole %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

@@ -305,6 +305,111 @@
     </message>
 </context>
 <context>
+    <name>Outcome</name>
+    <message>
+        <source>captures your own counter</source>
+        <translation>captura seu próprio peão</translation>
+    </message>
+    <message>
+        <source>captures cyan</source>
+        <translation>captura o ciano</translation>
+    </message>
+    <message>
+        <source>captures magenta</source>
+        <translation>captura o magenta</translation>
+    </message>
+    <message>
+        <source>captures green</source>
+        <translation>captura o verde</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>parts of a move, one after the other</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Square %1</source>
+        <translation>Casa %1</translation>
+    </message>
+    <message>
+        <source>Your start place</source>
+        <translation>Sua área de partida</translation>
+    </message>
+    <message>
+        <source>Home column %1</source>
+        <translation>Reta final %1</translation>
+    </message>
+    <message>
+        <source>cannot move</source>
+        <translation>não pode se mover</translation>
+    </message>
+    <message>
+        <source>enters on square %1</source>
+        <translation>entra na casa %1</translation>
+    </message>
+    <message>
+        <source>to the corner %1</source>
+        <translation>para o canto %1</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>para %1</translation>
+    </message>
+    <message>
+        <source>doubling on to the corner %1</source>
+        <translation>dobra até o canto %1</translation>
+    </message>
+    <message>
+        <source>doubling on to %1</source>
+        <translation>dobra até %1</translation>
+    </message>
+    <message>
+        <source>across to %1</source>
+        <translation>salta para %1</translation>
+    </message>
+    <message>
+        <source>into your home column, place %1</source>
+        <translation>para sua reta final, espaço %1</translation>
+    </message>
+    <message>
+        <source>up to place %1</source>
+        <translation>sobe para o espaço %1</translation>
+    </message>
+    <message>
+        <source>into a final place</source>
+        <translation>para um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>all four home</source>
+        <translation>os quatro chegaram</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>where a move starts, and its steps</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>to home column place %1</source>
+        <translation>para o espaço %1 da reta final</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling and the corner</source>
+        <translation>para a casa %1 dobrando e pelo canto</translation>
+    </message>
+    <message>
+        <source>to square %1 by the corner</source>
+        <translation>para a casa %1 pelo canto</translation>
+    </message>
+    <message>
+        <source>to square %1 by doubling</source>
+        <translation>para a casa %1 dobrando</translation>
+    </message>
+    <message>
+        <source>to square %1</source>
+        <translation>para a casa %1</translation>
+    </message>
+</context>
+<context>
     <name>Speech</name>
     <message>
         <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "window/outcomewords.h"
 #include "window/words.h"
 
 namespace skarpo {
@@ -51,6 +52,7 @@ Canvas::Canvas(Board& board, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);  // a mark the mouse rests on shows its move
     for (int i = 1; i < pictureCount; ++i) art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
 }
 
@@ -145,6 +147,7 @@ void Canvas::refresh() {
         changed += ring;
         ringShown_ = ring;
     }
+    followForeseen(changed);
     if (!changed.isEmpty()) update(changed);
 }
 
@@ -201,6 +204,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
     }
     for (const QRect& r : QRegion(area) - covered) fill(painter, r, qcolour(colour::window));
     // anything drawn over the board goes here, after the views
+    paintMarkers(painter);
     paintFocusRing(painter);
 }
 
@@ -244,10 +248,15 @@ bool Canvas::event(QEvent* event) {
         // a tip invites a click: only where the click would be taken now
         const auto hit = viewAt(help->pos());
         const View* v = hit && canTakeClick(*hit) ? &viewOf(*hit) : nullptr;
-        if (v && !v->tooltip.empty())
-            QToolTip::showText(help->globalPos(), words::tooltip(*v), this, rectOf(*v).toAlignedRect());
-        else
+        if (v && !v->tooltip.empty()) {
+            // a marked view says where its move ends, above the invitation
+            QString tip = words::tooltip(*v);
+            if (const auto outcome = words::foresee(board_, hit->family, hit->index))
+                tip = words::outcomeLine(*outcome) + QLatin1Char('\n') + tip;
+            QToolTip::showText(help->globalPos(), tip, this, rectOf(*v).toAlignedRect());
+        } else {
             QToolTip::hideText();
+        }
         return true;
     }
     return QWidget::event(event);

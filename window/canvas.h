@@ -22,6 +22,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "rules/outcome.h"
 #include "state/board.h"
 
 namespace skarpo {
@@ -111,6 +112,26 @@ public:
     // The area the focus ring covers around a view, in logical pixels.
     QRectF focusRingRect(Hit hit) const;
 
+    // ---- a move known before it is made ----
+    // The marked view whose move the board shows before the click: the one
+    // the mouse rests on, else the one with the keyboard focus while the
+    // focus ring shows; none while no mark takes a click (a move started).
+    std::optional<Hit> foreseenHit() const;
+    // The places the marker covers, in logical pixels, each the rectangle of
+    // its view: where the counter ends, on a doubling carry or a corner jump
+    // the squares that carry it on and the ring squares it passes, and the
+    // counters it captures.
+    struct Marker {
+        enum class Kind { End, Carried, Passed, Captured };
+        Kind kind;
+        QRectF rect;
+        bool operator==(const Marker&) const = default;
+    };
+    std::vector<Marker> markers() const { return markers_; }
+    // Called when the foreseen view changes other than by a click: a key
+    // moved the focus, the mouse moved onto a mark or off it.
+    std::function<void()> foreseenChanged;
+
     // Called after the canvas has passed a click or a key to the board: the
     // window brings the focus, the words and the painted board up to date.
     std::function<void()> afterEvent;
@@ -131,12 +152,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     bool event(QEvent* event) override;
 
 private:
     // Drawn last, over everything else.
     void paintFocusRing(QPainter& painter) const;
+    void paintMarkers(QPainter& painter) const;
+    // Brings the markers up to date with the foreseen move; adds the places
+    // they leave and take to `changed`.
+    void followForeseen(QRegion& changed);
+    std::vector<Marker> markersOf(const Outcome& o) const;
     void moveFocus(std::optional<Hit> to);
     // The arrow keys: the nearest view that can take a click in a direction.
     void moveFocusToward(QPointF direction);
@@ -173,6 +201,11 @@ private:
     // the focus ring was then (logical pixels; empty when not shown)
     std::vector<Look> shown_;
     QRect ringShown_;
+    // the view under the mouse (clickable or not), and the foreseen view and
+    // its markers as last painted
+    std::optional<Hit> hover_;
+    std::optional<Hit> foreseenShown_;
+    std::vector<Marker> markers_;
 };
 
 }  // namespace skarpo

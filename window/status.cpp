@@ -33,7 +33,7 @@ StatusLine::StatusLine(const Board& board, QWidget* parent) : QStatusBar(parent)
     follow();
 }
 
-void StatusLine::follow() {
+void StatusLine::follow(const QString& foreseen) {
     const auto fresh = board_.happenings.since(seen_);
     seen_ = board_.happenings.count();
     if (!fresh.empty()) {
@@ -52,7 +52,7 @@ void StatusLine::follow() {
         if (!said.isEmpty()) news_ = said;
         showThrows();
     }
-    const QString now = words::joined(news_, words::prompt(board_, lastThrower_));
+    const QString now = words::joined(news_, foreseen.isEmpty() ? words::prompt(board_, lastThrower_) : foreseen);
     if (now == text_->text()) return;
     // The words are the status text's accessible name: setting it tells a
     // listening screen reader (a NameChanged event; nothing is sent, or

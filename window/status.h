@@ -27,8 +27,10 @@ public:
     explicit StatusLine(const Board& board, QWidget* parent = nullptr);
 
     // Reads what happened since the last call and what waits for player 1,
-    // and words it; announces the words when they change.
-    void follow();
+    // and words it; announces the words when they change. `foreseen`, the
+    // move of the marked view with the focus in words, stands for what
+    // player 1 can do while there is one.
+    void follow(const QString& foreseen = {});
 
     QString text() const { return text_->text(); }
     // The last throw of player 1..4 as shown, 0 for none.

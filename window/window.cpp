@@ -16,6 +16,7 @@
 #include "window/accessibility.h"
 #include "window/canvas.h"
 #include "window/help.h"
+#include "window/outcomewords.h"
 #include "window/speech.h"
 #include "window/status.h"
 
@@ -74,6 +75,10 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     canvas_ = new Canvas(board_, this);
     setCentralWidget(canvas_);
     canvas_->afterEvent = [this] { afterCommand(); };
+    // a key or the mouse on a mark: the status line says where its move ends
+    canvas_->foreseenChanged = [this] {
+        if (status_) status_->follow(foreseenWords());
+    };
     // every pause shows the board as it stands: the words around it follow,
     // and the views that changed are painted inside the pause, by its event
     // loop
@@ -164,8 +169,14 @@ Window::~Window() {
     setStatusBar(nullptr);
 }
 
+QString Window::foreseenWords() const {
+    const auto hit = canvas_->foreseenHit();
+    const auto outcome = hit ? words::foresee(board_, hit->family, hit->index) : std::nullopt;
+    return outcome ? words::outcomeLine(*outcome) : QString();
+}
+
 void Window::followBoard() {
-    status_->follow();
+    status_->follow(foreseenWords());
     speech_->follow();
     speak_->setChecked(speech_->speaks());
     auto_->setChecked(board_.autoplay);

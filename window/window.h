@@ -68,6 +68,8 @@ private:
     class Destroyed;
 
     void afterCommand();
+    // The move of the marked view the canvas foresees, in words; empty for none.
+    QString foreseenWords() const;
     // Runs Timer1 while automatic play is on, in step with its ticks since the
     // window was made.
     void keepTimer1();

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include "window/outcomewords.h"
+
 namespace skarpo::words {
 
 namespace {
@@ -216,7 +218,11 @@ QString viewDescription(const Board& b, Family family, int index) {
         what = squareKind(index);
     }
     if (what.isEmpty()) what = board(QT_TRANSLATE_NOOP("Board", "empty"));
-    if (marked(v)) what = board(QT_TRANSLATE_NOOP("Board", "%1, can move")).arg(what);
+    if (!marked(v)) return what;
+    what = board(QT_TRANSLATE_NOOP("Board", "%1, can move")).arg(what);
+    // where the move would end comes first
+    if (const auto outcome = foresee(b, family, index))
+        what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(outcomePhrase(*outcome), what);
     return what;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game under load: seeded games played by the timer or a person, with "New Game", "Auto", "Sound", clicks anywhere,
 // ticks and closing injected inside the animations and between them; checked at every pause and after every handler.
+// Every move is foreseen by the move model as it starts and the board checked against it once it is made.
 // `skarpo_soak --turns N --seeds K [--first-seed S]` is the long run; without arguments it runs the short soak.
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <optional>
 #include <ranges>
 
+#include "rules/outcome.h"
 #include "tests/support/test_platform.h"
 
 using namespace skarpo;
@@ -28,6 +30,10 @@ struct Figures {
     std::array<long, kinds> inPauses{}, between{};            // events by kind
     std::array<long, 5> celebrations{};                       // by player 1..4
     std::vector<std::string> reports;                         // the first few violations
+    long foreseen = 0, differences = 0;                       // moves the model foresaw; where the board did otherwise
+    // moves foreseen with a capture, an own-colour capture, a doubling carry, a corner jump, into the home
+    // column, a finish, all four home, and blocked entries into the column
+    std::array<long, 8> seen{};
     double seconds = 0;
 };
 
@@ -49,6 +55,10 @@ struct Runner : test::TestPlatform {
             seed = s * 1000u + window;
             b_ = std::make_unique<Board>(*this);
             b_->Form_Load();
+            b_->moveStarts = [this](int p, Place from, int thrown) {
+                expected_ = foresee(Position::of(*b_), p, from, thrown), toldBefore_ = b_->happenings.count();
+            };
+            b_->moveEnds = [this] { followed(); };
             ++fig_.windows, broken_ = false, celebrating_ = {};
             for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step())
                 if (fig_.turns != std::exchange(last, fig_.turns)) stuck = 0;
@@ -90,6 +100,47 @@ struct Runner : test::TestPlatform {
         for (int p = 1; p <= 4; ++p)
             if (!cut && b_->homerow(p, 7) == 4) celebrating_[p] = true;
             else if (std::exchange(celebrating_[p], false)) ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
+    }
+
+    // A move is made: the board holds the tables the model foresaw, the counter stands where it said, and the board
+    // told exactly the captures (by the victim), final places (100 + the place) and all home (200) it named.
+    void followed() {
+        using K = MoveEvent::Kind;
+        using H = Happening::Kind;
+        const Outcome& o = expected_;
+        std::vector<int> told, named;
+        for (const Happening& h : b_->happenings.since(toldBefore_))
+            if (h.kind == H::Captured || h.kind == H::Home || h.kind == H::AllHome)
+                told.push_back(h.kind == H::Captured ? h.value : h.kind == H::Home ? 100 + h.value : 200);
+        for (const MoveEvent& e : o)
+            if (e.kind == K::Captures || e.kind == K::Finishes || e.kind == K::AllHome)
+                named.push_back(e.kind == K::Captures ? e.whom : e.kind == K::Finishes ? 100 + e.square : 200);
+        ++fig_.foreseen;
+        const bool own = std::ranges::count(named, o.player) > 0, seen[] = {o.captures() > 0, own, o.has(K::Doubles),
+            o.has(K::Jumps), o.has(K::IntoColumn), o.has(K::Finishes), o.has(K::AllHome), !o.moves};
+        for (std::size_t k = 0; k < fig_.seen.size(); ++k) fig_.seen[k] += seen[k];
+        const Position held = Position::of(*b_);
+        const int at = o.to.index;
+        const bool there = !o.moves ? o.to == o.from
+                           : o.to.kind == Place::Kind::Ring   ? held.squares(at) == o.player
+                           : o.to.kind == Place::Kind::Column ? held.homerow(o.player, at) == 1
+                                                              : held.homerow(o.player, 7) == at || o.has(K::AllHome);
+        if (held == o.after && told == named && there) return;
+        if (++fig_.differences > 10) return;
+        const auto str = [](int v) { return std::to_string(v); };
+        const char* kinds[] = {"none ", "ring ", "start ", "column ", "final "};
+        std::string d = "the model foresaw otherwise: player " + str(o.player) + " from " + kinds[int(o.from.kind)] +
+                        str(o.from.index) + " with " + str(o.thrown) + (there ? "" : ", not to " + str(at)) +
+                        ", told " + str(int(told.size())) + " named " + str(int(named.size()));
+        auto cell = [&](const std::string& name, int board, int model) {
+            if (board != model) d += ", " + name + " " + str(board) + " not " + str(model);
+        };
+        for (int n = 1; n <= 70; ++n) cell("squares(" + str(n) + ")", held.squares(n), o.after.squares(n));
+        for (int p = 1; p <= 4; ++p) {
+            for (int j = 0; j <= 5; ++j) cell("players(" + str(p) + "," + str(j) + ")", held.players(p, j), o.after.players(p, j));
+            for (int k = 1; k <= 7; ++k) cell("homerow(" + str(p) + "," + str(k) + ")", held.homerow(p, k), o.after.homerow(p, k));
+        }
+        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + d);
     }
 
     // Between handlers the tables and pictures agree (before the opening march the board is a new game's: a
@@ -166,6 +217,8 @@ struct Runner : test::TestPlatform {
     std::unique_ptr<Board> b_;
     bool broken_ = false, dropped_ = false;  // a violation was found; the running handler was dropped by New Game
     std::array<bool, 5> celebrating_{};
+    Outcome expected_;            // the move being made, as the model foresaw it
+    std::uint64_t toldBefore_ = 0;  // the board's happenings as it started
 };
 
 Figures run(long turns, int seeds, unsigned first = 1) {
@@ -186,6 +239,10 @@ std::ostream& operator<<(std::ostream& out, const Figures& f) {
     out << "\nrolls, opening marches, celebrations cut short: " << f.cutRolls << ", " << f.cutOpenings << ", "
         << f.cutCelebrations << "\ncelebrations by player 1..4: ";
     for (int p = 1; p <= 4; ++p) out << f.celebrations[p] << (p < 4 ? ", " : "");
+    out << "\nmoves foreseen by the move model: " << f.foreseen << ", differences: " << f.differences
+        << "\n  with a capture, own-colour capture, doubling carry, corner jump, into the column, finish, all home, "
+           "blocked: ";
+    for (std::size_t k = 0; k < f.seen.size(); ++k) out << f.seen[k] << (k + 1 < f.seen.size() ? ", " : "");
     out << "\nviolations: " << f.violations << "\nwall time: " << f.seconds << " s\n";
     for (const std::string& r : f.reports) out << "  " << r << "\n";
     return out;
@@ -197,6 +254,9 @@ TEST(Soak, ShortRunUnderInjectedEventsKeepsTheGameWhole) {
     const Figures f = run(30000, 6);
     std::cout << f;
     EXPECT_TRUE(f.violations == 0 && f.cutRolls && f.cutOpenings && f.cutCelebrations && f.windows > 6);
+    // every move foreseen exactly, of every kind
+    EXPECT_EQ(f.differences, 0);
+    EXPECT_EQ(std::ranges::count(f.seen, 0), 0);
     EXPECT_EQ(std::ranges::count(f.inPauses, 0) + std::ranges::count(f.celebrations, 0), 1);  // (nobody is player 0)
 }
 
@@ -213,5 +273,5 @@ int main(int argc, char** argv) {
     }
     const Figures f = run(o["--turns"], int(o["--seeds"]), unsigned(o["--first-seed"]));
     std::cout << o["--turns"] << " turns over " << o["--seeds"] << " seeds from " << o["--first-seed"] << "\n" << f;
-    return f.violations == 0 ? 0 : 1;
+    return f.violations == 0 && f.differences == 0 ? 0 : 1;
 }

@@ -128,7 +128,7 @@ TEST_F(Scaled, TheBoardGrowsCentredAndClicksAndTipsFollowIt) {
     EXPECT_EQ(tipAt(dieAt) + tipAt(QPointF(3, 3)) + tipAt(rect(board.SQUARE(3)).center()), "");
     marked({20}, 6, true);
     sq = rect(board.SQUARE(20));
-    EXPECT_EQ(tipAt(sq.center()), "Click me to move the counter");
+    EXPECT_EQ(tipAt(sq.center()), "Square 20: to 26\nClick me to move the counter");  // where its move ends
     insideAPause([&] { EXPECT_EQ(tipAt(sq.center()), ""); });
     board.dicethrow(15).visible = true;  // the throw lying on the board: "Click me to start the game" no more
     EXPECT_EQ(tipAt(rect(board.dicethrow(15)).center()), "");

@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A move known before it is made, in the real window: Tab over every marked view of a few positions set up by
+// hand, and the status line and the accessible description say where each move ends, as written out here; the
+// marker drawn over the board (ctest runs `Scaled` again at 1.5 and 2), and gone when the focus, the mouse or
+// the move leaves the mark.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <algorithm>
+
+#include "tests/window/live.h"
+#include "window/accessibility.h"
+
+using namespace skarpo;
+using namespace skarpo::test;
+
+namespace {
+
+struct Opponent {
+    int player, square;
+};
+
+// Player 1 has thrown `moves` with counters on the ring squares `ring` and the column positions `column`, the
+// others waiting; each opponent has one counter on its square.
+void position(Live& t, int moves, std::vector<int> ring, std::vector<int> column, std::vector<Opponent> others) {
+    t.board.chooseNewGame();
+    openedPosition(t.board);
+    placePlayer(t.board, 1, ring, column);
+    for (const Opponent& o : others) placePlayer(t.board, o.player, {progressOf(o.player, o.square)});
+    t.board.whosego = 1;
+    t.board.moves = moves;
+    t.board.marksquares();
+    t.board.dicethrow(0).visible = false;
+    t.window.followBoard();
+    t.canvas.refresh();
+}
+
+// Every marked view in the order of the journey, one a line: its name, the status line (after the news of the new
+// game the position was set up in) and its description while Tab has put the focus on it.
+std::string tabbedOver(Live& t) {
+    const std::size_t marks = t.canvas.focusChain().size();
+    std::vector<std::string> lines;
+    for (std::size_t n = 0; n < marks; ++n) {
+        t.key(Qt::Key_Tab);
+        const auto at = t.focus();
+        if (!at) return "no focus";
+        QAccessibleInterface* view = accessibility::viewInterface(t.canvas, *at);
+        std::string status = t.status();
+        if (status.starts_with("New game. ")) status.erase(0, 10);
+        lines.push_back(view->text(QAccessible::Name).toStdString() + " | " + status + " | " +
+                        view->text(QAccessible::Description).toStdString() + "\n");
+    }
+    // the first mark had the focus when the marks appeared: Tab came to it last
+    std::rotate(lines.rbegin(), lines.rbegin() + 1, lines.rend());
+    std::string all;
+    for (const std::string& l : lines) all += l;
+    return all;
+}
+
+}  // namespace
+
+TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
+    // a 4 from 16 lands on the doubling square 20, which carries it on to 24, another one, on to 28
+    position(*this, 4, {16, 33, 40}, {}, {{4, 44}});
+    EXPECT_EQ(status(), "New game. Choose a yellow counter") << "no key pressed yet: the focus is not shown";
+    EXPECT_EQ(tabbedOver(*this),
+              "Square 16 | Square 16: to 20, doubling on to 24, doubling on to 28 | to square 28 by doubling; your "
+              "counter; cyan entry square, can move\n"
+              "Square 33 | Square 33: to 37 | to square 37; your counter, can move\n"
+              "Square 40 | Square 40: to 44, captures green | to square 44, captures green; your counter, can move\n");
+
+    // a 3 from 6 onto the doubling square 9, on to the corner 12 and across; from 54 onto the corner 57 and back
+    // across onto cyan on 27; up the column from 4 to a final place
+    position(*this, 3, {6, 54}, {4}, {{2, 27}});
+    EXPECT_EQ(tabbedOver(*this),
+              "Square 6 | Square 6: to 9, doubling on to the corner 12, across to 42 | to square 42 by doubling and "
+              "the corner; your counter, can move\n"
+              "Square 54 | Square 54: to the corner 57, across to 27, captures cyan | to square 27 by the corner, "
+              "captures cyan; your counter; doubling square, can move\n"
+              "Your home column 4 | Home column 4: into a final place | into a final place; your counter, can move\n");
+
+    // a six: a new counter onto magenta on the entry square, or 58 off the ring into the home column
+    position(*this, 6, {58}, {}, {{3, 1}});
+    EXPECT_EQ(tabbedOver(*this),
+              "Your start place 1 | Your start place: enters on square 1, captures magenta | enters on square 1, "
+              "captures magenta; your counter, can move\n"
+              "Square 58 | Square 58: into your home column, place 4 | into your home column, place 4; your counter, "
+              "can move\n");
+
+    // the tooltip of a mark says it too; the others' stay as they were
+    position(*this, 4, {16, 33, 40}, {}, {{4, 44}});
+    EXPECT_EQ(tipAt(rect(board.SQUARE(40)).center()), "Square 40: to 44, captures green\nClick me to move the counter");
+    board.dicethrow(0).visible = true;
+    board.dicethrow(0).enabled = true;
+    EXPECT_EQ(tipAt(rect(board.dicethrow(0)).center()), "Click me to roll the dice");
+}
+
+// The marker as the window's backing store holds it: a target where the counter ends, a circle on the corner that
+// jumps and dots on the squares before it, a cross on the counter it captures; drawn inside those views only, and gone with the focus, with the
+// mouse and when the move starts.
+TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
+    if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
+    window.platform().pauseScale = 0.02;
+    position(*this, 3, {6, 54}, {4}, {{2, 27}});
+    const QImage plain = shown();
+    auto markers = [&] {
+        std::string out;
+        for (const Canvas::Marker& m : canvas.markers()) {
+            std::string where = "?";
+            for (int s = 1; s <= 60; ++s)
+                if (rect(board.SQUARE(s)) == m.rect) where = std::to_string(s);
+            for (int h : {3, 6})
+                if (rect(board.home(h)) == m.rect) where = "home " + std::to_string(h);
+            const char* kind[] = {"end ", "carried ", "passed ", "captured "};
+            out += kind[int(m.kind)] + where + "; ";
+        }
+        return out;
+    };
+    EXPECT_EQ(markers(), "") << "the focus on square 6, not shown";
+    auto device = [&](const QRectF& r) { return QRectF(r.topLeft() * factor, r.size() * factor).toAlignedRect(); };
+
+    key(Qt::Key_Tab);  // onto 54: to the corner 57, across onto cyan on 27
+    ASSERT_EQ(focus(), square(54));
+    EXPECT_EQ(markers(), "passed 55; passed 56; carried 57; captured 27; end 27; ");
+    const QImage marked = shown();
+    QRegion allowed(device(canvas.focusRingRect(square(54))));
+    for (const Canvas::Marker& m : canvas.markers()) allowed += device(m.rect);
+    int astray = 0;
+    for (int y = 0; y < marked.height(); ++y)
+        for (int x = 0; x < marked.width(); ++x) astray += marked.pixel(x, y) != plain.pixel(x, y) && !allowed.contains({x, y});
+    EXPECT_EQ(astray, 0);
+    // black and white both inside the target on 27, the circle on 57 and the dot on 56, whatever the square's colour
+    for (int s : {27, 56, 57}) {
+        const QImage in = marked.copy(device(rect(board.SQUARE(s))));
+        int black = 0, white = 0;
+        for (int y = 0; y < in.height(); ++y)
+            for (int x = 0; x < in.width(); ++x) black += in.pixel(x, y) == 0xFF000000u, white += in.pixel(x, y) == 0xFFFFFFFFu;
+        EXPECT_TRUE(black > 4 * factor * factor && white > 4 * factor * factor) << s << ": " << black << ", " << white;
+    }
+
+    key(Qt::Key_Tab);  // onto home column 4: into final place 1
+    EXPECT_EQ(markers(), "end home 6; ");
+    const QRect at27 = device(rect(board.SQUARE(27)));
+    EXPECT_EQ(shown().copy(at27), plain.copy(at27)) << "the marker's old place is repainted";
+
+    // the mouse resting on a mark shows its move, the keyboard's comes back when it leaves
+    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(board.SQUARE(6)).center().toPoint()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == square(6); }, 2000));
+    EXPECT_EQ(markers(), "passed 7; passed 8; passed 10; passed 11; carried 9; carried 12; end 42; ");
+    EXPECT_EQ(status(), "New game. Square 6: to 9, doubling on to the corner 12, across to 42");
+    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(board.SQUARE(33)).center().toPoint()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == Hit{Family::home, 3}; }, 2000));
+    EXPECT_EQ(status(), "New game. Home column 4: into a final place");
+
+    // the move starts: at its first pause the marker is gone
+    std::string atPause;
+    window.platform().beforePause = [&, show = window.platform().beforePause] {
+        show();
+        if (atPause.empty()) atPause = markers() + (canvas.foreseenHit() ? "foreseen" : "") + "|";
+    };
+    key(Qt::Key_Return);
+    EXPECT_EQ(atPause, "|");
+    EXPECT_EQ(columnOf(board, 1), std::vector<int>{}) << "the counter from column 4 went home";
+}
