@@ -553,7 +553,7 @@
         <translation>&amp;Kde stojí figurky</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>Ř&amp;íct znovu</translation>
     </message>
 </context>

@@ -553,7 +553,7 @@
         <translation>&amp;Wo die Figuren stehen</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>&amp;Noch einmal sagen</translation>
     </message>
 </context>

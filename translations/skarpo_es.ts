@@ -553,7 +553,7 @@
         <translation>&amp;Dónde están las fichas</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>&amp;Repetir</translation>
     </message>
 </context>

@@ -553,7 +553,7 @@
         <translation>&amp;Où sont les pions</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>&amp;Répéter</translation>
     </message>
 </context>

@@ -553,7 +553,7 @@
         <translation>&amp;Dove sono le pedine</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>&amp;Ripeti</translation>
     </message>
 </context>

@@ -546,14 +546,14 @@
     </message>
     <message>
         <source>S&amp;peak the Game</source>
-        <translation>Spel &amp;voorlezen</translation>
+        <translation>Spel voor&amp;lezen</translation>
     </message>
     <message>
         <source>&amp;Where the Counters Stand</source>
         <translation>&amp;Waar de pionnen staan</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>&amp;Nog eens zeggen</translation>
     </message>
 </context>

@@ -553,7 +553,7 @@
         <translation>&amp;Gdzie stoją pionki</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>Powtó&amp;rz</translation>
     </message>
 </context>

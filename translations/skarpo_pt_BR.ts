@@ -553,7 +553,7 @@
         <translation>&amp;Onde estão os peões</translation>
     </message>
     <message>
-        <source>Say &amp;Again</source>
+        <source>Sa&amp;y Again</source>
         <translation>&amp;Repetir</translation>
     </message>
 </context>

@@ -161,6 +161,14 @@ public:
         const auto hit = canvas()->viewAt(canvas()->mapFromGlobal(QPoint(x, y)));
         return hit ? child(childIndex(*hit)) : nullptr;
     }
+    // While one of its views has the focus, the board itself is not the
+    // focused object: a screen reader then names the view alone, not
+    // "Board panel" before it.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (focusChild()) s.focused = false;
+        return s;
+    }
     QAccessibleInterface* focusChild() const override {
         const auto focus = canvas()->focusView();
         return focus && canvas()->hasFocus() ? child(childIndex(*focus)) : nullptr;

@@ -236,13 +236,13 @@ void Speech::say(const QString& text) {
     last_ = s;
     if (said) said(s);
     if (!speaks() || silent) return;
+    queue_ << s;
     if (!voice_) {
         voice_ = new QTextToSpeech(QStringLiteral("speechd"), this);
         //: the language of the voice that speaks the game, as a locale name (de, pt_BR ...)
         voice_->setLocale(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))));
         connect(voice_, &QTextToSpeech::stateChanged, this, [this] { speakNext(); });
     }
-    queue_ << s;
     speakNext();
 }
 
@@ -252,7 +252,11 @@ void Speech::say(const QString& text) {
 void Speech::speakNext() {
     if (!voice_ || queue_.isEmpty()) return;
     if (voice_->state() == QTextToSpeech::Error) {
-        queue_.clear();
+        // the speech service is not there (yet, or any more): the next
+        // text tries afresh, with the latest few that wait
+        voice_->deleteLater();
+        voice_ = nullptr;
+        while (queue_.size() > 3) queue_.removeFirst();
         return;
     }
     if (voice_->state() != QTextToSpeech::Ready) return;

@@ -135,7 +135,7 @@ Window::Window(QWidget* parent) : QMainWindow(parent) {
     help->addSeparator();
     standings_ = help->addAction(QCoreApplication::translate("Speech", "&Where the Counters Stand"));
     standings_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    repeat_ = help->addAction(QCoreApplication::translate("Speech", "Say &Again"));
+    repeat_ = help->addAction(QCoreApplication::translate("Speech", "Sa&y Again"));
     repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     timer1Phase_.start();

@@ -18,6 +18,7 @@ if [ "${3:-}" = --inner ]; then
     # inside the private session bus: speech, the screen reader, the game
     lang=$4 turns=$5 log=$scratch/$lang
     mkdir -p "$log"
+    rm -f "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"  # the last run's
     speech-dispatcher -s -t 0 -C "$XDG_CONFIG_HOME/speech-dispatcher" -L "$log" \
         -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" >"$log/speechd.out" 2>&1 &
     speechd=$!
@@ -98,12 +99,11 @@ pids+=($!)
 
 status=0
 # a seeded game of 20 of the player's turns in English, then a few in German
-# (SPOKEN_RUNS="de 2" for one run alone)
+# (SPOKEN_RUNS="de 2" for one run alone, "en 3,de 2" for others)
 runs=("en 20" "de 2")
-[ -z "${SPOKEN_RUNS:-}" ] || runs=("$SPOKEN_RUNS")
+[ -z "${SPOKEN_RUNS:-}" ] || IFS=, read -ra runs <<<"$SPOKEN_RUNS"
 for run in "${runs[@]}"; do
     set -- $run
     dbus-run-session -- "$0" "$game" "$scratch" --inner "$1" "$2" || status=$?
-    [ $status -eq 0 ] || break
 done
 exit $status

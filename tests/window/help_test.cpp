@@ -104,20 +104,20 @@ TEST_F(Help, HowToPlayAndAbout) {
 // The menu bar; the items of its menus; the toolkit's own Close button, in the toolkit's words. Written out by hand
 // from the translations, so that a translation lost, not compiled in or not chosen shows here.
 const std::map<QString, std::array<const char*, 3>> captions = {
-    {"en", {"&New Game, &AutoPlay, &Options, &Help", "&Auto; &Sound, &Full Screen; &How to Play, &About Skarpo", "Close"}},
-    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda", "&Auto; &Zvuk, &Celá obrazovka; &Jak hrát, &O hře Skarpo", "Zavřít"}},
-    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe", "&Für mich spielen; &Ton, &Vollbildmodus; &Spielanleitung, Ü&ber Skarpo",
+    {"en", {"&New Game, &AutoPlay, &Options, &Help", "&Auto; &Sound, &Full Screen, S&peak the Game; &How to Play, &About Skarpo, , &Where the Counters Stand, Sa&y Again", "Close"}},
+    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda", "&Auto; &Zvuk, &Celá obrazovka, &Předčítat hru; &Jak hrát, &O hře Skarpo, , &Kde stojí figurky, Ř&íct znovu", "Zavřít"}},
+    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe", "&Für mich spielen; &Ton, &Vollbildmodus, Spiel vor&lesen; &Spielanleitung, Ü&ber Skarpo, , &Wo die Figuren stehen, &Noch einmal sagen",
             "Schließen"}},
-    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda", "&Automático; &Sonido, &Pantalla completa; &Cómo se juega, &Acerca de Skarpo",
+    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda", "&Automático; &Sonido, &Pantalla completa, &Leer el juego en voz alta; &Cómo se juega, &Acerca de Skarpo, , &Dónde están las fichas, &Repetir",
             "Cerrar"}},
     {"fr", {"&Nouvelle partie, &Jeu automatique, &Options, &Aide",
-            "&Jouer à ma place; &Son, &Plein écran; &Comment jouer, À &propos de Skarpo", "Fermer"}},
+            "&Jouer à ma place; &Son, &Plein écran, &Lire le jeu à voix haute; &Comment jouer, À &propos de Skarpo, , &Où sont les pions, &Répéter", "Fermer"}},
     {"it", {"&Nuova partita, Gioco &automatico, &Opzioni, A&iuto",
-            "&Automatico; &Suono, Schermo &intero; &Come si gioca, &Informazioni su Skarpo", "Chiudi"}},
-    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help", "&Automatisch; &Geluid, &Volledig scherm; &Spelregels, &Over Skarpo",
+            "&Automatico; &Suono, Schermo &intero, &Leggi il gioco ad alta voce; &Come si gioca, &Informazioni su Skarpo, , &Dove sono le pedine, &Ripeti", "Chiudi"}},
+    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help", "&Automatisch; &Geluid, &Volledig scherm, Spel voor&lezen; &Spelregels, &Over Skarpo, , &Waar de pionnen staan, &Nog eens zeggen",
             "Sluiten"}},
-    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc", "&Auto; &Dźwięk, &Pełny ekran; &Jak grać, &O grze Skarpo", "Zamknij"}},
-    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda", "&Automático; &Som, &Tela cheia; &Como jogar, &Sobre o Skarpo",
+    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc", "&Auto; &Dźwięk, &Pełny ekran, &Czytaj grę na głos; &Jak grać, &O grze Skarpo, , &Gdzie stoją pionki, Powtó&rz", "Zamknij"}},
+    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda", "&Automático; &Som, &Tela cheia, &Ler o jogo em voz alta; &Como jogar, &Sobre o Skarpo, , &Onde estão os peões, &Repetir",
                "Fechar"}},
 };
 
