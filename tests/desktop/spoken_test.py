@@ -27,7 +27,7 @@ except ImportError as missing:
     sys.exit(77)
 
 game, logdir, lang, turns = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
-SEED, PAUSE_SCALE = "17", "0.15"
+SEED, PAUSE_SCALE = "17", "0.1"
 STEP_LIMIT = 40.0  # seconds for any one thing to be heard
 
 # What the game says, by language: the patterns the player listens for.
@@ -260,7 +260,7 @@ ratio("captures and final places", len(heard_ends), len(shown_ends), 1.0)
 ratio("\"your turn\"", state["heard"]["turn"], shown.waits, 1.0)
 focused = [t for t in orca if re.search(WORDS["canmove"], t)]
 destinations = [t for t in focused if re.search(WORDS["destination"], t)]
-print(f"destinations: heard {len(destinations)} / movable counters focused {len(focused)}")
+ratio("destinations (of the movable counters focused)", len(destinations), len(focused), 0.9)
 print(f"keys per own turn: median {statistics.median(state['keys'])}, max {max(state['keys'])} "
       f"over {len(state['keys'])} turns")
 print(f"where the counters stand, asked for and asked again: heard {state['heard']['standings']} times")
