@@ -89,6 +89,7 @@ void Board::checkmoves() {
     }
     auto pickedColumn = [&](int k) { return !picked || pick == Place::column(k); };
 
+    const auto before = standing(p);
     [&] {
         // An exact throw finishes a counter in the home column, using the
         // whole throw.
@@ -227,6 +228,7 @@ void Board::checkmoves() {
             wait(0.3f);
         }
     }();
+    publishMove(p, before);
 
     // a six: the same player throws again
     if (m == 6) {

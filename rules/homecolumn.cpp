@@ -61,12 +61,14 @@ void Board::home_Click(int Index) {
     const int player = whosego;
     const int b = 10 * (player - 1);
     const int k = Index - b + 1;  // the column position, 1..6
+    const auto before = standing(player);
     movestarts(player, Place::column(k), moves);
     clearmarks();
     int pos = k;
     movehome(player, pos, moves, 1);
     homerow(player, k) = 0;
     homerow(player, k + moves) += 1;
+    publishMove(player, before);
     if (homerow(player, 7) == 4) {
         // all four are home: celebrate, and start again from the start area
         happenings.publish({Happening::Kind::AllHome, player});

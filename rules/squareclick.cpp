@@ -13,6 +13,7 @@ void Board::SQUARE_Click(int Index) {
     const int m = moves;  // the throw as thrown: a doubling square or a corner rewrites moves
     const int k = progressOf(player, Index);  // for player 1 the square number itself
     const int H = squareOf(player, 60);       // the last square before the home column
+    const auto before = standing(player);
     movestarts(player, Place::ring(Index), m);
     clearmarks();
 
@@ -59,6 +60,7 @@ void Board::SQUARE_Click(int Index) {
                 break;
             }
     }
+    publishMove(player, before);
     moveends();
 
     dicethrow(15).visible = false;

@@ -21,6 +21,7 @@ void Board::start_Click(int Index) {
     (void)Index;  // always the first start place of the player who threw
     const int player = whosego;
     const int E = entrySquare(player);
+    const auto before = standing(player);
     movestarts(player, Place::startPlace(), moves);
     clearmarks();
     startmove(player);
@@ -42,6 +43,7 @@ void Board::start_Click(int Index) {
     }
     squares(E) = static_cast<std::int16_t>(player);
     if (E <= 9) squares(E + 60) = static_cast<std::int16_t>(player);
+    publishMove(player, before);
     moveends();
     dicethrow(15).visible = false;
     dicethrow(0).enabled = true;

@@ -40,10 +40,13 @@ need() {
 # through the toolkit. With libxcb1-dev the program notices its window
 # destroyed on X11 and tells an X display that does not answer. qt6-wayland
 # runs the game natively on a Wayland desktop. The "bell" of the desktop's
-# sound theme is the capture's sound.
+# sound theme is the capture's sound. The game speaks through the desktop's
+# speech service (Qt's text to speech and its speech-dispatcher plugin;
+# Debian's package of the former asks for the QML integration's headers).
 need_game_tools() {
     need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libcanberra-dev \
-        libxcb1-dev libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n
+        libxcb1-dev libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n \
+        qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev
 }
 
 # Everything ./check builds: the game, and the tests with their framework.
@@ -76,9 +79,13 @@ phase() {
 }
 
 # A screen reader's side of the test of the accessibility tree: a private
-# session bus, the accessibility bus and registry, and their Python client.
+# session bus, the accessibility bus and registry, and their Python client;
+# and for the test with the screen reader itself, Orca speaking through
+# speech-dispatcher and eSpeak NG into a silent PulseAudio sink, under a
+# window manager that makes the game's window active.
 need_accessibility_tools() {
-    need dbus-daemon at-spi2-core python3-pyatspi
+    need dbus-daemon at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng \
+        pulseaudio openbox xdotool libglib2.0-bin
 }
 
 # Configures (once) and builds the whole project into build/.

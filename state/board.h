@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -194,6 +195,14 @@ public:
     void clearmarks();
     // Colours the odd centre frames.
     void colourframes(Colour c);
+
+    // Where the counters of a player stand on the ring and in the home
+    // column, one bit a place (ring squares 1..60, then positions 1..6):
+    // taken before a move, and compared after it to say where it ended.
+    std::bitset<66> standing(int player) const;
+    // Publishes where the move of `player` that began at `before` ended: a
+    // new counter on the ring, or a counter on a new place.
+    void publishMove(int player, const std::bitset<66>& before);
 
     // Checks the invariants that hold between two user actions; returns an
     // empty string when they hold, otherwise what is wrong.

@@ -25,7 +25,12 @@ struct Happening {
         AutoOff,
         SoundOn,   // capture beeps switched on
         SoundOff,
+        Entered,   // a new counter of `player` came onto the ring at square `value`
+        Moved,     // a counter of `player` ended its move on ring square `value` (1..60), or on
+                   // home-column position `value` - columnBase (1..6)
     };
+    // `value` of a Moved happening into the home column: columnBase + the position.
+    static constexpr int columnBase = 100;
     Kind kind = Kind::NewGame;
     int player = 0;
     int value = 0;

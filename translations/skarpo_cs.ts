@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Když běží čtečka obrazovky, hra také mluví: tvůj hod a co může táhnout, tah každého počítačového hráče jednou větou, když skončí, každé vyhození, každou figurku, která dojde do cílového místa, a „Jsi na tahu“, kdykoli na tebe kostka čeká. Klávesa stisknutá, zatímco se figurky pohybují, se nepřijme a uslyšíš, že se deska pohybuje. %1 přečte, kde stojí všechny figurky, %2 zopakuje to poslední řečené a %3 zapíná a vypíná řeč, i bez čtečky obrazovky.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Červený</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Azurový</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpurový</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelený</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Ty</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>vyhodil červenou figurku</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>vyhodil azurovou figurku</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>vyhodil purpurovou figurku</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>vyhodil zelenou figurku</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>táhl do domácího sloupce, místo %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>táhl na %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>hodil %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>nemůže táhnout</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>nasadil na %1</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>vyhodil tvoji figurku</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>došel do cílového místa</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>má všechny čtyři figurky doma</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Řeč vypnuta</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Řeč zapnuta</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Hodil jsi %1</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Hodil jsi %1, nemůžeš táhnout</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Hodil jsi %1, může táhnout jedna figurka</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Hodil jsi %1, může táhnout figurek: %2</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Jsi na tahu</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 na startu</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>pole %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>domácí sloupec %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 v cíli</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Počkej, deska se pohybuje</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>cs</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>Př&amp;edčítat hru</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Kde stojí figurky</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>Ř&amp;íct znovu</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Während ein Screenreader läuft, spricht auch das Spiel: deinen Wurf und was ziehen kann, jeden Zug eines Computerspielers in einem Satz, sobald er zu Ende ist, jedes Schlagen, jede Figur, die einen Endplatz erreicht, und „Du bist am Zug“, sobald der Würfel auf dich wartet. Eine Taste, die du drückst, während Figuren ziehen, wird nicht angenommen, und du hörst, dass sich das Brett bewegt. %1 liest vor, wo jede Figur steht, %2 wiederholt das zuletzt Gesagte, und „%3“ schaltet die Sprachausgabe ein oder aus, auch ohne Screenreader.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>schlägt eine rote Figur</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>schlägt eine cyanfarbene Figur</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>schlägt eine magentafarbene Figur</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>schlägt eine grüne Figur</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>zieht in die Zielbahn, Platz %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>zieht auf %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>würfelt eine %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>kann nicht ziehen</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>setzt auf %1 ein</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>schlägt deine Figur</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>erreicht einen Endplatz</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>hat alle vier Figuren im Ziel</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Sprachausgabe aus</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Sprachausgabe ein</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Du hast eine %1 gewürfelt</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Du hast eine %1 gewürfelt, kein Zug möglich</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Du hast eine %1 gewürfelt, eine Figur kann ziehen</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Du hast eine %1 gewürfelt, %2 Figuren können ziehen</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Du bist am Zug</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 im Startbereich</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>Zielbahn %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 im Ziel</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Warte, das Brett bewegt sich</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>Spiel vor&amp;lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Wo die Figuren stehen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>&amp;Noch einmal sagen</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>
@@ -925,7 +1073,7 @@
     </message>
     <message>
         <source>S&amp;tatistics</source>
-        <translation>S&amp;tatistik</translation>
+        <translation>St&amp;atistik</translation>
     </message>
     <message>
         <source>Throws counted: %1.</source>

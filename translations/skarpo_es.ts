@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Mientras funciona un lector de pantalla, el juego también habla: tu tirada y lo que puede mover, el turno de cada jugador del ordenador en una frase cuando termina, cada captura, cada ficha que llega a una posición final y «Es tu turno» siempre que el dado te espera. Una tecla pulsada mientras se mueven las fichas no se acepta, y oyes que el tablero se está moviendo. %1 lee dónde está cada ficha, %2 repite lo último dicho y %3 activa o desactiva la voz, también sin lector de pantalla.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Tú</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>captura una ficha roja</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>captura una ficha cian</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>captura una ficha magenta</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>captura una ficha verde</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>entra en el pasillo de llegada, posición %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>va a la %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>saca un %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>no puede mover</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>entra en la %1</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>captura una ficha tuya</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>llega a una posición final</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>tiene las cuatro fichas en casa</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Voz desactivada</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Voz activada</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Has sacado un %1</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Has sacado un %1, no puedes mover</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Has sacado un %1, puede mover una ficha</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Has sacado un %1, pueden mover %2 fichas</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Es tu turno</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 en la salida</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>casilla %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>pasillo de llegada %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 en casa</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Espera, el tablero se está moviendo</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>&amp;Leer el juego en voz alta</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Dónde están las fichas</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

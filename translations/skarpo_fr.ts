@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Pendant qu&apos;un lecteur d&apos;écran fonctionne, le jeu parle aussi : votre lancer et ce qui peut avancer, le tour de chaque joueur de l&apos;ordinateur en une phrase quand il se termine, chaque prise, chaque pion qui atteint une place finale, et « À vous de jouer » chaque fois que le dé vous attend. Une touche pressée pendant que les pions avancent n&apos;est pas prise en compte, et vous entendez que le plateau bouge. %1 lit où se trouve chaque pion, %2 répète la dernière annonce et %3 active ou coupe la voix, même sans lecteur d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>prend un pion rouge</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>prend un pion cyan</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>prend un pion magenta</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>prend un pion vert</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>entre dans sa colonne d&apos;arrivée, place %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>va en %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>fait un %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>ne peut pas jouer</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>entre en %1</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>prend votre pion</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>atteint une place finale</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>a ses quatre pions arrivés</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Voix coupée</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Voix activée</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Vous avez fait un %1</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Vous avez fait un %1, aucun déplacement</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Vous avez fait un %1, un pion peut avancer</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Vous avez fait un %1, %2 pions peuvent avancer</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>À vous de jouer</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 au départ</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>case %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>colonne d&apos;arrivée %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 arrivés</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Attendez, le plateau bouge</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>&amp;Lire le jeu à voix haute</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Où sont les pions</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>&amp;Répéter</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Mentre è attivo un lettore di schermo, anche il gioco parla: il tuo tiro e cosa può muovere, il turno di ogni giocatore del computer in una frase quando finisce, ogni cattura, ogni pedina che raggiunge un posto finale e «Tocca a te» ogni volta che il dado ti aspetta. Un tasto premuto mentre le pedine si muovono non viene accettato, e senti che il tabellone si sta muovendo. %1 legge dove si trova ogni pedina, %2 ripete l&apos;ultima cosa detta e %3 attiva o disattiva la voce, anche senza lettore di schermo.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>cattura una pedina rossa</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>cattura una pedina ciano</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>cattura una pedina magenta</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>cattura una pedina verde</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>entra nella colonna d&apos;arrivo, posto %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>va sulla %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>fa %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>non può muovere</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>entra sulla %1</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>cattura una tua pedina</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>raggiunge un posto finale</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>ha tutte e quattro le pedine a casa</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Voce disattivata</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Voce attivata</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Hai fatto %1</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Hai fatto %1, nessuna mossa</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Hai fatto %1, una pedina può muovere</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Hai fatto %1, %2 pedine possono muovere</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Tocca a te</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 alla partenza</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>casella %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>colonna d&apos;arrivo %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 a casa</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Aspetta, il tabellone si sta muovendo</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>it</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>&amp;Leggi il gioco ad alta voce</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Dove sono le pedine</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Terwijl een schermlezer draait, spreekt ook het spel: jouw worp en wat kan zetten, de beurt van elke computerspeler in één zin als die voorbij is, elke slag, elke pion die een eindplaats bereikt, en „Jij bent aan de beurt” telkens als de dobbelsteen op je wacht. Een toets die je indrukt terwijl pionnen bewegen, wordt niet aangenomen, en je hoort dat het bord beweegt. %1 leest voor waar elke pion staat, %2 herhaalt het laatst gezegde en %3 zet de spraak aan of uit, ook zonder schermlezer.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyaan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Jij</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>slaat een rode pion</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>slaat een pion van cyaan</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>slaat een pion van magenta</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>slaat een groene pion</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>gaat de thuisrij in, plaats %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>gaat naar %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>gooit %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>kan niet zetten</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>komt op %1 in het spel</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>slaat jouw pion</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>bereikt een eindplaats</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>heeft alle vier pionnen thuis</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Spraak uit</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Spraak aan</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Je hebt %1 gegooid</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Je hebt %1 gegooid, geen zet mogelijk</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Je hebt %1 gegooid, één pion kan zetten</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Je hebt %1 gegooid, %2 pionnen kunnen zetten</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Jij bent aan de beurt</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 bij de start</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>vakje %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>thuisrij %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 thuis</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Wacht, het bord beweegt</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>nl</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>Spel voor&amp;lezen</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Waar de pionnen staan</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>&amp;Nog eens zeggen</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Gdy działa czytnik ekranu, gra także mówi: twój rzut i co może się ruszyć, turę każdego gracza komputerowego jednym zdaniem, gdy się skończy, każde zbicie, każdy pionek, który dotrze na miejsce końcowe, oraz „Twoja kolej”, gdy tylko kostka na ciebie czeka. Klawisz naciśnięty, gdy pionki się ruszają, nie jest przyjmowany i słyszysz, że plansza jest w ruchu. %1 odczytuje, gdzie stoi każdy pionek, %2 powtarza ostatni komunikat, a %3 włącza lub wyłącza mowę, także bez czytnika ekranu.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Błękitny</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpurowy</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Ty</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>zbija czerwony pionek</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>zbija błękitny pionek</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>zbija purpurowy pionek</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>zbija zielony pionek</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>wchodzi do kolumny domowej, miejsce %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>idzie na %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>wyrzuca %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>nie ma ruchu</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>wchodzi na %1</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>zbija twój pionek</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>dociera na miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>ma wszystkie cztery pionki w domu</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Mowa wyłączona</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Mowa włączona</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Wyrzuciłeś %1</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Wyrzuciłeś %1, brak ruchu</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Wyrzuciłeś %1, może ruszyć jeden pionek</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Wyrzuciłeś %1, pionki, które mogą ruszyć: %2</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Twoja kolej</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 na starcie</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>pole %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>kolumna domowa %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 w domu</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Zaczekaj, plansza jest w ruchu</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>pl</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>&amp;Czytaj grę na głos</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Gdzie stoją pionki</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>Powtó&amp;rz</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

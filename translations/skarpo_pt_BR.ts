@@ -643,6 +643,154 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>While a screen reader runs, the game also speaks: your throw and what can move, each computer player&apos;s turn in one sentence when it ends, every capture, every counter reaching a final place, and &quot;Your turn&quot; whenever the die waits for you. A key pressed while counters move is not taken, and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing again, and %3 switches the speech on or off, also without a screen reader.</source>
+        <translation>Enquanto um leitor de tela está ativo, o jogo também fala: o seu lance e o que pode mover, a vez de cada jogador do computador em uma frase quando termina, cada captura, cada peão que chega a um espaço de chegada e “Sua vez” sempre que o dado espera por você. Uma tecla pressionada enquanto os peões se movem não é aceita, e você ouve que o tabuleiro está se movendo. %1 lê onde está cada peão, %2 repete a última coisa dita e %3 liga ou desliga a fala, também sem leitor de tela.</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Você</translation>
+    </message>
+    <message>
+        <source>captured a red counter</source>
+        <translation>captura um peão vermelho</translation>
+    </message>
+    <message>
+        <source>captured a cyan counter</source>
+        <translation>captura um peão ciano</translation>
+    </message>
+    <message>
+        <source>captured a magenta counter</source>
+        <translation>captura um peão magenta</translation>
+    </message>
+    <message>
+        <source>captured a green counter</source>
+        <translation>captura um peão verde</translation>
+    </message>
+    <message>
+        <source>moved into the home column, place %1</source>
+        <translation>entra na reta final, espaço %1</translation>
+    </message>
+    <message>
+        <source>moved to %1</source>
+        <translation>vai para a %1</translation>
+    </message>
+    <message>
+        <source>threw %1</source>
+        <translation>tira %1</translation>
+    </message>
+    <message>
+        <source>no move</source>
+        <translation>não pode mover</translation>
+    </message>
+    <message>
+        <source>entered on %1</source>
+        <translation>entra na %1</translation>
+    </message>
+    <message>
+        <source>captured your counter</source>
+        <translation>captura um peão seu</translation>
+    </message>
+    <message>
+        <source>reached a final place</source>
+        <translation>chega a um espaço de chegada</translation>
+    </message>
+    <message>
+        <source>has all four counters home</source>
+        <translation>tem os quatro peões em casa</translation>
+    </message>
+    <message>
+        <source>Speech off</source>
+        <translation>Fala desligada</translation>
+    </message>
+    <message>
+        <source>Speech on</source>
+        <translation>Fala ligada</translation>
+    </message>
+    <message>
+        <source>You threw %1</source>
+        <translation>Você tirou %1</translation>
+    </message>
+    <message>
+        <source>You threw %1, no move</source>
+        <translation>Você tirou %1, nenhum movimento</translation>
+    </message>
+    <message>
+        <source>You threw %1, one counter can move</source>
+        <translation>Você tirou %1, um peão pode mover</translation>
+    </message>
+    <message>
+        <source>You threw %1, %2 counters can move</source>
+        <translation>Você tirou %1, %2 peões podem mover</translation>
+    </message>
+    <message>
+        <source>Your turn</source>
+        <translation>Sua vez</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 at the start</source>
+        <translation>%1 na saída</translation>
+    </message>
+    <message>
+        <source>square %1</source>
+        <translation>casa %1</translation>
+    </message>
+    <message>
+        <source>home column %1</source>
+        <translation>reta final %1</translation>
+    </message>
+    <message>
+        <source>%1 home</source>
+        <translation>%1 em casa</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Wait, the board is moving</source>
+        <translation>Espere, o tabuleiro está se movendo</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>the language of the voice that speaks the game, as a locale name (de, pt_BR ...)</extracomment>
+        <translation>pt_BR</translation>
+    </message>
+    <message>
+        <source>Speak the &amp;Game</source>
+        <translation>&amp;Ler o jogo em voz alta</translation>
+    </message>
+    <message>
+        <source>&amp;Where the Counters Stand</source>
+        <translation>&amp;Onde estão os peões</translation>
+    </message>
+    <message>
+        <source>Sa&amp;y Again</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>Your throw: %1</source>

@@ -111,10 +111,9 @@ public:
             canvas_->setFocus(Qt::OtherFocusReason);
         }
     }
-    QStringList keyBindingsForAction(const QString& name) const override {
-        if (name == pressAction()) return {QStringLiteral("Return"), QStringLiteral("Space")};
-        return {};
-    }
+    // Enter and Space press every view: not named on each, where a screen
+    // reader would read them out at every step.
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     bool canTake() const { return canvas_->canTakeClick(hit_); }
@@ -163,6 +162,14 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override {
         const auto hit = canvas()->viewAt(canvas()->mapFromGlobal(QPoint(x, y)));
         return hit ? child(childIndex(*hit)) : nullptr;
+    }
+    // While one of its views has the focus, the board itself is not the
+    // focused object: a screen reader then names the view alone, not
+    // "Board panel" before it.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (focusChild()) s.focused = false;
+        return s;
     }
     QAccessibleInterface* focusChild() const override {
         const auto focus = canvas()->focusView();

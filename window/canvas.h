@@ -136,6 +136,9 @@ public:
     // Called after the canvas has passed a click or a key to the board: the
     // window brings the focus, the words and the painted board up to date.
     std::function<void()> afterEvent;
+    // Called when a key for the board comes while it moves: the key is not
+    // taken (no handler runs while one is paused), and the player is told.
+    std::function<void()> onBusy;
 
     // Schedules the repaint of every view whose look has changed since the
     // last refresh: its old and its new place. Does nothing when nothing

@@ -104,6 +104,7 @@ bool Canvas::focusNextPrevChild(bool next) {
     // Tab stays on the board, going round the views that can take a click
     setKeyboardInUse(true);
     const auto chain = focusChain();
+    if (chain.empty() && board_.paused() && onBusy) onBusy();
     if (chain.empty()) return true;
     auto at = focus_ ? std::find(chain.begin(), chain.end(), *focus_) : chain.end();
     if (at == chain.end()) {
@@ -148,6 +149,7 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
             event->accept();
             setKeyboardInUse(true);
+            if (board_.paused() && !event->isAutoRepeat() && onBusy) onBusy();
             // holding the key down clicks once
             if (!event->isAutoRepeat() && focus_) activate(*focus_);
             return;
@@ -165,7 +167,10 @@ void Canvas::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) setKeyboardInUse(true);
     refresh();
-    if (focus_) accessibility::focusMoved(*this, *focus_);
+    // after the toolkit has told that the board itself has the focus, so
+    // that a screen reader ends on the view rather than on the board
+    QMetaObject::invokeMethod(
+        this, [this] { if (focus_ && hasFocus()) accessibility::focusMoved(*this, *focus_); }, Qt::QueuedConnection);
 }
 
 void Canvas::focusOutEvent(QFocusEvent* event) {

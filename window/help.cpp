@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/help.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
@@ -151,8 +152,15 @@ QString paragraph(const QString& text) { return QStringLiteral("<p>%1</p>").arg(
 QString heading(const QString& text) { return QStringLiteral("<h3>%1</h3>").arg(text.toHtmlEscaped()); }
 
 // Paragraphs beside their illustrations, in two columns; a paragraph
-// without one leaves the first column empty.
+// without one leaves the first column empty. While a screen reader (or any
+// accessibility client) listens, the paragraphs alone: a picture in a text
+// is read out as an unnamed object between the sentences.
 QString pictured(std::initializer_list<std::pair<const char*, QString>> rows) {
+    if (QAccessible::isActive()) {
+        QString html;
+        for (const auto& row : rows) html += paragraph(row.second);
+        return html;
+    }
     const QString cell = QStringLiteral("<td valign=\"top\" style=\"padding-bottom: 6px\"%1>%2</td>");
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
     for (const auto& [key, text] : rows) {
@@ -283,6 +291,16 @@ QString Help::howToPlay(Window& window) {
         tr("A screen reader can follow the game: the status line below the board says what is happening and "
            "what you can do, and every place on the board tells what stands on it when the focus reaches "
            "it."));
+    html += paragraph(
+        QCoreApplication::translate(
+            "Speech",
+            "While a screen reader runs, the game also speaks: your throw and what can move, each computer "
+            "player's turn in one sentence when it ends, every capture, every counter reaching a final place, "
+            "and \"Your turn\" whenever the die waits for you. A key pressed while counters move is not taken, "
+            "and you hear that the board is moving. %1 reads where every counter stands, %2 says the last thing "
+            "again, and %3 switches the speech on or off, also without a screen reader.")
+            .arg(key(window.standingsAction().shortcut()), key(window.repeatAction().shortcut()),
+                 menuPath(window.speakAction())));
     return html;
 }
 
@@ -309,7 +327,7 @@ QString Help::about() {
 
 }  // namespace
 
-void addHelpMenu(Window& window) {
+QMenu* addHelpMenu(Window& window) {
     QMenu* menu = window.menuBar()->addMenu(Help::tr("&Help"));
     QAction* howToPlay = menu->addAction(Help::tr("&How to Play"));
     howToPlay->setShortcut(QKeySequence(Qt::Key_F1));
@@ -340,6 +358,7 @@ void addHelpMenu(Window& window) {
         }
         made->present();
     });
+    return menu;
 }
 
 }  // namespace skarpo

@@ -6,12 +6,14 @@
 // asked for, then shown again as it is; neither holds up the game.
 #pragma once
 
+class QMenu;
+
 namespace skarpo {
 
 class Window;
 
-// Adds the menu at the end of the window's menu bar. The dialogs are
+// Adds the menu at the end of the window's menu bar, and returns it. The dialogs are
 // children of the window, named "howToPlay" and "aboutSkarpo".
-void addHelpMenu(Window& window);
+QMenu* addHelpMenu(Window& window);
 
 }  // namespace skarpo

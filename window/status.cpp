@@ -48,7 +48,8 @@ void StatusLine::follow(const QString& foreseen) {
             }
             said = words::joined(said, words::sentence(h, board_.soleRed()));
         }
-        news_ = said;
+        // a move alone says nothing here: the news before it stays
+        if (!said.isEmpty()) news_ = said;
         showThrows();
     }
     const QString now = words::joined(news_, foreseen.isEmpty() ? words::prompt(board_, lastThrower_) : foreseen);

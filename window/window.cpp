@@ -20,6 +20,7 @@
 #include "window/players.h"
 #include "window/outcomewords.h"
 #include "window/statistics.h"
+#include "window/speech.h"
 #include "window/status.h"
 
 #ifdef SKARPO_XCB
@@ -138,6 +139,9 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
     for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::FullScreen))
         if (!keys.contains(k)) keys << k;
     fullScreen_->setShortcuts(keys);
+    // the game said aloud: while a screen reader runs, or when chosen here
+    speak_ = options->addAction(QCoreApplication::translate("Speech", "Speak the &Game"));
+    speak_->setCheckable(true);
 
     // how strong the computer plays: takes effect with its next move
     QMenu* computer = options->addMenu(QCoreApplication::translate("Computer", "&Computer"));
@@ -183,7 +187,12 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
         // leaving full screen goes back to a maximised window if it was one
         setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
     });
-    addHelpMenu(*this);
+    QMenu* help = addHelpMenu(*this);
+    help->addSeparator();
+    standings_ = help->addAction(QCoreApplication::translate("Speech", "&Where the Counters Stand"));
+    standings_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    repeat_ = help->addAction(QCoreApplication::translate("Speech", "Sa&y Again"));
+    repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     timer1Phase_.start();
     timer1_.setTimerType(Qt::PreciseTimer);  // on the second, not within a twentieth of it
@@ -199,6 +208,11 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
     tallySeen_ = board_.happenings.count();
     status_ = new StatusLine(board_, this);
     setStatusBar(status_);
+    speech_ = new Speech(board_, this);
+    connect(speak_, &QAction::triggered, this, [this](bool on) { speech_->choose(on); });
+    connect(standings_, &QAction::triggered, this, [this] { speech_->readBoard(); });
+    connect(repeat_, &QAction::triggered, this, [this] { speech_->repeat(); });
+    canvas_->onBusy = [this] { speech_->busy(); };
     afterCommand();
     canvas_->setFocus();
 
@@ -220,6 +234,8 @@ QString Window::foreseenWords() const {
 
 void Window::followBoard() {
     status_->follow(foreseenWords());
+    speech_->follow();
+    speak_->setChecked(speech_->speaks());
     auto_->setChecked(board_.autoplay);
     sound_->setChecked(board_.sound != 0);
     speeds_[static_cast<std::size_t>(board_.options.speed)]->setChecked(true);

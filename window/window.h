@@ -27,6 +27,7 @@ class QAction;
 namespace skarpo {
 
 class Canvas;
+class Speech;
 class StatusLine;
 class StatisticsDialog;
 
@@ -42,6 +43,7 @@ public:
     QtPlatform& platform() { return platform_; }
     Canvas& canvas() { return *canvas_; }
     StatusLine& status() { return *status_; }
+    Speech& speech() { return *speech_; }
     QAction& newGameAction() { return *newGame_; }
     QAction& autoAction() { return *auto_; }
     QAction& soundAction() { return *sound_; }
@@ -55,6 +57,9 @@ public:
     QAction& statisticsAction() { return *statistics_; }
     // The Statistics dialog, made when first opened (null before).
     StatisticsDialog* statisticsDialog() { return statisticsDialog_; }
+    QAction& speakAction() { return *speak_; }
+    QAction& standingsAction() { return *standings_; }
+    QAction& repeatAction() { return *repeat_; }
     QTimer& timer1() { return timer1_; }
     // Time since the window was made: Timer1 ticks on its whole seconds.
     const QElapsedTimer& timer1Phase() const { return timer1Phase_; }
@@ -111,6 +116,7 @@ private:
     Board board_{platform_};
     Canvas* canvas_ = nullptr;
     StatusLine* status_ = nullptr;
+    Speech* speech_ = nullptr;
     QAction* newGame_ = nullptr;
     QAction* auto_ = nullptr;
     QAction* sound_ = nullptr;
@@ -129,6 +135,9 @@ private:
     bool replaceTally_ = false;    // reset since the last write
     std::uint64_t tallySeen_ = 0;  // happenings counted
     QTimer saveTimer_;             // a write a little after a change
+    QAction* speak_ = nullptr;
+    QAction* standings_ = nullptr;
+    QAction* repeat_ = nullptr;
     QTimer timer1_;
     QElapsedTimer timer1Phase_;  // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program

@@ -195,6 +195,8 @@ QString sentence(const Happening& h, bool you) {
         case Kind::AutoOff: return status(QT_TRANSLATE_NOOP("Status", "Automatic play is off"));
         case Kind::SoundOn: return status(QT_TRANSLATE_NOOP("Status", "Sound is on"));
         case Kind::SoundOff: return status(QT_TRANSLATE_NOOP("Status", "Sound is off"));
+        case Kind::Entered:
+        case Kind::Moved: return {};  // the board shows where; the speech tells it
     }
     return {};
 }

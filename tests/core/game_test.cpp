@@ -146,8 +146,9 @@ TEST(Dice, ANewGameCutsTheTurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
     EXPECT_FALSE(c.board.click(Family::dicethrow, 0) || c.board.tick());
 }
 
-// Player 1 throws 3 and cannot move, player 2 throws 6, 6, 3, players 3 and 4 once each: the frames show who throws
-// next; all is told in order, the lost throw before the frames turn cyan, and a reader who fell behind gets the latest.
+// Player 1 throws 3 and cannot move, player 2 throws 6, 6, 3 (in on 16, on to 22 and 25), players 3 and 4 once each: the
+// frames show who throws next; all is told in order, the lost throw before the frames turn cyan, and a reader who
+// fell behind gets the latest.
 TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     Game g;
     Board& b = g.board;
@@ -161,7 +162,8 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     using namespace colour;
     EXPECT_EQ(frames, (std::vector<Colour>{red, red, cyan, cyan, cyan, magenta, green}));
     EXPECT_EQ(b.happenings.since(0), (Told{{Kind::NewGame}, {Kind::Opening}, {Kind::Threw, 1, 3}, {Kind::NoMove, 1, 3},
-                                           {Kind::Threw, 2, 6}, {Kind::Threw, 2, 6}, {Kind::Threw, 2, 3},
+                                           {Kind::Threw, 2, 6}, {Kind::Entered, 2, 16}, {Kind::Threw, 2, 6},
+                                           {Kind::Moved, 2, 22}, {Kind::Threw, 2, 3}, {Kind::Moved, 2, 25},
                                            {Kind::Threw, 3, 2}, {Kind::NoMove, 3, 2}, {Kind::Threw, 4, 4},
                                            {Kind::NoMove, 4, 4}}));
     EXPECT_EQ(g.platform.draws, 6 * 15);  // every throw was made, none more
@@ -395,35 +397,38 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         int p, m; std::vector<int> ring, column; int done;      // the mover, its throw, its counters
         std::vector<std::pair<int, int>> others, squaresAfter;  // {player, square} of other counters; {square, owner}
         std::vector<int> after, columnAfter = {};               // players(p, 1..4) and the column afterwards
-        Told told = {};                                         // what it tells
+        Told told = {};                                         // what it tells, where the move ends too
     } rows[] = {
         // an exact finish comes first, with the whole throw; a six from position 1 brings no counter in
         {3, 3, {10}, {4}, 0, {}, {}, {10, finished, 0, 0}, {}, {{Kind::Home, 3, 1}}},
         {3, 6, {}, {1}, 1, {}, {{31, 0}}, {finished, finished, 0, 0}, {}, {{Kind::Home, 3, 2}}},
         // a column counter moves when no ring counter can, never onto a taken position; nothing to move
-        {4, 2, {}, {1, 4}, 0, {}, {}, {100, 100, 0, 0}, {3, 4}},
-        {4, 2, {}, {1, 3}, 0, {}, {}, {100, 100, 0, 0}, {1, 5}},
-        {4, 1, {10}, {3, 4}, 0, {}, {}, {11, 100, 100, 0}, {3, 4}},
+        {4, 2, {}, {1, 4}, 0, {}, {}, {100, 100, 0, 0}, {3, 4}, {{Kind::Moved, 4, 103}}},
+        {4, 2, {}, {1, 3}, 0, {}, {}, {100, 100, 0, 0}, {1, 5}, {{Kind::Moved, 4, 105}}},
+        {4, 1, {10}, {3, 4}, 0, {}, {}, {11, 100, 100, 0}, {3, 4}, {{Kind::Moved, 4, 56}}},
         {3, 3, {}, {5}, 0, {}, {}, {100, 0, 0, 0}, {5}, {{Kind::NoMove, 3, 3}}},
         {3, 6, {}, {5}, 3, {}, {}, {100, 101, 101, 101}, {5}, {{Kind::NoMove, 3, 6}}},
         // into the column: position taken; past a counter on the home turn; a 2 over it; from it
         {4, 3, {58}, {1}, 0, {}, {}, {58, 100, 0, 0}, {1}, {{Kind::NoMove, 4, 3}}},
-        {2, 4, {58}, {1}, 0, {{3, 15}}, {{13, 0}, {15, 3}}, {100, 100, 0, 0}, {1, 2}},
-        {2, 2, {59}, {}, 0, {}, {{15, 0}}, {100, 0, 0, 0}, {1}}, {4, 1, {60}, {}, 0, {}, {{45, 0}}, {100, 0, 0, 0}, {1}},
+        {2, 4, {58}, {1}, 0, {{3, 15}}, {{13, 0}, {15, 3}}, {100, 100, 0, 0}, {1, 2}, {{Kind::Moved, 2, 102}}},
+        {2, 2, {59}, {}, 0, {}, {{15, 0}}, {100, 0, 0, 0}, {1}, {{Kind::Moved, 2, 101}}},
+        {4, 1, {60}, {}, 0, {}, {{45, 0}}, {100, 0, 0, 0}, {1}, {{Kind::Moved, 4, 101}}},
         // past square 60: over 1 down on 2; one past it, capturing; a six there brings no new counter
-        {4, 4, {13}, {}, 0, {{1, 60}, {2, 1}}, {{2, 4}, {60, 1}, {1, 2}}, {17, 0, 0, 0}},
-        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}, {}, {{Kind::Captured, 3, 2}}},
-        {2, 6, {41}, {}, 0, {}, {{2, 2}, {16, 0}}, {47, 0, 0, 0}},
-        {3, 6, {29}, {}, 0, {}, {{11, 3}, {5, 0}}, {41, 0, 0, 0}},  // down on 5, on to 11
+        {4, 4, {13}, {}, 0, {{1, 60}, {2, 1}}, {{2, 4}, {60, 1}, {1, 2}}, {17, 0, 0, 0}, {}, {{Kind::Moved, 4, 2}}},
+        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}, {}, {{Kind::Captured, 3, 2}, {Kind::Moved, 3, 1}}},
+        {2, 6, {41}, {}, 0, {}, {{2, 2}, {16, 0}}, {47, 0, 0, 0}, {}, {{Kind::Moved, 2, 2}}},
+        {3, 6, {29}, {}, 0, {}, {{11, 3}, {5, 0}}, {41, 0, 0, 0}, {}, {{Kind::Moved, 3, 11}}},  // down on 5, on to 11
         // off square 60: over 2; a 1 straight onto 1; onto 5, on to 10; a six brings no new counter
-        {3, 3, {30}, {}, 0, {{4, 2}}, {{3, 3}, {60, 0}, {2, 4}}, {33, 0, 0, 0}}, {2, 1, {45}, {}, 0, {}, {}, {46, 0, 0, 0}},
-        {4, 5, {15}, {}, 0, {}, {{10, 4}}, {25, 0, 0, 0}}, {2, 6, {45}, {}, 0, {}, {}, {51, 0, 0, 0}},
+        {3, 3, {30}, {}, 0, {{4, 2}}, {{3, 3}, {60, 0}, {2, 4}}, {33, 0, 0, 0}, {}, {{Kind::Moved, 3, 3}}},
+        {2, 1, {45}, {}, 0, {}, {}, {46, 0, 0, 0}, {}, {{Kind::Moved, 2, 1}}},
+        {4, 5, {15}, {}, 0, {}, {{10, 4}}, {25, 0, 0, 0}, {}, {{Kind::Moved, 4, 10}}},
+        {2, 6, {45}, {}, 0, {}, {}, {51, 0, 0, 0}, {}, {{Kind::Moved, 2, 6}}},
         // a six: the first waiting counter in, capturing; with an own counter on the entry square that one moves
-        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}, {}, {{Kind::Captured, 2, 3}}},
-        {3, 6, {1}, {}, 0, {}, {{31, 0}}, {7, 0, 0, 0}},
+        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}, {}, {{Kind::Captured, 2, 3}, {Kind::Entered, 2, 16}}},
+        {3, 6, {1}, {}, 0, {}, {{31, 0}}, {7, 0, 0, 0}, {}, {{Kind::Moved, 3, 37}}},
         // a 4 over two doubling squares sends its own counter back; a corner jumps back
-        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}, {}, {{Kind::Captured, 2, 2}}},
-        {2, 2, {40}, {}, 0, {}, {{27, 2}}, {12, 0, 0, 0}},
+        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}, {}, {{Kind::Captured, 2, 2}, {Kind::Moved, 2, 43}}},
+        {2, 2, {40}, {}, 0, {}, {{27, 2}}, {12, 0, 0, 0}, {}, {{Kind::Moved, 2, 27}}},
         // the fourth counter home: celebration, then the start area
         {2, 2, {}, {5}, 3, {{4, 60}}, {{60, 4}}, {0, 0, 0, 0}, {}, {{Kind::Home, 2, 4}, {Kind::AllHome, 2}}},
     };

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/speech.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTextToSpeech>
+
+#include "window/words.h"
+
+namespace skarpo {
+
+namespace {
+
+QString spoken(const char* text) { return QCoreApplication::translate("Speech", text); }
+
+std::size_t of(int player) { return static_cast<std::size_t>(player - 1); }
+
+// The players by name: the person as "You", the others by colour.
+const char* const names[] = {
+    QT_TRANSLATE_NOOP("Speech", "Red"),
+    QT_TRANSLATE_NOOP("Speech", "Cyan"),
+    QT_TRANSLATE_NOOP("Speech", "Magenta"),
+    QT_TRANSLATE_NOOP("Speech", "Green"),
+};
+QString nameOf(int player) {
+    return Speech::isPerson(player) ? spoken(QT_TRANSLATE_NOOP("Speech", "You")) : spoken(names[of(player)]);
+}
+
+// What a capture took, said of the capturer: by the victim's colour.
+const char* const capturedParts[] = {
+    QT_TRANSLATE_NOOP("Speech", "captured a red counter"),
+    QT_TRANSLATE_NOOP("Speech", "captured a cyan counter"),
+    QT_TRANSLATE_NOOP("Speech", "captured a magenta counter"),
+    QT_TRANSLATE_NOOP("Speech", "captured a green counter"),
+};
+
+QString placeOf(int value) {
+    if (value > Happening::columnBase)
+        return spoken(QT_TRANSLATE_NOOP("Speech", "moved into the home column, place %1")).arg(value - Happening::columnBase);
+    return spoken(QT_TRANSLATE_NOOP("Speech", "moved to %1")).arg(value);
+}
+
+// A part of a computer turn's sentence, or empty for what is not told there.
+QString partOf(const Happening& h) {
+    using Kind = Happening::Kind;
+    switch (h.kind) {
+        case Kind::Threw: return spoken(QT_TRANSLATE_NOOP("Speech", "threw %1")).arg(h.value);
+        case Kind::NoMove: return spoken(QT_TRANSLATE_NOOP("Speech", "no move"));
+        case Kind::Entered: return spoken(QT_TRANSLATE_NOOP("Speech", "entered on %1")).arg(h.value);
+        case Kind::Moved: return placeOf(h.value);
+        case Kind::Captured:
+            if (h.value < 1 || h.value > 4) return {};
+            return Speech::isPerson(h.value) ? spoken(QT_TRANSLATE_NOOP("Speech", "captured your counter"))
+                                             : spoken(capturedParts[of(h.value)]);
+        case Kind::Home: return spoken(QT_TRANSLATE_NOOP("Speech", "reached a final place"));
+        case Kind::AllHome: return spoken(QT_TRANSLATE_NOOP("Speech", "has all four counters home"));
+        default: return {};
+    }
+}
+
+// A sentence: ends with a full stop, so that sentences said one after
+// another stay apart.
+QString sentence(const QString& text) {
+    if (text.isEmpty() || text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!'))) return text;
+    return text + QLatin1Char('.');
+}
+
+bool marked(const View& v) { return v.back == colour::yellow && v.enabled; }
+
+int markedCount(const Board& b) {
+    int n = marked(b.start(0)) ? 1 : 0;
+    for (int s = 1; s <= 60; ++s) n += marked(b.SQUARE(s)) ? 1 : 0;
+    for (int k = 0; k <= 5; ++k) n += marked(b.home(k)) ? 1 : 0;
+    return n;
+}
+
+}  // namespace
+
+Speech::Speech(const Board& board, QObject* parent) : QObject(parent), board_(board) {
+    seen_ = board_.happenings.count();
+    watchScreenReader();
+}
+
+Speech::~Speech() = default;
+
+bool Speech::speaks() const { return chosen_ >= 0 ? chosen_ == 1 : screenReader_; }
+
+void Speech::setScreenReader(bool running) { screenReader_ = running; }
+
+void Speech::choose(bool on) {
+    if (!on) say(spoken(QT_TRANSLATE_NOOP("Speech", "Speech off")));  // the last thing said
+    chosen_ = on ? 1 : 0;
+    if (on) say(spoken(QT_TRANSLATE_NOOP("Speech", "Speech on")));
+}
+
+// The desktop says whether a screen reader is enabled on its session bus, as
+// a property of the accessibility bus's service, and tells when it changes.
+void Speech::watchScreenReader() {
+    // no session bus, no desktop: nothing to ask (and none to start)
+    const bool bus = qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS") ||
+                     QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus"));
+    if (!bus) return;
+    QDBusConnection session = QDBusConnection::sessionBus();
+    if (!session.isConnected()) return;
+    const QString service = QStringLiteral("org.a11y.Bus"), path = QStringLiteral("/org/a11y/bus");
+    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    session.connect(service, path, properties, QStringLiteral("PropertiesChanged"), this,
+                    SLOT(statusChanged(QString, QVariantMap, QStringList)));
+    QDBusMessage get = QDBusMessage::createMethodCall(service, path, properties, QStringLiteral("Get"));
+    get << QStringLiteral("org.a11y.Status") << QStringLiteral("ScreenReaderEnabled");
+    // asked once at the start, and waited for: the first "Your turn" is
+    // said only if the answer has come
+    const QDBusMessage reply = session.call(get, QDBus::Block, 1000);
+    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+        setScreenReader(qvariant_cast<QDBusVariant>(reply.arguments().constFirst()).variant().toBool());
+}
+
+void Speech::statusChanged(const QString& interface, const QVariantMap& changed, const QStringList&) {
+    const auto it = changed.find(QStringLiteral("ScreenReaderEnabled"));
+    if (interface == QLatin1String("org.a11y.Status") && it != changed.end()) setScreenReader(it->toBool());
+}
+
+void Speech::follow() {
+    using Kind = Happening::Kind;
+    const auto fresh = board_.happenings.since(seen_);
+    seen_ = board_.happenings.count();
+    for (const Happening& h : fresh) {
+        const bool player = h.player >= 1 && h.player <= 4;
+        switch (h.kind) {
+            case Kind::NewGame:
+                flushTurn();
+                ownThrow_ = 0;
+                dieWaited_ = false;
+                say(words::sentence(h));
+                break;
+            case Kind::AutoOn:
+            case Kind::AutoOff:
+            case Kind::SoundOn:
+            case Kind::SoundOff: say(words::sentence(h)); break;
+            case Kind::Opening: break;
+            default:
+                if (!player) break;
+                if (isPerson(h.player)) {
+                    // the person's own: the throw at once, with what it allows
+                    if (h.kind == Kind::Threw) {
+                        flushTurn();
+                        if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
+                        ownThrow_ = h.value;
+                    } else if (h.kind == Kind::NoMove) {
+                        say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, no move")).arg(h.value));
+                        ownThrow_ = 0;
+                    } else if (h.kind == Kind::Captured || h.kind == Kind::Home || h.kind == Kind::AllHome) {
+                        say(words::sentence(h));
+                    }
+                    break;
+                }
+                // a computer's turn, told in one sentence when it ends
+                if (h.kind == Kind::Threw && h.player != turnPlayer_) {
+                    flushTurn();
+                    turnPlayer_ = h.player;
+                    turn_ << nameOf(h.player) + QLatin1Char(' ') + partOf(h);
+                    break;
+                }
+                const QString part = partOf(h);
+                if (part.isEmpty()) break;
+                // what a player does outside its own turn is told with its name
+                turn_ << (h.player == turnPlayer_ ? part : nameOf(h.player) + QLatin1Char(' ') + part);
+        }
+    }
+    if (board_.paused() || board_.closed()) {
+        dieWaited_ = false;  // the die rolls or counters move: it waits for nobody
+        return;
+    }
+
+    if (ownThrow_) {
+        if (const int n = markedCount(board_); n > 0) {
+            say(n == 1 ? spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, one counter can move")).arg(ownThrow_)
+                       : spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, %2 counters can move")).arg(ownThrow_).arg(n));
+            ownThrow_ = 0;
+        }
+    }
+    const bool dieWaits = board_.dicethrow(0).visible && board_.dicethrow(0).enabled && !board_.autoplay;
+    if (dieWaits && !dieWaited_) {
+        flushTurn();
+        if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
+        ownThrow_ = 0;
+        say(spoken(QT_TRANSLATE_NOOP("Speech", "Your turn")));
+    }
+    dieWaited_ = dieWaits;
+    busyTold_ = false;
+}
+
+void Speech::flushTurn() {
+    if (!turn_.isEmpty()) say(turn_.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
+    turn_.clear();
+    turnPlayer_ = 0;
+}
+
+QString Speech::standings(const Board& b) {
+    QStringList players;
+    for (int p = 1; p <= 4; ++p) {
+        QStringList parts;
+        int waiting = 0;
+        for (int i = 1; i <= 4; ++i) waiting += b.players(p, i) < 1 ? 1 : 0;
+        if (waiting > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 at the start")).arg(waiting);
+        // from the player's entry square round the ring, in the order of its journey
+        for (int k = 1; k <= 60; ++k)
+            if (b.squares(squareOf(p, k)) == p) parts << spoken(QT_TRANSLATE_NOOP("Speech", "square %1")).arg(squareOf(p, k));
+        for (int k = 1; k <= 6; ++k)
+            if (b.homerow(p, k) == 1) parts << spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(k);
+        if (b.homerow(p, 7) > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 home")).arg(b.homerow(p, 7));
+        players << spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2.")).arg(nameOf(p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
+    }
+    return players.join(QLatin1Char(' '));
+}
+
+void Speech::readBoard() { say(standings(board_)); }
+
+void Speech::repeat() {
+    if (!last_.isEmpty()) say(last_);
+}
+
+void Speech::busy() {
+    if (busyTold_) return;  // once a pause
+    busyTold_ = true;
+    say(spoken(QT_TRANSLATE_NOOP("Speech", "Wait, the board is moving")));
+}
+
+void Speech::say(const QString& text) {
+    const QString s = sentence(text);
+    if (s.isEmpty()) return;
+    last_ = s;
+    if (said) said(s);
+    if (!speaks() || silent) return;
+    queue_ << s;
+    if (!voice_) {
+        voice_ = new QTextToSpeech(QStringLiteral("speechd"), this);
+        //: the language of the voice that speaks the game, as a locale name (de, pt_BR ...)
+        voice_->setLocale(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))));
+        connect(voice_, &QTextToSpeech::stateChanged, this, [this] { speakNext(); });
+    }
+    speakNext();
+}
+
+// One text at a time, and only when the voice is quiet: the speech service
+// queues it behind what the screen reader says, and the voice is never told
+// to stop (which would silence the screen reader too).
+void Speech::speakNext() {
+    if (!voice_ || queue_.isEmpty()) return;
+    if (voice_->state() == QTextToSpeech::Error) {
+        // the speech service is not there (yet, or any more): the next
+        // text tries afresh, with the latest few that wait
+        voice_->deleteLater();
+        voice_ = nullptr;
+        while (queue_.size() > 3) queue_.removeFirst();
+        return;
+    }
+    if (voice_->state() != QTextToSpeech::Ready) return;
+    voice_->say(queue_.join(QLatin1Char(' ')));
+    queue_.clear();
+}
+
+}  // namespace skarpo
