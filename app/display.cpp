@@ -27,7 +27,8 @@ std::string variable(const char* name) {
 std::shared_ptr<void> xConnection(const std::string& display) {
 #ifdef SKARPO_XCB
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    if (xcb_connection_has_error(connection) == 0) return {connection, [](void* c) { xcb_disconnect(static_cast<xcb_connection_t*>(c)); }};
+    if (xcb_connection_has_error(connection) == 0)
+        return {connection, [](void* c) { xcb_disconnect(static_cast<xcb_connection_t*>(c)); }};
     xcb_disconnect(connection);
     return {};
 #else

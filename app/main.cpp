@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
                                 : QCoreApplication::translate("main", "no display answers at %1")
                                       .arg(QString::fromStdString(display.tried));
         const QString message =
-            QCoreApplication::translate("main", "skarpo: the game needs a screen to show its window, and there is none (%1)")
+            QCoreApplication::translate("main",
+                                        "skarpo: the game needs a screen to show its window, and there is none (%1)")
                 .arg(why);
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
         return 2;

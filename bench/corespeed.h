@@ -16,10 +16,10 @@ struct CoreRun {
     long throws = 0;    // rolls of the die begun
     long handlers = 0;  // timer ticks that reached the game
     long pauses = 0;
-    double gameSeconds = 0;  // virtual time the game's pauses add up to
+    double gameSeconds = 0;              // virtual time the game's pauses add up to
     std::array<long, 5> celebrations{};  // by player 1..4
-    std::uint64_t fingerprint = 0;  // of the board as the run leaves it
-    double seconds = 0;             // wall time of the play itself
+    std::uint64_t fingerprint = 0;       // of the board as the run leaves it
+    double seconds = 0;                  // wall time of the play itself
 };
 
 // Plays until `throws` rolls have begun. The same seed plays the same game,
@@ -38,11 +38,11 @@ struct Rounds {
 Rounds computerRounds(Speed speed, int rounds, std::uint64_t seed);
 
 struct ModelRun {
-    long positions = 0;  // the positions a move started from, taken from a seeded game
-    long calls = 0;      // foresee called on every candidate of each, over and over
-    double seconds = 0;  // wall time of the calls
+    long positions = 0;    // the positions a move started from, taken from a seeded game
+    long calls = 0;        // foresee called on every candidate of each, over and over
+    double seconds = 0;    // wall time of the calls
     double processor = 0;  // processor time of the calls (the figure a loaded machine does not bend)
-    long sum = 0;        // of a few fields of every outcome: each call is used
+    long sum = 0;          // of a few fields of every outcome: each call is used
 };
 
 // The move model's speed: a seeded game is played by the timer until

@@ -14,23 +14,23 @@
 // --quick shortens every measurement (a smoke run, its figures rough);
 // --throws sets the length of the virtual-clock game (2,000,000).
 // It needs a display like the game, or QT_QPA_PLATFORM=offscreen.
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QEventLoop>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <functional>
 #include <optional>
@@ -143,7 +143,12 @@ struct Meter {
     const long& throws;
     long xServerPid;
     Usage at() const {
-        return {processorSeconds(), monotonicSeconds(), watch.paints, watch.pixels, pauses, throws,
+        return {processorSeconds(),
+                monotonicSeconds(),
+                watch.paints,
+                watch.pixels,
+                pauses,
+                throws,
                 xServerPid ? processorSecondsOf(xServerPid) : std::nullopt};
     }
 };
@@ -155,9 +160,17 @@ void report(const std::string& what, const Usage& a, const Usage& b, double cpuT
     const double wall = b.wall - a.wall;
     print({"processor time, " + what, 100 * (b.cpu - a.cpu) / wall, "% of a core", 3, cpuTarget, {}});
     if (a.xServer && b.xServer)
-        print({"  the X server's processor time, " + what, 100 * (*b.xServer - *a.xServer) / wall, "% of a core", 2,
-               {}, {}});
-    print({"repaints of the board, " + what, static_cast<double>(b.paints - a.paints) / wall, "per s", 1, paintTarget,
+        print({"  the X server's processor time, " + what,
+               100 * (*b.xServer - *a.xServer) / wall,
+               "% of a core",
+               2,
+               {},
+               {}});
+    print({"repaints of the board, " + what,
+           static_cast<double>(b.paints - a.paints) / wall,
+           "per s",
+           1,
+           paintTarget,
            {}});
     print({"  painted pixels, " + what, (b.pixels - a.pixels) / wall / 1e6, "million per s", 3, {}, {}});
     if (b.pauses > a.pauses) {
@@ -174,8 +187,10 @@ struct ThrowClock {
     void pause(const Board& board, double now) {
         if (ending && start) lengths.push_back(now - *start);
         ending = false;
-        if (board.dicethrow(1).visible) start = last;
-        else if (board.dicethrow(14).visible) ending = true;
+        if (board.dicethrow(1).visible)
+            start = last;
+        else if (board.dicethrow(14).visible)
+            ending = true;
         last = now;
     }
     // a throw cut short by a new game never ends
@@ -283,7 +298,7 @@ int main(int argc, char** argv) {
     // red again, when the tick that started them returns
     std::optional<double> roundFrom;
     std::vector<double> roundsAt[3], threeAt[3];  // all rounds, and those of exactly three throws
-    std::uint64_t tickSeen = 0, roundSeen = 0;   // happenings seen after the last tick, and before the round
+    std::uint64_t tickSeen = 0, roundSeen = 0;    // happenings seen after the last tick, and before the round
     const auto repaint = window.platform().beforePause;
     window.platform().beforePause = [&, repaint] {
         ++pauses;
@@ -312,8 +327,8 @@ int main(int argc, char** argv) {
     double pausesPerSecond = 0;
     auto atSize = [&](const std::string& where, double animatingTarget) {
         const Canvas::Placement place = window.canvas().placement();
-        std::printf("the window at %s: %dx%d, the board %.3f device pixels to a pixel\n", where.c_str(),
-                    window.width(), window.height(), place.scale);
+        std::printf("the window at %s: %dx%d, the board %.3f device pixels to a pixel\n", where.c_str(), window.width(),
+                    window.height(), place.scale);
 
         // ---- idle: a new game waits for its first click ----
         // Measured twice, 1 s and then 10 s: the wake-up that ends each
@@ -397,8 +412,7 @@ int main(int argc, char** argv) {
         std::printf("automatic play did not get going\n");
         return 1;
     }
-    if (!allThrows.empty())
-        print({"throw: median length, both sizes", spreadOf(allThrows).median, "s", 4, 1.775, {}});
+    if (!allThrows.empty()) print({"throw: median length, both sizes", spreadOf(allThrows).median, "s", 4, 1.775, {}});
 
     // ---- the real pause, 200 times each length, interleaved ----
     {
@@ -414,9 +428,11 @@ int main(int argc, char** argv) {
         for (int k = 0; k < 3; ++k) {
             const Spread s = spreadOf(over[k]);
             char name[64];
-            std::snprintf(name, sizeof name, "pause %.2f s: median overshoot from the call", static_cast<double>(lengths[k]));
+            std::snprintf(name, sizeof name, "pause %.2f s: median overshoot from the call",
+                          static_cast<double>(lengths[k]));
             print({name, 1000 * s.median, "ms", 2, 0.5, {}});
-            std::snprintf(name, sizeof name, "pause %.2f s: max overshoot from the call", static_cast<double>(lengths[k]));
+            std::snprintf(name, sizeof name, "pause %.2f s: max overshoot from the call",
+                          static_cast<double>(lengths[k]));
             print({name, 1000 * s.max, "ms", 2, 15, {}});
         }
         print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
@@ -446,20 +462,32 @@ int main(int argc, char** argv) {
         for (int k = 0; k < 3; ++k) {
             const std::string at = names[k];
             if (!threeAt[k].empty())
-                print({"round of three computer turns (no six), median, window, " + at, spreadOf(threeAt[k]).median,
-                       "s", 3, targets[k], {}});
-            if (!roundsAt[k].empty())
-                print({"  every round (sixes too), median, window, " + at, spreadOf(roundsAt[k]).median, "s", 3, {},
+                print({"round of three computer turns (no six), median, window, " + at,
+                       spreadOf(threeAt[k]).median,
+                       "s",
+                       3,
+                       targets[k],
                        {}});
+            if (!roundsAt[k].empty())
+                print(
+                    {"  every round (sixes too), median, window, " + at, spreadOf(roundsAt[k]).median, "s", 3, {}, {}});
             print({"  rounds seen in the window, " + at, static_cast<double>(roundsAt[k].size()), "", 0, {}, {}});
             const Rounds rounds = computerRounds(speeds[k], opt.quick ? 100 : 1000, 7);
             std::vector<double> three;
             for (std::size_t i = 0; i < rounds.lengths.size(); ++i)
                 if (rounds.throws[i] == 3) three.push_back(rounds.lengths[i]);
-            print({"round of three computer turns (no six), median, virtual clock, " + at, spreadOf(three).median, "s",
-                   3, targets[k], {}});
-            print({"  every round (sixes too), median, virtual clock, " + at, spreadOf(rounds.lengths).median, "s", 3,
-                   {}, {}});
+            print({"round of three computer turns (no six), median, virtual clock, " + at,
+                   spreadOf(three).median,
+                   "s",
+                   3,
+                   targets[k],
+                   {}});
+            print({"  every round (sixes too), median, virtual clock, " + at,
+                   spreadOf(rounds.lengths).median,
+                   "s",
+                   3,
+                   {},
+                   {}});
             print({"  longest round, virtual clock, " + at, spreadOf(rounds.lengths).max, "s", 3, {}, {}});
         }
     }
@@ -467,7 +495,8 @@ int main(int argc, char** argv) {
     // ---- memory ----
     print({"peak memory of the window, after all the above", peakResidentMiB(), "MiB", 1, 60, {}});
     if (!opt.quick)
-        if (const auto game = gamePeakMiB(3)) print({"peak memory of skarpo itself, 3 s idle", *game, "MiB", 1, 60, {}});
+        if (const auto game = gamePeakMiB(3))
+            print({"peak memory of skarpo itself, 3 s idle", *game, "MiB", 1, 60, {}});
 
     // ---- the game alone on a virtual clock ----
     {
@@ -477,19 +506,27 @@ int main(int argc, char** argv) {
         print({"core: handlers (timer ticks)", perSecond(run.handlers), "per s", 0, {}, {}});
         print({"core: pauses", perSecond(run.pauses), "per s", 0, {}, {}});
         print({"core: game time played", run.gameSeconds / 3600 / run.seconds, "hours per s", 1, {}, {}});
-        std::printf("  core run: %ld throws, %ld handlers, %ld pauses, %.1f game hours, celebrations %ld/%ld/%ld/%ld, "
-                    "board %016llx, %.3f s\n",
-                    run.throws, run.handlers, run.pauses, run.gameSeconds / 3600, run.celebrations[1],
-                    run.celebrations[2], run.celebrations[3], run.celebrations[4],
-                    static_cast<unsigned long long>(run.fingerprint), run.seconds);
+        std::printf(
+            "  core run: %ld throws, %ld handlers, %ld pauses, %.1f game hours, celebrations %ld/%ld/%ld/%ld, "
+            "board %016llx, %.3f s\n",
+            run.throws, run.handlers, run.pauses, run.gameSeconds / 3600, run.celebrations[1], run.celebrations[2],
+            run.celebrations[3], run.celebrations[4], static_cast<unsigned long long>(run.fingerprint), run.seconds);
         if (run.throws < opt.throws) return 1;
     }
     {
         const ModelRun run = foreseeSpeed(opt.quick ? 2'000 : 20'000, 7, opt.quick ? 0.2 : 2);
-        print({"core: move model, calls of foresee", static_cast<double>(run.calls) / run.seconds,
-               "calls per s", 0, {}, 1'000'000});
-        print({"  the same, per second of processor time", static_cast<double>(run.calls) / run.processor, "calls per s",
-               0, {}, {}});
+        print({"core: move model, calls of foresee",
+               static_cast<double>(run.calls) / run.seconds,
+               "calls per s",
+               0,
+               {},
+               1'000'000});
+        print({"  the same, per second of processor time",
+               static_cast<double>(run.calls) / run.processor,
+               "calls per s",
+               0,
+               {},
+               {}});
         std::printf("  move model run: %ld positions, %ld calls, sum %ld, %.3f s\n", run.positions, run.calls, run.sum,
                     run.seconds);
     }
@@ -504,14 +541,14 @@ int main(int argc, char** argv) {
         std::vector<Sample> samples;
         const std::size_t wanted = opt.quick ? 2'000 : 20'000;
         for (std::uint64_t seed = 1; samples.size() < wanted; ++seed)
-            tournament::playGame(seed, {Strength::Strong, Strength::Strong, Strength::Normal, Strength::Strong,
-                                        Strength::Normal},
-                                 4, 1'000'000, [&](const Board& b, int player, int thrown) {
-                                     // the moves where there was a choice to make
-                                     const Position at = Position::of(b);
-                                     if (samples.size() < wanted && legalMoves(at, player, thrown).count >= 2)
-                                         samples.push_back({at, player, thrown});
-                                 });
+            tournament::playGame(
+                seed, {Strength::Strong, Strength::Strong, Strength::Normal, Strength::Strong, Strength::Normal}, 4,
+                1'000'000, [&](const Board& b, int player, int thrown) {
+                    // the moves where there was a choice to make
+                    const Position at = Position::of(b);
+                    if (samples.size() < wanted && legalMoves(at, player, thrown).count >= 2)
+                        samples.push_back({at, player, thrown});
+                });
         std::vector<double> ms;
         ms.reserve(samples.size());
         volatile int sink = 0;

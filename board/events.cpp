@@ -63,9 +63,7 @@ std::vector<Spot> Board::clickable() const {
     return spots;
 }
 
-bool Board::soleRed() const {
-    return person(1) && !person(2) && !person(3) && !person(4);
-}
+bool Board::soleRed() const { return person(1) && !person(2) && !person(3) && !person(4); }
 
 bool Board::ticksMatter() const {
     return !closed_ && (autoplay || (phase() == Phase::DieWaits && !person(nextThrower())));

@@ -57,9 +57,8 @@ Point homePosition(int p, int k) {
 }
 
 constexpr Point dicePath[16] = {
-    {3840, 3720}, {2640, 3960}, {3000, 3480}, {3480, 3120}, {3960, 2760}, {4440, 3240},
-    {4800, 3720}, {4440, 4080}, {3960, 4440}, {3480, 4680}, {3000, 4320}, {3360, 3840},
-    {3480, 3480}, {3720, 3240}, {3840, 3120}, {4080, 3240},
+    {3840, 3720}, {2640, 3960}, {3000, 3480}, {3480, 3120}, {3960, 2760}, {4440, 3240}, {4800, 3720}, {4440, 4080},
+    {3960, 4440}, {3480, 4680}, {3000, 4320}, {3360, 3840}, {3480, 3480}, {3720, 3240}, {3840, 3120}, {4080, 3240},
 };
 
 void place(View& v, Point at, int size = 480) {
@@ -105,8 +104,7 @@ void Board::layout() {
             v.enabled = false;
             if (k < 6) v.tooltip = moveTip;
         }
-        store(boardcount(p - 1), counterOf(p),
-              static_cast<Picture>(static_cast<int>(Picture::CounterLarge1) + p - 1));
+        store(boardcount(p - 1), counterOf(p), static_cast<Picture>(static_cast<int>(Picture::CounterLarge1) + p - 1));
         boardcount(p - 1).back = colour::lightGrey;
         store(homecount(p - 1), static_cast<Picture>(static_cast<int>(Picture::HomeTurn1) + p - 1),
               static_cast<Picture>(static_cast<int>(Picture::Entry1) + p - 1), 495);
@@ -143,12 +141,37 @@ void Board::layout() {
 
 const char* pictureName(Picture p) {
     static constexpr const char* names[pictureCount] = {
-        "none",      "die-question", "die-1",      "die-2",      "die-3",      "die-4",
-        "die-5",     "die-6",        "counter-1",  "counter-2",  "counter-3",  "counter-4",
-        "counter-large-1", "counter-large-2", "counter-large-3", "counter-large-4",
-        "home-turn-1", "home-turn-2", "home-turn-3", "home-turn-4",
-        "entry-1",   "entry-2",      "entry-3",    "entry-4",    "two",
-        "corner-1",  "corner-2",     "corner-3",   "corner-4",   "raised",     "blank",
+        "none",
+        "die-question",
+        "die-1",
+        "die-2",
+        "die-3",
+        "die-4",
+        "die-5",
+        "die-6",
+        "counter-1",
+        "counter-2",
+        "counter-3",
+        "counter-4",
+        "counter-large-1",
+        "counter-large-2",
+        "counter-large-3",
+        "counter-large-4",
+        "home-turn-1",
+        "home-turn-2",
+        "home-turn-3",
+        "home-turn-4",
+        "entry-1",
+        "entry-2",
+        "entry-3",
+        "entry-4",
+        "two",
+        "corner-1",
+        "corner-2",
+        "corner-3",
+        "corner-4",
+        "raised",
+        "blank",
     };
     const int i = static_cast<int>(p);
     return i >= 0 && i < pictureCount ? names[i] : "?";

@@ -34,7 +34,8 @@ struct View {
 // family does not have is an index fault.
 class ViewFamily {
 public:
-    ViewFamily(const char* name, int lo, int hi) : name_(name), lo_(lo), views_(hi - lo + 1), present_(hi - lo + 1, true) {}
+    ViewFamily(const char* name, int lo, int hi)
+        : name_(name), lo_(lo), views_(hi - lo + 1), present_(hi - lo + 1, true) {}
 
     View& operator()(int i) { return views_[slot(i)]; }
     const View& operator()(int i) const { return views_[slot(i)]; }

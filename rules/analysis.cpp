@@ -72,7 +72,7 @@ void Board::checkmoves() {
     const int p = whosego;
     const int m = moves;  // the throw as thrown; a move along the ring rewrites moves
     const int E = players(p, 0);
-    const int W = 61 - E;  // the progress of square 60
+    const int W = 61 - E;           // the progress of square 60
     const int H = squareOf(p, 60);  // the home-turn square, beside the home column
     auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
     auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };

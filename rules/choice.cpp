@@ -3,8 +3,7 @@
 
 namespace skarpo {
 
-MoveChoice choosemove(int player, int m, const Players& players, const Homerow& homerow,
-                      const Squares& squares) {
+MoveChoice choosemove(int player, int m, const Players& players, const Homerow& homerow, const Squares& squares) {
     const int E = players(player, 0);
     // the ring square of progress Q (Q may run past 60 as a look-ahead)
     auto square = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
@@ -52,8 +51,7 @@ MoveChoice choosemove(int player, int m, const Players& players, const Homerow& 
                 case 12:  // a corner: wanted only when it jumps forward
                     if (P < 27 && forwardJumpFree(T)) choose(i, P, true);
                     break;
-                default:
-                    choose(i, P, false);
+                default: choose(i, P, false);
             }
         }
 

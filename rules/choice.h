@@ -9,9 +9,9 @@
 namespace skarpo {
 
 struct MoveChoice {
-    int c = 0;              // the chosen counter, 1..4 (0: none)
-    int b = 0;              // its progress; 0 when no ring counter is chosen
-    bool decided = false;   // taken as soon as it was found
+    int c = 0;             // the chosen counter, 1..4 (0: none)
+    int b = 0;             // its progress; 0 when no ring counter is chosen
+    bool decided = false;  // taken as soon as it was found
 };
 
 // The ring counter that `player` (2..4) moves with throw `m` (1..6).
@@ -24,7 +24,6 @@ struct MoveChoice {
 // farthest along whose landing square does not hold one of the player's own
 // counters is taken, and failing that the highest-numbered counter that can
 // move at all.
-MoveChoice choosemove(int player, int m, const Players& players, const Homerow& homerow,
-                      const Squares& squares);
+MoveChoice choosemove(int player, int m, const Players& players, const Homerow& homerow, const Squares& squares);
 
 }  // namespace skarpo

@@ -44,8 +44,7 @@ void Board::movehome(int player, int& pos, int move, std::optional<int> homepick
         // the two groups of frames swap colours, an even number of times
         const Colour noted = Label1(1).back;
         for (int n = 1; n <= 2 * (players(player, 5) + 1); ++n) {
-            for (int k = 0; k <= 7; ++k)
-                Label1(k).back = Label1(k).back == noted ? colour::window : noted;
+            for (int k = 0; k <= 7; ++k) Label1(k).back = Label1(k).back == noted ? colour::window : noted;
             wait(0.2f);
         }
     } else if (move > 0) {

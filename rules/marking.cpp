@@ -51,8 +51,7 @@ void Board::marksquares() {
                 case 12:  // corner: jumps to the opposite corner
                     blocked = own(T) || own(oppositeCorner(T));
                     break;
-                default:
-                    blocked = own(T);
+                default: blocked = own(T);
             }
             if (!blocked) {
                 mark(square(P));

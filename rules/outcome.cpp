@@ -18,8 +18,8 @@ std::int8_t narrow(int v) { return static_cast<std::int8_t>(v); }
 
 class Twin {
 public:
-    Twin(Outcome& o, int thrown) : o_(o), players(o.after.players), homerow(o.after.homerow),
-                                   squares(o.after.squares), moves(thrown) {}
+    Twin(Outcome& o, int thrown)
+        : o_(o), players(o.after.players), homerow(o.after.homerow), squares(o.after.squares), moves(thrown) {}
 
     // Player 1's handlers: a ring square, the start place, a home-column position.
     bool person(Place from);
@@ -96,8 +96,7 @@ void Twin::movecount(int player, int pos, int& move, bool passing, Kind told) {
             moves += progressOf(player, U) - progressOf(player, T);
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -30,15 +30,15 @@ struct Position {
 // One thing that happens on the way, in the order it happens.
 struct MoveEvent {
     enum class Kind : std::uint8_t {
-        Enters,        // `square`: the counter comes out of the start area onto its entry square
-        Lands,         // `square`: the stepping of the throw ends here
-        Doubles,       // `square`: a doubling square carried the counter on by the throw to `square`
-        Jumps,         // `square`: a corner sent the counter across the board to the opposite corner `square`
-        Captures,      // `whom` (1..4, the mover's own colour too) loses the counter on `square`
-        IntoColumn,    // `square`: the counter leaves the ring onto home-column position `square`
-        InColumn,      // `square`: the counter moves up its home column to position `square`
-        Finishes,      // `square`: the counter reaches final place `square` (1..4)
-        AllHome,       // the fourth counter is home: the player starts again from its start area
+        Enters,      // `square`: the counter comes out of the start area onto its entry square
+        Lands,       // `square`: the stepping of the throw ends here
+        Doubles,     // `square`: a doubling square carried the counter on by the throw to `square`
+        Jumps,       // `square`: a corner sent the counter across the board to the opposite corner `square`
+        Captures,    // `whom` (1..4, the mover's own colour too) loses the counter on `square`
+        IntoColumn,  // `square`: the counter leaves the ring onto home-column position `square`
+        InColumn,    // `square`: the counter moves up its home column to position `square`
+        Finishes,    // `square`: the counter reaches final place `square` (1..4)
+        AllHome,     // the fourth counter is home: the player starts again from its start area
     };
     Kind kind{};
     std::int8_t square = 0;
@@ -51,12 +51,12 @@ struct Outcome {
     static constexpr int maxEvents = 8;
     static constexpr int maxPassed = 20;
 
-    bool moves = false;           // false: the counter cannot go (a taken home-column place, or no counter of the
-                                  // player's at `from`); nothing changes
+    bool moves = false;  // false: the counter cannot go (a taken home-column place, or no counter of the
+                         // player's at `from`); nothing changes
     int player = 0;
-    int thrown = 0;               // the throw, 1..6
-    Place from;                   // where the counter starts
-    Place to;                     // where it finally stands
+    int thrown = 0;  // the throw, 1..6
+    Place from;      // where the counter starts
+    Place to;        // where it finally stands
     std::array<MoveEvent, maxEvents> events{};
     int eventCount = 0;
     // Every ring square the counter is shown on on its way, in order, the
@@ -64,14 +64,14 @@ struct Outcome {
     // are not listed.
     std::array<std::int8_t, maxPassed> passed{};
     int passedCount = 0;
-    bool anotherThrow = false;    // a six: the same player throws again
-    Position after;               // the three tables once the move is made
+    bool anotherThrow = false;  // a six: the same player throws again
+    Position after;             // the three tables once the move is made
 
     // The events as a range.
     const MoveEvent* begin() const { return events.data(); }
     const MoveEvent* end() const { return events.data() + eventCount; }
     bool has(MoveEvent::Kind k) const;
-    int captures() const;         // how many counters it takes
+    int captures() const;  // how many counters it takes
 };
 
 // The outcome of `player` moving the counter at `from` with `thrown`.

@@ -88,8 +88,7 @@ void Board::movecount(int player, int pos, int& move, std::optional<int> special
             moves += progressOf(player, U) - progressOf(player, T);
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -10,7 +10,7 @@ namespace skarpo {
 void Board::SQUARE_Click(int Index) {
     // Only the counters of the player who made the last throw are marked.
     const int player = whosego;
-    const int m = moves;  // the throw as thrown: a doubling square or a corner rewrites moves
+    const int m = moves;                      // the throw as thrown: a doubling square or a corner rewrites moves
     const int k = progressOf(player, Index);  // for player 1 the square number itself
     const int H = squareOf(player, 60);       // the last square before the home column
     const auto before = standing(player);

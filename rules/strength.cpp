@@ -47,8 +47,7 @@ LegalMoves legalMoves(const Position& now, int player, int thrown) {
                 case 12:  // a corner: jumps to the opposite corner
                     blocked = own(T) || squares(oppositeCorner(squareOf(player, T))) == player;
                     break;
-                default:
-                    blocked = own(T);
+                default: blocked = own(T);
             }
         }
         if (!blocked) add(Place::ring(squareOf(player, P)));

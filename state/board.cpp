@@ -46,12 +46,14 @@ std::string Board::checkInvariants() const {
             const int k = players(p, j);
             if (k > 0 && k < 100) {
                 ++onRing;
-                if (k > 60) why << "players(" << p << "," << j << ") is " << k << "; ";
+                if (k > 60)
+                    why << "players(" << p << "," << j << ") is " << k << "; ";
                 else if (squares(squareOf(p, k)) != p)
-                    why << "counter " << p << "/" << j << " at progress " << k << " but squares("
-                        << squareOf(p, k) << ") is " << squares(squareOf(p, k)) << "; ";
+                    why << "counter " << p << "/" << j << " at progress " << k << " but squares(" << squareOf(p, k)
+                        << ") is " << squares(squareOf(p, k)) << "; ";
                 for (int i = 1; i < j; ++i)
-                    if (players(p, i) == k) why << "counters " << p << "/" << i << " and " << j << " share progress " << k << "; ";
+                    if (players(p, i) == k)
+                        why << "counters " << p << "/" << i << " and " << j << " share progress " << k << "; ";
             } else if (k == inHomeColumn) {
                 ++inColumn;
             } else if (k == finished && !person(p)) {
@@ -62,7 +64,8 @@ std::string Board::checkInvariants() const {
         }
         int column = 0;
         for (int k = 1; k <= 6; ++k) {
-            if (homerow(p, k) != 0 && homerow(p, k) != 1) why << "homerow(" << p << "," << k << ") is " << homerow(p, k) << "; ";
+            if (homerow(p, k) != 0 && homerow(p, k) != 1)
+                why << "homerow(" << p << "," << k << ") is " << homerow(p, k) << "; ";
             column += homerow(p, k);
         }
         const int home7 = homerow(p, 7);
@@ -71,7 +74,8 @@ std::string Board::checkInvariants() const {
             why << "player " << p << ": " << inColumn << " counters at 100, " << done << " at 101, homerow column "
                 << column << ", home " << home7 << "; ";
         if (players(p, 5) != inColumn + done)
-            why << "players(" << p << ",5) is " << players(p, 5) << " with " << inColumn + done << " counters off the ring; ";
+            why << "players(" << p << ",5) is " << players(p, 5) << " with " << inColumn + done
+                << " counters off the ring; ";
         (void)onRing;
     }
     for (int s = 1; s <= 60; ++s) {

@@ -53,10 +53,10 @@ public:
     Board& operator=(const Board&) = delete;
 
     // ---- the public variables ----
-    int moves = 0;              // the last throw; a move rewrites it (see movecount)
-    std::int16_t whosego = 0;   // the player who made the last throw, 0 after a new game
-    bool autoplay = false;      // automatic play for every colour a person plays
-    std::int16_t sound = 0;     // 0 off, -1 on: beep on captures
+    int moves = 0;             // the last throw; a move rewrites it (see movecount)
+    std::int16_t whosego = 0;  // the player who made the last throw, 0 after a new game
+    bool autoplay = false;     // automatic play for every colour a person plays
+    std::int16_t sound = 0;    // 0 off, -1 on: beep on captures
 
     // ---- the table as the players set it up (seats, speed, strength) ----
     // The seats take effect with a new game (see seated()); the speed and the
@@ -228,8 +228,8 @@ private:
     bool abandon_ = false;  // the running handler is to be dropped at its next pause
     bool closed_ = false;
     std::array<Seat, 5> seated_ = Options{}.seats;  // the seats of the game in play
-    bool computerTurn_ = false;                      // the pauses belong to a computer player's turn
-    bool glancing_ = false;                          // a glance at the fastest speed is pausing
+    bool computerTurn_ = false;                     // the pauses belong to a computer player's turn
+    bool glancing_ = false;                         // a glance at the fastest speed is pausing
 };
 
 // Every view family of the board, once; what walks the views (painting them, comparing two boards, a fingerprint)

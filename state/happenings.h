@@ -23,11 +23,11 @@ struct Happening {
         AllHome,   // all four counters of `player` are home: the celebration follows
         AutoOn,    // automatic play for player 1 switched on
         AutoOff,
-        SoundOn,   // capture beeps switched on
+        SoundOn,  // capture beeps switched on
         SoundOff,
-        Entered,   // a new counter of `player` came onto the ring at square `value`
-        Moved,     // a counter of `player` ended its move on ring square `value` (1..60), or on
-                   // home-column position `value` - columnBase (1..6)
+        Entered,  // a new counter of `player` came onto the ring at square `value`
+        Moved,    // a counter of `player` ended its move on ring square `value` (1..60), or on
+                  // home-column position `value` - columnBase (1..6)
     };
     // `value` of a Moved happening into the home column: columnBase + the position.
     static constexpr int columnBase = 100;

@@ -11,20 +11,40 @@ namespace skarpo {
 enum class Picture : std::uint8_t {
     None,
     DieQuestion,  // white die face with a black question mark
-    Die1, Die2, Die3, Die4, Die5, Die6,
+    Die1,
+    Die2,
+    Die3,
+    Die4,
+    Die5,
+    Die6,
     // a player's counter: a square with a diamond over it
-    Counter1, Counter2, Counter3, Counter4,
+    Counter1,
+    Counter2,
+    Counter3,
+    Counter4,
     // the same emblem with a larger diamond (every second square of a return trip)
-    CounterLarge1, CounterLarge2, CounterLarge3, CounterLarge4,
+    CounterLarge1,
+    CounterLarge2,
+    CounterLarge3,
+    CounterLarge4,
     // oval counter with an arrow into the home column: red up, cyan right,
     // magenta down, green left
-    HomeTurn1, HomeTurn2, HomeTurn3, HomeTurn4,
+    HomeTurn1,
+    HomeTurn2,
+    HomeTurn3,
+    HomeTurn4,
     // oval counter with the arrow of travel on the entry square: red left,
     // cyan up, magenta right, green down
-    Entry1, Entry2, Entry3, Entry4,
+    Entry1,
+    Entry2,
+    Entry3,
+    Entry4,
     Two,  // the doubling sign "x2"
     // thick diagonal arrows: up-right, down-right, down-left, up-left
-    Corner1, Corner2, Corner3, Corner4,
+    Corner1,
+    Corner2,
+    Corner3,
+    Corner4,
     Raised,  // a blank raised light-grey square
     Blank,   // a blank light-grey square with a dark green rim: the empty place
 };
@@ -34,9 +54,7 @@ inline constexpr int pictureCount = static_cast<int>(Picture::Blank) + 1;
 // The artwork's file name (without extension), also used in test messages.
 const char* pictureName(Picture p);
 
-inline constexpr Picture dieFace(int f) {
-    return static_cast<Picture>(static_cast<int>(Picture::Die1) + f - 1);
-}
+inline constexpr Picture dieFace(int f) { return static_cast<Picture>(static_cast<int>(Picture::Die1) + f - 1); }
 inline constexpr Picture counterOf(int player) {
     return static_cast<Picture>(static_cast<int>(Picture::Counter1) + player - 1);
 }

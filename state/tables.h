@@ -13,8 +13,7 @@
 namespace skarpo {
 
 [[noreturn]] inline void indexFault(const char* table, int i) {
-    throw std::out_of_range(std::string(table) + ": index " + std::to_string(i) +
-                            " out of range");
+    throw std::out_of_range(std::string(table) + ": index " + std::to_string(i) + " out of range");
 }
 
 template <class T, int Lo, int Hi>

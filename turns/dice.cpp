@@ -16,8 +16,10 @@ struct PauseScope {
 void Board::wait(float sec) {
     if (computerTurn_ && !glancing_) {
         // a quarter as long; at the fastest speed only the glances pause
-        if (options.speed == Speed::Fast) sec /= 4;
-        else if (options.speed == Speed::Fastest) sec = 0;
+        if (options.speed == Speed::Fast)
+            sec /= 4;
+        else if (options.speed == Speed::Fastest)
+            sec = 0;
     }
     if (sec <= 0) return;
     {

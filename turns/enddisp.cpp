@@ -20,8 +20,7 @@ void Board::enddisp(int player) {
     auto alternate = [&] {
         for (int k = 1; k <= 10; ++k) {
             const bool oddShowsCounter = k % 2 == 0;
-            for (int i = 1; i <= 60; ++i)
-                SQUARE(i).picture = (i % 2 == 1) == oddShowsCounter ? counter : blank;
+            for (int i = 1; i <= 60; ++i) SQUARE(i).picture = (i % 2 == 1) == oddShowsCounter ? counter : blank;
             toggleFrames();
             wait(0.2f);
         }

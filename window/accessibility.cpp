@@ -106,7 +106,11 @@ public:
         if (name == pressAction()) {
             // the click runs its animations; the screen reader is answered first
             QMetaObject::invokeMethod(
-                canvas_.data(), [c = canvas_, h = hit_] { if (c) c->activate(h); }, Qt::QueuedConnection);
+                canvas_.data(),
+                [c = canvas_, h = hit_] {
+                    if (c) c->activate(h);
+                },
+                Qt::QueuedConnection);
         } else if (name == setFocusAction() && canvas_->setFocusView(hit_)) {
             canvas_->setFocus(Qt::OtherFocusReason);
         }

@@ -35,9 +35,8 @@ std::unique_ptr<AlertSound::Player> AlertSound::openDesktop() {
     // the terminal.
     const bool open = ca_context_set_driver(context, "pulse") == CA_SUCCESS &&
                       ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Skarpo", CA_PROP_APPLICATION_ID,
-                                              SKARPO_APP_ID, CA_PROP_APPLICATION_ICON_NAME,
-                                              SKARPO_APP_ID, static_cast<const char*>(nullptr)) ==
-                          CA_SUCCESS &&
+                                              SKARPO_APP_ID, CA_PROP_APPLICATION_ICON_NAME, SKARPO_APP_ID,
+                                              static_cast<const char*>(nullptr)) == CA_SUCCESS &&
                       ca_context_open(context) == CA_SUCCESS;
     if (!open) {
         ca_context_destroy(context);

@@ -50,7 +50,8 @@ Canvas::Canvas(Board& board, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);  // a mark the mouse rests on shows its move
-    for (int i = 1; i < pictureCount; ++i) art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
+    for (int i = 1; i < pictureCount; ++i)
+        art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
 }
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
@@ -58,9 +59,9 @@ QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm
 QImage Canvas::scaledArt(const QImage& art, Colour back, qreal ratio) {
     const int size = std::max(1, qRound(art.width() * ratio));
     const int whole = std::max(1, static_cast<int>(std::ceil(static_cast<double>(size) / art.width())));
-    const QImage blocks = art.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                              .scaled(art.width() * whole, art.height() * whole, Qt::IgnoreAspectRatio,
-                                      Qt::FastTransformation);
+    const QImage blocks =
+        art.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+            .scaled(art.width() * whole, art.height() * whole, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QImage scaled =
         blocks.width() == size ? blocks : blocks.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QImage laid(scaled.size(), QImage::Format_RGB32);
@@ -225,7 +226,8 @@ std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
             const View& v = views(*i);
             if (!v.visible) continue;
             const QRect r = deviceRect(v, place);
-            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height()) return Hit{*f->clickable, *i};
+            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height())
+                return Hit{*f->clickable, *i};
         }
     }
     return std::nullopt;

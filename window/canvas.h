@@ -195,8 +195,8 @@ private:
     mutable qreal scaledFor_ = 0;
 
     std::optional<Hit> focus_;
-    bool keyboard_ = false;    // the last thing pressed on the canvas was a key
-    bool dieWaited_ = false;   // what followBoard() last saw
+    bool keyboard_ = false;   // the last thing pressed on the canvas was a key
+    bool dieWaited_ = false;  // what followBoard() last saw
     bool marksStood_ = false;
     // what every view in drawing order showed at the last refresh, and where
     // the focus ring was then (logical pixels; empty when not shown)

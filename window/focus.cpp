@@ -170,7 +170,11 @@ void Canvas::focusInEvent(QFocusEvent* event) {
     // after the toolkit has told that the board itself has the focus, so
     // that a screen reader ends on the view rather than on the board
     QMetaObject::invokeMethod(
-        this, [this] { if (focus_ && hasFocus()) accessibility::focusMoved(*this, *focus_); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (focus_ && hasFocus()) accessibility::focusMoved(*this, *focus_);
+        },
+        Qt::QueuedConnection);
 }
 
 void Canvas::focusOutEvent(QFocusEvent* event) {

@@ -13,9 +13,9 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QtMath>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QtMath>
 
 #include "window/canvas.h"
 #include "window/settingsfile.h"
@@ -43,9 +43,9 @@ struct Illustration {
     Colour back;
 };
 constexpr Illustration illustrations[] = {
-    {"die", Picture::DieQuestion, colour::window}, {"six", Picture::Die6, colour::window},
-    {"marked", Picture::Counter1, colour::yellow}, {"entry", Picture::Entry1, colour::lightGrey},
-    {"two", Picture::Two, colour::lightGrey},      {"corner", Picture::Corner1, colour::lightGrey},
+    {"die", Picture::DieQuestion, colour::window},   {"six", Picture::Die6, colour::window},
+    {"marked", Picture::Counter1, colour::yellow},   {"entry", Picture::Entry1, colour::lightGrey},
+    {"two", Picture::Two, colour::lightGrey},        {"corner", Picture::Corner1, colour::lightGrey},
     {"home", Picture::HomeTurn1, colour::lightGrey},
 };
 constexpr QLatin1String scheme("picture");
@@ -164,8 +164,7 @@ QString pictured(std::initializer_list<std::pair<const char*, QString>> rows) {
     const QString cell = QStringLiteral("<td valign=\"top\" style=\"padding-bottom: 6px\"%1>%2</td>");
     QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
     for (const auto& [key, text] : rows) {
-        const QString picture =
-            key ? QStringLiteral("<img src=\"%1:%2\">").arg(scheme, QLatin1String(key)) : QString();
+        const QString picture = key ? QStringLiteral("<img src=\"%1:%2\">").arg(scheme, QLatin1String(key)) : QString();
         html += QStringLiteral("<tr>%1%2</tr>")
                     .arg(cell.arg(QStringLiteral(" width=\"80\""), picture), cell.arg(QString(), paragraph(text)));
     }
@@ -187,50 +186,43 @@ QString key(const QKeySequence& k) { return k.toString(QKeySequence::NativeText)
 QString Help::howToPlay(Window& window) {
     const QString newGame = menuPath(window.newGameAction());
     QString html;
-    html += paragraph(
-        tr("Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer "
-           "plays cyan, magenta and green. Each player has four counters. They wait in the player's start "
-           "area, travel once round the ring, clockwise, then turn into the player's own home column and end "
-           "in its four final places."));
+    html +=
+        paragraph(tr("Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer "
+                     "plays cyan, magenta and green. Each player has four counters. They wait in the player's start "
+                     "area, travel once round the ring, clockwise, then turn into the player's own home column and end "
+                     "in its four final places."));
 
     html += heading(tr("Throwing the die"));
     html += pictured({
-        {"die",
-         tr("When the die in the middle of the board shows a question mark, it is your turn: click it to "
-            "throw. The die rolls across the middle and shows your throw where it stops. The coloured frames "
-            "round the middle show whose turn it is.")},
-        {"six",
-         tr("A six always earns another throw, as often as it comes. A new game begins with every counter in "
-            "the final places: your first click on the die marches them into the start areas before it "
-            "throws.")},
+        {"die", tr("When the die in the middle of the board shows a question mark, it is your turn: click it to "
+                   "throw. The die rolls across the middle and shows your throw where it stops. The coloured frames "
+                   "round the middle show whose turn it is.")},
+        {"six", tr("A six always earns another throw, as often as it comes. A new game begins with every counter in "
+                   "the final places: your first click on the die marches them into the start areas before it "
+                   "throws.")},
     });
 
     html += heading(tr("Moving your counters"));
     html += pictured({
-        {"marked",
-         tr("After your throw, each of your counters that can move turns yellow. Click one to move it on by "
-            "the throw. A counter cannot move if its move would end on one of your own counters, but it may "
-            "pass over any counter. If none can move, the turn passes on by itself (after a six you throw "
-            "again).")},
-        {nullptr,
-         tr("Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for "
-            "you again. While counters move, the board takes no clicks; the menus always answer.")},
-        {"entry",
-         tr("A counter leaves the start area only with a six. It comes onto the ring on its player's entry "
-            "square, the one with an arrow in the player's colour pointing the way round. After a six, click "
-            "the yellow place of your start area to bring in a counter, or move one already on the ring. No "
-            "counter can come in while one of the player's own counters stands on the entry square.")},
+        {"marked", tr("After your throw, each of your counters that can move turns yellow. Click one to move it on by "
+                      "the throw. A counter cannot move if its move would end on one of your own counters, but it may "
+                      "pass over any counter. If none can move, the turn passes on by itself (after a six you throw "
+                      "again).")},
+        {nullptr, tr("Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for "
+                     "you again. While counters move, the board takes no clicks; the menus always answer.")},
+        {"entry", tr("A counter leaves the start area only with a six. It comes onto the ring on its player's entry "
+                     "square, the one with an arrow in the player's colour pointing the way round. After a six, click "
+                     "the yellow place of your start area to bring in a counter, or move one already on the ring. No "
+                     "counter can come in while one of the player's own counters stands on the entry square.")},
     });
 
     html += heading(tr("Special squares"));
     html += pictured({
-        {"two",
-         tr("A counter whose move ends on a square marked x2 moves on once more by the same throw. If that "
-            "second move ends on another x2 square or on a corner, that square counts too.")},
-        {"corner",
-         tr("A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, "
-            "the way the arrow points. On the first half of a counter's journey the jump takes it 30 squares "
-            "ahead; on the second half, 30 squares back.")},
+        {"two", tr("A counter whose move ends on a square marked x2 moves on once more by the same throw. If that "
+                   "second move ends on another x2 square or on a corner, that square counts too.")},
+        {"corner", tr("A counter whose move ends on a corner jumps diagonally across the board to the opposite corner, "
+                      "the way the arrow points. On the first half of a counter's journey the jump takes it 30 squares "
+                      "ahead; on the second half, 30 squares back.")},
     });
 
     html += heading(tr("Captures"));
@@ -243,14 +235,12 @@ QString Help::howToPlay(Window& window) {
 
     html += heading(tr("The home column"));
     html += pictured({
-        {"home",
-         tr("After a full lap a counter turns into its home column. The column starts beside the last square "
-            "before the player's entry square, which shows an arrow pointing into it. Steps beyond that square "
-            "go on into the column: from the square itself a 1 reaches the column's first place and a 6 its "
-            "last. A counter cannot move if the place it would reach is taken.")},
-        {nullptr,
-         tr("In the column a counter moves on by the throw to a free place, and into a final place only with "
-            "the exact throw: a 1 from the last place of the column, a 6 from the first.")},
+        {"home", tr("After a full lap a counter turns into its home column. The column starts beside the last square "
+                    "before the player's entry square, which shows an arrow pointing into it. Steps beyond that square "
+                    "go on into the column: from the square itself a 1 reaches the column's first place and a 6 its "
+                    "last. A counter cannot move if the place it would reach is taken.")},
+        {nullptr, tr("In the column a counter moves on by the throw to a free place, and into a final place only with "
+                     "the exact throw: a 1 from the last place of the column, a 6 from the first.")},
     });
     html += paragraph(
         tr("When all four of a player's counters are home, the whole ring flashes with that player's counters. "
@@ -280,17 +270,17 @@ QString Help::howToPlay(Window& window) {
 
     html += heading(tr("Mouse, keyboard and screen reader"));
     html += paragraph(tr("With the mouse, click the die, then one of your yellow counters."));
-    html += paragraph(
-        tr("With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move "
-           "along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 "
-           "switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu "
-           "open it.")
-            .arg(key(Qt::Key_Tab), key(Qt::SHIFT | Qt::Key_Tab), key(Qt::Key_Enter), key(Qt::Key_Space),
-                 key(Qt::CTRL | Qt::Key_N), key(Qt::CTRL | Qt::Key_Q), key(Qt::Key_F11), key(Qt::Key_F1)));
-    html += paragraph(
-        tr("A screen reader can follow the game: the status line below the board says what is happening and "
-           "what you can do, and every place on the board tells what stands on it when the focus reaches "
-           "it."));
+    html +=
+        paragraph(tr("With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move "
+                     "along the board, and %3 or %4 chooses, exactly like a click. %5 starts a new game, %6 quits, %7 "
+                     "switches full screen on and off, and %8 opens this help. Alt and the underlined letter of a menu "
+                     "open it.")
+                      .arg(key(Qt::Key_Tab), key(Qt::SHIFT | Qt::Key_Tab), key(Qt::Key_Enter), key(Qt::Key_Space),
+                           key(Qt::CTRL | Qt::Key_N), key(Qt::CTRL | Qt::Key_Q), key(Qt::Key_F11), key(Qt::Key_F1)));
+    html +=
+        paragraph(tr("A screen reader can follow the game: the status line below the board says what is happening and "
+                     "what you can do, and every place on the board tells what stands on it when the focus reaches "
+                     "it."));
     html += paragraph(
         QCoreApplication::translate(
             "Speech",
@@ -309,13 +299,13 @@ QString Help::about() {
     QString html = QStringLiteral("<p><img src=\"%1:icon\"></p><h2>Skarpo</h2>").arg(scheme);
     html += paragraph(tr("Version %1").arg(QStringLiteral(SKARPO_VERSION)));
     html += paragraph(tr("A dice race round a ring of 60 squares: you against three computer players."));
-    html += paragraph(
-        tr("Skarpo keeps one file on your computer, %1: its options, the window's size and the statistics. "
-           "Every game itself lives in memory, and is gone when the window closes.")
-            .arg(SettingsFile::standardPath()));
-    html += paragraph(
-        tr("Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any "
-           "later version (GPL-3.0-or-later): you may share and change it under the terms of that licence."));
+    html +=
+        paragraph(tr("Skarpo keeps one file on your computer, %1: its options, the window's size and the statistics. "
+                     "Every game itself lives in memory, and is gone when the window closes.")
+                      .arg(SettingsFile::standardPath()));
+    html +=
+        paragraph(tr("Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any "
+                     "later version (GPL-3.0-or-later): you may share and change it under the terms of that licence."));
     html += paragraph(tr("It comes with no warranty of any kind, as far as the law allows."));
     html += QStringLiteral("<p>%1</p>")
                 .arg(tr("The full text of the licence comes with the game's source code, in the file LICENSE, "

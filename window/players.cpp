@@ -13,7 +13,8 @@ namespace skarpo {
 PlayersDialog::PlayersDialog(const std::array<Seat, 5>& chosen, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QCoreApplication::translate("Seats", "Players"));
     auto* layout = new QVBoxLayout(this);
-    const QString note = QCoreApplication::translate("Seats", "Who plays each colour. The change takes effect with a new game.");
+    const QString note =
+        QCoreApplication::translate("Seats", "Who plays each colour. The change takes effect with a new game.");
     auto* said = new QLabel(note, this);
     said->setWordWrap(true);
     layout->addWidget(said);

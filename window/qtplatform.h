@@ -11,8 +11,8 @@
 #include <random>
 #include <vector>
 
-#include "window/alertsound.h"
 #include "state/platform.h"
+#include "window/alertsound.h"
 
 class QEventLoop;
 

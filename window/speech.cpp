@@ -40,7 +40,8 @@ const char* const capturedParts[] = {
 
 QString placeOf(int value) {
     if (value > Happening::columnBase)
-        return spoken(QT_TRANSLATE_NOOP("Speech", "moved into the home column, place %1")).arg(value - Happening::columnBase);
+        return spoken(QT_TRANSLATE_NOOP("Speech", "moved into the home column, place %1"))
+            .arg(value - Happening::columnBase);
     return spoken(QT_TRANSLATE_NOOP("Speech", "moved to %1")).arg(value);
 }
 
@@ -178,8 +179,9 @@ void Speech::follow() {
 
     if (ownThrow_) {
         if (const int n = markedCount(board_); n > 0) {
-            say(n == 1 ? spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, one counter can move")).arg(ownThrow_)
-                       : spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, %2 counters can move")).arg(ownThrow_).arg(n));
+            say(n == 1
+                    ? spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, one counter can move")).arg(ownThrow_)
+                    : spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, %2 counters can move")).arg(ownThrow_).arg(n));
             ownThrow_ = 0;
         }
     }
@@ -209,11 +211,13 @@ QString Speech::standings(const Board& b) {
         if (waiting > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 at the start")).arg(waiting);
         // from the player's entry square round the ring, in the order of its journey
         for (int k = 1; k <= 60; ++k)
-            if (b.squares(squareOf(p, k)) == p) parts << spoken(QT_TRANSLATE_NOOP("Speech", "square %1")).arg(squareOf(p, k));
+            if (b.squares(squareOf(p, k)) == p)
+                parts << spoken(QT_TRANSLATE_NOOP("Speech", "square %1")).arg(squareOf(p, k));
         for (int k = 1; k <= 6; ++k)
             if (b.homerow(p, k) == 1) parts << spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(k);
         if (b.homerow(p, 7) > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 home")).arg(b.homerow(p, 7));
-        players << spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2.")).arg(nameOf(p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
+        players << spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2."))
+                       .arg(nameOf(p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
     }
     return players.join(QLatin1Char(' '));
 }

@@ -77,15 +77,15 @@ private:
 
     const Board& board_;
     std::uint64_t seen_ = 0;
-    QStringList turn_;     // the computer turn being told
+    QStringList turn_;  // the computer turn being told
     int turnPlayer_ = 0;
-    int ownThrow_ = 0;     // the person's throw, not yet told
+    int ownThrow_ = 0;  // the person's throw, not yet told
     bool dieWaited_ = false;
     bool busyTold_ = false;
-    int chosen_ = -1;      // the menu's choice: -1 none, 0 off, 1 on
+    int chosen_ = -1;  // the menu's choice: -1 none, 0 off, 1 on
     bool screenReader_ = false;
     QString last_;
-    QStringList queue_;    // waiting for the voice to finish
+    QStringList queue_;  // waiting for the voice to finish
     QTextToSpeech* voice_ = nullptr;
 };
 

@@ -119,18 +119,12 @@ void StatisticsDialog::refresh() {
     const QString throws = tr("Throws counted: %1.").arg(here.toString(static_cast<qulonglong>(n)));
     QString words;
     switch (v.kind) {
-        case DieVerdict::Kind::TooFew:
-            words = tr("Too few throws yet to judge the die.");
-            break;
-        case DieVerdict::Kind::Fair:
-            words = tr("As fair as a real die: p = %1.").arg(p);
-            break;
+        case DieVerdict::Kind::TooFew: words = tr("Too few throws yet to judge the die."); break;
+        case DieVerdict::Kind::Fair: words = tr("As fair as a real die: p = %1.").arg(p); break;
         case DieVerdict::Kind::Doubtful:
             words = tr("Somewhat uneven, as a fair die is now and then: p = %1.").arg(p);
             break;
-        case DieVerdict::Kind::Unfair:
-            words = tr("Far more uneven than a fair die throws: p = %1.").arg(p);
-            break;
+        case DieVerdict::Kind::Unfair: words = tr("Far more uneven than a fair die throws: p = %1.").arg(p); break;
     }
     // "p = 0.43" kept on one line
     words.replace(QStringLiteral("p = "), QStringLiteral("p\u00a0=\u00a0"));

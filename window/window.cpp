@@ -17,10 +17,10 @@
 #include "window/accessibility.h"
 #include "window/canvas.h"
 #include "window/help.h"
-#include "window/players.h"
 #include "window/outcomewords.h"
-#include "window/statistics.h"
+#include "window/players.h"
 #include "window/speech.h"
+#include "window/statistics.h"
 #include "window/status.h"
 
 #ifdef SKARPO_XCB
@@ -41,7 +41,9 @@ QString computerWords(const char* text) { return QCoreApplication::translate("Co
 // to close; the program must not live on without it.
 class Window::Destroyed : public QAbstractNativeEventFilter {
 public:
-    explicit Destroyed(Window& window) : window_(window) { QCoreApplication::instance()->installNativeEventFilter(this); }
+    explicit Destroyed(Window& window) : window_(window) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
     ~Destroyed() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {

@@ -17,10 +17,10 @@
 #include <functional>
 #include <memory>
 
-#include "window/qtplatform.h"
-#include "window/settingsfile.h"
 #include "state/board.h"
 #include "state/tally.h"
+#include "window/qtplatform.h"
+#include "window/settingsfile.h"
 
 class QAction;
 
@@ -52,7 +52,9 @@ public:
     // Options > Speed > Normal, Fast, Fastest
     QAction& speedAction(Speed speed) { return *speeds_[static_cast<std::size_t>(speed)]; }
     // The Players dialog while it is open.
-    class PlayersDialog* playersDialog() { return playersDialog_; }
+    class PlayersDialog* playersDialog() {
+        return playersDialog_;
+    }
     QAction& strengthAction(Strength s) { return *strength_[static_cast<std::size_t>(s)]; }
     QAction& statisticsAction() { return *statistics_; }
     // The Statistics dialog, made when first opened (null before).
@@ -139,7 +141,7 @@ private:
     QAction* standings_ = nullptr;
     QAction* repeat_ = nullptr;
     QTimer timer1_;
-    QElapsedTimer timer1Phase_;  // Timer1's ticks fall on its whole seconds
+    QElapsedTimer timer1Phase_;             // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program
 };
 

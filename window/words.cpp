@@ -181,7 +181,8 @@ QString sentence(const Happening& h, bool you) {
     switch (h.kind) {
         case Kind::NewGame: return status(QT_TRANSLATE_NOOP("Status", "New game"));
         case Kind::Opening: return status(QT_TRANSLATE_NOOP("Status", "The counters march to their start areas"));
-        case Kind::Threw: return player ? byPlayer(threwTexts, h.player, you, redThrew, status).arg(h.value) : QString();
+        case Kind::Threw:
+            return player ? byPlayer(threwTexts, h.player, you, redThrew, status).arg(h.value) : QString();
         case Kind::NoMove:
             return player ? byPlayer(noMoveTexts, h.player, you, redNoMove, status).arg(h.value) : QString();
         case Kind::Captured:
@@ -246,7 +247,8 @@ QString viewDescription(const Board& b, Family family, int index) {
         const View& resting = b.dicethrow(0);
         if (resting.visible && !resting.enabled) return board(QT_TRANSLATE_NOOP("Board", "question mark"));
         if (resting.visible)
-            return you ? board(QT_TRANSLATE_NOOP("Board", "waiting for your throw")) : seats(waitingTexts[of(b.nextThrower())]);
+            return you ? board(QT_TRANSLATE_NOOP("Board", "waiting for your throw"))
+                       : seats(waitingTexts[of(b.nextThrower())]);
         for (int i = 1; i <= 14; ++i)
             if (b.dicethrow(i).visible) return board(QT_TRANSLATE_NOOP("Board", "rolling"));
         const View& result = b.dicethrow(15);

@@ -20,7 +20,8 @@ using test::Game, test::Kind, test::Told;
 namespace {
 // Each player's counter, and the larger one a captured counter shows on even squares as it runs back.
 const Picture small[] = {Picture::Counter1, Picture::Counter2, Picture::Counter3, Picture::Counter4},
-              large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3, Picture::CounterLarge4};
+              large[] = {Picture::CounterLarge1, Picture::CounterLarge2, Picture::CounterLarge3,
+                         Picture::CounterLarge4};
 // How far two views overlap across and down: 0 where they touch, below 0 across a gap.
 std::pair<int, int> overlap(const View& a, const View& b) {
     return {std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left),
@@ -79,8 +80,12 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
         }
     }
     // the corners and two entry squares: fifteen squares edge to edge from corner to corner put all in their places
-    for (auto [n, where] : std::map<int, std::pair<int, int>>{{12, {240, 7320}}, {27, {240, 120}}, {42, {7440, 120}},
-                                                              {57, {7440, 7320}}, {1, {5520, 7320}}, {31, {2160, 120}}})
+    for (auto [n, where] : std::map<int, std::pair<int, int>>{{12, {240, 7320}},
+                                                              {27, {240, 120}},
+                                                              {42, {7440, 120}},
+                                                              {57, {7440, 7320}},
+                                                              {1, {5520, 7320}},
+                                                              {31, {2160, 120}}})
         EXPECT_EQ(std::pair(b.SQUARE(n).left, b.SQUARE(n).top), where) << n;
     std::map<int, Picture> special = {
         {1, Picture::Entry1},     {16, Picture::Entry2},    {31, Picture::Entry3},    {46, Picture::Entry4},
@@ -90,7 +95,8 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
     for (int n : {5, 9, 20, 24, 35, 39, 50, 54}) special[n] = Picture::Two;
     for (int n = 1; n <= 60; ++n)
         EXPECT_TRUE(b.SQUARE(n).picture == (special.count(n) ? special[n] : Picture::Blank) &&
-                    b.SQUARE(n).back == 0xC0C0C0u) << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
+                    b.SQUARE(n).back == 0xC0C0C0u)
+            << "square " << n << " shows " << pictureName(b.SQUARE(n).picture);
     const int before[] = {60, 15, 30, 45};  // the square before each player's entry square
     const Colour own[] = {0xFF0000, 0x00FFFF, 0xFF00FF, 0x00FF00}, finals[] = {0xC00000, 0x0000FF, 0xC000C0, 0x00C000};
     for (int p = 1; p <= 4; ++p) {
@@ -102,11 +108,13 @@ TEST(Board, ANewGameLaysOutTheBoardAfreshAndKeepsTheOptions) {
         }
         for (int k = 0; k < 4; ++k)
             EXPECT_TRUE(edgeToEdge(k ? b.start(s + k - 1) : b.SQUARE(15 * p - 14), b.start(s + k)) &&
-                        b.start(s + k).back == own[p - 1] && b.start(s + k).picture == Picture::Blank) << "start " << k;
+                        b.start(s + k).back == own[p - 1] && b.start(s + k).picture == Picture::Blank)
+                << "start " << k;
         for (int k = 0; k < 10; ++k)
             EXPECT_TRUE((k == 0 || k > 5 || edgeToEdge(b.home(h + k - 1), b.home(h + k))) &&
                         b.home(h + k).back == (k < 6 ? own : finals)[p - 1] &&
-                        b.home(h + k).picture == (k < 6 ? Picture::Blank : small[p - 1])) << "home " << k;
+                        b.home(h + k).picture == (k < 6 ? Picture::Blank : small[p - 1]))
+                << "home " << k;
     }
 }
 
@@ -146,8 +154,8 @@ TEST(Dice, ANewGameCutsTheTurnShortAndNothingElseGetsInWhileTheBoardAnimates) {
     EXPECT_FALSE(c.board.click(Family::dicethrow, 0) || c.board.tick());
 }
 
-// Player 1 throws 3 and cannot move, player 2 throws 6, 6, 3 (in on 16, on to 22 and 25), players 3 and 4 once each: the
-// frames show who throws next; all is told in order, the lost throw before the frames turn cyan, and a reader who
+// Player 1 throws 3 and cannot move, player 2 throws 6, 6, 3 (in on 16, on to 22 and 25), players 3 and 4 once each:
+// the frames show who throws next; all is told in order, the lost throw before the frames turn cyan, and a reader who
 // fell behind gets the latest.
 TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     Game g;
@@ -161,10 +169,19 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
     ASSERT_TRUE(b.click(Family::dicethrow, 0));
     using namespace colour;
     EXPECT_EQ(frames, (std::vector<Colour>{red, red, cyan, cyan, cyan, magenta, green}));
-    EXPECT_EQ(b.happenings.since(0), (Told{{Kind::NewGame}, {Kind::Opening}, {Kind::Threw, 1, 3}, {Kind::NoMove, 1, 3},
-                                           {Kind::Threw, 2, 6}, {Kind::Entered, 2, 16}, {Kind::Threw, 2, 6},
-                                           {Kind::Moved, 2, 22}, {Kind::Threw, 2, 3}, {Kind::Moved, 2, 25},
-                                           {Kind::Threw, 3, 2}, {Kind::NoMove, 3, 2}, {Kind::Threw, 4, 4},
+    EXPECT_EQ(b.happenings.since(0), (Told{{Kind::NewGame},
+                                           {Kind::Opening},
+                                           {Kind::Threw, 1, 3},
+                                           {Kind::NoMove, 1, 3},
+                                           {Kind::Threw, 2, 6},
+                                           {Kind::Entered, 2, 16},
+                                           {Kind::Threw, 2, 6},
+                                           {Kind::Moved, 2, 22},
+                                           {Kind::Threw, 2, 3},
+                                           {Kind::Moved, 2, 25},
+                                           {Kind::Threw, 3, 2},
+                                           {Kind::NoMove, 3, 2},
+                                           {Kind::Threw, 4, 4},
                                            {Kind::NoMove, 4, 4}}));
     EXPECT_EQ(g.platform.draws, 6 * 15);  // every throw was made, none more
     EXPECT_TRUE(b.whosego == 4 && b.Label1(7).back == red && b.dicethrow(0).visible && b.dicethrow(0).enabled);
@@ -181,9 +198,13 @@ TEST(Turns, TheComputersFollowAndTheFramesShowWhoThrowsNext) {
 }
 
 TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
-    const struct { int from, m; std::vector<int> blockers; } rows[] = {  // from + m marks, unless an own counter is on one
-        {2, 1, {3}},     {16, 4, {28}}, {3, 2, {7}},   {7, 2, {11}},       // plain; 20 over 24; 5; 9
-        {6, 3, {9, 42}}, {21, 3, {57}}, {36, 3, {12}}, {24, 3, {27, 57}},  // on to a corner; corners
+    const struct {
+        int from, m;
+        std::vector<int> blockers;
+    } rows[] = {
+        // from + m marks, unless an own counter is on one
+        {2, 1, {3}},       {16, 4, {28}},    {3, 2, {7}},       {7, 2, {11}},       // plain; 20 over 24; 5; 9
+        {6, 3, {9, 42}},   {21, 3, {57}},    {36, 3, {12}},     {24, 3, {27, 57}},  // on to a corner; corners
         {39, 3, {42, 12}}, {8, 4, {12, 42}}, {53, 4, {57, 27}},
     };
     for (const auto& r : rows) {
@@ -194,10 +215,10 @@ TEST(Marking, AMoveIsBlockedByAnOwnCounterWhereItReallyEnds) {
     // opponents never block; a 4 passing its own counter on the second doubling square is no obstacle
     EXPECT_EQ(Thrown(1, {2}, {}, 0, {{3, 3}}).marked(), std::set<int>{2});
     EXPECT_EQ(Thrown(4, {16, 24}).marked().count(16), 1u);
-    EXPECT_EQ(Thrown(3, {}, {4, 2}).marked(), (std::set<int>{-4, -2}));    // 4 finishes exactly, 2 reaches 5
-    EXPECT_EQ(Thrown(2, {}, {4, 2}).marked(), std::set<int>{-4});          // 2 would land on 4
-    EXPECT_EQ(Thrown(6, {1}).marked(), std::set<int>{1});                  // an own counter on 1 stops a six
-    Thrown over(4, {}, {4});  // nothing to move: the computers play
+    EXPECT_EQ(Thrown(3, {}, {4, 2}).marked(), (std::set<int>{-4, -2}));  // 4 finishes exactly, 2 reaches 5
+    EXPECT_EQ(Thrown(2, {}, {4, 2}).marked(), std::set<int>{-4});        // 2 would land on 4
+    EXPECT_EQ(Thrown(6, {1}).marked(), std::set<int>{1});                // an own counter on 1 stops a six
+    Thrown over(4, {}, {4});                                             // nothing to move: the computers play
     EXPECT_TRUE(over.marked().empty() && over.platform.draws == 3 * 15 && over.b.whosego == 4);
     Thrown six(6, {56}, {2}, 2);  // nothing to move with a six (position 2 is taken): player 1 throws again
     EXPECT_TRUE(six.marked().empty() && six.platform.draws == 0 && six.b.whosego == 4 && six.dieWaits() &&
@@ -237,13 +258,25 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
             << g.platform.now;
         EXPECT_EQ(test::boardFaults(b), "");
     };
-    const struct { int p, from, d, victim, on, moves, to; double seconds; } rows[] = {
-        {1, 2, 2, 0, 0, 2, 4, 0.6},    {1, 14, 2, 0, 0, 2, 16, 0.6},  {1, 58, 2, 0, 0, 2, 60, 0.6},  // entry, home turn
-        {1, 3, 2, 0, 0, 4, 7, 2.0},    {1, 44, 6, 0, 0, 12, 56, 3.6}, {1, 7, 2, 0, 0, 4, 11, 2.0},   // doubling squares
-        {1, 1, 4, 0, 0, 12, 13, 4.6},  {1, 18, 6, 0, 0, 12, 30, 3.6}, {2, 1, 4, 0, 0, 12, 13, 4.6},  // 5 on to 9; 30; 60
-        {1, 6, 3, 0, 0, 36, 42, 4.8},  {1, 36, 3, 0, 0, -24, 12, 4.8},  // a doubling square on to a corner, across
-        {3, 36, 3, 0, 0, 36, 12, 4.8}, {4, 21, 3, 0, 0, -24, 57, 4.8},  // forward for magenta, back for green
-        {1, 10, 2, 0, 0, 32, 42, 3.0}, {1, 53, 4, 0, 0, -26, 27, 3.4},  // corners forward and back
+    const struct {
+        int p, from, d, victim, on, moves, to;
+        double seconds;
+    } rows[] = {
+        {1, 2, 2, 0, 0, 2, 4, 0.6},
+        {1, 14, 2, 0, 0, 2, 16, 0.6},
+        {1, 58, 2, 0, 0, 2, 60, 0.6},  // entry, home turn
+        {1, 3, 2, 0, 0, 4, 7, 2.0},
+        {1, 44, 6, 0, 0, 12, 56, 3.6},
+        {1, 7, 2, 0, 0, 4, 11, 2.0},  // doubling squares
+        {1, 1, 4, 0, 0, 12, 13, 4.6},
+        {1, 18, 6, 0, 0, 12, 30, 3.6},
+        {2, 1, 4, 0, 0, 12, 13, 4.6},  // 5 on to 9; 30; 60
+        {1, 6, 3, 0, 0, 36, 42, 4.8},
+        {1, 36, 3, 0, 0, -24, 12, 4.8},  // a doubling square on to a corner, across
+        {3, 36, 3, 0, 0, 36, 12, 4.8},
+        {4, 21, 3, 0, 0, -24, 57, 4.8},  // forward for magenta, back for green
+        {1, 10, 2, 0, 0, 32, 42, 3.0},
+        {1, 53, 4, 0, 0, -26, 27, 3.4},  // corners forward and back
         // captures: stepping, the victim's run at 0.07 s a square, 0.6 s into the queue, flashes
         {1, 8, 2, 4, 10, 0, 10, 0.6 + 24 * 0.07 + 0.6},               // plain; green runs back across square 60
         {1, 14, 2, 2, 16, 0, 16, 0.6 + 0.07 + 0.6},                   // the victim's own entry square
@@ -258,8 +291,10 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
     for (const auto& r : rows) expectMove(r.p, r.from, r.d, r.victim, r.on, r.moves, r.to, r.seconds);
     // every corner jumps to the opposite one, half a lap forward or back: the change for players 1..4
     using A = std::array<int, 4>;
-    for (auto [corner, across, change] : {std::tuple{12, 42, A{30, -30, -30, 30}}, {27, 57, A{30, 30, -30, -30}},
-                                          {42, 12, A{-30, 30, 30, -30}}, {57, 27, A{-30, -30, 30, 30}}})
+    for (auto [corner, across, change] : {std::tuple{12, 42, A{30, -30, -30, 30}},
+                                          {27, 57, A{30, 30, -30, -30}},
+                                          {42, 12, A{-30, 30, 30, -30}},
+                                          {57, 27, A{-30, -30, 30, 30}}})
         for (int p = 1; p <= 4; ++p) expectMove(p, corner - 1, 1, 0, 0, 1 + change[p - 1], across, 0.4 + 2.4);
 }
 
@@ -268,11 +303,16 @@ TEST(Ring, ResultingMovesCornerJumpsAndCapturesForEveryPlayer) {
 // frames. Entering from the start area captures on square 1.
 TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
     constexpr int timer = 99;
-    const struct { int m; std::vector<int> ring, column; int click; std::vector<int> after, columnAfter; } rows[] = {
+    const struct {
+        int m;
+        std::vector<int> ring, column;
+        int click;
+        std::vector<int> after, columnAfter;
+    } rows[] = {
         // the throw, player 1's counters; a click on a square, the start place (0), home position k (-k), or the timer
-        {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},    // over a doubling square on to a corner, and across
-        {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},  // a six, doubled
-        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},        // capturing cyan's counter on square 1
+        {3, {20, 6}, {}, 6, {20, 42, 0, 0}, {}},                // over a doubling square on to a corner, and across
+        {6, {20, 44}, {}, 44, {20, 56, 0, 0}, {}},              // a six, doubled
+        {6, {20}, {}, 0, {20, 1, 0, 0}, {}},                    // capturing cyan's counter on square 1
         {2, {}, {4, 3}, -3, {100, 100, 0, 0}, {4, 5}},          // along the column, passing a counter
         {4, {10, 30, 20}, {1}, timer, {10, 34, 20, 100}, {1}},  // the timer: below six the farthest along
         {6, {10}, {}, timer, {10, 1, 0, 0}, {}},                // a six enters a new counter
@@ -289,18 +329,21 @@ TEST(PlayerOne, AClickOrTheTimerMovesAMarkedCounterThenASixEarnsAnotherThrow) {
             if (r.click != timer) v->back = colour::yellow, v->enabled = true;
         Colour frame = 0;
         g.platform.onPause = [&](float) { frame = frame || !test::rollBegins(b) ? frame : b.Label1(1).back; };
-        g.platform.scriptThrows({1, 2, 3});  // players 2 to 4: nothing to move
+        g.platform.scriptThrows({1, 2, 3});                                        // players 2 to 4: nothing to move
         EXPECT_TRUE(r.click != timer || (b.tick() && g.platform.pauses.empty()));  // not while automatic play is off
         if (r.click == timer) b.chooseAuto();
         const auto seen = b.happenings.count();
-        ASSERT_TRUE(r.click == timer ? b.tick() : r.click > 0 ? b.click(Family::SQUARE, r.click)
-                    : r.click < 0 ? b.click(Family::home, -r.click - 1) : b.click(Family::start, 0));
+        ASSERT_TRUE(r.click == timer ? b.tick()
+                    : r.click > 0    ? b.click(Family::SQUARE, r.click)
+                    : r.click < 0    ? b.click(Family::home, -r.click - 1)
+                                     : b.click(Family::start, 0));
         EXPECT_TRUE(test::countersOf(b, 1) == r.after && test::columnOf(b, 1) == r.columnAfter);
         EXPECT_TRUE(g.marked(false).empty() && b.home(5).back == colour::red && b.start(0).back == colour::red);
         EXPECT_TRUE(g.platform.draws == (r.m == 6 ? 0 : 3 * 15) && frame == (r.m == 6 ? Colour{0} : colour::cyan));
         EXPECT_TRUE(g.dieWaits() && b.whosego == (r.m != 6 || (r.click > 0 && r.click != timer) ? 4 : 0));
         EXPECT_TRUE(r.click || (b.players(2, 3) == captured && std::abs(g.platform.now - (1.2 + 45 * 0.07)) < 1e-4 &&
-                                b.happenings.since(seen).at(0) == Happening{Kind::Captured, 1, 2})) << "cyan runs back";
+                                b.happenings.since(seen).at(0) == Happening{Kind::Captured, 1, 2}))
+            << "cyan runs back";
         EXPECT_EQ(test::boardFaults(b), "");
     }
 }
@@ -345,7 +388,9 @@ TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
         std::vector<Colour> frames;  // swapping colours 2 x (4 + 1) times into the final place, then blinking red
         for (int n = 0; n < 11; ++n) g.platform.at(t0 + 1.5 + 0.2 * n, [&] { frames.push_back(b.Label1(1).back); });
         std::vector<Picture> beat;  // the first beat: every other square shows red's counter
-        g.platform.at(t0 + 3.5, [&] { for (int s = 1; s <= 4; ++s) beat.push_back(b.SQUARE(s).picture); });
+        g.platform.at(t0 + 3.5, [&] {
+            for (int s = 1; s <= 4; ++s) beat.push_back(b.SQUARE(s).picture);
+        });
         ASSERT_EQ(g.marked(), (std::set<int>{-1}));
         ASSERT_TRUE(b.click(Family::home, 0));
         EXPECT_EQ(b.happenings.since(seen), (Told{{Kind::Home, 1, 4}, {Kind::AllHome, 1}}));
@@ -363,22 +408,39 @@ TEST(HomeColumn, TheFourthCounterHomeCelebratesAndStartsAgainEveryTime) {
 TEST(ComputerChoice, EachRuleOfBothPassesForEveryComputerPlayer) {
     // The throw; counters 1.. on ring progress (0 waits), the same for players 2, 3 and 4, whose squares and corners
     // differ; the column positions taken; the counter chosen and its progress. Another player stands on progress 41.
-    const struct { int m; std::vector<int> progress, column; int c, b; bool decided; } choices[] = {
+    const struct {
+        int m;
+        std::vector<int> progress, column;
+        int c, b;
+        bool decided;
+    } choices[] = {
         {3, {0, 0}, {}, 0, 0, false},  // nothing on the ring
-        {4, {58, 59}, {}, 1, 58, true},  {4, {58, 59}, {2}, 2, 59, true},  // into a free column position at once
-        {6, {58, 59}, {}, 2, 59, false},                                    // ... but not with a six
-        {1, {20, 40, 30}, {}, 2, 40, false}, {1, {20, 40, 30, 41}, {}, 3, 30, false},  // farthest along, unless blocked
-        {4, {16, 30}, {}, 1, 16, true}, {4, {16, 30, 24}, {}, 1, 16, true},  // a 4 over two doubling squares
-        {4, {16, 30, 24, 28}, {}, 2, 30, false}, {4, {16, 20}, {}, 2, 20, false},  // ... blocked at the end or on 20
-        {2, {33, 2}, {}, 1, 33, false}, {5, {45, 55, 60, 10}, {5}, 4, 10, false},  // doubling square, on by the throw
-        {5, {34, 2}, {}, 1, 34, false}, {6, {48, 60, 6, 42}, {}, 3, 6, false},     // the other kind
-        {2, {10, 45, 57}, {}, 1, 10, true}, {2, {10, 45, 57, 42}, {}, 3, 57, false},  // corner 12 jumps forward
-        {3, {21, 45, 42}, {}, 1, 21, true}, {3, {21, 45, 42, 57}, {}, 4, 57, false},  // 3 to corner 27 over 24
-        {2, {40, 2}, {}, 2, 2, false}, {3, {51, 3}, {}, 2, 3, false},  // a corner jumping back: another counter
-        {2, {40}, {}, 1, 40, false},   {3, {51}, {}, 1, 51, false},    // ... alone: the fallback
-        {5, {31, 1, 40}, {}, 2, 1, true}, {5, {31, 1, 40, 6}, {}, 3, 40, false},  // off the entry square first
-        {3, {39, 54}, {}, 2, 54, false}, {3, {39, 54, 51, 36}, {}, 2, 54, false},  // fallback: highest-numbered
-        {4, {13, 2, 17}, {}, 3, 17, false},  // across square 60 onto its own counter
+        {4, {58, 59}, {}, 1, 58, true},
+        {4, {58, 59}, {2}, 2, 59, true},  // into a free column position at once
+        {6, {58, 59}, {}, 2, 59, false},  // ... but not with a six
+        {1, {20, 40, 30}, {}, 2, 40, false},
+        {1, {20, 40, 30, 41}, {}, 3, 30, false},  // farthest along, unless blocked
+        {4, {16, 30}, {}, 1, 16, true},
+        {4, {16, 30, 24}, {}, 1, 16, true},  // a 4 over two doubling squares
+        {4, {16, 30, 24, 28}, {}, 2, 30, false},
+        {4, {16, 20}, {}, 2, 20, false},  // ... blocked at the end or on 20
+        {2, {33, 2}, {}, 1, 33, false},
+        {5, {45, 55, 60, 10}, {5}, 4, 10, false},  // doubling square, on by the throw
+        {5, {34, 2}, {}, 1, 34, false},
+        {6, {48, 60, 6, 42}, {}, 3, 6, false},  // the other kind
+        {2, {10, 45, 57}, {}, 1, 10, true},
+        {2, {10, 45, 57, 42}, {}, 3, 57, false},  // corner 12 jumps forward
+        {3, {21, 45, 42}, {}, 1, 21, true},
+        {3, {21, 45, 42, 57}, {}, 4, 57, false},  // 3 to corner 27 over 24
+        {2, {40, 2}, {}, 2, 2, false},
+        {3, {51, 3}, {}, 2, 3, false},  // a corner jumping back: another counter
+        {2, {40}, {}, 1, 40, false},
+        {3, {51}, {}, 1, 51, false},  // ... alone: the fallback
+        {5, {31, 1, 40}, {}, 2, 1, true},
+        {5, {31, 1, 40, 6}, {}, 3, 40, false},  // off the entry square first
+        {3, {39, 54}, {}, 2, 54, false},
+        {3, {39, 54, 51, 36}, {}, 2, 54, false},  // fallback: highest-numbered
+        {4, {13, 2, 17}, {}, 3, 17, false},       // across square 60 onto its own counter
     };
     for (int p = 2; p <= 4; ++p)
         for (const auto& k : choices) {
@@ -394,7 +456,9 @@ TEST(ComputerChoice, EachRuleOfBothPassesForEveryComputerPlayer) {
 
 TEST(ComputerTurn, EachStepOfTheTurn) {
     const struct {
-        int p, m; std::vector<int> ring, column; int done;      // the mover, its throw, its counters
+        int p, m;
+        std::vector<int> ring, column;
+        int done;                                               // the mover, its throw, its counters
         std::vector<std::pair<int, int>> others, squaresAfter;  // {player, square} of other counters; {square, owner}
         std::vector<int> after, columnAfter = {};               // players(p, 1..4) and the column afterwards
         Told told = {};                                         // what it tells, where the move ends too
@@ -415,7 +479,16 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         {4, 1, {60}, {}, 0, {}, {{45, 0}}, {100, 0, 0, 0}, {1}, {{Kind::Moved, 4, 101}}},
         // past square 60: over 1 down on 2; one past it, capturing; a six there brings no new counter
         {4, 4, {13}, {}, 0, {{1, 60}, {2, 1}}, {{2, 4}, {60, 1}, {1, 2}}, {17, 0, 0, 0}, {}, {{Kind::Moved, 4, 2}}},
-        {3, 2, {29}, {}, 0, {{1, 60}, {2, 1}}, {{1, 3}, {60, 1}}, {31, 0, 0, 0}, {}, {{Kind::Captured, 3, 2}, {Kind::Moved, 3, 1}}},
+        {3,
+         2,
+         {29},
+         {},
+         0,
+         {{1, 60}, {2, 1}},
+         {{1, 3}, {60, 1}},
+         {31, 0, 0, 0},
+         {},
+         {{Kind::Captured, 3, 2}, {Kind::Moved, 3, 1}}},
         {2, 6, {41}, {}, 0, {}, {{2, 2}, {16, 0}}, {47, 0, 0, 0}, {}, {{Kind::Moved, 2, 2}}},
         {3, 6, {29}, {}, 0, {}, {{11, 3}, {5, 0}}, {41, 0, 0, 0}, {}, {{Kind::Moved, 3, 11}}},  // down on 5, on to 11
         // off square 60: over 2; a 1 straight onto 1; onto 5, on to 10; a six brings no new counter
@@ -424,10 +497,28 @@ TEST(ComputerTurn, EachStepOfTheTurn) {
         {4, 5, {15}, {}, 0, {}, {{10, 4}}, {25, 0, 0, 0}, {}, {{Kind::Moved, 4, 10}}},
         {2, 6, {45}, {}, 0, {}, {}, {51, 0, 0, 0}, {}, {{Kind::Moved, 2, 6}}},
         // a six: the first waiting counter in, capturing; with an own counter on the entry square that one moves
-        {2, 6, {20, captured}, {}, 0, {{3, 16}}, {{16, 2}}, {20, 1, 0, 0}, {}, {{Kind::Captured, 2, 3}, {Kind::Entered, 2, 16}}},
+        {2,
+         6,
+         {20, captured},
+         {},
+         0,
+         {{3, 16}},
+         {{16, 2}},
+         {20, 1, 0, 0},
+         {},
+         {{Kind::Captured, 2, 3}, {Kind::Entered, 2, 16}}},
         {3, 6, {1}, {}, 0, {}, {{31, 0}}, {7, 0, 0, 0}, {}, {{Kind::Moved, 3, 37}}},
         // a 4 over two doubling squares sends its own counter back; a corner jumps back
-        {2, 4, {16, 24}, {}, 0, {}, {{39, 0}}, {28, captured, 0, 0}, {}, {{Kind::Captured, 2, 2}, {Kind::Moved, 2, 43}}},
+        {2,
+         4,
+         {16, 24},
+         {},
+         0,
+         {},
+         {{39, 0}},
+         {28, captured, 0, 0},
+         {},
+         {{Kind::Captured, 2, 2}, {Kind::Moved, 2, 43}}},
         {2, 2, {40}, {}, 0, {}, {{27, 2}}, {12, 0, 0, 0}, {}, {{Kind::Moved, 2, 27}}},
         // the fourth counter home: celebration, then the start area
         {2, 2, {}, {5}, 3, {{4, 60}}, {{60, 4}}, {0, 0, 0, 0}, {}, {{Kind::Home, 2, 4}, {Kind::AllHome, 2}}},

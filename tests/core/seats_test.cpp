@@ -51,9 +51,12 @@ Outcome play(unsigned seed, int m, int quarters) {
             const int what = static_cast<int>(rng() % 10);
             const int k = static_cast<int>(rng() % 60) + 1, s = squareOf(l, k);
             const int c = static_cast<int>(rng() % 6) + 1;
-            if (what < 5 && !taken[static_cast<std::size_t>(s)]) ring.push_back(k), taken[static_cast<std::size_t>(s)] = true;
-            else if (what < 7 && !inColumn[static_cast<std::size_t>(c)]) column.push_back(c), inColumn[static_cast<std::size_t>(c)] = true;
-            else if (what < 8 && ring.size() + column.size() + static_cast<std::size_t>(done) < 3) ++done;
+            if (what < 5 && !taken[static_cast<std::size_t>(s)])
+                ring.push_back(k), taken[static_cast<std::size_t>(s)] = true;
+            else if (what < 7 && !inColumn[static_cast<std::size_t>(c)])
+                column.push_back(c), inColumn[static_cast<std::size_t>(c)] = true;
+            else if (what < 8 && ring.size() + column.size() + static_cast<std::size_t>(done) < 3)
+                ++done;
         }
         std::sort(column.begin(), column.end());
         test::placePlayer(b, turnedPlayer(l, quarters), ring, column, done);
@@ -93,7 +96,8 @@ TEST(Seats, APersonAtAnySeatMeetsTheMarksAndMovesOfRed) {
             ASSERT_EQ(red.faults, "") << seed << "/" << m;
             marked += red.marks.size() > 1 || red.marks.front().family != Family::dicethrow;
             clicked += !red.marks.empty();
-            for (int quarters = 1; quarters <= 3; ++quarters) ASSERT_EQ(play(seed, m, quarters), red) << seed << "/" << m << "/" << quarters;
+            for (int quarters = 1; quarters <= 3; ++quarters)
+                ASSERT_EQ(play(seed, m, quarters), red) << seed << "/" << m << "/" << quarters;
         }
     EXPECT_GT(marked, 600);
     EXPECT_EQ(clicked, 900);
@@ -183,7 +187,8 @@ TEST(Seats, AutomaticPlayPlaysForEveryPerson) {
             g.platform.now = std::floor(g.platform.now) + 1;
             if (!b.tick()) fault = "a tick was refused";
             if (fault.empty() && !b.dicethrow(15).enabled) fault = test::boardFaults(b);
-            for (int p = 1; p <= 4; ++p) celebrations[p] += home[p] >= 3 && b.homerow(p, 7) == 0, home[p] = b.homerow(p, 7);
+            for (int p = 1; p <= 4; ++p)
+                celebrations[p] += home[p] >= 3 && b.homerow(p, 7) == 0, home[p] = b.homerow(p, 7);
         }
         EXPECT_EQ(fault, "");
         for (int p = 1; p <= 4; ++p) EXPECT_GT(celebrations[p], 0) << p;
@@ -218,7 +223,8 @@ Rounds rounds(Speed speed) {
         if (from && b.phase() == Phase::DieWaits) {
             r.lengths.push_back(g.platform.now - *from);
             const auto told = b.happenings.since(seen);
-            r.throws.push_back(static_cast<int>(std::ranges::count_if(told, [](const Happening& h) { return h.kind == Happening::Kind::Threw && h.player != 1; })));
+            r.throws.push_back(static_cast<int>(std::ranges::count_if(
+                told, [](const Happening& h) { return h.kind == Happening::Kind::Threw && h.player != 1; })));
             from.reset();
         }
     }

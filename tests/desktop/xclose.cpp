@@ -28,8 +28,12 @@ bool xRequest(const std::string& how, xcb_window_t window) {
         return a;
     };
     if (how == "ask") {
-        xcb_client_message_event_t event{.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
-                                         .window = window, .type = atom("WM_PROTOCOLS"), .data = {}};
+        xcb_client_message_event_t event{.response_type = XCB_CLIENT_MESSAGE,
+                                         .format = 32,
+                                         .sequence = 0,
+                                         .window = window,
+                                         .type = atom("WM_PROTOCOLS"),
+                                         .data = {}};
         event.data.data32[0] = atom("WM_DELETE_WINDOW");  // at XCB_CURRENT_TIME, 0
         xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&event));
     } else {
@@ -58,7 +62,10 @@ int main(int argc, char** argv) {
         return std::fprintf(stderr, "%s: no X display\n", argv[0]), 2;
     }
     const auto start = std::chrono::steady_clock::now();
-    const bool ended = [process] { pollfd wait{process, POLLIN, 0}; return poll(&wait, 1, 5000) == 1; }();
+    const bool ended = [process] {
+        pollfd wait{process, POLLIN, 0};
+        return poll(&wait, 1, 5000) == 1;
+    }();
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     std::printf("%s in %lld ms\n", ended ? "ended" : "alive after", static_cast<long long>(ms.count()));
     return ended ? 0 : 1;

@@ -43,9 +43,9 @@ struct Figures {
 
 // Everything an event can change: the throw, whose go, the options, the tables, every view.
 auto print(const Board& b) {
-    return std::tuple{b.moves, b.whosego, b.autoplay, b.sound, b.players, b.homerow,
-                      b.squares, b.SQUARE, b.start, b.home, b.dicethrow, b.dice, b.boardcount, b.homecount, b.two,
-                      b.corner, b.Label1};
+    return std::tuple{b.moves,      b.whosego,   b.autoplay, b.sound,  b.players,   b.homerow,
+                      b.squares,    b.SQUARE,    b.start,    b.home,   b.dicethrow, b.dice,
+                      b.boardcount, b.homecount, b.two,      b.corner, b.Label1};
 }
 
 // The platform of one board after another, a window closed and another opened (ten without a throw are hopeless).
@@ -67,8 +67,10 @@ struct Runner : test::TestPlatform {
             b_->moveEnds = [this] { followed(); };
             ++fig_.windows, broken_ = false, celebrating_ = {};
             for (long stuck = 0, last = fig_.turns; check() && fig_.turns < target; step())
-                if (fig_.turns != std::exchange(last, fig_.turns)) stuck = 0;
-                else if (++stuck > 2000) fail("stuck: no throw in 2000 steps");
+                if (fig_.turns != std::exchange(last, fig_.turns))
+                    stuck = 0;
+                else if (++stuck > 2000)
+                    fail("stuck: no throw in 2000 steps");
             idle = fig_.turns == before ? idle + 1 : 0;
         }
     }
@@ -80,12 +82,20 @@ struct Runner : test::TestPlatform {
         fail(dropped_ ? "a handler dropped by New Game paused again" : test::pauseFaults(b));
         celebrations(false);
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
-                   rolling = std::ranges::any_of(std::views::iota(1, 15), [&](int i) { return b.dicethrow(i).visible; }),
+                   rolling =
+                       std::ranges::any_of(std::views::iota(1, 15), [&](int i) { return b.dicethrow(i).visible; }),
                    opening = sec == 0.07f && b.dicethrow(0).visible;  // a march step while the die waits
-        const double odds[kinds] = {std::max(1.0 / 2500 / calm_, celebration ? 1.0 / 1500 : opening ? 1.0 / 400 : 0),
-                                    1.0 / 3000, 1.0 / 3000, 1.0 / 30, sec, 1.0 / 30000 / calm_};
+        const double odds[kinds] = {std::max(1.0 / 2500 / calm_, celebration ? 1.0 / 1500
+                                                                 : opening   ? 1.0 / 400
+                                                                             : 0),
+                                    1.0 / 3000,
+                                    1.0 / 3000,
+                                    1.0 / 30,
+                                    sec,
+                                    1.0 / 30000 / calm_};
         std::vector<Event> events;
-        for (int e = 0; e < kinds; ++e) if (chance(odds[e])) events.push_back(Event(e));
+        for (int e = 0; e < kinds; ++e)
+            if (chance(odds[e])) events.push_back(Event(e));
         std::shuffle(events.begin(), events.end(), rng_);
         for (Event e : events) {
             if (broken_ || b.closed()) break;
@@ -100,12 +110,15 @@ struct Runner : test::TestPlatform {
     // A violation when `faults` is not empty: counted, the first few described, the window given up.
     void fail(const std::string& faults) {
         if (faults.empty() || std::exchange(broken_, true) || ++fig_.violations > 10) return;
-        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + faults);
+        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " +
+                               faults);
     }
     void celebrations(bool cut) {  // over when the final places empty again, or cut short
         for (int p = 1; p <= 4; ++p)
-            if (!cut && b_->homerow(p, 7) == 4) celebrating_[p] = true;
-            else if (std::exchange(celebrating_[p], false)) ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
+            if (!cut && b_->homerow(p, 7) == 4)
+                celebrating_[p] = true;
+            else if (std::exchange(celebrating_[p], false))
+                ++(cut ? fig_.cutCelebrations : fig_.celebrations[p]);
     }
 
     // A move is made: the board holds the tables the model foresaw, the counter stands where it said, and the board
@@ -122,12 +135,14 @@ struct Runner : test::TestPlatform {
             if (e.kind == K::Captures || e.kind == K::Finishes || e.kind == K::AllHome)
                 named.push_back(e.kind == K::Captures ? e.whom : e.kind == K::Finishes ? 100 + e.square : 200);
         ++fig_.foreseen;
-        const bool own = std::ranges::count(named, o.player) > 0, seen[] = {o.captures() > 0, own, o.has(K::Doubles),
-            o.has(K::Jumps), o.has(K::IntoColumn), o.has(K::Finishes), o.has(K::AllHome), !o.moves};
+        const bool own = std::ranges::count(named, o.player) > 0, seen[] = {o.captures() > 0,     own,
+                                                                            o.has(K::Doubles),    o.has(K::Jumps),
+                                                                            o.has(K::IntoColumn), o.has(K::Finishes),
+                                                                            o.has(K::AllHome),    !o.moves};
         for (std::size_t k = 0; k < fig_.seen.size(); ++k) fig_.seen[k] += seen[k];
         const Position held = Position::of(*b_);
         const int at = o.to.index;
-        const bool there = !o.moves ? o.to == o.from
+        const bool there = !o.moves                           ? o.to == o.from
                            : o.to.kind == Place::Kind::Ring   ? held.squares(at) == o.player
                            : o.to.kind == Place::Kind::Column ? held.homerow(o.player, at) == 1
                                                               : held.homerow(o.player, 7) == at || o.has(K::AllHome);
@@ -143,10 +158,13 @@ struct Runner : test::TestPlatform {
         };
         for (int n = 1; n <= 70; ++n) cell("squares(" + str(n) + ")", held.squares(n), o.after.squares(n));
         for (int p = 1; p <= 4; ++p) {
-            for (int j = 0; j <= 5; ++j) cell("players(" + str(p) + "," + str(j) + ")", held.players(p, j), o.after.players(p, j));
-            for (int k = 1; k <= 7; ++k) cell("homerow(" + str(p) + "," + str(k) + ")", held.homerow(p, k), o.after.homerow(p, k));
+            for (int j = 0; j <= 5; ++j)
+                cell("players(" + str(p) + "," + str(j) + ")", held.players(p, j), o.after.players(p, j));
+            for (int k = 1; k <= 7; ++k)
+                cell("homerow(" + str(p) + "," + str(k) + ")", held.homerow(p, k), o.after.homerow(p, k));
         }
-        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " + d);
+        fig_.reports.push_back("seed " + std::to_string(seed / 1000) + " throw " + std::to_string(fig_.turns) + ": " +
+                               d);
     }
 
     // Between handlers the tables and pictures agree (before the opening march the board is a new game's: a
@@ -168,14 +186,23 @@ struct Runner : test::TestPlatform {
 
     void step() {  // between handlers: mostly the die or a marked counter, unless the timer plays
         const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
-        if (r < 0.03) click(0.5);
-        else if (r < 0.04) command(r < 0.035 ? Auto : Sound);
-        else if (chance(1.0 / 300 / calm_)) command(NewGame);
-        else if (chance(1.0 / 20000 / calm_)) command(Close);
-        else if (b_->autoplay ? r > 0.9 : r > 0.1) click(1);
-        else tick();
+        if (r < 0.03)
+            click(0.5);
+        else if (r < 0.04)
+            command(r < 0.035 ? Auto : Sound);
+        else if (chance(1.0 / 300 / calm_))
+            command(NewGame);
+        else if (chance(1.0 / 20000 / calm_))
+            command(Close);
+        else if (b_->autoplay ? r > 0.9 : r > 0.1)
+            click(1);
+        else
+            tick();
     }
-    void tick() { send(Tick, [&] { return b_->tick(); }, true, !b_->autoplay); }  // idle without automatic play
+    void tick() {
+        send(
+            Tick, [&] { return b_->tick(); }, true, !b_->autoplay);
+    }  // idle without automatic play
     // An event that must reach a handler if it `takes` and no handler is paused, and then with `idle` change
     // nothing; one that does not reach a handler changes nothing (one in four is compared whole).
     void send(Event e, const std::function<bool()>& event, bool takes, bool idle = false) {
@@ -196,12 +223,14 @@ struct Runner : test::TestPlatform {
         std::vector<std::pair<int, int>> at{{between(0, 3), -1}};  // (family, index), first none at all
         for (int f = 0; f < 4; ++f)
             for (int i : (b.*clickables[f].views).indices())
-                if (const View& v = (b.*clickables[f].views)(i); !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
+                if (const View& v = (b.*clickables[f].views)(i);
+                    !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
                     at.push_back({f, i});
         const auto [f, i] = at[static_cast<std::size_t>(between(tempted && at.size() > 1, int(at.size()) - 1))];
         const ViewFamily& views = b.*clickables[f].views;
         const bool takes = views.has(i) && (f > 0 || i <= 60) && views(i).visible && views(i).enabled;
-        send(Click, [&b, f, i] { return b.click(Family(f), i); }, takes);
+        send(
+            Click, [&b, f, i] { return b.click(Family(f), i); }, takes);
     }
 
     // A menu command or closing, taken also inside a pause: "New Game" lays out a fresh game whatever it cuts into
@@ -223,7 +252,7 @@ struct Runner : test::TestPlatform {
     std::unique_ptr<Board> b_;
     bool broken_ = false, dropped_ = false;  // a violation was found; the running handler was dropped by New Game
     std::array<bool, 5> celebrating_{};
-    Outcome expected_;            // the move being made, as the model foresaw it
+    Outcome expected_;              // the move being made, as the model foresaw it
     std::uint64_t toldBefore_ = 0;  // the board's happenings as it started
 };
 
@@ -238,10 +267,13 @@ Figures run(long turns, int seeds, unsigned first = 1, Strength strength = Stren
 }
 
 std::ostream& operator<<(std::ostream& out, const Figures& f) {
-    out << "throws: " << f.turns << "\nhandlers: " << f.handlers << "\npauses: " << f.pauses << "\nwindows opened: " << f.windows;
-    for (auto [what, a] : {std::pair{"injected inside pauses", &f.inPauses}, {"delivered between handlers", &f.between}})
+    out << "throws: " << f.turns << "\nhandlers: " << f.handlers << "\npauses: " << f.pauses
+        << "\nwindows opened: " << f.windows;
+    for (auto [what, a] :
+         {std::pair{"injected inside pauses", &f.inPauses}, {"delivered between handlers", &f.between}})
         for (int k = 0; k < kinds; ++k)
-            out << (k ? ", " : "\n" + std::string(what) + ": " + std::to_string(std::reduce(a->begin(), a->end())) + " (")
+            out << (k ? ", "
+                      : "\n" + std::string(what) + ": " + std::to_string(std::reduce(a->begin(), a->end())) + " (")
                 << names[k] << " " << (*a)[k] << (k < kinds - 1 ? "" : ")");
     out << "\nrolls, opening marches, celebrations cut short: " << f.cutRolls << ", " << f.cutOpenings << ", "
         << f.cutCelebrations << "\ncelebrations by player 1..4: ";

@@ -57,7 +57,8 @@ std::vector<int> countersOf(const Board& b, int p) {
 
 std::vector<int> columnOf(const Board& b, int p) {
     std::vector<int> v;
-    for (int k = 1; k <= 6; ++k) if (b.homerow(p, k)) v.push_back(k);
+    for (int k = 1; k <= 6; ++k)
+        if (b.homerow(p, k)) v.push_back(k);
     return v;
 }
 
@@ -95,7 +96,8 @@ std::string boardFaults(const Board& b) {
         for (int j = 1; j <= 4; ++j) waiting += b.players(p, j) < 1;
         for (int k = 0; k <= 3; ++k) expect(b.start, 4 * (p - 1) + k, k < waiting ? counter : empty);
         for (int k = 0; k <= 9; ++k)
-            expect(b.home, 10 * (p - 1) + k, (k < 6 ? b.homerow(p, k + 1) == 1 : k - 6 < b.homerow(p, 7)) ? counter : empty);
+            expect(b.home, 10 * (p - 1) + k,
+                   (k < 6 ? b.homerow(p, k + 1) == 1 : k - 6 < b.homerow(p, 7)) ? counter : empty);
     }
     return b.checkInvariants() + why.str();
 }

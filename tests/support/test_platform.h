@@ -37,8 +37,8 @@ public:
     std::function<void(float)> onPause;  // told of every pause as it begins
     double now = 0;                      // virtual seconds since the start
     int draws = 0, beeps = 0, reseeds = 0;
-    std::vector<float> pauses;           // every pause made, in order
-    unsigned seed = 1;                   // the generator's seed for each new game
+    std::vector<float> pauses;  // every pause made, in order
+    unsigned seed = 1;          // the generator's seed for each new game
 
 private:
     std::vector<double> scripted_;  // the scripted numbers, handed out up to next_

@@ -59,9 +59,10 @@ TEST_F(Help, HowToPlayAndAbout) {
     QTextBrowser* text = opened("howToPlay");
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->window()->windowTitle() == "How to Play" && !text->window()->isModal());
-    const QRegularExpression rules("A six always earns another throw.*only with a six.*x2.*opposite corner.*exact thr"
-                                   "ow.*AutoPlay \u25B8 Auto.*Options \u25B8 Sound.*F1 opens this help.*screen reader",
-                                   QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression rules(
+        "A six always earns another throw.*only with a six.*x2.*opposite corner.*exact thr"
+        "ow.*AutoPlay \u25B8 Auto.*Options \u25B8 Sound.*F1 opens this help.*screen reader",
+        QRegularExpression::DotMatchesEverythingOption);
     EXPECT_TRUE(rules.match(spoken(text)).hasMatch()) << spoken(text).toStdString();
     int pictures = 0;
     const int block = qRound(2 * factor);
@@ -104,33 +105,51 @@ TEST_F(Help, HowToPlayAndAbout) {
 // The menu bar; the items of its menus; the toolkit's own Close button, in the toolkit's words. Written out by hand
 // from the translations, so that a translation lost, not compiled in or not chosen shows here.
 const std::map<QString, std::array<const char*, 3>> captions = {
-    {"en", {"&New Game, &AutoPlay, &Options, &Help",
-            "&Auto; &Sound, &Players..., Spee&d, &Full Screen, Speak the &Game, &Computer, , S&tatistics; &How to Play, &About Skarpo, , &Where the Counters Stand, Sa&y Again",
-            "Close"}},
-    {"cs", {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda",
-            "&Auto; &Zvuk, &Hráči…, R&ychlost, &Celá obrazovka, Př&edčítat hru, &Počítač, , &Statistika; &Jak hrát, &O hře Skarpo, , &Kde stojí figurky, Ř&íct znovu",
-            "Zavřít"}},
-    {"de", {"&Neues Spiel, &Automatik, &Optionen, &Hilfe",
-            "&Für mich spielen; &Ton, &Spieler …, Te&mpo, &Vollbildmodus, Spiel vor&lesen, &Computer, , St&atistik; &Spielanleitung, Ü&ber Skarpo, , &Wo die Figuren stehen, &Noch einmal sagen",
-            "Schließen"}},
-    {"es", {"Partida &nueva, Juego &automático, &Opciones, Ay&uda",
-            "&Automático; &Sonido, &Jugadores…, &Velocidad, &Pantalla completa, &Leer el juego en voz alta, &Ordenador, , &Estadísticas; &Cómo se juega, &Acerca de Skarpo, , &Dónde están las fichas, &Repetir",
-            "Cerrar"}},
-    {"fr", {"&Nouvelle partie, &Jeu automatique, &Options, &Aide",
-            "&Jouer à ma place; &Son, &Joueurs…, &Vitesse, &Plein écran, &Lire le jeu à voix haute, &Ordinateur, , S&tatistiques; &Comment jouer, À &propos de Skarpo, , &Où sont les pions, &Répéter",
-            "Fermer"}},
-    {"it", {"&Nuova partita, Gioco &automatico, &Opzioni, A&iuto",
-            "&Automatico; &Suono, &Giocatori…, &Velocità, Schermo &intero, &Leggi il gioco ad alta voce, &Computer, , S&tatistiche; &Come si gioca, &Informazioni su Skarpo, , &Dove sono le pedine, &Ripeti",
-            "Chiudi"}},
-    {"nl", {"&Nieuw spel, &Automatisch spelen, &Opties, &Help",
-            "&Automatisch; &Geluid, S&pelers…, Sn&elheid, &Volledig scherm, Spel voor&lezen, &Computer, , &Statistieken; &Spelregels, &Over Skarpo, , &Waar de pionnen staan, &Nog eens zeggen",
-            "Sluiten"}},
-    {"pl", {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc",
-            "&Auto; &Dźwięk, &Gracze…, Sz&ybkość, &Pełny ekran, &Czytaj grę na głos, &Komputer, , &Statystyki; &Jak grać, &O grze Skarpo, , &Gdzie stoją pionki, Powtó&rz",
-            "Zamknij"}},
-    {"pt_BR", {"&Novo jogo, &Jogo automático, &Opções, &Ajuda",
-            "&Automático; &Som, &Jogadores…, &Velocidade, &Tela cheia, &Ler o jogo em voz alta, &Computador, , &Estatísticas; &Como jogar, &Sobre o Skarpo, , &Onde estão os peões, &Repetir",
-            "Fechar"}},
+    {"en",
+     {"&New Game, &AutoPlay, &Options, &Help",
+      "&Auto; &Sound, &Players..., Spee&d, &Full Screen, Speak the &Game, &Computer, , S&tatistics; &How to Play, "
+      "&About Skarpo, , &Where the Counters Stand, Sa&y Again",
+      "Close"}},
+    {"cs",
+     {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda",
+      "&Auto; &Zvuk, &Hráči…, R&ychlost, &Celá obrazovka, Př&edčítat hru, &Počítač, , &Statistika; &Jak hrát, &O hře "
+      "Skarpo, , &Kde stojí figurky, Ř&íct znovu",
+      "Zavřít"}},
+    {"de",
+     {"&Neues Spiel, &Automatik, &Optionen, &Hilfe",
+      "&Für mich spielen; &Ton, &Spieler …, Te&mpo, &Vollbildmodus, Spiel vor&lesen, &Computer, , St&atistik; "
+      "&Spielanleitung, Ü&ber Skarpo, , &Wo die Figuren stehen, &Noch einmal sagen",
+      "Schließen"}},
+    {"es",
+     {"Partida &nueva, Juego &automático, &Opciones, Ay&uda",
+      "&Automático; &Sonido, &Jugadores…, &Velocidad, &Pantalla completa, &Leer el juego en voz alta, &Ordenador, , "
+      "&Estadísticas; &Cómo se juega, &Acerca de Skarpo, , &Dónde están las fichas, &Repetir",
+      "Cerrar"}},
+    {"fr",
+     {"&Nouvelle partie, &Jeu automatique, &Options, &Aide",
+      "&Jouer à ma place; &Son, &Joueurs…, &Vitesse, &Plein écran, &Lire le jeu à voix haute, &Ordinateur, , "
+      "S&tatistiques; &Comment jouer, À &propos de Skarpo, , &Où sont les pions, &Répéter",
+      "Fermer"}},
+    {"it",
+     {"&Nuova partita, Gioco &automatico, &Opzioni, A&iuto",
+      "&Automatico; &Suono, &Giocatori…, &Velocità, Schermo &intero, &Leggi il gioco ad alta voce, &Computer, , "
+      "S&tatistiche; &Come si gioca, &Informazioni su Skarpo, , &Dove sono le pedine, &Ripeti",
+      "Chiudi"}},
+    {"nl",
+     {"&Nieuw spel, &Automatisch spelen, &Opties, &Help",
+      "&Automatisch; &Geluid, S&pelers…, Sn&elheid, &Volledig scherm, Spel voor&lezen, &Computer, , &Statistieken; "
+      "&Spelregels, &Over Skarpo, , &Waar de pionnen staan, &Nog eens zeggen",
+      "Sluiten"}},
+    {"pl",
+     {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc",
+      "&Auto; &Dźwięk, &Gracze…, Sz&ybkość, &Pełny ekran, &Czytaj grę na głos, &Komputer, , &Statystyki; &Jak grać, &O "
+      "grze Skarpo, , &Gdzie stoją pionki, Powtó&rz",
+      "Zamknij"}},
+    {"pt_BR",
+     {"&Novo jogo, &Jogo automático, &Opções, &Ajuda",
+      "&Automático; &Som, &Jogadores…, &Velocidade, &Tela cheia, &Ler o jogo em voz alta, &Computador, , "
+      "&Estatísticas; &Como jogar, &Sobre o Skarpo, , &Onde estão os peões, &Repetir",
+      "Fechar"}},
 };
 
 // The menus, the status line and the dialog buttons as a player in this locale sees them.

@@ -18,7 +18,9 @@ namespace {
 // counter farthest along, then a new counter.
 int appeal(const Board& b, Hit h) {
     const int p = b.toPlay();
-    const auto opponentOn = [&](int k) { return k <= 60 && b.squares(squareOf(p, k)) > 0 && b.squares(squareOf(p, k)) != p; };
+    const auto opponentOn = [&](int k) {
+        return k <= 60 && b.squares(squareOf(p, k)) > 0 && b.squares(squareOf(p, k)) != p;
+    };
     if (h.family == Family::home) return h.index % 10 + 1 + b.moves == 7 ? 3000 : 200 + h.index % 10;
     if (h.family == Family::start) return opponentOn(1) ? 2000 : 100;
     const int k = progressOf(p, h.index);
@@ -49,7 +51,8 @@ void wholeGameByKeys(Keys& t, std::array<Seat, 5> seats) {
         ASSERT_EQ(board.dicethrow(15).enabled ? board.checkInvariants() : boardFaults(board), "");
         ASSERT_EQ(atPause, "");
         const auto chain = t.canvas.focusChain();
-        ASSERT_TRUE(t.focus() && t.canvas.canTakeClick(*t.focus())) << "nothing waits for a person, or not with the focus";
+        ASSERT_TRUE(t.focus() && t.canvas.canTakeClick(*t.focus()))
+            << "nothing waits for a person, or not with the focus";
         const int p = board.toPlay();
         ASSERT_TRUE(board.dicethrow(15).enabled || board.person(p)) << p;
         if (board.phase() == Phase::DieWaits && !board.dicethrow(15).enabled && !board.soleRed()) {
@@ -102,7 +105,8 @@ TEST_F(Keys, TheComputerAtEverySeatPlaysByItself) {
         for (const Happening& h : board.happenings.since(std::exchange(seen, board.happenings.count())))
             if (h.kind == Happening::Kind::Threw) ++throws, ++by[static_cast<std::size_t>(h.player)];
         if (fault.empty() && board.paused() && *pauseFaults(board)) fault = pauseFaults(board);
-        if (fault.empty() && board.paused() && (focus() || !canvas.focusChain().empty())) fault = "a view takes the focus";
+        if (fault.empty() && board.paused() && (focus() || !canvas.focusChain().empty()))
+            fault = "a view takes the focus";
         if (fault.empty() && status().find("Your") != std::string::npos) fault = "\"you\" in " + status();
         return done = throws >= 40;
     });
@@ -123,7 +127,8 @@ TEST_F(Keys, TheFocusGoesRoundTheMarksByTabAndAcrossThemByTheArrows) {
         return out;
     };
     using Hits = std::vector<Hit>;
-    EXPECT_EQ(visit({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}), (Hits{square(20), square(40), column, start}))
+    EXPECT_EQ(visit({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}),
+              (Hits{square(20), square(40), column, start}))
         << "in the order of the journey, and round again";
     EXPECT_EQ(visit({Qt::Key_Tab}, Qt::ShiftModifier), Hits{column});
     // square 20 is on the left side, 40 on the top row, the home column below it and the start place beside that
@@ -236,9 +241,10 @@ TEST_F(Spoken, TheBoardAsAScreenReaderFindsIt) {
     std::string read;  // the counters wait in their final places until the opening march
     for (Hit h : {die, square(12), square(60), Hit{Family::start, 5}, Hit{Family::home, 13}, Hit{Family::home, 39}})
         read += said(h, QAccessible::Name) + ": " + said(h) + "; ";
-    EXPECT_EQ(read, "Die: waiting for your throw; Square 12: corner, jumps to square 42; Square 60: your way into the "
-                    "home column; Cyan start place 2: empty; Cyan home column 4: empty; Green final place 4: green "
-                    "counter; ");
+    EXPECT_EQ(read,
+              "Die: waiting for your throw; Square 12: corner, jumps to square 42; Square 60: your way into the "
+              "home column; Cyan start place 2: empty; Cyan home column 4: empty; Green final place 4: green "
+              "counter; ");
     EXPECT_EQ(of({Family::home, 13})->actionInterface(), nullptr);  // never clicked: nothing to press
     press(die);
     EXPECT_FALSE(board.dicethrow(15).enabled) << "the opening march and player 1's throw";

@@ -96,8 +96,8 @@ TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
 }
 
 // The marker as the window's backing store holds it: a target where the counter ends, a circle on the corner that
-// jumps and dots on the squares before it, a cross on the counter it captures; drawn inside those views only, and gone with the focus, with the
-// mouse and when the move starts.
+// jumps and dots on the squares before it, a cross on the counter it captures; drawn inside those views only, and gone
+// with the focus, with the mouse and when the move starts.
 TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
     if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
     window.platform().pauseScale = 0.02;
@@ -127,14 +127,16 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
     for (const Canvas::Marker& m : canvas.markers()) allowed += device(m.rect);
     int astray = 0;
     for (int y = 0; y < marked.height(); ++y)
-        for (int x = 0; x < marked.width(); ++x) astray += marked.pixel(x, y) != plain.pixel(x, y) && !allowed.contains({x, y});
+        for (int x = 0; x < marked.width(); ++x)
+            astray += marked.pixel(x, y) != plain.pixel(x, y) && !allowed.contains({x, y});
     EXPECT_EQ(astray, 0);
     // black and white both inside the target on 27, the circle on 57 and the dot on 56, whatever the square's colour
     for (int s : {27, 56, 57}) {
         const QImage in = marked.copy(device(rect(board.SQUARE(s))));
         int black = 0, white = 0;
         for (int y = 0; y < in.height(); ++y)
-            for (int x = 0; x < in.width(); ++x) black += in.pixel(x, y) == 0xFF000000u, white += in.pixel(x, y) == 0xFFFFFFFFu;
+            for (int x = 0; x < in.width(); ++x)
+                black += in.pixel(x, y) == 0xFF000000u, white += in.pixel(x, y) == 0xFFFFFFFFu;
         EXPECT_TRUE(black > 4 * factor * factor && white > 4 * factor * factor) << s << ": " << black << ", " << white;
     }
 

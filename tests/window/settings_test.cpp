@@ -256,7 +256,8 @@ TEST_F(Settings, StatisticsShowAndReset) {
     w.statisticsAction().trigger();
     StatisticsDialog* d = w.statisticsDialog();
     ASSERT_TRUE(d && d->isVisible());
-    EXPECT_NE(d->verdict().indexOf(QStringLiteral("As fair as a real die: p\u00a0=\u00a01.")), -1) << d->verdict().toStdString();
+    EXPECT_NE(d->verdict().indexOf(QStringLiteral("As fair as a real die: p\u00a0=\u00a01.")), -1)
+        << d->verdict().toStdString();
     EXPECT_EQ(w.tally().allHome[2], 1u);
     // the question before the reset, answered Reset
     QTimer::singleShot(100, [] {

@@ -69,11 +69,12 @@ TEST_F(Heard, EveryTurnIsToldAndYourTurnEachTimeTheDieWaits) {
     EXPECT_EQ(said.join(QLatin1Char(' ')).count(QStringLiteral("captured")), captures);
     // each computer sentence tells where its moves ended, as the board tells it
     for (const QString& t : turns)
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\w+ threw \\d(, (threw \\d|no move|entered on \\d+|moved to \\d+|"
-                                                      "moved into the home column, place \\d|captured [a-z ]+|"
-                                                      "reached a final place|has all four counters home))*\\.$"))
-                        .match(t)
-                        .hasMatch())
+        EXPECT_TRUE(
+            QRegularExpression(QStringLiteral("^\\w+ threw \\d(, (threw \\d|no move|entered on \\d+|moved to \\d+|"
+                                              "moved into the home column, place \\d|captured [a-z ]+|"
+                                              "reached a final place|has all four counters home))*\\.$"))
+                .match(t)
+                .hasMatch())
             << t.toStdString();
 }
 

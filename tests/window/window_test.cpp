@@ -46,8 +46,12 @@ std::string misdrawn(const QImage& got, const Board& b, const Canvas& canvas, in
     for (int y = 0; y < got.height(); ++y)
         for (int x = 0; x < got.width(); ++x)
             if (got.pixel(x, y) != want.pixel(x, y))
-                return QString("pixel %1,%2 is %3, not %4").arg(x).arg(y).arg(got.pixel(x, y), 0, 16)
-                    .arg(want.pixel(x, y), 0, 16).toStdString();
+                return QString("pixel %1,%2 is %3, not %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(got.pixel(x, y), 0, 16)
+                    .arg(want.pixel(x, y), 0, 16)
+                    .toStdString();
     return "";
 }
 
@@ -94,8 +98,11 @@ TEST_F(Scaled, TheBoardGrowsCentredAndClicksAndTipsFollowIt) {
     EXPECT_TRUE(clickAndSee(rect(board.dicethrow(0)).topLeft(), [&] { return board.paused(); }));
     marked({20}, 6, true);
     QRectF sq = rect(board.SQUARE(20));  // just outside it, with the other button, on a hidden view: nothing
-    for (QPointF p : {QPointF(sq.left() - 1, sq.top()), {sq.left(), sq.top() - 1}, {sq.right(), sq.bottom() - 1},
-                      {sq.right() - 1, sq.bottom()}, rect(board.dicethrow(5)).center()})
+    for (QPointF p : {QPointF(sq.left() - 1, sq.top()),
+                      {sq.left(), sq.top() - 1},
+                      {sq.right(), sq.bottom() - 1},
+                      {sq.right() - 1, sq.bottom()},
+                      rect(board.dicethrow(5)).center()})
         clickAt(p);
     clickAt(sq.center(), Qt::RightButton);
     EXPECT_TRUE(board.players(1, 1) == 20 && !board.paused());
@@ -113,7 +120,8 @@ TEST_F(Scaled, TheBoardGrowsCentredAndClicksAndTipsFollowIt) {
             EXPECT_TRUE(device == device.toAlignedRect() && device.width() == side.at(factor).at(n)) << s;
             EXPECT_TRUE(found(r.topLeft(), s) && found(r.bottomRight() - QPointF(px, px) / 2, s)) << s;
             EXPECT_FALSE(found(r.topLeft() - QPointF(px, 0), s) || found(r.topLeft() - QPointF(0, px), s) ||
-                         found(r.bottomRight(), s)) << s;
+                         found(r.bottomRight(), s))
+                << s;
         }
         // the board centred: its ring half a pixel of the board right of the centre and a pixel and a half above it
         const QPointF off = rect(board.SQUARE(27)).united(rect(board.SQUARE(57))).center() -
@@ -183,7 +191,8 @@ TEST_F(WindowTest, OnlyWhatChangedIsRepainted) {
         return board.dicethrow(15).visible;
     }));
     EXPECT_GE(paints.size(), 14u);
-    for (const QRegion& r : paints) EXPECT_TRUE((r - die).isEmpty()) << r.boundingRect().x() << "," << r.boundingRect().y();
+    for (const QRegion& r : paints)
+        EXPECT_TRUE((r - die).isEmpty()) << r.boundingRect().x() << "," << r.boundingRect().y();
 }
 
 TEST_F(WindowTest, TheStatusLineSaysWhatHappenedAndWhatPlayerOneCanDo) {
@@ -197,14 +206,20 @@ TEST_F(WindowTest, TheStatusLineSaysWhatHappenedAndWhatPlayerOneCanDo) {
     marked({20}, 5, true);
     EXPECT_EQ(say({{K::Threw, 1, 5}}), "Your throw: 5. Choose a yellow counter");
     board.clearmarks();  // player 1 has moved: nothing waits for player 1 now
-    EXPECT_EQ(say({{K::Captured, 1, 4}, {K::Threw, 2, 4}, {K::Captured, 2, 1}, {K::Threw, 3, 2}, {K::NoMove, 3, 2},
-                   {K::Home, 4, 4}, {K::AllHome, 4}}),
+    EXPECT_EQ(say({{K::Captured, 1, 4},
+                   {K::Threw, 2, 4},
+                   {K::Captured, 2, 1},
+                   {K::Threw, 3, 2},
+                   {K::NoMove, 3, 2},
+                   {K::Home, 4, 4},
+                   {K::AllHome, 4}}),
               "You captured a green counter. Cyan threw 4. Cyan captured your counter. Magenta threw 2. Magenta cannot "
               "move with 2. A green counter reached a final place. Green has all four counters home");
     QStringList tray;  // every player's last throw until that player's next, and as a screen reader hears it
     for (int p = 1; p <= 4; ++p) tray << line.throwLabel(p).text() + " " + line.throwLabel(p).accessibleName();
-    EXPECT_EQ(tray.join(", "), "5 Your last throw: 5, 4 Cyan's last throw: 4, 2 Magenta's last throw: 2, "
-                               "\u2013 Green's last throw: none yet");
+    EXPECT_EQ(tray.join(", "),
+              "5 Your last throw: 5, 4 Cyan's last throw: 4, 2 Magenta's last throw: 2, "
+              "\u2013 Green's last throw: none yet");
 
     board.dicethrow(0).visible = board.dicethrow(0).enabled = true;  // the die waits for player 1
     EXPECT_EQ(say({{K::Threw, 4, 1}}), "Green threw 1. Your turn: click the die");
@@ -247,8 +262,9 @@ TEST_P(Ending, CutsThePausedMoveShort) {
 
 INSTANTIATE_TEST_SUITE_P(Each, Ending, ::testing::Values(newGame, closeRequest, SIGTERM, SIGHUP, SIGINT),
                          [](const ::testing::TestParamInfo<int>& p) {
-                             return p.param == newGame ? std::string("newGame") : p.param == closeRequest
-                                 ? std::string("closeRequest") : "SIG" + std::string(sigabbrev_np(p.param));
+                             return p.param == newGame        ? std::string("newGame")
+                                    : p.param == closeRequest ? std::string("closeRequest")
+                                                              : "SIG" + std::string(sigabbrev_np(p.param));
                          });
 
 // Timer1 sleeps while automatic play is off, when a tick does nothing; on, it ticks on the window's whole seconds
