@@ -72,8 +72,7 @@ void Board::checkmoves() {
     const int p = whosego;
     const int m = moves;  // the throw as thrown; a move along the ring rewrites moves
     const int E = players(p, 0);
-    const int W = 61 - E;           // the progress of square 60
-    const int H = squareOf(p, 60);  // the home-turn square, beside the home column
+    const int W = 61 - E;  // the progress of square 60
     auto squareOfProgress = [&](int Q) { return Q + E - 1 <= 60 ? Q + E - 1 : Q + E - 1 - 60; };
     auto setProgress = [&](int c, int k) { players(p, c) = static_cast<std::int16_t>(k); };
 
@@ -157,26 +156,8 @@ void Board::checkmoves() {
                 wait(0.4f);  // taken: the counter stays where it is
                 return;
             }
-            if (b < 60) {
-                // walk up to the home-turn square, which afterwards shows and
-                // holds again whatever stood there
-                SQUARE(99).picture = SQUARE(H).picture;
-                const std::int16_t held = squares(H);
-                int steps = 60 - b;
-                movecount(p, squareOfProgress(b), steps, 3);
-                if (m > 1) {
-                    SQUARE(H).picture = SQUARE(99).picture;
-                    squares(H) = held;
-                }
-            } else {
-                SQUARE(H).picture = homecount(p - 1).picture;
-                squares(H) = 0;
-            }
-            players(p, 5) = static_cast<std::int16_t>(players(p, 5) + 1);
-            int first = 1;
-            movehome(p, first, b + m - 61);
+            intoColumn(p, b, m);
             setProgress(c, inHomeColumn);
-            homerow(p, b + m - 60) = 1;
             moveends();
             return;
         }

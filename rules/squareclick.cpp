@@ -7,12 +7,36 @@
 
 namespace skarpo {
 
+// The counter on progress k walks up to the last square before the home
+// column, which afterwards shows and holds again whatever stood there (a
+// counter standing on it just leaves it), and steps into the column by the
+// rest of the throw m. The caller has the counter's progress written.
+void Board::intoColumn(int player, int k, int m) {
+    const int H = squareOf(player, 60);
+    if (k < 60) {
+        SQUARE(99).picture = SQUARE(H).picture;
+        const std::int16_t held = squares(H);
+        int steps = 60 - k;
+        movecount(player, squareOf(player, k), steps, 1);
+        if (m > 1) {  // always: from short of H only a throw of two or more leaves the ring
+            SQUARE(H).picture = SQUARE(99).picture;
+            squares(H) = held;
+        }
+    } else {
+        SQUARE(H).picture = homecount(player - 1).picture;
+        squares(H) = 0;
+    }
+    players(player, 5) = static_cast<std::int16_t>(players(player, 5) + 1);
+    int first = 1;
+    movehome(player, first, k + m - 61);
+    homerow(player, k + m - 60) = 1;
+}
+
 void Board::SQUARE_Click(int Index) {
     // Only the counters of the player who made the last throw are marked.
     const int player = whosego;
     const int m = moves;                      // the throw as thrown: a doubling square or a corner rewrites moves
     const int k = progressOf(player, Index);  // for player 1 the square number itself
-    const int H = squareOf(player, 60);       // the last square before the home column
     const auto before = standing(player);
     movestarts(player, Place::ring(Index), m);
     clearmarks();
@@ -20,23 +44,7 @@ void Board::SQUARE_Click(int Index) {
     if (k + moves > 60) {
         // off the ring into the home column, on position k + moves - 60
         squares(Index) = 0;
-        if (k < 60) {
-            // walk up to square H, which afterwards shows and holds again
-            // whatever stood there
-            SQUARE(99).picture = SQUARE(H).picture;
-            const std::int16_t onH = squares(H);
-            int steps = 60 - k;
-            movecount(player, Index, steps, 1);
-            SQUARE(H).picture = SQUARE(99).picture;
-            squares(H) = onH;
-        } else {
-            SQUARE(H).picture = homecount(player - 1).picture;
-            squares(H) = 0;
-        }
-        players(player, 5) = static_cast<std::int16_t>(players(player, 5) + 1);
-        int first = 1;
-        movehome(player, first, k + moves - 61);
-        homerow(player, k + moves - 60) = 1;
+        intoColumn(player, k, moves);
         for (int i = 1; i <= 4; ++i)
             if (players(player, i) == k) {
                 players(player, i) = inHomeColumn;

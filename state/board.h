@@ -214,6 +214,7 @@ private:
     // A counter of `player` on progress `b` steps by the throw over square 60
     // onto the squares beyond it (not into its home column); counter `c`.
     void overSixty(int player, int c, int b);
+    void intoColumn(int player, int k, int m);
     // The turn passes from `player` (after a throw other than six): the
     // frames show the next player; a person's die waits, a computer throws.
     void passTurn(int player);
