@@ -8,6 +8,7 @@
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -67,6 +68,19 @@ std::optional<Tally> tallyOf(const QSettings& s) {
         t.faces[f] = *n;
     }
     return t;
+}
+
+// The counts the file holds now, read afresh. A program keeps what QSettings
+// read of a file and reads it again only when the file's time or size changed,
+// which another window's write in the same moment can leave as they were; a
+// copy under a name of its own is read anew.
+std::optional<Tally> countsNow(const QString& path) {
+    QFile file(path);
+    QTemporaryFile copy;
+    if (!file.open(QIODevice::ReadOnly) || !copy.open()) return std::nullopt;
+    copy.write(file.readAll());
+    copy.close();
+    return tallyOf(QSettings(copy.fileName(), QSettings::IniFormat));
 }
 
 void tell(const QString& line) { std::fprintf(stderr, "skarpo: %s\n", line.toLocal8Bit().constData()); }
@@ -155,17 +169,18 @@ Tally SettingsFile::write(const Remembered& r, const Tally& added, bool replaceT
     // one window at a time reads the counts and writes them back added to;
     // where no lock can be made (a folder that cannot be written) the write
     // fails anyway
+    // (a window that waits longer than ten seconds, on a machine far too busy,
+    // writes all the same: a count lost is better than a game that hangs)
     QLockFile lock(path_ + QStringLiteral(".write-lock"));
-    lock.tryLock(2000);
-    QSettings s(path_, QSettings::IniFormat);
-    s.sync();  // what another window may have written meanwhile
+    lock.tryLock(10000);
     Tally t = r.tally;
     if (!replaceTally) {
         // the counts in the file now, plus ours since the last write
-        t = tallyOf(s).value_or(Tally{});
+        t = countsNow(path_).value_or(Tally{});
         for (int p = 1; p <= 4; ++p) t.allHome[p] += added.allHome[p];
         for (int f = 1; f <= 6; ++f) t.faces[f] += added.faces[f];
     }
+    QSettings s(path_, QSettings::IniFormat);
     s.clear();
     s.setValue(QStringLiteral("version"), QString::number(version));
     for (int p = 1; p <= 4; ++p)
