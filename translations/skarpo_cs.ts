@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>na pole %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Kam tah dopadne, uvidíš ještě předtím, než ho uděláš: přesuň fokus klávesnice na některou ze svých žlutých figurek, nebo na ní podrž ukazatel myši. Hrací plán pak ukáže terč tam, kde by figurka skončila, kroužek kolem každého pole x2 nebo rohu, jež ji posune dál, tečky na polích, přes která přejde, a křížek na každé figurce, kterou by vyhodila. Stavový řádek a bublinová nápověda říkají totéž slovy.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>vyhodí červenou</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>Příkaz %1 určí pro každou barvu, zda ji hraje člověk, nebo počítač; změna platí od nové hry. U jedné obrazovky může hrát několik lidí: kostka pak postupně čeká na každou barvu, za kterou hraje člověk.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>Nabídka %1 nastavuje, jak rychle hraje počítač. %2 je jeho obvyklé tempo; při volbě %3 jsou jeho pauzy čtyřikrát kratší; při volbě %4 se každý jeho hod i tah, který po něm následuje, ukáže jen na desetinu sekundy. Tvoje vlastní hody a tahy si zachovají své tempo. Hráči a rychlost se uchovají od jednoho spuštění k dalšímu.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>auf Feld %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Wohin ein Zug führt, siehst du, bevor du ihn machst: Setze den Tastaturfokus auf eine deiner gelben Figuren oder lass die Maus auf ihr ruhen. Das Brett zeigt dann eine Zielscheibe, wo die Figur landen würde, einen Kreis um jedes x2-Feld und Eckfeld, das sie weiterbringt, Punkte auf den Feldern, über die sie zieht, und ein Kreuz auf jeder Figur, die sie schlagen würde. Die Statuszeile und der Tooltip sagen dasselbe in Worten.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>schlägt Rot</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>„%1“ legt für jede Farbe fest, ob ein Mensch oder der Computer sie spielt; die Änderung gilt ab einem neuen Spiel. Mehrere Menschen können an einem Bildschirm spielen: Der Würfel wartet dann reihum auf jede Farbe, die ein Mensch spielt.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>„%1“ legt fest, wie schnell der Computer spielt. „%2“ ist sein gewohntes Tempo; mit „%3“ dauern seine Pausen nur ein Viertel so lang; mit „%4“ wird jeder seiner Würfe samt dem Zug, der darauf folgt, nur eine Zehntelsekunde lang gezeigt. Deine eigenen Würfe und Züge behalten ihr Tempo. Die Spieler und das Tempo bleiben von einem Start zum nächsten erhalten.</translation>
     </message>
 </context>
 <context>

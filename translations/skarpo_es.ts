@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>a la casilla %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Puedes ver adónde llega un movimiento antes de hacerlo: pon el foco del teclado en una de tus fichas amarillas o deja el ratón quieto sobre ella. El tablero muestra entonces una diana donde terminaría la ficha, un círculo alrededor de cada casilla x2 o esquina que la lleva más lejos, puntos en las casillas por las que pasa y una cruz sobre cada ficha que capturaría. La línea de estado y la información emergente lo dicen también con palabras.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>captura rojo</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>La orden %1 elige para cada color si lo juega una persona o el ordenador; el cambio se aplica en una partida nueva. Varias personas pueden jugar en una misma pantalla: el dado espera entonces, por turnos, a cada color que juega una persona.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>El menú %1 fija la rapidez con que juega el ordenador. %2 es su ritmo de siempre; con %3 sus pausas duran la cuarta parte; con %4 cada una de sus tiradas, con el movimiento que le sigue, se muestra solo durante una décima de segundo. Tus propias tiradas y movimientos conservan su ritmo. Los jugadores y la velocidad se conservan de una vez a la siguiente.</translation>
     </message>
 </context>
 <context>

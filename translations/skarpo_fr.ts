@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>vers la case %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Vous pouvez voir où aboutit un déplacement avant de le faire&#xa0;: placez le focus du clavier sur l&apos;un de vos pions jaunes, ou laissez la souris immobile dessus. Le plateau montre alors une cible là où le pion s&apos;arrêterait, un cercle autour de chaque case x2 ou coin qui le fait aller plus loin, des points sur les cases par lesquelles il passe et une croix sur tout pion qu&apos;il prendrait. La ligne d&apos;état et l&apos;info-bulle le disent aussi en toutes lettres.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>prend rouge</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>«&#xa0;%1&#xa0;» permet de choisir pour chaque couleur si elle est jouée par une personne ou par l&apos;ordinateur&#xa0;; le changement prend effet à la prochaine nouvelle partie. Plusieurs personnes peuvent jouer sur le même écran&#xa0;: le dé attend alors tour à tour chaque couleur jouée par une personne.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>«&#xa0;%1&#xa0;» règle la vitesse de jeu de l&apos;ordinateur. «&#xa0;%2&#xa0;» est son rythme habituel&#xa0;; avec «&#xa0;%3&#xa0;», ses pauses durent quatre fois moins longtemps&#xa0;; avec «&#xa0;%4&#xa0;», chacun de ses lancers, avec le déplacement qui suit, ne s&apos;affiche qu&apos;un dixième de seconde. Vos propres lancers et déplacements gardent leur rythme. Les joueurs et la vitesse sont conservés d&apos;un démarrage à l&apos;autre.</translation>
     </message>
 </context>
 <context>

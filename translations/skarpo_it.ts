@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>alla casella %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Puoi vedere dove arriva una mossa prima di farla: porta il focus della tastiera su una delle tue pedine gialle, oppure tieni fermo il mouse sopra di essa. Il tabellone mostra allora un bersaglio dove la pedina finirebbe, un cerchio intorno a ogni casella x2 o angolo che la porta più avanti, dei puntini sulle caselle che attraversa e una croce su ogni pedina che catturerebbe. La riga di stato e il suggerimento lo dicono anche a parole.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>cattura rosso</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>Il comando %1 sceglie per ogni colore se lo gioca una persona o il computer; la modifica vale da una nuova partita. Più persone possono giocare sullo stesso schermo: il dado aspetta allora a turno ogni colore giocato da una persona.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>Il menu %1 stabilisce quanto veloce gioca il computer. %2 è il suo ritmo abituale; con %3 le sue pause durano un quarto; con %4 ogni suo lancio, con la mossa che segue, resta visibile solo per un decimo di secondo. I tuoi lanci e le tue mosse mantengono il loro ritmo. I giocatori e la velocità vengono conservati da un avvio all&apos;altro.</translation>
     </message>
 </context>
 <context>

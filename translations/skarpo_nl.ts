@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>naar vakje %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Je kunt zien waar een zet uitkomt voordat je hem doet: zet de toetsenbordfocus op een van je gele pionnen, of laat de muis erop rusten. Het bord toont dan een schietschijf waar de pion zou eindigen, een cirkel om elk x2-vakje of hoekvakje dat hem verder brengt, stippen op de vakjes die hij passeert en een kruis op elke pion die hij zou slaan. De statusregel en de tooltip zeggen hetzelfde in woorden.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>slaat rood</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>%1 bepaalt voor elke kleur of een mens of de computer hem speelt; de wijziging geldt vanaf een nieuw spel. Meerdere mensen kunnen aan één scherm spelen: de dobbelsteen wacht dan om de beurt op elke kleur die een mens speelt.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>%1 bepaalt hoe snel de computer speelt. %2 is zijn gewone tempo; met %3 duren zijn pauzes een kwart zo lang; met %4 wordt elk van zijn worpen, met de zet die volgt, maar een tiende seconde getoond. Je eigen worpen en zetten houden hun tempo. De spelers en de snelheid blijven van de ene start tot de volgende bewaard.</translation>
     </message>
 </context>
 <context>

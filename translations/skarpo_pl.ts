@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>na pole %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Zanim wykonasz ruch, możesz zobaczyć, gdzie się skończy: ustaw fokus klawiatury na jednym ze swoich żółtych pionków albo zatrzymaj na nim wskaźnik myszy. Plansza pokaże wtedy tarczę strzelniczą tam, gdzie pionek by się zatrzymał, okrąg wokół każdego pola x2 lub narożnika przenoszącego go dalej, kropki na polach, przez które przejdzie, i krzyżyk na każdym pionku, który by zbił. Wiersz stanu i podpowiedź mówią to samo słowami.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>zbija czerwonego</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>Polecenie %1 ustala dla każdego koloru, czy gra nim człowiek, czy komputer; zmiana obowiązuje od nowej gry. Przy jednym ekranie może grać kilka osób: kostka czeka wtedy po kolei na każdy kolor, którym gra człowiek.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>Menu %1 ustala, jak szybko gra komputer. %2 to jego zwykłe tempo; przy opcji %3 jego przerwy są czterokrotnie krótsze; przy opcji %4 każdy jego rzut wraz z następującym po nim ruchem jest pokazywany tylko przez jedną dziesiątą sekundy. Twoje własne rzuty i ruchy zachowują swoje tempo. Ustawienia graczy i szybkości są zachowywane od jednego uruchomienia do następnego.</translation>
     </message>
 </context>
 <context>

@@ -431,6 +431,10 @@
         <source>to square %1</source>
         <translation>para a casa %1</translation>
     </message>
+    <message>
+        <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
+        <translation>Você pode ver onde um movimento termina antes de fazê-lo: coloque o foco do teclado em um dos seus peões amarelos ou deixe o mouse parado sobre ele. O tabuleiro mostra então um alvo onde o peão terminaria, um círculo em volta de cada casa x2 ou canto que o leva adiante, pontos nas casas por onde ele passa e uma cruz em cada peão que ele capturaria. A linha de status e a dica dizem o mesmo em palavras.</translation>
+    </message>
 </context>
 <context>
     <name>Seats</name>
@@ -605,6 +609,14 @@
     <message>
         <source>captures red</source>
         <translation>captura o vermelho</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
+        <translation>%1 escolhe, para cada cor, se quem joga é uma pessoa ou o computador; a mudança vale a partir de um novo jogo. Várias pessoas podem jogar na mesma tela: o dado então espera, uma de cada vez, por cada cor jogada por uma pessoa.</translation>
+    </message>
+    <message>
+        <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
+        <translation>%1 define a rapidez com que o computador joga. %2 é o seu ritmo de sempre; com %3, as pausas dele duram um quarto do tempo; com %4, cada lance dele, com o movimento que vem em seguida, aparece por apenas um décimo de segundo. Os seus próprios lances e movimentos mantêm o ritmo. Os jogadores e a velocidade são guardados de uma vez para a outra.</translation>
     </message>
 </context>
 <context>

@@ -171,14 +171,28 @@ QString pictured(std::initializer_list<std::pair<const char*, QString>> rows) {
     return html + QStringLiteral("</table>");
 }
 
+// An item's words as a menu shows them, without the mark of a dialog to
+// come: the toolkit drops "&" and "...", a translation may end in "…".
+QString caption(const QAction& item) {
+    QString words = item.iconText();
+    if (words.endsWith(QChar(0x2026))) words.chop(1);
+    return words.trimmed();
+}
+
+// The menu that holds an item, if any.
+QMenu* menuOf(const QAction& item) {
+    for (QObject* o : item.associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(o)) return menu;
+    return nullptr;
+}
+
 // A menu item as a person finds it: "Menu ▸ Item", or the item alone on the
 // menu bar. Read from the menus themselves, so the rules always name them as
 // the menu bar does.
 QString menuPath(const QAction& item) {
-    for (QObject* o : item.associatedObjects())
-        if (const auto* menu = qobject_cast<QMenu*>(o))
-            return QStringLiteral("%1 \u25B8 %2").arg(menu->menuAction()->iconText(), item.iconText());
-    return item.iconText();
+    if (const QMenu* menu = menuOf(item))
+        return QStringLiteral("%1 \u25B8 %2").arg(caption(*menu->menuAction()), caption(item));
+    return caption(item);
 }
 
 QString key(const QKeySequence& k) { return k.toString(QKeySequence::NativeText); }
@@ -208,6 +222,13 @@ QString Help::howToPlay(Window& window) {
                       "the throw. A counter cannot move if its move would end on one of your own counters, but it may "
                       "pass over any counter. If none can move, the turn passes on by itself (after a six you throw "
                       "again).")},
+        {nullptr, QCoreApplication::translate(
+                      "Outcome",
+                      "You can see where a move lands before you make it: put the keyboard focus on one of your "
+                      "yellow counters, or rest the mouse on it. The board then shows a target where the counter "
+                      "would end, a circle round each x2 square or corner that carries it on, dots on the squares it "
+                      "passes and a cross on any counter it would capture. The status line and the tooltip say the "
+                      "same in words.")},
         {nullptr, tr("Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for "
                      "you again. While counters move, the board takes no clicks; the menus always answer.")},
         {"entry", tr("A counter leaves the start area only with a six. It comes onto the ring on its player's entry "
@@ -259,6 +280,23 @@ QString Help::howToPlay(Window& window) {
         tr("With %1 on, a beep sounds whenever a counter is captured. %2 lays out a new game at any moment and "
            "keeps both settings; at the next start both are off again.")
             .arg(menuPath(window.soundAction()), newGame));
+    html += paragraph(
+        QCoreApplication::translate(
+            "Seats",
+            "%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a "
+            "new game. Several people can play on one screen: the die then waits for each person's colour in "
+            "turn.")
+            .arg(menuPath(window.playersAction())));
+    html +=
+        paragraph(QCoreApplication::translate(
+                      "Seats",
+                      "%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a "
+                      "quarter as long; with %4 each of its throws, and the move that follows, is shown for "
+                      "only a tenth of a second. Your own throws and moves keep their pace. The players and the speed "
+                      "are remembered from one start to the next.")
+                      .arg(menuPath(*menuOf(window.speedAction(Speed::Normal))->menuAction()),
+                           caption(window.speedAction(Speed::Normal)), caption(window.speedAction(Speed::Fast)),
+                           caption(window.speedAction(Speed::Fastest))));
     html += paragraph(
         tr("%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always "
            "has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to "

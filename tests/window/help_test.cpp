@@ -60,8 +60,9 @@ TEST_F(Help, HowToPlayAndAbout) {
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->window()->windowTitle() == "How to Play" && !text->window()->isModal());
     const QRegularExpression rules(
-        "A six always earns another throw.*only with a six.*x2.*opposite corner.*exact thr"
-        "ow.*AutoPlay \u25B8 Auto.*Options \u25B8 Sound.*F1 opens this help.*screen reader",
+        "A six always earns another throw.*where a move lands.*only with a six.*x2.*opposite corner.*exact thr"
+        "ow.*AutoPlay \u25B8 Auto.*Options \u25B8 Sound.*Options \u25B8 Players chooses.*Options \u25B8 Speed sets.*"
+        "with Fastest.*F1 opens this help.*screen reader",
         QRegularExpression::DotMatchesEverythingOption);
     EXPECT_TRUE(rules.match(spoken(text)).hasMatch()) << spoken(text).toStdString();
     int pictures = 0;
