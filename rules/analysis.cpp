@@ -104,11 +104,7 @@ void Board::checkmoves() {
                     movehome(p, from, m);
                     homerow(p, 7) += 1;
                     setProgress(i, finished);
-                    if (homerow(p, 7) == 4) {
-                        happenings.publish({Happening::Kind::AllHome, p});
-                        enddisp(p);
-                        movestart(p);
-                    }
+                    celebrateAllHome(p);
                     moveends();
                     break;  // position 7 - m is empty now: no second counter finishes
                 }

@@ -53,6 +53,15 @@ void Board::movehome(int player, int& pos, int move, std::optional<int> homepick
     }
 }
 
+// When all four counters of the player are home: the celebration, and the
+// player starts again from its start area.
+void Board::celebrateAllHome(int player) {
+    if (homerow(player, 7) != 4) return;
+    happenings.publish({Happening::Kind::AllHome, player});
+    enddisp(player);
+    movestart(player);
+}
+
 // A person clicks a marked counter in the home column of the colour they
 // play: it moves on by the throw, into a free position or, with the exact
 // throw, into a final place.
@@ -68,12 +77,7 @@ void Board::home_Click(int Index) {
     homerow(player, k) = 0;
     homerow(player, k + moves) += 1;
     publishMove(player, before);
-    if (homerow(player, 7) == 4) {
-        // all four are home: celebrate, and start again from the start area
-        happenings.publish({Happening::Kind::AllHome, player});
-        enddisp(player);
-        movestart(player);
-    }
+    celebrateAllHome(player);
     moveends();
     dicethrow(15).visible = false;
     if (moves == 6) {

@@ -215,6 +215,7 @@ private:
     // onto the squares beyond it (not into its home column); counter `c`.
     void overSixty(int player, int c, int b);
     void intoColumn(int player, int k, int m);
+    void celebrateAllHome(int player);
     // The turn passes from `player` (after a throw other than six): the
     // frames show the next player; a person's die waits, a computer throws.
     void passTurn(int player);
