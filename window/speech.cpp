@@ -26,8 +26,8 @@ const char* const names[] = {
     QT_TRANSLATE_NOOP("Speech", "Magenta"),
     QT_TRANSLATE_NOOP("Speech", "Green"),
 };
-QString nameOf(int player) {
-    return Speech::isPerson(player) ? spoken(QT_TRANSLATE_NOOP("Speech", "You")) : spoken(names[of(player)]);
+QString nameOf(const Board& b, int player) {
+    return Speech::isYou(b, player) ? spoken(QT_TRANSLATE_NOOP("Speech", "You")) : spoken(names[of(player)]);
 }
 
 // What a capture took, said of the capturer: by the victim's colour.
@@ -46,7 +46,7 @@ QString placeOf(int value) {
 }
 
 // A part of a computer turn's sentence, or empty for what is not told there.
-QString partOf(const Happening& h) {
+QString partOf(const Board& b, const Happening& h) {
     using Kind = Happening::Kind;
     switch (h.kind) {
         case Kind::Threw: return spoken(QT_TRANSLATE_NOOP("Speech", "threw %1")).arg(h.value);
@@ -55,7 +55,7 @@ QString partOf(const Happening& h) {
         case Kind::Moved: return placeOf(h.value);
         case Kind::Captured:
             if (h.value < 1 || h.value > 4) return {};
-            return Speech::isPerson(h.value) ? spoken(QT_TRANSLATE_NOOP("Speech", "captured your counter"))
+            return Speech::isYou(b, h.value) ? spoken(QT_TRANSLATE_NOOP("Speech", "captured your counter"))
                                              : spoken(capturedParts[of(h.value)]);
         case Kind::Home: return spoken(QT_TRANSLATE_NOOP("Speech", "reached a final place"));
         case Kind::AllHome: return spoken(QT_TRANSLATE_NOOP("Speech", "has all four counters home"));
@@ -72,12 +72,7 @@ QString sentence(const QString& text) {
 
 bool marked(const View& v) { return v.back == colour::yellow && v.enabled; }
 
-int markedCount(const Board& b) {
-    int n = marked(b.start(0)) ? 1 : 0;
-    for (int s = 1; s <= 60; ++s) n += marked(b.SQUARE(s)) ? 1 : 0;
-    for (int k = 0; k <= 5; ++k) n += marked(b.home(k)) ? 1 : 0;
-    return n;
-}
+int markedCount(const Board& b) { return b.phase() == Phase::MarksWait ? static_cast<int>(b.clickable().size()) : 0; }
 
 }  // namespace
 
@@ -136,16 +131,30 @@ void Speech::follow() {
                 flushTurn();
                 ownThrow_ = 0;
                 dieWaited_ = false;
-                say(words::sentence(h));
+                say(words::sentence(h, board_.soleRed()));
                 break;
             case Kind::AutoOn:
             case Kind::AutoOff:
             case Kind::SoundOn:
-            case Kind::SoundOff: say(words::sentence(h)); break;
+            case Kind::SoundOff: say(words::sentence(h, board_.soleRed())); break;
             case Kind::Opening: break;
             default:
                 if (!player) break;
-                if (isPerson(h.player)) {
+                if (board_.person(h.player) && !isYou(board_, h.player)) {
+                    // one of several people, or a person playing another
+                    // colour than red: told by colour, in the status line's words
+                    if (h.kind == Kind::Threw) {
+                        flushTurn();
+                        ownThrow_ = 0;
+                        thrower_ = h.player;
+                        told_ = false;
+                    } else {
+                        say(words::sentence(h, board_.soleRed()));
+                        told_ = told_ || h.kind == Kind::NoMove;  // "Green cannot move with 1" holds the throw
+                    }
+                    break;
+                }
+                if (board_.person(h.player)) {
                     // the person's own: the throw at once, with what it allows
                     if (h.kind == Kind::Threw) {
                         flushTurn();
@@ -155,7 +164,7 @@ void Speech::follow() {
                         say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, no move")).arg(h.value));
                         ownThrow_ = 0;
                     } else if (h.kind == Kind::Captured || h.kind == Kind::Home || h.kind == Kind::AllHome) {
-                        say(words::sentence(h));
+                        say(words::sentence(h, board_.soleRed()));
                     }
                     break;
                 }
@@ -163,13 +172,13 @@ void Speech::follow() {
                 if (h.kind == Kind::Threw && h.player != turnPlayer_) {
                     flushTurn();
                     turnPlayer_ = h.player;
-                    turn_ << nameOf(h.player) + QLatin1Char(' ') + partOf(h);
+                    turn_ << nameOf(board_, h.player) + QLatin1Char(' ') + partOf(board_, h);
                     break;
                 }
-                const QString part = partOf(h);
+                const QString part = partOf(board_, h);
                 if (part.isEmpty()) break;
                 // what a player does outside its own turn is told with its name
-                turn_ << (h.player == turnPlayer_ ? part : nameOf(h.player) + QLatin1Char(' ') + part);
+                turn_ << (h.player == turnPlayer_ ? part : nameOf(board_, h.player) + QLatin1Char(' ') + part);
         }
     }
     if (board_.paused() || board_.closed()) {
@@ -185,12 +194,24 @@ void Speech::follow() {
             ownThrow_ = 0;
         }
     }
-    const bool dieWaits = board_.dicethrow(0).visible && board_.dicethrow(0).enabled && !board_.autoplay;
+    if (thrower_ && !told_ && markedCount(board_) > 0) {
+        // "Cyan threw 5. Choose a yellow counter"
+        say(words::joined(words::sentence({Happening::Kind::Threw, thrower_, board_.moves}, board_.soleRed()),
+                          words::prompt(board_, thrower_)));
+        told_ = true;
+    }
+    const bool dieWaits = board_.dicethrow(0).visible && board_.dicethrow(0).enabled && !board_.autoplay &&
+                          board_.person(board_.nextThrower());
     if (dieWaits && !dieWaited_) {
         flushTurn();
         if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
         ownThrow_ = 0;
-        say(spoken(QT_TRANSLATE_NOOP("Speech", "Your turn")));
+        if (thrower_ && !told_)
+            say(words::sentence({Happening::Kind::Threw, thrower_, board_.moves}, board_.soleRed()));
+        thrower_ = 0;
+        // "Your turn", or with several people "Cyan: click the die"
+        say(isYou(board_, board_.nextThrower()) ? spoken(QT_TRANSLATE_NOOP("Speech", "Your turn"))
+                                                : words::prompt(board_, board_.whosego));
     }
     dieWaited_ = dieWaits;
     busyTold_ = false;
@@ -217,7 +238,7 @@ QString Speech::standings(const Board& b) {
             if (b.homerow(p, k) == 1) parts << spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(k);
         if (b.homerow(p, 7) > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 home")).arg(b.homerow(p, 7));
         players << spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2."))
-                       .arg(nameOf(p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
+                       .arg(nameOf(b, p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
     }
     return players.join(QLatin1Char(' '));
 }

@@ -63,8 +63,8 @@ public:
     // Where every counter stands, one short sentence a player:
     // "You: 2 at the start, square 12, home column 3. Cyan: ...".
     static QString standings(const Board& b);
-    // The player a person plays: the one the die waits for.
-    static bool isPerson(int player) { return player == 1; }
+    // The player the words call "you": red, while a person plays red alone.
+    static bool isYou(const Board& b, int player) { return b.soleRed() && player == 1; }
 
 private Q_SLOTS:
     void statusChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
@@ -79,7 +79,9 @@ private:
     std::uint64_t seen_ = 0;
     QStringList turn_;  // the computer turn being told
     int turnPlayer_ = 0;
-    int ownThrow_ = 0;  // the person's throw, not yet told
+    int ownThrow_ = 0;   // the person's throw, not yet told
+    int thrower_ = 0;    // one of several people, who threw
+    bool told_ = false;  // and was told what the throw allows
     bool dieWaited_ = false;
     bool busyTold_ = false;
     int chosen_ = -1;  // the menu's choice: -1 none, 0 off, 1 on

@@ -117,3 +117,25 @@ TEST_F(Heard, TheSwitchIsConfirmedAndWins) {
     EXPECT_EQ(said.mid(1).join(QLatin1Char(' ')).toStdString(),
               "Sound is on. Automatic play is on. Automatic play is off. Your turn. New game. Your turn.");
 }
+
+// Two people at the table (red and green): each is told by colour, never as "you", and the die waiting for one of
+// them is said with that colour; the computers' turns are told as before.
+TEST_F(Heard, SeveralPeopleAreToldByColour) {
+    window.platform().pauseScale = 0.002;
+    board.options.seats = {Seat::Person, Seat::Person, Seat::Computer, Seat::Computer, Seat::Person};
+    key(Qt::Key_N, Qt::ControlModifier);
+    said.clear();
+    int greenTurns = 0;
+    for (int press = 0; press < 80 && greenTurns < 2; ++press) {
+        ASSERT_TRUE(focus()) << "press " << press;
+        greenTurns += focus() == die && board.nextThrower() == 4;
+        key(Qt::Key_Return);
+    }
+    ASSERT_EQ(greenTurns, 2) << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(count(QStringLiteral("^You|Your turn|your counter")), 0) << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_GE(count(QStringLiteral("^Red: click the die\\.$")), 1) << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_GE(count(QStringLiteral("^Green: click the die\\.$")), 1) << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_GE(count(QStringLiteral("^Red (threw \\d|cannot move with \\d)")), 1)
+        << said.join(QLatin1Char('|')).toStdString();
+    EXPECT_GE(count(QStringLiteral("^Cyan threw \\d")), 1);
+}
