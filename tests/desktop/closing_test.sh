@@ -107,9 +107,9 @@ for how in TERM HUP INT; do echo "$((n++)) $how $((100 + RANDOM % 3900))"; done 
 start=$(now_ms)
 results="$(xargs -P "$parallel" --process-slot-var=SLOT -L 1 "$here" "$game" "$xclose" "$runs" --run "$lock" <"$plan")"
 echo "$results" | sort -t' ' -k2n
+# a slow run ended with status 0 too: it is counted as slow, not as failed
 bad="$(echo "$results" | grep '^run' | grep -vc ': status 0, ended' || true)"
 slow="$(echo "$results" | grep -c ': status 0, ended.*: slow$' || true)"
-bad=$((bad - slow))
 echo "$(echo "$results" | grep -c "^run") runs in $(($(now_ms) - start)) ms; $bad failed, $slow slower than 200 ms"
 [ "$bad" -eq 0 ] || fail "$bad runs did not end with status 0 (or their window never appeared)"
 [ "$slow" -le 5 ] || fail "$slow runs took longer than 200 ms to end"
