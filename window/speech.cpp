@@ -70,8 +70,6 @@ QString sentence(const QString& text) {
     return text + QLatin1Char('.');
 }
 
-bool marked(const View& v) { return v.back == colour::yellow && v.enabled; }
-
 int markedCount(const Board& b) { return b.phase() == Phase::MarksWait ? static_cast<int>(b.clickable().size()) : 0; }
 
 }  // namespace
@@ -200,8 +198,7 @@ void Speech::follow() {
                           words::prompt(board_, thrower_)));
         told_ = true;
     }
-    const bool dieWaits = board_.dicethrow(0).visible && board_.dicethrow(0).enabled && !board_.autoplay &&
-                          board_.person(board_.nextThrower());
+    const bool dieWaits = board_.phase() == Phase::DieWaits && !board_.autoplay && board_.person(board_.toPlay());
     if (dieWaits && !dieWaited_) {
         flushTurn();
         if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
@@ -210,8 +207,8 @@ void Speech::follow() {
             say(words::sentence({Happening::Kind::Threw, thrower_, board_.moves}, board_.soleRed()));
         thrower_ = 0;
         // "Your turn", or with several people "Cyan: click the die"
-        say(isYou(board_, board_.nextThrower()) ? spoken(QT_TRANSLATE_NOOP("Speech", "Your turn"))
-                                                : words::prompt(board_, board_.whosego));
+        say(isYou(board_, board_.toPlay()) ? spoken(QT_TRANSLATE_NOOP("Speech", "Your turn"))
+                                           : words::prompt(board_, board_.whosego));
     }
     dieWaited_ = dieWaits;
     busyTold_ = false;
