@@ -10,13 +10,14 @@
 #include "bench/measure.h"
 #include "rules/outcome.h"
 #include "state/board.h"
+#include "tools/seeded.h"
 
 namespace skarpo::bench {
 
 namespace {
 
-// A virtual clock and a small, fast generator (splitmix64), so that the run
-// measures the game and not its platform.
+// A virtual clock and the seeded generator, so that the run measures the game
+// and not its platform.
 class FastPlatform : public Platform {
 public:
     explicit FastPlatform(std::uint64_t seed) : seed_(seed) {}
@@ -37,15 +38,8 @@ public:
         }
         seen_ = board->happenings.count();
     }
-    double random() override {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
-        return static_cast<double>(z >> 11) * 0x1.0p-53;
-    }
-    void reseed() override { state_ = seed_ + 0x632BE59BD9B4E019ull * ++reseeds_; }
+    double random() override { return generator_.unit(); }
+    void reseed() override { generator_.seed(seed_ + 0x632BE59BD9B4E019ull * ++reseeds_); }
     void beep() override {}
 
     const Board* board = nullptr;
@@ -57,7 +51,7 @@ public:
 private:
     std::uint64_t seen_ = 0;
     std::uint64_t seed_;
-    std::uint64_t state_ = 0;
+    Seeded generator_;
     std::uint64_t reseeds_ = 0;
 };
 

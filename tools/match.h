@@ -10,10 +10,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <random>
 
 #include "rules/strength.h"
 #include "state/board.h"
+#include "tools/seeded.h"
 
 namespace skarpo::tournament {
 
@@ -25,7 +25,7 @@ public:
         seconds += sec;
         if (onPause) onPause();
     }
-    double random() override { return std::uniform_real_distribution<double>(0, 1)(generator_); }
+    double random() override { return generator_.unit(); }
     void reseed() override { generator_.seed(seed_ * 7919 + ++reseeds_); }
     void beep() override {}
 
@@ -35,7 +35,7 @@ public:
 private:
     std::uint64_t seed_;
     std::uint64_t reseeds_ = 0;
-    std::mt19937_64 generator_;
+    Seeded generator_;
 };
 
 // One game: the colours' strengths, played until `celebrations` players have

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <random>
 
 #include "tests/support/test_platform.h"
 
@@ -41,7 +40,7 @@ Outcome play(unsigned seed, int m, int quarters) {
     b.options.seats[static_cast<std::size_t>(mover % 4 + 1)] = P;
     b.chooseNewGame();
     test::thrown(b, mover, m);
-    std::mt19937 rng(seed);
+    Seeded rng(seed);
     std::vector<bool> taken(61, false);
     for (int l = 1; l <= 4; ++l) {  // each player's counters in red's terms: waiting, on the ring, in the column, home
         std::vector<int> ring, column;
@@ -153,12 +152,12 @@ TEST(Seats, TheComputerAtEverySeatPlaysForEverWithoutDeepening) {
     std::uintptr_t low = std::numeric_limits<std::uintptr_t>::max(), high = 0;
     std::string fault;
     std::array<int, 5> home{}, celebrations{};
-    g.platform.onPause = [&](float sec) {
+    g.platform.onPause = [&](float) {
         const int here = 0;
         const auto at = reinterpret_cast<std::uintptr_t>(&here);
         low = std::min(low, at), high = std::max(high, at);
         if (fault.empty() && *test::pauseFaults(b)) fault = test::pauseFaults(b);
-        if (sec == 0.04f && ++throws % 100 == 1 && fault.empty()) fault = test::boardFaults(b);
+        if (test::rollBegins(b) && ++throws % 100 == 1 && fault.empty()) fault = test::boardFaults(b);
         for (int p = 1; p <= 4; ++p) celebrations[p] += home[p] >= 3 && b.homerow(p, 7) == 0, home[p] = b.homerow(p, 7);
         if (throws == 20000) b.close();
     };
@@ -182,7 +181,7 @@ TEST(Seats, AutomaticPlayPlaysForEveryPerson) {
         long throws = 0;
         std::array<int, 5> home{}, celebrations{};
         std::string fault;
-        g.platform.onPause = [&](float sec) { throws += sec == 0.04f; };
+        g.platform.onPause = [&](float) { throws += test::rollBegins(b); };
         for (long ticks = 0; throws < 12000 && fault.empty() && ticks < 100000; ++ticks) {
             g.platform.now = std::floor(g.platform.now) + 1;
             if (!b.tick()) fault = "a tick was refused";

@@ -4,7 +4,6 @@
 // player will do.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 
 #include "rules/strength.h"
@@ -39,7 +38,7 @@ std::set<std::pair<int, int>> asSet(const LegalMoves& legal) {
 TEST(Strength, TheLegalMovesAreThePersonsMarks) {
     test::Game g;
     Board& b = g.board;
-    std::mt19937 pick(5);
+    Seeded pick(5);
     int compared = 0;
     for (int step = 0; step < 20000; ++step) {
         if (b.takesClick(Family::dicethrow, 0)) {
@@ -50,7 +49,7 @@ TEST(Strength, TheLegalMovesAreThePersonsMarks) {
         ASSERT_EQ(asSet(legal), marks(b)) << "throw " << b.moves << " at step " << step;
         ASSERT_GT(legal.count, 0);
         ++compared;
-        const Place p = legal.at[std::uniform_int_distribution<int>(0, legal.count - 1)(pick)];
+        const Place p = legal.at[pick.between(0, legal.count - 1)];
         const bool clicked = p.kind == Place::Kind::Ring    ? b.click(Family::SQUARE, p.index)
                              : p.kind == Place::Kind::Start ? b.click(Family::start, 0)
                                                             : b.click(Family::home, p.index - 1);

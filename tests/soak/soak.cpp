@@ -84,7 +84,7 @@ struct Runner : test::TestPlatform {
         const bool celebration = std::ranges::count(celebrating_, true) > 0,
                    rolling =
                        std::ranges::any_of(std::views::iota(1, 15), [&](int i) { return b.dicethrow(i).visible; }),
-                   opening = sec == 0.07f && b.dicethrow(0).visible;  // a march step while the die waits
+                   opening = marching(b);
         const double odds[kinds] = {std::max(1.0 / 2500 / calm_, celebration ? 1.0 / 1500
                                                                  : opening   ? 1.0 / 400
                                                                              : 0),
@@ -105,8 +105,13 @@ struct Runner : test::TestPlatform {
         }
     }
 
-    bool chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_) < p; }
-    int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng_); }
+    // The counters march out at the opening of a game: the board's newest news is the opening, and the die waits.
+    static bool marching(const Board& b) {
+        const auto newest = b.happenings.since(b.happenings.count() - 1);
+        return !newest.empty() && newest[0].kind == Happening::Kind::Opening && b.dicethrow(0).visible;
+    }
+    bool chance(double p) { return rng_.chance(p); }
+    int between(int lo, int hi) { return rng_.between(lo, hi); }
     // A violation when `faults` is not empty: counted, the first few described, the window given up.
     void fail(const std::string& faults) {
         if (faults.empty() || std::exchange(broken_, true) || ++fig_.violations > 10) return;
@@ -185,7 +190,7 @@ struct Runner : test::TestPlatform {
     }
 
     void step() {  // between handlers: mostly the die or a marked counter, unless the timer plays
-        const double r = std::uniform_real_distribution<double>(0.0, 1.0)(rng_);
+        const double r = rng_.unit();
         if (r < 0.03)
             click(0.5);
         else if (r < 0.04)
@@ -246,9 +251,9 @@ struct Runner : test::TestPlatform {
     }
 
     Figures fig_;
-    test::Game fresh_;     // a new game, to compare with
-    std::mt19937_64 rng_;  // the person's randomness, apart from the game's dice
-    double calm_ = 1;      // divides how often "New Game" and closing strike
+    test::Game fresh_;  // a new game, to compare with
+    Seeded rng_;        // the person's randomness, apart from the game's dice
+    double calm_ = 1;   // divides how often "New Game" and closing strike
     std::unique_ptr<Board> b_;
     bool broken_ = false, dropped_ = false;  // a violation was found; the running handler was dropped by New Game
     std::array<bool, 5> celebrating_{};

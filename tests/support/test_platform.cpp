@@ -21,7 +21,7 @@ void TestPlatform::wait(float sec) {
 
 double TestPlatform::random() {
     ++draws;
-    return next_ < scripted_.size() ? scripted_[next_++] : std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+    return next_ < scripted_.size() ? scripted_[next_++] : generator_.unit();
 }
 
 void TestPlatform::scriptThrows(std::initializer_list<int> throws) {

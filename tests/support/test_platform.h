@@ -7,11 +7,11 @@
 #include <initializer_list>
 #include <map>
 #include <ostream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "state/board.h"
+#include "tools/seeded.h"
 
 namespace skarpo {
 inline void PrintTo(const Happening& h, std::ostream* o) { *o << int(h.kind) << "/" << h.player << "/" << h.value; }
@@ -44,7 +44,7 @@ private:
     std::vector<double> scripted_;  // the scripted numbers, handed out up to next_
     std::size_t next_ = 0;
     std::multimap<double, std::function<void()>> actions_;  // by time, and in order at the same time
-    std::mt19937 generator_{1};
+    Seeded generator_{1};
 };
 
 struct Game {  // a board on a test platform, laid out as the window lays it out at start
