@@ -3,9 +3,10 @@
 """A seeded game played by keys alone, deciding only from what was spoken.
 
 Run by spoken_test.sh inside a private session with Orca and speech-dispatcher
-running. Starts the game, waits for "Your turn", throws with Space, hears the
-throw and how many counters can move, visits them with Tab (Orca reads each),
-moves one with Enter; asks once where the counters stand and once for the last
+running. Waits until Orca has started, starts the game, waits for "Your turn",
+throws with Space, hears the throw and how many counters can move, visits them
+with Tab, listening each time until Orca has read the counter, as a player
+does, and moves the last with Enter; asks once where the counters stand and once for the last
 thing again, and once presses a key while the board moves. What was spoken is
 read from speech-dispatcher's log; what the game showed, from its status line
 through the accessibility bus. Prints the counts and fails below the targets.
@@ -29,6 +30,11 @@ except ImportError as missing:
 game, logdir, lang, turns = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
 SEED, PAUSE_SCALE = "17", "0.1"
 STEP_LIMIT = 40.0  # seconds for any one thing to be heard
+# Orca reads a counter a fraction of a second after the focus reaches it on a quiet machine; beside two busy
+# processes it has taken several seconds. Past this, the next key is pressed anyway and the counter counts as unread.
+READ_LIMIT = 15.0
+# Orca, a Python program, says it is on about 2 s after it starts on a quiet machine, over 20 s on a busy one.
+ORCA_START_LIMIT = 90.0
 
 # What the game says, by language: the patterns the player listens for.
 WORDS = {
@@ -121,11 +127,20 @@ class Shown:
 
 
 speech = Speech(os.path.join(logdir, "speech-dispatcher.log"))
+# the game starts once Orca listens: a window that takes the focus before that is never read out
+started = time.monotonic()
+while not speech.orca:
+    if time.monotonic() - started > ORCA_START_LIMIT:
+        fail(f"Orca said nothing within {ORCA_START_LIMIT:.0f} s of its start")
+    time.sleep(0.1)
+    speech.read()
+print(f"{lang}: Orca spoke {time.monotonic() - started:.1f} s after the test began: {speech.orca[0]}")
 shown = Shown() if lang == "en" else None
 player = subprocess.Popen([game, SEED, PAUSE_SCALE], stdout=subprocess.DEVNULL, stderr=open(f"{logdir}/game.err", "w"))
 
 state = dict(step="turn", pending=False, since=time.monotonic(), own=0, keys=[], turn_keys=0, asked=None, busy_at=None,
-             heard=dict(turn=0, throw=0, standings=0, busy=0), done=False, error=None)
+             heard=dict(turn=0, throw=0, standings=0, busy=0), done=False, error=None,
+             tabs=0, read_from=0, visits=0, reads=0)
 
 
 def go(step):
@@ -138,6 +153,7 @@ def act():
         for text in speech.read():
             hear(text)
         turn()
+        choose()
         if time.monotonic() - state["since"] > STEP_LIMIT:
             state["error"] = f"nothing heard for {STEP_LIMIT:.0f} s waiting for '{state['step']}'; last said: " \
                              f"{speech.ours[-3:]}"
@@ -183,6 +199,7 @@ def turn():
         return
     if s["own"] == 2:
         key("ctrl+b", "ctrl+r")  # where does everyone stand? and again, please
+    listen_from_here()
     key("space")
     s["turn_keys"] = 1
     go("throw")
@@ -197,17 +214,48 @@ def throw(sentence):
     s["heard"]["throw"] += 1
     many = re.search(WORDS["many"], sentence)
     if many or re.search(WORDS["one"], sentence):
-        movable = int(many.group(1)) if many else 1
-        # the focus is on the first; Tab visits the others, Orca reads each
-        if movable > 1:
-            key(*["Tab"] * (movable - 1))
-        key("Return")
-        s["turn_keys"] += movable
-        if s["busy_at"] is None and lang == "en" and m.group(1) != "6":
-            # the computers play next: the board moves for a while
-            s["busy_at"] = s["own"]
-            time.sleep(0.05)
-            key("space")  # while the counter moves: the board is busy
+        # the focus is on the first; Tab visits the others once Orca has read each, Enter moves the last
+        s["tabs"], s["six"] = (int(many.group(1)) if many else 1) - 1, m.group(1) == "6"
+        s["visits"] += 1
+        go("choose")
+        return
+    ended()
+
+
+def listen_from_here():
+    """Orca's reading of the focus after the next key is what counts: what it said before is past."""
+    speech.read()
+    state["read_from"] = len(speech.orca)
+
+
+def choose():
+    """Among the counters that can move: the next key once Orca has read the focused one (or has taken too long)."""
+    s = state
+    if s["step"] != "choose":
+        return
+    read = any(re.search(WORDS["canmove"], t) for t in speech.orca[s["read_from"]:])
+    if not read and time.monotonic() - s["since"] < READ_LIMIT:
+        return
+    s["reads"] += read
+    listen_from_here()
+    s["turn_keys"] += 1
+    if s["tabs"]:
+        s["tabs"] -= 1
+        s["visits"] += 1
+        key("Tab")
+        go("choose")
+        return
+    key("Return")
+    if s["busy_at"] is None and lang == "en" and not s["six"]:
+        # the computers play next: the board moves for a while
+        s["busy_at"] = s["own"]
+        time.sleep(0.05)
+        key("space")  # while the counter moves: the board is busy
+    ended()
+
+
+def ended():
+    s = state
     s["keys"].append(s["turn_keys"])
     s["own"] += 1
     go("turn")
@@ -258,9 +306,12 @@ own_sentences = [t for t in sentences if not re.match(WORDS["computer"], t)]
 heard_ends = [p for p in computer_parts + own_sentences if re.search(r"captured|final place|all four", p)]
 ratio("captures and final places", len(heard_ends), len(shown_ends), 1.0)
 ratio("\"your turn\"", state["heard"]["turn"], shown.waits, 1.0)
+if not state["visits"]:
+    fail(f"no counter could move in {state['own']} turns: the reading of counters went unchecked")
+ratio("movable counters read by Orca before the next key (of those focused)", state["reads"], state["visits"], 0.9)
 focused = [t for t in orca if re.search(WORDS["canmove"], t)]
 destinations = [t for t in focused if re.search(WORDS["destination"], t)]
-ratio("destinations (of the movable counters focused)", len(destinations), len(focused), 0.9)
+ratio("destinations (of the movable counters read)", len(destinations), len(focused), 0.9)
 print(f"keys per own turn: median {statistics.median(state['keys'])}, max {max(state['keys'])} "
       f"over {len(state['keys'])} turns")
 print(f"where the counters stand, asked for and asked again: heard {state['heard']['standings']} times")
