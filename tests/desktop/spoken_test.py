@@ -71,18 +71,24 @@ class Speech:
     def __init__(self, path):
         self.path, self.offset, self.rest = path, 0, ""
         self.ours, self.orca = [], []  # every text, in order
+        self.unheard = []  # the game's texts not yet taken by read()
 
     def read(self):
         """The game's new texts since the last call (Orca's are kept apart)."""
+        self.pull()
+        fresh, self.unheard = self.unheard, []
+        return fresh
+
+    def pull(self):
+        """Takes in what the log has gained, keeping the game's texts for the next read()."""
         if not os.path.exists(self.path):
-            return []
+            return
         with open(self.path, "rb") as f:
             f.seek(self.offset)
             chunk = f.read()
         self.offset += len(chunk)
         lines = (self.rest + chunk.decode("utf-8", "replace")).split("\n")
         self.rest = lines.pop()
-        fresh = []
         for line in lines:
             m = self.LINE.search(line)
             if not m:
@@ -94,8 +100,7 @@ class Speech:
                 self.orca.append(text)
             else:
                 self.ours.append(text)
-                fresh.append(text)
-        return fresh
+                self.unheard.append(text)
 
 
 class Shown:
@@ -133,7 +138,7 @@ while not speech.orca:
     if time.monotonic() - started > ORCA_START_LIMIT:
         fail(f"Orca said nothing within {ORCA_START_LIMIT:.0f} s of its start")
     time.sleep(0.1)
-    speech.read()
+    speech.pull()
 print(f"{lang}: Orca spoke {time.monotonic() - started:.1f} s after the test began: {speech.orca[0]}")
 shown = Shown() if lang == "en" else None
 player = subprocess.Popen([game, SEED, PAUSE_SCALE], stdout=subprocess.DEVNULL, stderr=open(f"{logdir}/game.err", "w"))
@@ -224,7 +229,7 @@ def throw(sentence):
 
 def listen_from_here():
     """Orca's reading of the focus after the next key is what counts: what it said before is past."""
-    speech.read()
+    speech.pull()
     state["read_from"] = len(speech.orca)
 
 
