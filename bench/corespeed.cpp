@@ -10,23 +10,21 @@
 #include "bench/measure.h"
 #include "rules/outcome.h"
 #include "state/board.h"
-#include "tools/seeded.h"
+#include "tools/match.h"
 
 namespace skarpo::bench {
 
 namespace {
 
-// A virtual clock and the seeded generator, so that the run measures the game
-// and not its platform.
-class FastPlatform : public Platform {
+// The tournament's virtual clock and seeded dice, counting every pause and the throws and celebrations told, so that
+// the run measures the game and not its platform.
+class FastPlatform : public tournament::VirtualPlatform {
 public:
-    explicit FastPlatform(std::uint64_t seed) : seed_(seed) {}
+    using VirtualPlatform::VirtualPlatform;
 
     void wait(float sec) override {
-        if (sec <= 0) return;
-        if (onPause) onPause();
+        VirtualPlatform::wait(sec);
         ++pauses;
-        now += static_cast<double>(sec);
         count();
     }
     // The throws and celebrations the board has told of since last asked (it is asked at every pause and after
@@ -38,21 +36,13 @@ public:
         }
         seen_ = board->happenings.count();
     }
-    double random() override { return generator_.unit(); }
-    void reseed() override { generator_.seed(seed_ + 0x632BE59BD9B4E019ull * ++reseeds_); }
-    void beep() override {}
 
     const Board* board = nullptr;
-    std::function<void()> onPause;  // told of every pause as it begins
-    double now = 0;
     long throws = 0, pauses = 0;
     std::array<long, 5> celebrations{};
 
 private:
     std::uint64_t seen_ = 0;
-    std::uint64_t seed_;
-    Seeded generator_;
-    std::uint64_t reseeds_ = 0;
 };
 
 // FNV-1a over everything the game can change.
@@ -126,7 +116,7 @@ ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
         asked.push_back({at, p, thrown, candidatesOf(at, p, thrown)});
     };
     while (static_cast<long>(asked.size()) < positions) {
-        platform.now = std::floor(platform.now) + 1;
+        platform.seconds = std::floor(platform.seconds) + 1;
         if (!board.tick()) break;
     }
 
@@ -159,8 +149,8 @@ CoreRun playCore(long throws, std::uint64_t seed) {
     CoreRun run;
     const auto begun = std::chrono::steady_clock::now();
     while (platform.throws < throws) {
-        platform.now = std::floor(platform.now) + 1;  // the timer's next tick
-        if (!board.tick()) break;                     // cannot happen between handlers
+        platform.seconds = std::floor(platform.seconds) + 1;  // the timer's next tick
+        if (!board.tick()) break;                             // cannot happen between handlers
         platform.count();
         ++run.handlers;
     }
@@ -168,7 +158,7 @@ CoreRun playCore(long throws, std::uint64_t seed) {
 
     run.throws = platform.throws;
     run.pauses = platform.pauses;
-    run.gameSeconds = platform.now;
+    run.gameSeconds = platform.seconds;
     run.celebrations = platform.celebrations;
     run.fingerprint = fingerprintOf(board);
     return run;
@@ -186,14 +176,14 @@ Rounds computerRounds(Speed speed, int rounds, std::uint64_t seed) {
     std::optional<double> from;  // the round's first pause began then
     std::uint64_t seen = 0, beforeTick = 0;
     platform.onPause = [&] {
-        if (board.computerTurn() && !from) from = platform.now, seen = beforeTick;
+        if (board.computerTurn() && !from) from = platform.seconds, seen = beforeTick;
     };
     while (static_cast<int>(out.lengths.size()) < rounds) {
-        platform.now = std::floor(platform.now) + 1;  // the timer's next tick
+        platform.seconds = std::floor(platform.seconds) + 1;  // the timer's next tick
         beforeTick = board.happenings.count();
         if (!board.tick()) break;
         if (from && board.phase() == Phase::DieWaits) {
-            out.lengths.push_back(platform.now - *from);
+            out.lengths.push_back(platform.seconds - *from);
             int throws = 0;
             for (const Happening& h : board.happenings.since(seen))
                 throws += h.kind == Happening::Kind::Threw && h.player != 1;

@@ -22,15 +22,16 @@ class VirtualPlatform : public Platform {
 public:
     explicit VirtualPlatform(std::uint64_t seed) : seed_(seed), generator_(seed) {}
     void wait(float sec) override {
-        seconds += sec;
+        if (sec <= 0) return;
         if (onPause) onPause();
+        seconds += static_cast<double>(sec);
     }
     double random() override { return generator_.unit(); }
-    void reseed() override { generator_.seed(seed_ * 7919 + ++reseeds_); }
+    void reseed() override { generator_.seed(seed_ + 0x632BE59BD9B4E019ull * ++reseeds_); }
     void beep() override {}
 
     double seconds = 0;             // virtual time passed
-    std::function<void()> onPause;  // called at every pause
+    std::function<void()> onPause;  // called at every pause, as it begins
 
 private:
     std::uint64_t seed_;

@@ -85,16 +85,12 @@ std::optional<Tally> countsNow(const QString& path) {
     return tallyOf(QSettings(copy.fileName(), QSettings::IniFormat));
 }
 
-// Takes the lock within `ms`, asking again every 5 ms. Another window holds it only while it writes, a few
+// Takes the lock if it can within `ms`, asking again every 5 ms. Another window holds it only while it writes, a few
 // milliseconds; QLockFile's own wait sleeps 0.1, 0.2, 0.4, 0.8 s and so on between tries, which made a window
 // being closed beside other windows wait 1.5 or 3 s for a lock that had long been free.
-bool lockWithin(QLockFile& lock, int ms) {
+void lockWithin(QLockFile& lock, int ms) {
     const QDeadlineTimer deadline(ms);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
-        QThread::msleep(5);
-    }
-    return true;
+    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired()) QThread::msleep(5);
 }
 
 void tell(const QString& line) { std::fprintf(stderr, "skarpo: %s\n", line.toLocal8Bit().constData()); }

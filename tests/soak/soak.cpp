@@ -95,7 +95,7 @@ struct Runner : test::TestPlatform {
                                     1.0 / 30000 / calm_};
         std::vector<Event> events;
         for (int e = 0; e < kinds; ++e)
-            if (chance(odds[e])) events.push_back(Event(e));
+            if (rng_.chance(odds[e])) events.push_back(Event(e));
         std::shuffle(events.begin(), events.end(), rng_);
         for (Event e : events) {
             if (broken_ || b.closed()) break;
@@ -110,8 +110,6 @@ struct Runner : test::TestPlatform {
         const auto newest = b.happenings.since(b.happenings.count() - 1);
         return !newest.empty() && newest[0].kind == Happening::Kind::Opening && b.dicethrow(0).visible;
     }
-    bool chance(double p) { return rng_.chance(p); }
-    int between(int lo, int hi) { return rng_.between(lo, hi); }
     // A violation when `faults` is not empty: counted, the first few described, the window given up.
     void fail(const std::string& faults) {
         if (faults.empty() || std::exchange(broken_, true) || ++fig_.violations > 10) return;
@@ -179,7 +177,7 @@ struct Runner : test::TestPlatform {
         if (b.closed()) {
             const auto before = print(b);
             b.chooseNewGame(), b.chooseAuto(), b.chooseSound();
-            const bool took = b.tick() || b.click(Family::dicethrow, 0) || b.click(Family::SQUARE, between(1, 60));
+            const bool took = b.tick() || b.click(Family::dicethrow, 0) || b.click(Family::SQUARE, rng_.between(1, 60));
             fail(took || print(b) != before ? "the closed window took an event or changed" : "");
             return false;
         }
@@ -195,9 +193,9 @@ struct Runner : test::TestPlatform {
             click(0.5);
         else if (r < 0.04)
             command(r < 0.035 ? Auto : Sound);
-        else if (chance(1.0 / 300 / calm_))
+        else if (rng_.chance(1.0 / 300 / calm_))
             command(NewGame);
-        else if (chance(1.0 / 20000 / calm_))
+        else if (rng_.chance(1.0 / 20000 / calm_))
             command(Close);
         else if (b_->autoplay ? r > 0.9 : r > 0.1)
             click(1);
@@ -214,7 +212,7 @@ struct Runner : test::TestPlatform {
         const bool taken = takes && !b_->paused();
         ++(b_->paused() ? fig_.inPauses : fig_.between)[e];
         if (taken) dropped_ = false;
-        const auto before = (!taken || idle) && chance(0.25) ? std::optional(print(*b_)) : std::nullopt;
+        const auto before = (!taken || idle) && rng_.chance(0.25) ? std::optional(print(*b_)) : std::nullopt;
         if (event() != taken) return fail(taken ? "an event was refused" : "an ignored event reached the game");
         fig_.handlers += taken;
         if (before && print(*b_) != *before) fail("an event that does nothing changed the board");
@@ -224,14 +222,14 @@ struct Runner : test::TestPlatform {
     // between handlers on a visible, enabled view of the ring, the places or the die.
     void click(double tempt) {
         Board& b = *b_;
-        const bool tempted = chance(tempt);
-        std::vector<std::pair<int, int>> at{{between(0, 3), -1}};  // (family, index), first none at all
+        const bool tempted = rng_.chance(tempt);
+        std::vector<std::pair<int, int>> at{{rng_.between(0, 3), -1}};  // (family, index), first none at all
         for (int f = 0; f < 4; ++f)
             for (int i : (b.*clickables[f].views).indices())
                 if (const View& v = (b.*clickables[f].views)(i);
                     !tempted || (v.visible && v.enabled) || v.back == colour::yellow)
                     at.push_back({f, i});
-        const auto [f, i] = at[static_cast<std::size_t>(between(tempted && at.size() > 1, int(at.size()) - 1))];
+        const auto [f, i] = at[static_cast<std::size_t>(rng_.between(tempted && at.size() > 1, int(at.size()) - 1))];
         const ViewFamily& views = b.*clickables[f].views;
         const bool takes = views.has(i) && (f > 0 || i <= 60) && views(i).visible && views(i).enabled;
         send(
