@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/animation/animator.h"
+
+namespace skarpo {
+
+void render(Views& v, const Game& g) {
+    const Position& at = g.position;
+    auto marked = [&](int player, Place place) { return player == g.thrower && g.marks.contains(place); };
+    for (int s = 1; s <= 60; ++s) {
+        const int q = at.squares(s);
+        v.ring(s) = {q > 0 ? counterOf(q) : ownPicture(s),
+                     marked(g.thrower, Place::ring(s)) ? colour::yellow : colour::lightGrey};
+    }
+    for (int p = 1; p <= 4; ++p) {
+        const int waiting = g.opened ? at.waiting(p) : 0;
+        for (int k = 0; k < 4; ++k)
+            v[viewOf(p, Place::start(k))] = {
+                k < waiting ? counterOf(p) : Picture::Blank,
+                k == 0 && marked(p, Place::start()) ? colour::yellow : colour::ofPlayer(p)};
+        for (int k = 1; k <= 6; ++k)
+            v[viewOf(p, Place::column(k))] = {at.homerow(p, k) == 1 ? counterOf(p) : Picture::Blank,
+                                              marked(p, Place::column(k)) ? colour::yellow : colour::ofPlayer(p)};
+        for (int n = 1; n <= 4; ++n)
+            v[viewOf(p, Place::final(n))] = {!g.opened || n <= at.homerow(p, 7) ? counterOf(p) : Picture::Blank,
+                                             colour::finalOf(p)};
+    }
+    v.die(0) = {Picture::DieQuestion, colour::window, g.scene.die != Scene::Die::Hidden};
+    for (int i = 1; i <= 14; ++i) v.die(i) = {Picture::None, colour::window, false};
+    v.die(15) = {g.scene.result > 0 ? dieFace(g.scene.result) : Picture::None, colour::window, g.scene.result > 0};
+    for (int k = 0; k <= 7; ++k)
+        v.frame(k) = {Picture::None,
+                      k % 2 == 1 && g.scene.frames > 0 ? colour::ofPlayer(g.scene.frames) : colour::window};
+}
+
+namespace {
+
+using Kind = Motion::Kind;
+
+// A special square blinks twice; the counter on it stays.
+Steps flash(Views& v, int s) {
+    for (int n = 0; n < 2; ++n) {
+        v.ring(s).back = colour::yellow;
+        co_yield 0.2f;
+        v.ring(s).back = colour::lightGrey;
+        co_yield 0.2f;
+    }
+}
+
+// The counter steps square by square, each square it leaves showing again what it showed. One that only passes
+// through leaves the square it ends on showing what it showed before.
+Steps walk(Views& v, int player, Motion w) {
+    const Picture before = v.ring(w.to).picture;
+    co_yield 0.2f;
+    v.ring(w.from).picture = ownPicture(w.from);
+    Picture carried = v.ring(w.from + 1).picture;
+    v.ring(w.from + 1).picture = counterOf(player);
+    co_yield 0.2f;
+    for (int s = w.from + 2; s <= w.to; ++s) {
+        v.ring(s - 1).picture = carried;
+        carried = v.ring(s).picture;
+        v.ring(s).picture = counterOf(player);
+        co_yield 0.2f;
+    }
+    if (w.through) v.ring(w.to).picture = before;
+}
+
+// A captured counter runs backwards round the ring to its entry square, its larger picture on every even square, and
+// takes the head of its start area, the waiting counters moving one place back.
+Steps runHome(const Show& show, int victim, int from) {
+    Views& v = show.views;
+    const int E = entrySquare(victim);
+    Picture under;
+    // every square strictly between the capture and the entry square, against the direction of travel
+    for (int n = from == E ? 0 : (from - E + 59) % 60, s = from; n > 0; --n) {
+        s = s == 1 ? 60 : s - 1;
+        under = v.ring(s).picture;
+        v.ring(s).picture = s % 2 == 1 ? counterOf(victim) : largeCounterOf(victim);
+        co_yield 0.07f;
+        v.ring(s).picture = under;
+    }
+    under = v.ring(E).picture;
+    v.ring(E).picture = counterOf(victim);
+    show.beep();
+    co_yield 0.07f;
+    const int s = 4 * (victim - 1);
+    for (int i = 2; i >= 0; --i) {
+        v.start(s + i + 1).picture = v.start(s + i).picture;
+        v.start(s + i).picture = Picture::Blank;
+        co_yield 0.2f;
+    }
+    v.start(s).picture = counterOf(victim);
+    v.ring(E).picture = under;
+}
+
+// A counter leaves the start area onto its entry square; the waiting ones close up.
+Steps enter(Views& v, int player) {
+    const int s = 4 * (player - 1);
+    v.ring(entrySquare(player)).picture = counterOf(player);
+    for (int i = 0; i <= 2; ++i) {
+        v.start(s + i).picture = Picture::Blank;
+        co_yield 0.2f;
+        v.start(s + i).picture = v.start(s + i + 1).picture;
+    }
+    v.start(s + 3).picture = Picture::Blank;
+}
+
+// The counter moves up its home column, each place it passes showing again what it showed; at the end of the column
+// it takes the next free final place while the centre frames blink.
+Steps upTheColumn(const Show& show, int player, Motion c) {
+    Views& v = show.views;
+    const int b = 10 * (player - 1), pos = c.from - 1, move = c.to - c.from;
+    co_yield 0.2f;
+    v.home(b + pos).picture = counterOf(player);
+    co_yield 0.2f;
+    Picture under = Picture::Blank;
+    if (move > 0) v.home(b + pos).picture = under = c.overWaiting ? counterOf(player) : Picture::Blank;
+    for (int i = pos + 1; i <= pos + move - 1; ++i) {
+        v.home(b + i - 1).picture = under;
+        under = v.home(b + i).picture;
+        v.home(b + i).picture = counterOf(player);
+        co_yield 0.2f;
+    }
+    if (c.to == 7) {
+        v.home(b + 5).picture = under;
+        v.home(b + 5 + c.whom).picture = counterOf(player);
+        show.tell({Happening::Kind::Home, player, c.whom});
+        const Colour noted = v.frame(1).back;  // the two groups of frames swap colours, an even number of times
+        for (int n = 1; n <= c.flashes; ++n) {
+            for (int k = 0; k <= 7; ++k) v.frame(k).back = v.frame(k).back == noted ? colour::window : noted;
+            co_yield 0.2f;
+        }
+    } else if (move > 0) {
+        v.home(b + pos + move - 1).picture = under;
+        v.home(b + pos + move).picture = counterOf(player);
+    }
+}
+
+// The counters of `players` (a player, or all four) march from the final places down the home column and into the
+// start area, one place at a time.
+Steps march(Views& v, int first, int last) {
+    auto each = [&](auto&& f) {
+        for (int p = first; p <= last; ++p) f(10 * (p - 1), 4 * (p - 1), counterOf(p));
+    };
+    for (int i = 5; i >= 0; --i)
+        for (int j = 0; j <= 3; ++j) {
+            each([&](int b, int, Picture c) {
+                v.home(b + i + j).picture = c, v.home(b + i + j + 1).picture = Picture::Blank;
+            });
+            co_yield 0.07f;
+        }
+    for (int i = 4; i >= 1; --i) {
+        for (int j = 4 - i; j >= 1; --j) {
+            each([&](int, int s, Picture c) {
+                v.start(s + j).picture = c, v.start(s + j - 1).picture = Picture::Blank;
+            });
+            co_yield 0.07f;
+        }
+        each([&](int b, int s, Picture c) { v.start(s).picture = c, v.home(b).picture = Picture::Blank; });
+        co_yield 0.07f;
+        for (int j = 0; j <= i - 2; ++j) {
+            each([&](int b, int, Picture c) { v.home(b + j).picture = c, v.home(b + j + 1).picture = Picture::Blank; });
+            co_yield 0.07f;
+        }
+    }
+    each([&](int b, int s, Picture c) { v.start(s).picture = c, v.home(b).picture = Picture::Blank; });
+    co_yield 0.2f;
+}
+
+// All four counters of a player are home: the ring flashes with its counters and the centre frames blink in its
+// colour; then the ring is as it was, and the four march back to the start area.
+Steps celebrate(const Show& show, int player, const Position& after) {
+    Views& v = show.views;
+    const Colour C = colour::ofPlayer(player);
+    show.tell({Happening::Kind::AllHome, player});
+    auto toggleFrames = [&] {
+        for (int k = 0; k <= 7; ++k) v.frame(k).back = v.frame(k).back == C ? colour::window : C;
+    };
+    auto shows = [&](int s, bool counter) { v.ring(s).picture = counter ? counterOf(player) : Picture::Blank; };
+    v.die(15).visible = false;
+    for (int round = 0; round < 3; ++round) {
+        if (round == 1) {  // a sweep round the ring, twice: up to square i, the squares of i's parity show the counter
+            for (int twice = 0; twice < 2; ++twice)
+                for (int i = 1; i <= 60; ++i) {
+                    for (int n = 1; n <= i; ++n) shows(n, n % 2 == i % 2);
+                    if (i % 4 == 1) toggleFrames();
+                    co_yield 0.01f;
+                }
+            continue;
+        }
+        for (int k = 1; k <= 10; ++k) {  // every other square shows the counter, swapping ten times
+            for (int s = 1; s <= 60; ++s) shows(s, (s % 2 == 1) == (k % 2 == 0));
+            toggleFrames();
+            co_yield 0.2f;
+        }
+    }
+    for (int s = 1; s <= 60; ++s)
+        v.ring(s).picture = after.squares(s) > 0 ? counterOf(after.squares(s)) : ownPicture(s);
+    for (int k = 0; k <= 7; ++k) v.frame(k).back = colour::window;
+    co_yield march(v, player, player);
+    for (int k = 1; k <= 9; ++k) v.home(10 * (player - 1) + k).picture = Picture::Blank;
+}
+
+Steps motion(const Show& show, int p, Motion m, const Position& after) {
+    Views& v = show.views;
+    switch (m.kind) {
+        case Kind::Enter: co_yield enter(v, p); break;
+        case Kind::Walk: co_yield walk(v, p, m); break;
+        case Kind::Put:
+            co_yield 0.2f;
+            v.ring(m.to).picture = counterOf(p);
+            break;
+        case Kind::Capture:
+            if (!m.quiet) show.beep();
+            show.tell({Happening::Kind::Captured, p, m.whom});
+            co_yield runHome(show, m.whom, m.to);
+            break;
+        case Kind::Doubles: co_yield flash(v, m.to); break;
+        case Kind::Jumps:
+            co_yield flash(v, m.from);
+            v.ring(m.from).picture = ownPicture(m.from);
+            co_yield flash(v, m.from);
+            co_yield flash(v, m.to);
+            v.ring(m.to).picture = counterOf(p);
+            break;
+        case Kind::PassOver:
+            for (int s = m.from; s <= m.to; ++s) {
+                const Picture under = v.ring(s).picture;
+                v.ring(s).picture = counterOf(p);
+                co_yield 0.2f;
+                v.ring(s).picture = under;
+            }
+            if (m.ahead) v.ring(m.to + 1).picture = counterOf(p);
+            break;
+        case Kind::Vacate: v.ring(m.to).picture = ownPicture(m.to); break;
+        case Kind::Column: co_yield upTheColumn(show, p, m); break;
+        case Kind::AllHome: co_yield celebrate(show, p, after); break;
+    }
+}
+
+Steps moveShown(const Show& show, const Outcome& o) {
+    for (const Motion& m : o) co_yield motion(show, o.player, m, o.after);
+}
+
+Steps roll(Views& v, Animation a) {
+    v.die(0).visible = false;
+    co_yield 0.3f;
+    float d = 0.04f;
+    for (int i = 1; i <= 14; ++i) {
+        v.die(i).picture = dieFace(a.faces[static_cast<std::size_t>(i - 1)]);
+        if (i > 1) v.die(i - 1) = {Picture::None, colour::window, false};
+        v.die(i).visible = true;
+        co_yield d;
+        d = d + 0.01f;
+    }
+    v.die(15) = {dieFace(a.roll), colour::window, true};
+    v.die(14) = {Picture::None, colour::window, false};
+}
+
+Steps pause(float sec) { co_yield sec; }
+
+}  // namespace
+
+Steps scriptOf(const Show& show, const Game& g, const Outcome& move) {
+    switch (g.animation.stage) {
+        case Stage::Opening: return march(show.views, 1, 4);
+        case Stage::Roll: return roll(show.views, g.animation);
+        case Stage::Marking: return pause(0.2f);
+        case Stage::LostThrow: return pause(g.thrown == 6 ? 0.4f : 0.8f);
+        case Stage::Glance: return pause(0.1f);
+        case Stage::Move: return moveShown(show, move);
+        case Stage::Pause: return pause(g.animation.turn.steps[static_cast<std::size_t>(g.animation.turnAt)].sec);
+        case Stage::Rest: break;
+    }
+    return {};
+}
+
+}  // namespace skarpo

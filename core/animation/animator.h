@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The animator: what the board shows of the game, at rest and while it moves. At rest every view follows from the
+// game value (render). While it moves, a script changes the views step by step between timed pauses: the die rolling
+// across the board, the counters marching out at the opening, and every motion of a move as the rule book decided
+// it (the steps, the blinking special squares, the jumps, a captured counter running home, the walk up the home
+// column, the celebration). The scripts tell their news and sound their beeps as they come to them.
+#pragma once
+
+#include "core/animation/steps.h"
+#include "core/game/game.h"
+#include "core/game/platform.h"
+#include "core/views/views.h"
+
+namespace skarpo {
+
+// Where a script shows itself: the views it changes, and, unless it is only being replayed to bring the views up to
+// a step, where its news and beeps go. A beep sounds only while the sound is on, as it is at that moment.
+struct Show {
+    Views& views;
+    Happenings* told = nullptr;
+    Platform* platform = nullptr;
+    const bool* sound = nullptr;
+
+    void tell(Happening h) const {
+        if (told) told->publish(h);
+    }
+    void beep() const {
+        if (platform && *sound) platform->beep();
+    }
+};
+
+// The views as the game shows them at rest (and as each stage begins).
+void render(Views& views, const Game& game);
+
+// The script of the game's stage, as it begins. A move's is that of `move`, the outcome being shown.
+Steps scriptOf(const Show& show, const Game& game, const Outcome& move);
+
+}  // namespace skarpo

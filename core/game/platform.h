@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the game needs from the world outside it: a timer for its pauses, random numbers and the alert sound. The
+// window supplies the real ones; the tests, the bench and the tournament a virtual clock and seeded dice.
+#pragma once
+
+#include "core/players/players.h"
+
+namespace skarpo {
+
+class Platform : public Random {
+public:
+    // Calls the table's advance() once `sec` seconds have passed, in place of any call asked for before; a `sec`
+    // below zero asks for none.
+    virtual void wake(float sec) = 0;
+    // Starts a fresh random sequence (a new game does this).
+    virtual void reseed() = 0;
+    // The alert sound.
+    virtual void beep() = 0;
+};
+
+}  // namespace skarpo

@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table: the game played on a clock. It takes what the players do (a click on the die or on a mark, the timer's
+// tick, the menus), lets the rule book and the players decide at once, and has the animator show it, one timed step
+// after another, on the platform's timer. It holds the game value, the views the window paints and the news it
+// words. What a person sees and hears follows from here; the window asks and never decides.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "core/animation/animator.h"
+#include "core/game/game.h"
+#include "core/game/platform.h"
+
+namespace skarpo {
+
+class Table {
+public:
+    // A new game at the options given.
+    explicit Table(Platform& platform, const Options& options = {});
+    // A game taken up where it stood; one that was animating goes on from the same step.
+    Table(Platform& platform, const Game& game);
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    // ---- what the players do ----
+    // A click on a view: taken while the game waits for it (the die, or a mark), ignored otherwise; whether taken.
+    bool click(ViewId view);
+    // The once-a-second timer: throws a die that waits for the computer (a game in which the computer plays red
+    // starts so) and, with automatic play on, throws and moves for the people. Whether it reached the game.
+    bool tick();
+    // The menus, taken at any time: a new game drops whatever was moving.
+    void newGame();
+    void toggleAuto();
+    void toggleSound();
+    void setSpeed(Speed speed) { game_.options.speed = speed; }
+    void setStrength(Strength strength) { game_.options.strength = strength; }
+    // Who plays each colour from the next new game on.
+    void chooseSeats(const std::array<Seat, 5>& seats) { seats_ = seats; }
+    const std::array<Seat, 5>& chosenSeats() const { return seats_; }
+    // The window closes: nothing is taken any more.
+    void close();
+    // For a tournament: who plays each colour (null: as the seats and strength say).
+    void seatPlayers(const std::array<const Player*, 5>& players) { players_ = players; }
+
+    // ---- the clock ----
+    // The pause the platform was asked for is over: the board shows its next step.
+    void advance();
+
+    // ---- what the window asks ----
+    const Game& game() const { return game_; }
+    const Views& views() const { return views_; }
+    const Happenings& happenings() const { return told_; }
+    Phase phase() const { return game_.phase; }
+    // The player the waiting die or the marks are for; 0 while nothing waits.
+    int toPlay() const;
+    bool isMark(ViewId view) const;
+    bool takesClick(ViewId view) const;
+    // The views that take a click now, in the order of the journey of the player to play.
+    std::vector<ViewId> clickable() const;
+    // A mark's move as the rule book foresees it; nothing for a view that is no mark.
+    std::optional<Outcome> foresee(ViewId mark) const;
+    // Whether the timer's tick can do anything now.
+    bool ticksMatter() const;
+    // Whether a person plays red and the computer all the rest, as the game began: then red is "you".
+    bool soleRed() const;
+
+private:
+    const Player& seated(int player) const;
+    void begin(Stage stage);
+    void run();
+    bool stageOver();
+    void throwDie();
+    void roll();
+    void rolled();
+    void marked();
+    void move(Place from, bool computer);
+    void moved();
+    void turnStep(int at);
+    bool wentBack() const;
+    void turnOver();
+    void passTurn(int from);
+    void dieWaits(int player);
+    void rest(Phase phase);
+    void showDie();
+    void showFrames();
+    float paced(float sec) const;
+
+    Platform& platform_;
+    Game game_;
+    Views views_;
+    Happenings told_;
+    Show show_{views_, &told_, &platform_, &game_.sound};
+    Steps script_;
+    Outcome moving_;  // the move being shown
+    std::array<Seat, 5> seats_;
+    std::array<const Player*, 5> players_{};
+};
+
+}  // namespace skarpo
