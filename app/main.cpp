@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "app/display.h"
-#include "window/language.h"
-#include "window/sessionend.h"
+#include "window/platform/sessionend.h"
 #include "window/window.h"
+#include "window/words/language.h"
 
 namespace {
 

@@ -40,7 +40,7 @@
 #include "bench/corespeed.h"
 #include "bench/measure.h"
 #include "tools/match.h"
-#include "window/canvas.h"
+#include "window/board/canvas.h"
 #include "window/window.h"
 
 extern char** environ;

@@ -209,7 +209,7 @@ def question_die():
     return cv
 
 
-def two():
+def doubling():
     cv = Canvas()
     cv.rim()
     cv.glyph(TIMES, 6, 15)
@@ -235,20 +235,6 @@ def corner(k):
     return {1: up_right, 2: up_right.rotated(1), 3: up_right.rotated(2), 4: up_right.rotated(3)}[k]
 
 
-def raised():
-    cv = Canvas()
-    for i in range(SIZE):
-        for w in (0, 1):
-            cv.set(i, w, WHITE)
-            cv.set(w, i, WHITE)
-    for i in range(SIZE):
-        for w in (0, 1):
-            cv.set(i, SIZE - 1 - w, DARK_GREY)
-            if i >= w:
-                cv.set(SIZE - 1 - w, i, DARK_GREY)
-    return cv
-
-
 def blank():
     cv = Canvas()
     cv.rim()
@@ -269,10 +255,9 @@ def pictures():
     # along the ring from the entry square: red left, cyan up, magenta right, green down
     for p in range(1, 5):
         out[f"entry-{p}"] = oval(p, p + 2)
-    out["two"] = two()
+    out["doubling"] = doubling()
     for k in range(1, 5):
         out[f"corner-{k}"] = corner(k)
-    out["raised"] = raised()
     out["blank"] = blank()
     return out
 

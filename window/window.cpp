@@ -14,14 +14,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/accessibility.h"
-#include "window/canvas.h"
-#include "window/help.h"
-#include "window/outcomewords.h"
-#include "window/players.h"
-#include "window/speech.h"
-#include "window/statistics.h"
-#include "window/status.h"
+#include "window/board/canvas.h"
+#include "window/dialogs/help.h"
+#include "window/dialogs/players.h"
+#include "window/dialogs/statistics.h"
+#include "window/words/accessibility.h"
+#include "window/words/outcomewords.h"
+#include "window/words/speech.h"
+#include "window/words/status.h"
 
 #ifdef SKARPO_XCB
 #include <xcb/xcb.h>
@@ -65,13 +65,9 @@ public:
 };
 #endif
 
-Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(parent) {
-    if (!settingsPath.isEmpty()) {
-        settings_ = std::make_unique<SettingsFile>(settingsPath);
-        saved_ = settings_->read();
-        board_.options = saved_.options;
-        tally_ = saved_.tally;
-    }
+Window::Window(QWidget* parent, const QString& settingsPath)
+    : QMainWindow(parent), saved_(readSettings(settingsPath)), table_(platform_, saved_.options) {
+    tally_ = saved_.tally;
     saveTimer_.setSingleShot(true);
     saveTimer_.setInterval(saveDelay);
     connect(&saveTimer_, &QTimer::timeout, this, &Window::saveSettings);
@@ -88,36 +84,58 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
     setWindowIcon(icon);
 
     accessibility::install();
-    canvas_ = new Canvas(board_, this);
+    canvas_ = new Canvas(table_, this);
     setCentralWidget(canvas_);
-    canvas_->afterEvent = [this] { afterCommand(); };
-    // a key or the mouse on a mark: the status line says where its move ends
-    canvas_->foreseenChanged = [this] {
-        if (status_) status_->follow(foreseenWords());
-    };
-    // every pause shows the board as it stands: the words around it follow,
-    // and the views that changed are painted inside the pause, by its event
-    // loop
-    platform_.beforePause = [this] {
-        followBoard();
-        canvas_->refresh();
-    };
+    addMenus();
+    connectBoard();
+    tallySeen_ = table_.happenings().count();
+    status_ = new StatusLine(table_, this);
+    setStatusBar(status_);
+    speech_ = new Speech(table_, this);
+    addHelpItems();
+    afterCommand();
+    canvas_->setFocus();
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
+}
 
+Remembered Window::readSettings(const QString& path) {
+    if (path.isEmpty()) return {};
+    settings_ = std::make_unique<SettingsFile>(path);
+    return settings_->read();
+}
+
+// The menu bar: New Game, AutoPlay > Auto, Options, Help; and Ctrl+Q.
+void Window::addMenus() {
     QMenuBar* bar = menuBar();
     newGame_ = bar->addAction(tr("&New Game"));
     newGame_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     QMenu* autoPlay = bar->addMenu(tr("&AutoPlay"));
     auto_ = autoPlay->addAction(tr("&Auto"));
     auto_->setCheckable(true);
-    QMenu* options = bar->addMenu(tr("&Options"));
-    sound_ = options->addAction(tr("&Sound"));
-    sound_->setCheckable(true);
+    addOptionsMenu(bar->addMenu(tr("&Options")));
     // Ctrl+Q ends the game as closing the window does
     quit_ = new QAction(tr("&Quit"), this);
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addAction(quit_);
     connect(quit_, &QAction::triggered, this, &QWidget::close);
-    // who plays each colour, and how fast the computer plays
+    connect(newGame_, &QAction::triggered, this, [this] {
+        table_.newGame();
+        afterCommand();
+    });
+    connect(auto_, &QAction::triggered, this, [this] {
+        table_.toggleAuto();
+        afterCommand();
+    });
+    connect(sound_, &QAction::triggered, this, [this] {
+        table_.toggleSound();
+        afterCommand();
+    });
+}
+
+// Options: Sound, Players..., Speed, Full Screen, Speak the Game, Computer, Statistics.
+void Window::addOptionsMenu(QMenu* options) {
+    sound_ = options->addAction(tr("&Sound"));
+    sound_->setCheckable(true);
     players_ = options->addAction(QCoreApplication::translate("Seats", "&Players..."));
     connect(players_, &QAction::triggered, this, &Window::choosePlayers);
     QMenu* speed = options->addMenu(QCoreApplication::translate("Seats", "Spee&d"));
@@ -125,12 +143,12 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
     const char* const speedNames[] = {QT_TRANSLATE_NOOP("Seats", "&Normal"), QT_TRANSLATE_NOOP("Seats", "&Fast"),
                                       QT_TRANSLATE_NOOP("Seats", "Fa&stest")};
     for (int k = 0; k < 3; ++k) {
-        QAction* a = speed->addAction(QCoreApplication::translate("Seats", speedNames[k]));
+        QAction* a = speeds_[static_cast<std::size_t>(k)] =
+            speed->addAction(QCoreApplication::translate("Seats", speedNames[k]));
         a->setCheckable(true);
         speeds->addAction(a);
-        speeds_[static_cast<std::size_t>(k)] = a;
         connect(a, &QAction::triggered, this, [this, k] {
-            board_.options.speed = static_cast<Speed>(k);
+            table_.setSpeed(static_cast<Speed>(k));
             afterCommand();
         });
     }
@@ -141,22 +159,24 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
     for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::FullScreen))
         if (!keys.contains(k)) keys << k;
     fullScreen_->setShortcuts(keys);
+    connect(fullScreen_, &QAction::triggered, this, [this](bool on) {
+        // leaving full screen goes back to a maximised window if it was one
+        setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+    });
     // the game said aloud: while a screen reader runs, or when chosen here
     speak_ = options->addAction(QCoreApplication::translate("Speech", "Speak the &Game"));
     speak_->setCheckable(true);
-
     // how strong the computer plays: takes effect with its next move
     QMenu* computer = options->addMenu(QCoreApplication::translate("Computer", "&Computer"));
     auto* strengths = new QActionGroup(this);
     const char* strengthNames[] = {QT_TRANSLATE_NOOP("Computer", "&Easy"), QT_TRANSLATE_NOOP("Computer", "&Normal"),
                                    QT_TRANSLATE_NOOP("Computer", "&Strong")};
     for (std::size_t i = 0; i < strength_.size(); ++i) {
-        QAction* a = computer->addAction(computerWords(strengthNames[i]));
+        QAction* a = strength_[i] = computer->addAction(computerWords(strengthNames[i]));
         a->setCheckable(true);
         strengths->addAction(a);
-        strength_[i] = a;
         connect(a, &QAction::triggered, this, [this, i] {
-            board_.options.strength = static_cast<Strength>(i);
+            table_.setStrength(static_cast<Strength>(i));
             afterCommand();
         });
     }
@@ -169,56 +189,43 @@ Window::Window(QWidget* parent, const QString& settingsPath) : QMainWindow(paren
         statisticsDialog_->raise();
         statisticsDialog_->activateWindow();
     });
+}
 
-    connect(newGame_, &QAction::triggered, this, [this] {
-        board_.chooseNewGame();
-        // a handler paused in an animation belongs to the old game: wake it
-        // so that it unwinds now rather than at the end of its pause
-        platform_.interrupt();
-        afterCommand();
-    });
-    connect(auto_, &QAction::triggered, this, [this] {
-        board_.chooseAuto();
-        afterCommand();
-    });
-    connect(sound_, &QAction::triggered, this, [this] {
-        board_.chooseSound();
-        afterCommand();
-    });
-    connect(fullScreen_, &QAction::triggered, this, [this](bool on) {
-        // leaving full screen goes back to a maximised window if it was one
-        setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
-    });
+// Help, with Where the Counters Stand (Ctrl+B) and Say Again (Ctrl+R) said aloud.
+void Window::addHelpItems() {
     QMenu* help = addHelpMenu(*this);
     help->addSeparator();
     standings_ = help->addAction(QCoreApplication::translate("Speech", "&Where the Counters Stand"));
     standings_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     repeat_ = help->addAction(QCoreApplication::translate("Speech", "Sa&y Again"));
     repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-
-    timer1Phase_.start();
-    timer1_.setTimerType(Qt::PreciseTimer);  // on the second, not within a twentieth of it
-    connect(&timer1_, &QTimer::timeout, this, [this] {
-        // a timer started in mid-second has come to a whole one: from now on
-        // once a second
-        if (timer1_.interval() != timer1Period) timer1_.setInterval(timer1Period);
-        board_.tick();
-        afterCommand();
-    });
-
-    board_.Form_Load();
-    tallySeen_ = board_.happenings.count();
-    status_ = new StatusLine(board_, this);
-    setStatusBar(status_);
-    speech_ = new Speech(board_, this);
     connect(speak_, &QAction::triggered, this, [this](bool on) { speech_->choose(on); });
     connect(standings_, &QAction::triggered, this, [this] { speech_->readBoard(); });
     connect(repeat_, &QAction::triggered, this, [this] { speech_->repeat(); });
     canvas_->onBusy = [this] { speech_->busy(); };
-    afterCommand();
-    canvas_->setFocus();
+}
 
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
+// The board's steps, the canvas's clicks and keys, and the once-a-second timer.
+void Window::connectBoard() {
+    canvas_->afterEvent = [this] { afterCommand(); };
+    // a key or the mouse on a mark: the status line says where its move ends
+    canvas_->foreseenChanged = [this] {
+        if (status_) status_->follow(foreseenWords());
+    };
+    // every step of the board is shown as it comes: the words around it follow, and the views that changed are
+    // painted while the next step waits
+    platform_.due = [this] {
+        table_.advance();
+        afterCommand();
+    };
+    timer1Phase_.start();
+    timer1_.setTimerType(Qt::PreciseTimer);  // on the second, not within a twentieth of it
+    connect(&timer1_, &QTimer::timeout, this, [this] {
+        // a timer started in mid-second has come to a whole one: from now on once a second
+        if (timer1_.interval() != timer1Period) timer1_.setInterval(timer1Period);
+        table_.tick();
+        afterCommand();
+    });
 }
 
 Window::~Window() {
@@ -230,7 +237,7 @@ Window::~Window() {
 
 QString Window::foreseenWords() const {
     const auto hit = canvas_->foreseenHit();
-    const auto outcome = hit ? words::foresee(board_, hit->family, hit->index) : std::nullopt;
+    const auto outcome = hit ? table_.foresee(*hit) : std::nullopt;
     return outcome ? words::outcomeLine(*outcome) : QString();
 }
 
@@ -238,18 +245,19 @@ void Window::followBoard() {
     status_->follow(foreseenWords());
     speech_->follow();
     speak_->setChecked(speech_->speaks());
-    auto_->setChecked(board_.autoplay);
-    sound_->setChecked(board_.sound != 0);
-    speeds_[static_cast<std::size_t>(board_.options.speed)]->setChecked(true);
+    const Game& game = table_.game();
+    auto_->setChecked(game.autoplay);
+    sound_->setChecked(game.sound);
+    speeds_[static_cast<std::size_t>(game.options.speed)]->setChecked(true);
     for (std::size_t i = 0; i < strength_.size(); ++i)
-        strength_[i]->setChecked(board_.options.strength == static_cast<Strength>(i));
+        strength_[i]->setChecked(game.options.strength == static_cast<Strength>(i));
     canvas_->followBoard();
     keepTally();
 }
 
 void Window::keepTally() {
-    const auto fresh = board_.happenings.since(tallySeen_);
-    tallySeen_ = board_.happenings.count();
+    const auto fresh = table_.happenings().since(tallySeen_);
+    tallySeen_ = table_.happenings().count();
     bool counted = false;
     for (const Happening& h : fresh) {
         if (h.kind != Happening::Kind::Threw && h.kind != Happening::Kind::AllHome) continue;
@@ -259,7 +267,7 @@ void Window::keepTally() {
     }
     if (counted) emit tallyChanged();
     if (!settings_) return;
-    if (board_.options != saved_.options)
+    if (options() != saved_.options)
         saveSettings();  // a choice of the player's, kept at once
     else if (counted && !saveTimer_.isActive())
         saveTimer_.start();
@@ -267,7 +275,7 @@ void Window::keepTally() {
 
 Remembered Window::remembered() const {
     Remembered r;
-    r.options = board_.options;
+    r.options = options();
     const bool plain = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
     r.size = plain || !normalGeometry().isValid() ? size() : normalGeometry().size();
     if (!isVisible()) r.size = saved_.size;  // not shown yet: nothing new to know
@@ -321,14 +329,22 @@ void Window::choosePlayers() {
         return;
     }
     // open, not run: a game animating goes on while the dialog is up
-    playersDialog_ = new PlayersDialog(board_.options.seats, this);
+    playersDialog_ = new PlayersDialog(table_.chosenSeats(), this);
     playersDialog_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(playersDialog_, &QDialog::accepted, this, [this] { board_.options.seats = playersDialog_->seats(); });
+    connect(playersDialog_, &QDialog::accepted, this, [this] {
+        table_.chooseSeats(playersDialog_->seats());
+        afterCommand();
+    });
     connect(playersDialog_, &QObject::destroyed, this, [this] {
         playersDialog_ = nullptr;
         canvas_->setFocus();
     });
     playersDialog_->open();
+}
+
+Options Window::options() const {
+    const Game& game = table_.game();
+    return {table_.chosenSeats(), game.options.speed, game.options.strength};
 }
 
 void Window::afterCommand() {
@@ -343,7 +359,7 @@ void Window::afterCommand() {
 // for nothing: the timer runs while they matter and, started again, keeps in
 // step with the ticks it slept through.
 void Window::keepTimer1() {
-    if (!board_.ticksMatter()) {
+    if (!table_.ticksMatter()) {
         timer1_.stop();
         return;
     }
@@ -365,8 +381,7 @@ void Window::closeEvent(QCloseEvent* event) {
 
 void Window::endProgram() {
     saveSettings();
-    board_.close();
-    platform_.interrupt();
+    table_.close();
     exitProgram();
 }
 

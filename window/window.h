@@ -17,12 +17,13 @@
 #include <functional>
 #include <memory>
 
-#include "state/board.h"
-#include "state/tally.h"
-#include "window/qtplatform.h"
-#include "window/settingsfile.h"
+#include "core/game/tally.h"
+#include "core/turns/table.h"
+#include "window/platform/qtplatform.h"
+#include "window/platform/settingsfile.h"
 
 class QAction;
+class QMenu;
 
 namespace skarpo {
 
@@ -39,7 +40,7 @@ public:
     explicit Window(QWidget* parent = nullptr, const QString& settingsPath = {});
     ~Window() override;
 
-    Board& board() { return board_; }
+    Table& table() { return table_; }
     QtPlatform& platform() { return platform_; }
     Canvas& canvas() { return *canvas_; }
     StatusLine& status() { return *status_; }
@@ -67,9 +68,9 @@ public:
     const QElapsedTimer& timer1Phase() const { return timer1Phase_; }
 
     // Brings everything around the board up to date with it: the status
-    // line's words, the menu check marks (from `autoplay` and `sound`,
-    // whichever way they changed) and the keyboard focus. Runs at every pause
-    // and after every event; a test that changes the board itself calls it.
+    // line's words, the menu check marks (from automatic play and the sound,
+    // whichever way they changed) and the keyboard focus. Runs at every step
+    // of the board and after every event.
     void followBoard();
 
     // How the program ends when the window closes; a test puts something
@@ -101,7 +102,14 @@ protected:
 private:
     class Destroyed;
 
+    Remembered readSettings(const QString& path);
+    void addMenus();
+    void addOptionsMenu(QMenu* options);
+    void addHelpItems();
+    void connectBoard();
     void afterCommand();
+    // The options as chosen: the seats for the next new game, the speed and the strength now.
+    Options options() const;
     // The move of the marked view the canvas foresees, in words; empty for none.
     QString foreseenWords() const;
     // Runs Timer1 while its ticks matter (automatic play is on, or the die
@@ -114,8 +122,10 @@ private:
     // changed: options at once, the rest a little later.
     void keepTally();
 
+    std::unique_ptr<SettingsFile> settings_;
+    Remembered saved_;  // as last read or written
     QtPlatform platform_;
-    Board board_{platform_};
+    Table table_;
     Canvas* canvas_ = nullptr;
     StatusLine* status_ = nullptr;
     Speech* speech_ = nullptr;
@@ -130,8 +140,6 @@ private:
     std::array<QAction*, 3> strength_{};
     QAction* statistics_ = nullptr;
     StatisticsDialog* statisticsDialog_ = nullptr;
-    std::unique_ptr<SettingsFile> settings_;
-    Remembered saved_;             // as last read or written
     Tally tally_;                  // as shown
     Tally unsaved_;                // counted since the last write
     bool replaceTally_ = false;    // reset since the last write

@@ -35,7 +35,12 @@ Table::Table(Platform& platform, const Options& options) : platform_(platform), 
     newGame();
 }
 
-Table::Table(Platform& platform, const Game& game) : platform_(platform), game_(game), seats_(game.options.seats) {
+Table::Table(Platform& platform, const Game& game) : platform_(platform), seats_(game.options.seats) { takeUp(game); }
+
+void Table::takeUp(const Game& game) {
+    game_ = game;
+    script_ = {};
+    platform_.wake(-1);
     render(views_, game_);
     if (game_.phase != Phase::Animating) return;
     const Animation& a = game_.animation;

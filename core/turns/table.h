@@ -20,6 +20,7 @@ public:
     explicit Table(Platform& platform, const Options& options = {});
     // A game taken up where it stood; one that was animating goes on from the same step.
     Table(Platform& platform, const Game& game);
+    void takeUp(const Game& game);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 

@@ -6,7 +6,7 @@
 #include <QThread>
 #include <cstdio>
 
-#include "window/alertsound.h"
+#include "window/platform/alertsound.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

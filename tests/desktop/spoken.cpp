@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <cstdlib>
 
-#include "window/language.h"
 #include "window/window.h"
+#include "window/words/language.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) return 2;

@@ -18,7 +18,7 @@
 #include <map>
 
 #include "tests/window/live.h"
-#include "window/language.h"
+#include "window/words/language.h"
 
 using namespace skarpo;
 using namespace skarpo::test;

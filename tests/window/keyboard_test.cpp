@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 
 #include "tests/window/live.h"
-#include "window/accessibility.h"
+#include "window/words/accessibility.h"
 
 using namespace skarpo;
 using namespace skarpo::test;

@@ -14,9 +14,9 @@
 
 #include "tests/support/picture_check.h"
 #include "tests/support/test_platform.h"
-#include "window/canvas.h"
-#include "window/status.h"
+#include "window/board/canvas.h"
 #include "window/window.h"
+#include "window/words/status.h"
 
 namespace skarpo::test {
 

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "tests/window/live.h"
-#include "window/accessibility.h"
+#include "window/words/accessibility.h"
 
 using namespace skarpo;
 using namespace skarpo::test;

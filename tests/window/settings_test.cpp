@@ -18,7 +18,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "window/statistics.h"
+#include "window/dialogs/statistics.h"
 #include "window/window.h"
 
 using namespace skarpo;

@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 
 #include "tests/window/live.h"
-#include "window/speech.h"
+#include "window/words/speech.h"
 
 using namespace skarpo;
 using namespace skarpo::test;

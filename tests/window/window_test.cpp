@@ -14,8 +14,8 @@
 #include <map>
 
 #include "tests/window/live.h"
-#include "window/alertsound.h"
-#include "window/sessionend.h"
+#include "window/platform/alertsound.h"
+#include "window/platform/sessionend.h"
 
 using namespace skarpo;
 using namespace skarpo::test;

@@ -10,8 +10,8 @@
 #include <QSize>
 #include <QString>
 
-#include "state/options.h"
-#include "state/tally.h"
+#include "core/game/game.h"
+#include "core/game/tally.h"
 
 namespace skarpo {
 

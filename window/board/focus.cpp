@@ -8,16 +8,12 @@
 #include <cmath>
 #include <limits>
 
-#include "window/accessibility.h"
-#include "window/canvas.h"
+#include "window/board/canvas.h"
+#include "window/words/accessibility.h"
 
 namespace skarpo {
 
-std::vector<Canvas::Hit> Canvas::focusChain() const {
-    std::vector<Hit> chain;
-    for (const Spot& s : board_.clickable()) chain.push_back({s.family, s.index});
-    return chain;
-}
+std::vector<Canvas::Hit> Canvas::focusChain() const { return table_.clickable(); }
 
 bool Canvas::setFocusView(Hit hit) {
     if (!canTakeClick(hit)) return false;
@@ -27,9 +23,9 @@ bool Canvas::setFocusView(Hit hit) {
 
 void Canvas::followBoard() {
     const auto chain = focusChain();
-    const auto die = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family == Family::dicethrow; });
-    const auto mark = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family != Family::dicethrow; });
-    const Phase now = board_.phase();
+    const auto die = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family == Family::Die; });
+    const auto mark = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family != Family::Die; });
+    const Phase now = table_.phase();
     const bool dieWaits = now == Phase::DieWaits, marks = now == Phase::MarksWait;
     std::optional<Hit> to = focus_;
     if (dieWaits && !dieWaited_) {
@@ -45,7 +41,7 @@ void Canvas::followBoard() {
 }
 
 bool Canvas::activate(Hit hit) {
-    const bool taken = board_.click(hit.family, hit.index);
+    const bool taken = table_.click(hit);
     if (afterEvent) afterEvent();
     return taken;
 }
@@ -62,14 +58,14 @@ qreal bandOf(const QRectF& view) { return std::max<qreal>(2, view.width() / 16);
 }  // namespace
 
 QRectF Canvas::focusRingRect(Hit hit) const {
-    const QRectF r = rectOf(viewOf(hit));
+    const QRectF r = rectOf(hit);
     const qreal w = 2.5 * bandOf(r);
     return r.adjusted(-w, -w, w, w);
 }
 
 void Canvas::paintFocusRing(QPainter& painter) const {
     if (!showsFocusRing()) return;
-    const QRectF view = rectOf(viewOf(*focus_));
+    const QRectF view = rectOf(*focus_);
     const qreal w = bandOf(view);
     painter.save();
     painter.resetTransform();  // logical pixels, as rectOf gives them
@@ -104,7 +100,7 @@ bool Canvas::focusNextPrevChild(bool next) {
     // Tab stays on the board, going round the views that can take a click
     setKeyboardInUse(true);
     const auto chain = focusChain();
-    if (chain.empty() && board_.paused() && onBusy) onBusy();
+    if (chain.empty() && table_.phase() == Phase::Animating && onBusy) onBusy();
     if (chain.empty()) return true;
     auto at = focus_ ? std::find(chain.begin(), chain.end(), *focus_) : chain.end();
     if (at == chain.end()) {
@@ -124,11 +120,11 @@ void Canvas::moveFocusToward(QPointF direction) {
         return;
     }
     // the nearest one ahead, straying sideways counting double
-    const QPointF from = rectOf(viewOf(*focus_)).center();
+    const QPointF from = rectOf(*focus_).center();
     std::optional<Hit> best;
     qreal bestScore = std::numeric_limits<qreal>::max();
     for (Hit h : chain) {
-        const QPointF d = rectOf(viewOf(h)).center() - from;
+        const QPointF d = rectOf(h).center() - from;
         const qreal ahead = d.x() * direction.x() + d.y() * direction.y();
         const qreal aside = std::abs(d.x() * direction.y()) + std::abs(d.y() * direction.x());
         if (ahead <= 0 || ahead + 2 * aside >= bestScore) continue;
@@ -149,7 +145,7 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
             event->accept();
             setKeyboardInUse(true);
-            if (board_.paused() && !event->isAutoRepeat() && onBusy) onBusy();
+            if (table_.phase() == Phase::Animating && !event->isAutoRepeat() && onBusy) onBusy();
             // holding the key down clicks once
             if (!event->isAutoRepeat() && focus_) activate(*focus_);
             return;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/language.h"
+#include "window/words/language.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/players.h"
+#include "window/dialogs/players.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

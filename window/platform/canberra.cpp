@@ -3,7 +3,7 @@
 // desktop's sound theme, mixed by its sound server.
 #include <canberra.h>
 
-#include "window/alertsound.h"
+#include "window/platform/alertsound.h"
 
 namespace skarpo {
 

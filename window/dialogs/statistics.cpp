@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/statistics.h"
+#include "window/dialogs/statistics.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

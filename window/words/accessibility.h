@@ -8,7 +8,7 @@
 // sent while no screen reader listens.
 #pragma once
 
-#include "window/canvas.h"
+#include "window/board/canvas.h"
 
 class QAccessibleInterface;
 

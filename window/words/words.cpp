@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/words.h"
+#include "window/words/words.h"
 
 #include <QCoreApplication>
 
-#include "window/outcomewords.h"
+#include "window/words/outcomewords.h"
 
 namespace skarpo::words {
 
@@ -166,8 +166,6 @@ QString squareKind(int s, bool you) {
     return {};
 }
 
-bool marked(const View& v) { return v.back == colour::yellow && v.enabled; }
-
 // A text of a table by player, red's own when red is named by its colour.
 QString byPlayer(const char* const texts[], int player, bool you, const char* red, QString (*tr)(const char*)) {
     return !you && player == 1 ? seats(red) : tr(texts[of(player)]);
@@ -202,14 +200,14 @@ QString sentence(const Happening& h, bool you) {
     return {};
 }
 
-QString prompt(const Board& b, int lastThrower) {
-    const Phase now = b.phase();
+QString prompt(const Table& t, int lastThrower) {
+    const Phase now = t.phase();
     if (now != Phase::DieWaits && now != Phase::MarksWait) return {};
-    if (b.autoplay) return status(QT_TRANSLATE_NOOP("Status", "Automatic play is on"));
+    if (t.game().autoplay) return status(QT_TRANSLATE_NOOP("Status", "Automatic play is on"));
     if (now == Phase::MarksWait) return status(QT_TRANSLATE_NOOP("Status", "Choose a yellow counter"));
-    if (b.dicethrow(15).enabled) return status(QT_TRANSLATE_NOOP("Status", "Click the die to start"));
-    const int p = b.toPlay();
-    if (b.soleRed()) {
+    if (!t.game().opened) return status(QT_TRANSLATE_NOOP("Status", "Click the die to start"));
+    const int p = t.toPlay();
+    if (t.soleRed()) {
         if (lastThrower == 1) return status(QT_TRANSLATE_NOOP("Status", "Click the die to throw again"));
         return status(QT_TRANSLATE_NOOP("Status", "Your turn: click the die"));
     }
@@ -228,58 +226,63 @@ QString lastThrow(int player, int value, bool you) {
         .arg(value > 0 ? QString::number(value) : status(QT_TRANSLATE_NOOP("Status", "none yet")));
 }
 
-QString viewName(const Board& b, Family family, int index) {
-    const bool you = b.soleRed();
-    switch (family) {
-        case Family::SQUARE: return board(QT_TRANSLATE_NOOP("Board", "Square %1")).arg(index);
-        case Family::start: return byPlayer(startNames, index / 4 + 1, you, redStart, board).arg(index % 4 + 1);
-        case Family::home:
-            if (index % 10 < 6) return byPlayer(columnNames, index / 10 + 1, you, redColumn, board).arg(index % 10 + 1);
-            return byPlayer(finalNames, index / 10 + 1, you, redFinal, board).arg(index % 10 - 5);
-        case Family::dicethrow: break;
+QString viewName(const Table& t, ViewId view) {
+    const bool you = t.soleRed();
+    Place place;
+    const int p = playerOf(view, place);
+    switch (place.kind) {
+        case Place::Kind::Ring: return board(QT_TRANSLATE_NOOP("Board", "Square %1")).arg(place.index);
+        case Place::Kind::Start: return byPlayer(startNames, p, you, redStart, board).arg(place.index + 1);
+        case Place::Kind::Column: return byPlayer(columnNames, p, you, redColumn, board).arg(place.index);
+        case Place::Kind::Final: return byPlayer(finalNames, p, you, redFinal, board).arg(place.index);
+        case Place::Kind::None: break;
     }
     return board(QT_TRANSLATE_NOOP("Board", "Die"));
 }
 
-QString viewDescription(const Board& b, Family family, int index) {
-    const bool you = b.soleRed();
-    if (family == Family::dicethrow) {
-        const View& resting = b.dicethrow(0);
-        if (resting.visible && !resting.enabled) return board(QT_TRANSLATE_NOOP("Board", "question mark"));
-        if (resting.visible)
+QString viewDescription(const Table& t, ViewId view) {
+    const bool you = t.soleRed();
+    const Views& views = t.views();
+    if (view.family == Family::Die) {
+        if (t.phase() == Phase::DieWaits)
             return you ? board(QT_TRANSLATE_NOOP("Board", "waiting for your throw"))
-                       : seats(waitingTexts[of(b.nextThrower())]);
-        for (int i = 1; i <= 14; ++i)
-            if (b.dicethrow(i).visible) return board(QT_TRANSLATE_NOOP("Board", "rolling"));
-        const View& result = b.dicethrow(15);
+                       : seats(waitingTexts[of(t.game().next)]);
+        // what the die shows, wherever it is
+        if (views[{Family::Die, 0}].visible) return board(QT_TRANSLATE_NOOP("Board", "question mark"));
+        for (std::int8_t i = 1; i <= 14; ++i)
+            if (views[{Family::Die, i}].visible) return board(QT_TRANSLATE_NOOP("Board", "rolling"));
+        const View& result = views[{Family::Die, 15}];
         for (int f = 1; f <= 6; ++f)
             if (result.visible && result.picture == dieFace(f))
                 return board(QT_TRANSLATE_NOOP("Board", "shows %1")).arg(f);
         return {};
     }
 
-    const View& v = b.views(family)(index);
+    const View& v = views[view];
+    const int index = view.index;
     const int owner = counterOwner(v.picture);
     QString what;
     if (owner != 0) {
         what = byPlayer(counterTexts, owner, you, redCounter, board);
         // a counter covers the picture of a special square
-        if (family == Family::SQUARE && !squareKind(index, you).isEmpty())
+        if (view.family == Family::Ring && !squareKind(index, you).isEmpty())
             what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(what, squareKind(index, you));
-    } else if (family == Family::SQUARE && v.picture != Picture::Blank && v.picture != Picture::None &&
-               v.picture != Picture::Raised) {
+    } else if (view.family == Family::Ring && v.picture != Picture::Blank && v.picture != Picture::None) {
         what = squareKind(index, you);
     }
     if (what.isEmpty()) what = board(QT_TRANSLATE_NOOP("Board", "empty"));
-    if (!marked(v)) return what;
+    if (!t.isMark(view)) return what;
     what = board(QT_TRANSLATE_NOOP("Board", "%1, can move")).arg(what);
     // where the move would end comes first
-    if (const auto outcome = foresee(b, family, index))
+    if (const auto outcome = t.foresee(view))
         what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(outcomePhrase(*outcome), what);
     return what;
 }
 
-QString tooltip(const View& v) { return v.tooltip.empty() ? QString() : board(v.tooltip.c_str()); }
+QString tooltip(ViewId view) {
+    const char* tip = tooltipOf(view);
+    return tip ? board(tip) : QString();
+}
 
 QString boardName() { return board(QT_TRANSLATE_NOOP("Board", "Board")); }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/alertsound.h"
+#include "window/platform/alertsound.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/sessionend.h"
+#include "window/platform/sessionend.h"
 
 #include <fcntl.h>
 #include <unistd.h>

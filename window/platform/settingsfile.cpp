@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/settingsfile.h"
+#include "window/platform/settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,15 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/outcomewords.h"
+#include "window/words/outcomewords.h"
 
 #include <QCoreApplication>
-
-#include "state/numbering.h"
+#include <vector>
 
 namespace skarpo::words {
 
 namespace {
 
-using Kind = MoveEvent::Kind;
+// What the words tell of a move: where it lands, where a doubling square carries it, where a corner sends it, whom
+// it captures, and its way into and up the home column.
+struct Step {
+    enum class Kind { Enters, Lands, Doubles, Jumps, Captures, IntoColumn, InColumn, Finishes, AllHome };
+    Kind kind;
+    int square = 0, whom = 0;
+};
+using Kind = Step::Kind;
+
+std::vector<Step> stepsOf(const Outcome& o) {
+    std::vector<Step> out;
+    for (const Motion& m : o) {
+        switch (m.kind) {
+            case Motion::Kind::Enter: out.push_back({Kind::Enters, m.to}); break;
+            case Motion::Kind::Walk:
+                if (!m.through) out.push_back({m.carried ? Kind::Doubles : Kind::Lands, m.to});
+                break;
+            case Motion::Kind::Put: out.push_back({Kind::Lands, m.to}); break;
+            case Motion::Kind::Jumps: out.push_back({Kind::Jumps, m.to}); break;
+            case Motion::Kind::Capture: out.push_back({Kind::Captures, m.to, m.whom}); break;
+            case Motion::Kind::Column:
+                out.push_back({m.to == 7    ? Kind::Finishes
+                               : m.fromRing ? Kind::IntoColumn
+                                            : Kind::InColumn,
+                               m.to == 7 ? m.whom : m.to});
+                break;
+            case Motion::Kind::AllHome: out.push_back({Kind::AllHome}); break;
+            case Motion::Kind::Doubles:
+            case Motion::Kind::PassOver:
+            case Motion::Kind::Vacate: break;
+        }
+    }
+    return out;
+}
 
 QString said(const char* text) { return QCoreApplication::translate("Outcome", text); }
 
@@ -30,7 +62,7 @@ QString listed(const QString& first, const QString& next) {
 }
 
 // a counter of the mover's own colour is "your own", whichever colour moves
-QString captures(const Outcome& o, const MoveEvent& e) {
+QString captures(const Outcome& o, const Step& e) {
     if (e.whom < 1 || e.whom > 4) return {};
     if (e.whom == o.player) return said(captureTexts[0]);
     if (e.whom == 1) return QCoreApplication::translate("Seats", "captures red");
@@ -50,23 +82,10 @@ QString from(const Place& p) {
 
 }  // namespace
 
-std::optional<Outcome> foresee(const Board& b, Family family, int index) {
-    if (!b.takesClick(family, index) || b.views(family)(index).back != colour::yellow) return std::nullopt;
-    // the marks are the person's who threw
-    const int p = b.whosego;
-    if (p < 1) return std::nullopt;
-    Place place;
-    if (family == Family::SQUARE) place = Place::ring(index);
-    if (family == Family::start && index == 4 * (p - 1)) place = Place::startPlace();
-    if (family == Family::home && index / 10 == p - 1 && index % 10 <= 5) place = Place::column(index % 10 + 1);
-    if (place.kind == Place::Kind::None) return std::nullopt;
-    return skarpo::foresee(Position::of(b), p, place, b.moves);
-}
-
 QString outcomeLine(const Outcome& o) {
     QString steps;
     if (!o.moves) steps = said(QT_TRANSLATE_NOOP("Outcome", "cannot move"));
-    for (const MoveEvent& e : o) {
+    for (const Step& e : stepsOf(o)) {
         QString step;
         switch (e.kind) {
             case Kind::Enters: step = said(QT_TRANSLATE_NOOP("Outcome", "enters on square %1")).arg(e.square); break;
@@ -98,7 +117,7 @@ QString outcomePhrase(const Outcome& o) {
     if (!o.moves) return said(QT_TRANSLATE_NOOP("Outcome", "cannot move"));
     bool doubles = false, jumps = false;
     QString end, taken;
-    for (const MoveEvent& e : o) {
+    for (const Step& e : stepsOf(o)) {
         switch (e.kind) {
             case Kind::Doubles: doubles = true; break;
             case Kind::Jumps: jumps = true; break;

@@ -23,8 +23,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "rules/outcome.h"
-#include "state/board.h"
+#include "core/turns/table.h"
 
 namespace skarpo {
 
@@ -38,17 +37,14 @@ public:
     static constexpr int boardWidth = clientWidth / twipsPerPixel;
     static constexpr int boardHeight = clientHeight / twipsPerPixel;
 
-    explicit Canvas(Board& board, QWidget* parent = nullptr);
+    explicit Canvas(Table& table, QWidget* parent = nullptr);
 
     QSize sizeHint() const override { return {boardWidth, boardHeight}; }
 
-    struct Hit {
-        Family family;
-        int index;
-        bool operator==(const Hit&) const = default;
-    };
-    // The topmost visible view of a clickable family under a point given in
-    // logical pixels; enabled or not, the board decides whether it listens.
+    using Hit = ViewId;
+    // The topmost visible view a person can click under a point given in
+    // logical pixels (the die, a place of the ring, a start or home place),
+    // whether or not it takes a click now.
     std::optional<Hit> viewAt(QPointF at) const;
 
     // Where a picture's artwork is kept.
@@ -83,17 +79,17 @@ public:
 
     // A view's rectangle on the canvas, in logical pixels: exactly the
     // points that viewAt() maps to it (for a view on top).
-    QRectF rectOf(const View& v) const;
+    QRectF rectOf(ViewId v) const;
 
-    const Board& board() const { return board_; }
-    const View& viewOf(Hit hit) const { return board_.views(hit.family)(hit.index); }
+    const Table& table() const { return table_; }
+    const View& viewOf(ViewId v) const { return table_.views()[v]; }
 
     // ---- the keyboard ----
-    // Whether a view can take a click right now (see Board::takesClick):
-    // while a handler is paused in an animation none can, so the die rolling
-    // across the board is no place to rest the focus on.
-    bool canTakeClick(Hit hit) const { return board_.takesClick(hit.family, hit.index); }
-    // The views that can take a click (Board::clickable), in the order Tab
+    // Whether a view can take a click right now (see Table::takesClick):
+    // while the board moves none can, so the die rolling across the board is
+    // no place to rest the focus on.
+    bool canTakeClick(Hit hit) const { return table_.takesClick(hit); }
+    // The views that can take a click (Table::clickable), in the order Tab
     // visits them: the die, the start place, the ring in the direction of
     // travel from the entry square of the colour to play, the home column.
     std::vector<Hit> focusChain() const;
@@ -137,13 +133,13 @@ public:
     // window brings the focus, the words and the painted board up to date.
     std::function<void()> afterEvent;
     // Called when a key for the board comes while it moves: the key is not
-    // taken (no handler runs while one is paused), and the player is told.
+    // taken, and the player is told.
     std::function<void()> onBusy;
 
     // Schedules the repaint of every view whose look has changed since the
     // last refresh: its old and its new place. Does nothing when nothing
     // changed. The board's views are plain data, so whoever changes them
-    // calls this (the window does after every event and at every pause).
+    // calls this (the window does after every event and every step).
     void refresh();
 
 protected:
@@ -178,17 +174,13 @@ private:
         bool framed = false;
         bool operator==(const Look&) const = default;
     };
-    static QRect deviceRect(const View& v, const Placement& at);
-    Look lookOf(const View& v, const Placement& at) const;
-    // Every view that can be seen, in drawing order: later ones lie on top.
-    static std::vector<const View*> drawingOrder(const Board& board);
-    void paintView(QPainter& painter, const View& v, const QRect& r, const Placement& at) const;
+    static QRect deviceRect(ViewId v, const Placement& at);
+    Look lookOf(ViewId v, const Placement& at) const;
+    void paintView(QPainter& painter, ViewId id, const QRect& r, const Placement& at) const;
     // A picture's artwork at `scale`, laid on a background colour.
     const QPixmap& artFor(Picture p, Colour back, qreal scale) const;
 
-    Board& board_;
-    // the board's views never move in memory: taken once
-    const std::vector<const View*> order_;
+    Table& table_;
     std::array<QPixmap, pictureCount> art_;
     // the artwork as drawn, by picture and background, in device pixels for that scale
     mutable std::unordered_map<std::uint64_t, QPixmap> scaled_;
@@ -198,7 +190,7 @@ private:
     bool keyboard_ = false;   // the last thing pressed on the canvas was a key
     bool dieWaited_ = false;  // what followBoard() last saw
     bool marksStood_ = false;
-    // what every view in drawing order showed at the last refresh, and where
+    // what every view in drawing order (Views::all) showed at the last refresh, and where
     // the focus ring was then (logical pixels; empty when not shown)
     std::vector<Look> shown_;
     QRect ringShown_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/help.h"
+#include "window/dialogs/help.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -17,8 +17,8 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
-#include "window/canvas.h"
-#include "window/settingsfile.h"
+#include "window/board/canvas.h"
+#include "window/platform/settingsfile.h"
 #include "window/window.h"
 
 namespace skarpo {
@@ -45,7 +45,7 @@ struct Illustration {
 constexpr Illustration illustrations[] = {
     {"die", Picture::DieQuestion, colour::window},   {"six", Picture::Die6, colour::window},
     {"marked", Picture::Counter1, colour::yellow},   {"entry", Picture::Entry1, colour::lightGrey},
-    {"two", Picture::Two, colour::lightGrey},        {"corner", Picture::Corner1, colour::lightGrey},
+    {"two", Picture::Doubling, colour::lightGrey},   {"corner", Picture::Corner1, colour::lightGrey},
     {"home", Picture::HomeTurn1, colour::lightGrey},
 };
 constexpr QLatin1String scheme("picture");

@@ -11,8 +11,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
-#include "window/canvas.h"
-#include "window/outcomewords.h"
+#include "window/board/canvas.h"
+#include "window/words/outcomewords.h"
 
 namespace skarpo {
 
@@ -40,48 +40,50 @@ void disc(QPainter& painter, QPointF c, qreal radius, const QColor& colour) {
 }  // namespace
 
 std::optional<Canvas::Hit> Canvas::foreseenHit() const {
-    auto isMark = [&](Hit h) {
-        return h.family != Family::dicethrow && canTakeClick(h) && viewOf(h).back == colour::yellow;
-    };
-    if (hover_ && isMark(*hover_)) return hover_;
-    if (showsFocusRing() && isMark(*focus_)) return focus_;
+    if (hover_ && table_.isMark(*hover_)) return hover_;
+    if (showsFocusRing() && table_.isMark(*focus_)) return focus_;
     return std::nullopt;
 }
 
 std::vector<Canvas::Marker> Canvas::markersOf(const Outcome& o) const {
     std::vector<Marker> out;
-    const int home = 10 * (o.player - 1);
-    const View* end = nullptr;
-    int on = 0;  // the ring square the counter stands on so far
-    std::vector<int> carriers, taken;
-    for (const MoveEvent& e : o) {
-        using Kind = MoveEvent::Kind;
-        switch (e.kind) {
-            case Kind::Doubles:
-            case Kind::Jumps: carriers.push_back(on); [[fallthrough]];
-            case Kind::Enters:
-            case Kind::Lands:
-                on = e.square;
-                end = &board_.SQUARE(e.square);
+    std::optional<ViewId> end;
+    std::vector<int> carriers, taken, passed;  // ring squares
+    for (const Motion& m : o) {
+        using Kind = Motion::Kind;
+        switch (m.kind) {
+            case Kind::Walk:
+                for (int s = m.from + 1; s <= m.to; ++s) passed.push_back(s);
+                if (!m.through) end = skarpo::viewOf(o.player, Place::ring(m.to));
                 break;
-            case Kind::IntoColumn:
-            case Kind::InColumn: end = &board_.home(home + e.square - 1); break;
-            case Kind::Finishes: end = &board_.home(home + 5 + e.square); break;
-            case Kind::Captures: taken.push_back(e.square); break;
+            case Kind::Jumps: carriers.push_back(m.from); [[fallthrough]];
+            case Kind::Enter:
+            case Kind::Put:
+                passed.push_back(m.to);
+                end = skarpo::viewOf(o.player, Place::ring(m.to));
+                break;
+            case Kind::Doubles: carriers.push_back(m.to); break;
+            case Kind::PassOver:
+                for (int s = m.from; s <= m.to; ++s) passed.push_back(s);
+                break;
+            case Kind::Column:
+                end = skarpo::viewOf(o.player, m.to == 7 ? Place::final(m.whom) : Place::column(m.to));
+                break;
+            case Kind::Capture: taken.push_back(m.to); break;
+            case Kind::Vacate:
             case Kind::AllHome: break;
         }
     }
     auto among = [](const std::vector<int>& v, int s) { return std::find(v.begin(), v.end(), s) != v.end(); };
+    auto square = [](int s) { return ViewId{Family::Ring, static_cast<std::int8_t>(s)}; };
     // where it passes, only when a doubling square or a corner carries it on
     if (!carriers.empty())
-        for (int i = 0; i < o.passedCount; ++i) {
-            const int s = o.passed[static_cast<std::size_t>(i)];
-            if (&board_.SQUARE(s) != end && !among(carriers, s) && !among(taken, s))
-                out.push_back({Marker::Kind::Passed, rectOf(board_.SQUARE(s))});
-        }
+        for (int s : passed)
+            if (square(s) != end && !among(carriers, s) && !among(taken, s))
+                out.push_back({Marker::Kind::Passed, rectOf(square(s))});
     for (int s : carriers)
-        if (!among(taken, s)) out.push_back({Marker::Kind::Carried, rectOf(board_.SQUARE(s))});
-    for (int s : taken) out.push_back({Marker::Kind::Captured, rectOf(board_.SQUARE(s))});
+        if (!among(taken, s)) out.push_back({Marker::Kind::Carried, rectOf(square(s))});
+    for (int s : taken) out.push_back({Marker::Kind::Captured, rectOf(square(s))});
     if (end) out.push_back({Marker::Kind::End, rectOf(*end)});
     return out;
 }
@@ -90,7 +92,7 @@ void Canvas::followForeseen(QRegion& changed) {
     const auto hit = foreseenHit();
     std::vector<Marker> now;
     if (hit)
-        if (const auto outcome = words::foresee(board_, hit->family, hit->index)) now = markersOf(*outcome);
+        if (const auto outcome = table_.foresee(*hit)) now = markersOf(*outcome);
     if (!std::equal(now.begin(), now.end(), markers_.begin(), markers_.end())) {
         for (const Marker& m : markers_) changed += m.rect.toAlignedRect();
         for (const Marker& m : now) changed += m.rect.toAlignedRect();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/status.h"
+#include "window/words/status.h"
 
 #include <QFontMetrics>
 
-#include "window/words.h"
+#include "window/words/words.h"
 
 namespace skarpo {
 
-StatusLine::StatusLine(const Board& board, QWidget* parent) : QStatusBar(parent), board_(board) {
+StatusLine::StatusLine(const Table& table, QWidget* parent) : QStatusBar(parent), table_(table) {
     setSizeGripEnabled(false);
     setAccessibleName(tr("Status line"));
     text_ = new StatusText(this);
@@ -28,31 +28,23 @@ StatusLine::StatusLine(const Board& board, QWidget* parent) : QStatusBar(parent)
         addPermanentWidget(label);
     }
     // the new game the board was laid out with is no news
-    seen_ = board_.happenings.count();
+    seen_ = table_.happenings().count();
     showThrows();
     follow();
 }
 
 void StatusLine::follow(const QString& foreseen) {
-    const auto fresh = board_.happenings.since(seen_);
-    seen_ = board_.happenings.count();
+    const auto fresh = table_.happenings().since(seen_);
+    seen_ = table_.happenings().count();
     if (!fresh.empty()) {
         QString said;
-        for (const Happening& h : fresh) {
-            if (h.kind == Happening::Kind::NewGame) {
-                throws_.fill(0);
-                lastThrower_ = 0;
-            } else if (h.kind == Happening::Kind::Threw && h.player >= 1 && h.player <= 4) {
-                throws_[static_cast<std::size_t>(h.player - 1)] = h.value;
-                lastThrower_ = h.player;
-            }
-            said = words::joined(said, words::sentence(h, board_.soleRed()));
-        }
+        for (const Happening& h : fresh) said = words::joined(said, words::sentence(h, table_.soleRed()));
         // a move alone says nothing here: the news before it stays
         if (!said.isEmpty()) news_ = said;
         showThrows();
     }
-    const QString now = words::joined(news_, foreseen.isEmpty() ? words::prompt(board_, lastThrower_) : foreseen);
+    const QString now =
+        words::joined(news_, foreseen.isEmpty() ? words::prompt(table_, table_.game().thrower) : foreseen);
     if (now == text_->text()) return;
     // The words are the status text's accessible name: setting it tells a
     // listening screen reader (a NameChanged event; nothing is sent, or
@@ -65,7 +57,7 @@ void StatusLine::showThrows() {
     for (int p = 1; p <= 4; ++p) {
         QLabel* label = tray_[static_cast<std::size_t>(p - 1)];
         const int value = lastThrow(p);
-        const QString words = words::lastThrow(p, value, board_.soleRed());
+        const QString words = words::lastThrow(p, value, table_.soleRed());
         label->setText(value > 0 ? QString::number(value) : QStringLiteral("\u2013"));
         if (label->accessibleName() != words) {
             label->setAccessibleName(words);

@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "state/board.h"
+#include "core/turns/table.h"
 
 namespace skarpo {
 
@@ -24,7 +24,7 @@ public:
 class StatusLine : public QStatusBar {
     Q_OBJECT
 public:
-    explicit StatusLine(const Board& board, QWidget* parent = nullptr);
+    explicit StatusLine(const Table& table, QWidget* parent = nullptr);
 
     // Reads what happened since the last call and what waits for player 1,
     // and words it; announces the words when they change. `foreseen`, the
@@ -34,20 +34,18 @@ public:
 
     QString text() const { return text_->text(); }
     // The last throw of player 1..4 as shown, 0 for none.
-    int lastThrow(int player) const { return throws_[static_cast<std::size_t>(player - 1)]; }
+    int lastThrow(int player) const { return table_.game().lastThrows[static_cast<std::size_t>(player)]; }
     StatusText& textLabel() { return *text_; }
     QLabel& throwLabel(int player) { return *tray_[static_cast<std::size_t>(player - 1)]; }
 
 private:
     void showThrows();
 
-    const Board& board_;
+    const Table& table_;
     StatusText* text_ = nullptr;
     std::array<QLabel*, 4> tray_{};
     std::uint64_t seen_ = 0;  // happenings read
     QString news_;            // what the latest happenings said
-    std::array<int, 4> throws_{};
-    int lastThrower_ = 0;
 };
 
 }  // namespace skarpo

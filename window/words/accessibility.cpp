@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/accessibility.h"
+#include "window/words/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -7,8 +7,8 @@
 #include <QWindow>
 #include <array>
 
-#include "window/status.h"
-#include "window/words.h"
+#include "window/words/status.h"
+#include "window/words/words.h"
 
 namespace skarpo::accessibility {
 
@@ -20,34 +20,31 @@ constexpr int firstStart = 61;
 constexpr int firstHome = 77;
 constexpr int childTotal = 117;
 
-Canvas::Hit hitOf(int child) {
-    if (child < 1) return {Family::dicethrow, 0};
-    if (child < firstStart) return {Family::SQUARE, child};
-    if (child < firstHome) return {Family::start, child - firstStart};
-    return {Family::home, child - firstHome};
+ViewId hitOf(int child) {
+    auto at = [](Family f, int i) { return ViewId{f, static_cast<std::int8_t>(i)}; };
+    if (child < 1) return at(Family::Die, 0);
+    if (child < firstStart) return at(Family::Ring, child);
+    if (child < firstHome) return at(Family::Start, child - firstStart);
+    return at(Family::Home, child - firstHome);
 }
 
-int childIndex(Canvas::Hit hit) {
+int childIndex(ViewId hit) {
     switch (hit.family) {
-        case Family::dicethrow: return 0;
-        case Family::SQUARE: return hit.index;
-        case Family::start: return firstStart + hit.index;
-        case Family::home: return firstHome + hit.index;
+        case Family::Ring: return hit.index;
+        case Family::Start: return firstStart + hit.index;
+        case Family::Home: return firstHome + hit.index;
+        default: return 0;
     }
-    return 0;
 }
 
 // The views a person ever clicks in the game in play: buttons, unavailable
 // while disabled. The others only show counters: the places of a colour the
 // computer plays, the final places, the start places behind the first.
-bool everClicked(const Board& b, Canvas::Hit h) {
-    switch (h.family) {
-        case Family::dicethrow:
-        case Family::SQUARE: return true;
-        case Family::start: return h.index % 4 == 0 && b.person(h.index / 4 + 1);
-        case Family::home: return h.index % 10 <= 5 && b.person(h.index / 10 + 1);
-    }
-    return false;
+bool everClicked(const Table& t, ViewId h) {
+    Place place;
+    const int owner = playerOf(h, place);
+    if (owner == 0) return true;  // the die and the ring
+    return (place == Place::start() || place.kind == Place::Kind::Column) && t.game().person(owner);
 }
 
 class ViewInterface : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -70,9 +67,9 @@ public:
     QString text(QAccessible::Text t) const override {
         if (!canvas_) return {};
         switch (t) {
-            case QAccessible::Name: return words::viewName(canvas_->board(), hit_.family, hit_.index);
-            case QAccessible::Description: return words::viewDescription(canvas_->board(), hit_.family, hit_.index);
-            case QAccessible::Help: return canTake() ? words::tooltip(canvas_->viewOf(hit_)) : QString();
+            case QAccessible::Name: return words::viewName(canvas_->table(), hit_);
+            case QAccessible::Description: return words::viewDescription(canvas_->table(), hit_);
+            case QAccessible::Help: return canTake() ? words::tooltip(hit_) : QString();
             default: return {};
         }
     }
@@ -87,7 +84,7 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         if (!canvas_) return s;
-        s.invisible = !shown().visible;
+        s.invisible = !canvas_->viewOf(shown()).visible;
         if (button()) {
             s.focusable = canTake();
             s.focused = s.focusable && canvas_->hasFocus() && canvas_->focusView() == hit_;
@@ -121,20 +118,19 @@ public:
 
 private:
     bool canTake() const { return canvas_->canTakeClick(hit_); }
-    bool button() const { return canvas_ && everClicked(canvas_->board(), hit_); }
+    bool button() const { return canvas_ && everClicked(canvas_->table(), hit_); }
     // The view that shows this child: for the die, whichever of its places
     // shows it now (resting, rolling, or lying with the throw).
-    const View& shown() const {
-        const Board& b = canvas_->board();
-        if (hit_.family != Family::dicethrow || b.dicethrow(0).visible) return canvas_->viewOf(hit_);
-        for (int i = 1; i <= 15; ++i)
-            if (b.dicethrow(i).visible) return b.dicethrow(i);
-        return b.dicethrow(0);
+    ViewId shown() const {
+        if (hit_.family != Family::Die) return hit_;
+        for (std::int8_t i = 0; i <= 15; ++i)
+            if (canvas_->viewOf({Family::Die, i}).visible) return {Family::Die, i};
+        return hit_;
     }
 
     QPointer<Canvas> canvas_;
     int child_;
-    Canvas::Hit hit_;
+    ViewId hit_;
 };
 
 class BoardInterface : public QAccessibleWidget {

@@ -8,15 +8,9 @@
 #include <QString>
 #include <optional>
 
-#include "rules/outcome.h"
-#include "state/board.h"
+#include "core/rules/rulebook.h"
 
 namespace skarpo::words {
-
-// The outcome of player 1's move from a marked view (a ring square, the
-// start place or a home-column place showing yellow and taking a click);
-// nothing for any other view.
-std::optional<Outcome> foresee(const Board& b, Family family, int index);
 
 // Every step of the move, after where it starts.
 QString outcomeLine(const Outcome& o);

@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <array>
 
-#include "state/options.h"
+#include "core/game/game.h"
 
 class QComboBox;
 

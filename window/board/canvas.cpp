@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/canvas.h"
+#include "window/board/canvas.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -10,8 +10,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "window/outcomewords.h"
-#include "window/words.h"
+#include "window/words/outcomewords.h"
+#include "window/words/words.h"
 
 namespace skarpo {
 
@@ -43,8 +43,7 @@ QRectF logical(const QRect& device, qreal ratio) {
 
 }  // namespace
 
-Canvas::Canvas(Board& board, QWidget* parent)
-    : QWidget(parent), board_(board), order_(drawingOrder(board)), shown_(order_.size()) {
+Canvas::Canvas(Table& table, QWidget* parent) : QWidget(parent), table_(table), shown_(Views::all().size()) {
     setMinimumSize(boardWidth, boardHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -89,13 +88,14 @@ Canvas::Placement Canvas::placement() const {
     return at;
 }
 
-QRect Canvas::deviceRect(const View& v, const Placement& at) {
+QRect Canvas::deviceRect(ViewId id, const Placement& at) {
     auto px = [&](int twips) { return qRound(twips * at.scale / twipsPerPixel); };
+    const Rect v = skarpo::rectOf(id);
     const int left = px(v.left), top = px(v.top);
     return {at.origin.x() + left, at.origin.y() + top, px(v.left + v.width) - left, px(v.top + v.height) - top};
 }
 
-QRectF Canvas::rectOf(const View& v) const {
+QRectF Canvas::rectOf(ViewId v) const {
     const Placement at = placement();
     return logical(deviceRect(v, at), at.ratio);
 }
@@ -111,28 +111,18 @@ const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
     return s;
 }
 
-std::vector<const View*> Canvas::drawingOrder(const Board& board) {
-    std::vector<const View*> order;
-    // the centre frames, larger beneath smaller, so they show as rings
-    for (int k = 7; k >= 0; --k)
-        if (board.Label1.has(k)) order.push_back(&board.Label1(k));
-    // the picture stores are hidden and so draw nothing, unless shown
-    for (const FamilyOfViews& f : viewFamilies)
-        if (f.views != &Board::Label1)
-            for (int i : (board.*f.views).indices()) order.push_back(&(board.*f.views)(i));
-    return order;
-}
-
-Canvas::Look Canvas::lookOf(const View& v, const Placement& at) const {
+Canvas::Look Canvas::lookOf(ViewId id, const Placement& at) const {
+    const View& v = viewOf(id);
     if (!v.visible) return {};
-    return {deviceRect(v, at), v.back, v.picture, v.framed};
+    return {deviceRect(id, at), v.back, v.picture, id.family == Family::Frame};
 }
 
 void Canvas::refresh() {
     const Placement at = placement();
     QRegion changed;
-    for (std::size_t i = 0; i < order_.size(); ++i) {
-        const Look now = lookOf(*order_[i], at);
+    const auto& order = Views::all();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Look now = lookOf(order[i], at);
         if (now == shown_[i]) continue;
         changed += logical(shown_[i].rect, at.ratio).toAlignedRect();
         changed += logical(now.rect, at.ratio).toAlignedRect();
@@ -151,13 +141,14 @@ void Canvas::refresh() {
 
 // Paints in device pixels (the painter is scaled back to them), so that
 // every edge and every artwork pixel lands on whole pixels.
-void Canvas::paintView(QPainter& painter, const View& v, const QRect& r, const Placement& at) const {
+void Canvas::paintView(QPainter& painter, ViewId id, const QRect& r, const Placement& at) const {
+    const View& v = viewOf(id);
     // the artwork is 32 pixels of the board square, drawn at the view's top
     // left on the view's background; it covers a 480-twip view whole, but
     // for a pixel at scales that are no eighth
     const QPixmap* art = v.picture == Picture::None ? nullptr : &artFor(v.picture, v.back, at.scale);
     if (!art || art->width() < r.width() || art->height() < r.height()) fill(painter, r, qcolour(v.back));
-    if (v.framed) {
+    if (id.family == Family::Frame) {
         // a single line, as thick as a whole number of pixels allows
         const int line = std::max(1, static_cast<int>(at.scale));
         const QColor ink(Qt::black);
@@ -182,20 +173,21 @@ void Canvas::paintEvent(QPaintEvent* event) {
     const QRectF asked = event->rect();
     const QRect area = QRectF(asked.topLeft() * at.ratio, asked.size() * at.ratio).toAlignedRect();
     QRegion covered;
-    for (auto v = order_.rbegin(); v != order_.rend(); ++v) {
-        if (!(*v)->visible) continue;
-        const QRect r = deviceRect(**v, at);
+    const auto& order = Views::all();
+    for (auto v = order.rbegin(); v != order.rend(); ++v) {
+        if (!viewOf(*v).visible) continue;
+        const QRect r = deviceRect(*v, at);
         const QRect inside = r & area;
         if (inside.isEmpty()) continue;
         const QRegion shows = QRegion(inside) - covered;
         if (shows.isEmpty()) continue;
         const bool whole = shows.rectCount() == 1 && *shows.begin() == inside;
         if (whole) {
-            paintView(painter, **v, r, at);
+            paintView(painter, *v, r, at);
         } else {
             painter.save();
             painter.setClipRegion(shows);
-            paintView(painter, **v, r, at);
+            paintView(painter, *v, r, at);
             painter.restore();
         }
         covered += inside;
@@ -217,18 +209,12 @@ std::optional<Canvas::Hit> Canvas::viewAt(QPointF at) const {
     // rectOf() belong to their view whatever the rounding of the division
     const double x = at.x() * place.ratio + 1e-6;
     const double y = at.y() * place.ratio + 1e-6;
-    // the clickable families from the last painted, which lies on top
-    for (auto f = std::rbegin(viewFamilies); f != std::rend(viewFamilies); ++f) {
-        if (!f->clickable) continue;
-        const ViewFamily& views = board_.*f->views;
-        const auto indices = views.indices();
-        for (auto i = indices.rbegin(); i != indices.rend(); ++i) {
-            const View& v = views(*i);
-            if (!v.visible) continue;
-            const QRect r = deviceRect(v, place);
-            if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height())
-                return Hit{*f->clickable, *i};
-        }
+    // from the last painted, which lies on top; the frames take no click
+    const auto& order = Views::all();
+    for (auto v = order.rbegin(); v != order.rend(); ++v) {
+        if (v->family == Family::Frame || !viewOf(*v).visible) continue;
+        const QRect r = deviceRect(*v, place);
+        if (x >= r.x() && x < r.x() + r.width() && y >= r.y() && y < r.y() + r.height()) return *v;
     }
     return std::nullopt;
 }
@@ -248,13 +234,11 @@ bool Canvas::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         // a tip invites a click: only where the click would be taken now
         const auto hit = viewAt(help->pos());
-        const View* v = hit && canTakeClick(*hit) ? &viewOf(*hit) : nullptr;
-        if (v && !v->tooltip.empty()) {
+        if (hit && canTakeClick(*hit) && tooltipOf(*hit)) {
             // a marked view says where its move ends, above the invitation
-            QString tip = words::tooltip(*v);
-            if (const auto outcome = words::foresee(board_, hit->family, hit->index))
-                tip = words::outcomeLine(*outcome) + QLatin1Char('\n') + tip;
-            QToolTip::showText(help->globalPos(), tip, this, rectOf(*v).toAlignedRect());
+            QString tip = words::tooltip(*hit);
+            if (const auto outcome = table_.foresee(*hit)) tip = words::outcomeLine(*outcome) + QLatin1Char('\n') + tip;
+            QToolTip::showText(help->globalPos(), tip, this, rectOf(*hit).toAlignedRect());
         } else {
             QToolTip::hideText();
         }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window/speech.h"
+#include "window/words/speech.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -9,7 +9,7 @@
 #include <QLocale>
 #include <QTextToSpeech>
 
-#include "window/words.h"
+#include "window/words/words.h"
 
 namespace skarpo {
 
@@ -26,7 +26,7 @@ const char* const names[] = {
     QT_TRANSLATE_NOOP("Speech", "Magenta"),
     QT_TRANSLATE_NOOP("Speech", "Green"),
 };
-QString nameOf(const Board& b, int player) {
+QString nameOf(const Table& b, int player) {
     return Speech::isYou(b, player) ? spoken(QT_TRANSLATE_NOOP("Speech", "You")) : spoken(names[of(player)]);
 }
 
@@ -46,7 +46,7 @@ QString placeOf(int value) {
 }
 
 // A part of a computer turn's sentence, or empty for what is not told there.
-QString partOf(const Board& b, const Happening& h) {
+QString partOf(const Table& b, const Happening& h) {
     using Kind = Happening::Kind;
     switch (h.kind) {
         case Kind::Threw: return spoken(QT_TRANSLATE_NOOP("Speech", "threw %1")).arg(h.value);
@@ -70,12 +70,12 @@ QString sentence(const QString& text) {
     return text + QLatin1Char('.');
 }
 
-int markedCount(const Board& b) { return b.phase() == Phase::MarksWait ? static_cast<int>(b.clickable().size()) : 0; }
+int markedCount(const Table& b) { return b.phase() == Phase::MarksWait ? static_cast<int>(b.clickable().size()) : 0; }
 
 }  // namespace
 
-Speech::Speech(const Board& board, QObject* parent) : QObject(parent), board_(board) {
-    seen_ = board_.happenings.count();
+Speech::Speech(const Table& table, QObject* parent) : QObject(parent), table_(table) {
+    seen_ = table_.happenings().count();
     watchScreenReader();
 }
 
@@ -120,8 +120,8 @@ void Speech::statusChanged(const QString& interface, const QVariantMap& changed,
 
 void Speech::follow() {
     using Kind = Happening::Kind;
-    const auto fresh = board_.happenings.since(seen_);
-    seen_ = board_.happenings.count();
+    const auto fresh = table_.happenings().since(seen_);
+    seen_ = table_.happenings().count();
     for (const Happening& h : fresh) {
         const bool player = h.player >= 1 && h.player <= 4;
         switch (h.kind) {
@@ -129,16 +129,16 @@ void Speech::follow() {
                 flushTurn();
                 ownThrow_ = 0;
                 dieWaited_ = false;
-                say(words::sentence(h, board_.soleRed()));
+                say(words::sentence(h, table_.soleRed()));
                 break;
             case Kind::AutoOn:
             case Kind::AutoOff:
             case Kind::SoundOn:
-            case Kind::SoundOff: say(words::sentence(h, board_.soleRed())); break;
+            case Kind::SoundOff: say(words::sentence(h, table_.soleRed())); break;
             case Kind::Opening: break;
             default:
                 if (!player) break;
-                if (board_.person(h.player) && !isYou(board_, h.player)) {
+                if (table_.game().person(h.player) && !isYou(table_, h.player)) {
                     // one of several people, or a person playing another
                     // colour than red: told by colour, in the status line's words
                     if (h.kind == Kind::Threw) {
@@ -147,12 +147,12 @@ void Speech::follow() {
                         thrower_ = h.player;
                         told_ = false;
                     } else {
-                        say(words::sentence(h, board_.soleRed()));
+                        say(words::sentence(h, table_.soleRed()));
                         told_ = told_ || h.kind == Kind::NoMove;  // "Green cannot move with 1" holds the throw
                     }
                     break;
                 }
-                if (board_.person(h.player)) {
+                if (table_.game().person(h.player)) {
                     // the person's own: the throw at once, with what it allows
                     if (h.kind == Kind::Threw) {
                         flushTurn();
@@ -162,7 +162,7 @@ void Speech::follow() {
                         say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, no move")).arg(h.value));
                         ownThrow_ = 0;
                     } else if (h.kind == Kind::Captured || h.kind == Kind::Home || h.kind == Kind::AllHome) {
-                        say(words::sentence(h, board_.soleRed()));
+                        say(words::sentence(h, table_.soleRed()));
                     }
                     break;
                 }
@@ -170,45 +170,46 @@ void Speech::follow() {
                 if (h.kind == Kind::Threw && h.player != turnPlayer_) {
                     flushTurn();
                     turnPlayer_ = h.player;
-                    turn_ << nameOf(board_, h.player) + QLatin1Char(' ') + partOf(board_, h);
+                    turn_ << nameOf(table_, h.player) + QLatin1Char(' ') + partOf(table_, h);
                     break;
                 }
-                const QString part = partOf(board_, h);
+                const QString part = partOf(table_, h);
                 if (part.isEmpty()) break;
                 // what a player does outside its own turn is told with its name
-                turn_ << (h.player == turnPlayer_ ? part : nameOf(board_, h.player) + QLatin1Char(' ') + part);
+                turn_ << (h.player == turnPlayer_ ? part : nameOf(table_, h.player) + QLatin1Char(' ') + part);
         }
     }
-    if (board_.paused() || board_.closed()) {
+    if (table_.phase() == Phase::Animating || table_.phase() == Phase::Closed) {
         dieWaited_ = false;  // the die rolls or counters move: it waits for nobody
         return;
     }
 
     if (ownThrow_) {
-        if (const int n = markedCount(board_); n > 0) {
+        if (const int n = markedCount(table_); n > 0) {
             say(n == 1
                     ? spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, one counter can move")).arg(ownThrow_)
                     : spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, %2 counters can move")).arg(ownThrow_).arg(n));
             ownThrow_ = 0;
         }
     }
-    if (thrower_ && !told_ && markedCount(board_) > 0) {
+    if (thrower_ && !told_ && markedCount(table_) > 0) {
         // "Cyan threw 5. Choose a yellow counter"
-        say(words::joined(words::sentence({Happening::Kind::Threw, thrower_, board_.moves}, board_.soleRed()),
-                          words::prompt(board_, thrower_)));
+        say(words::joined(words::sentence({Happening::Kind::Threw, thrower_, table_.game().thrown}, table_.soleRed()),
+                          words::prompt(table_, thrower_)));
         told_ = true;
     }
-    const bool dieWaits = board_.phase() == Phase::DieWaits && !board_.autoplay && board_.person(board_.toPlay());
+    const bool dieWaits =
+        table_.phase() == Phase::DieWaits && !table_.game().autoplay && table_.game().person(table_.toPlay());
     if (dieWaits && !dieWaited_) {
         flushTurn();
         if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
         ownThrow_ = 0;
         if (thrower_ && !told_)
-            say(words::sentence({Happening::Kind::Threw, thrower_, board_.moves}, board_.soleRed()));
+            say(words::sentence({Happening::Kind::Threw, thrower_, table_.game().thrown}, table_.soleRed()));
         thrower_ = 0;
         // "Your turn", or with several people "Cyan: click the die"
-        say(isYou(board_, board_.toPlay()) ? spoken(QT_TRANSLATE_NOOP("Speech", "Your turn"))
-                                           : words::prompt(board_, board_.whosego));
+        say(isYou(table_, table_.toPlay()) ? spoken(QT_TRANSLATE_NOOP("Speech", "Your turn"))
+                                           : words::prompt(table_, 0));
     }
     dieWaited_ = dieWaits;
     busyTold_ = false;
@@ -220,27 +221,29 @@ void Speech::flushTurn() {
     turnPlayer_ = 0;
 }
 
-QString Speech::standings(const Board& b) {
+QString Speech::standings(const Table& b) {
     QStringList players;
     for (int p = 1; p <= 4; ++p) {
         QStringList parts;
         int waiting = 0;
-        for (int i = 1; i <= 4; ++i) waiting += b.players(p, i) < 1 ? 1 : 0;
+        for (int i = 1; i <= 4; ++i) waiting += b.game().position.players(p, i) < 1 ? 1 : 0;
         if (waiting > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 at the start")).arg(waiting);
         // from the player's entry square round the ring, in the order of its journey
         for (int k = 1; k <= 60; ++k)
-            if (b.squares(squareOf(p, k)) == p)
+            if (b.game().position.squares(squareOf(p, k)) == p)
                 parts << spoken(QT_TRANSLATE_NOOP("Speech", "square %1")).arg(squareOf(p, k));
         for (int k = 1; k <= 6; ++k)
-            if (b.homerow(p, k) == 1) parts << spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(k);
-        if (b.homerow(p, 7) > 0) parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 home")).arg(b.homerow(p, 7));
+            if (b.game().position.homerow(p, k) == 1)
+                parts << spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(k);
+        if (b.game().position.homerow(p, 7) > 0)
+            parts << spoken(QT_TRANSLATE_NOOP("Speech", "%1 home")).arg(b.game().position.homerow(p, 7));
         players << spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2."))
                        .arg(nameOf(b, p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
     }
     return players.join(QLatin1Char(' '));
 }
 
-void Speech::readBoard() { say(standings(board_)); }
+void Speech::readBoard() { say(standings(table_)); }
 
 void Speech::repeat() {
     if (!last_.isEmpty()) say(last_);

@@ -6,11 +6,11 @@
 
 #include <QString>
 
-#include "state/board.h"
+#include "core/turns/table.h"
 
 namespace skarpo::words {
 
-// Red is "you" while a person plays red alone (Board::soleRed); otherwise
+// Red is "you" while a person plays red alone (Table::soleRed); otherwise
 // every colour is named: "Red threw 4", "Cyan: click the die".
 
 // "Cyan threw 6", "Magenta captured your counter" ...
@@ -20,7 +20,7 @@ QString sentence(const Happening& h, bool you = true);
 // while nothing waits for a person. `lastThrower` is the player who made the
 // last throw (0 for none): after a throw of that player the die waits for
 // another.
-QString prompt(const Board& b, int lastThrower);
+QString prompt(const Table& t, int lastThrower);
 
 // Two parts of the status line, one after the other; either may be empty.
 QString joined(const QString& first, const QString& second);
@@ -28,14 +28,14 @@ QString joined(const QString& first, const QString& second);
 // A player's last throw, 1..6, or 0 for none yet: "Cyan's last throw: 6".
 QString lastThrow(int player, int value, bool you = true);
 
-// The name and the description of a view of a clickable family: "Square 16",
-// "cyan counter"; for the die (any index of `dicethrow`), "Die" and what it
-// shows at any of its places.
-QString viewName(const Board& b, Family family, int index);
-QString viewDescription(const Board& b, Family family, int index);
+// The name and the description of a view a person can click: "Square 16",
+// "cyan counter"; for the die (any of its places), "Die" and what it shows
+// wherever it is.
+QString viewName(const Table& t, ViewId view);
+QString viewDescription(const Table& t, ViewId view);
 
-// A view's tooltip, translated (the board keeps its own English).
-QString tooltip(const View& v);
+// A view's tooltip, translated (the core keeps its own English).
+QString tooltip(ViewId view);
 
 // The accessible name of the board itself.
 QString boardName();

@@ -22,7 +22,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "state/board.h"
+#include "core/turns/table.h"
 
 class QTextToSpeech;
 
@@ -31,7 +31,7 @@ namespace skarpo {
 class Speech : public QObject {
     Q_OBJECT
 public:
-    explicit Speech(const Board& board, QObject* parent = nullptr);
+    explicit Speech(const Table& table, QObject* parent = nullptr);
     ~Speech() override;
 
     // Reads what happened since the last call and what waits for the
@@ -62,9 +62,9 @@ public:
 
     // Where every counter stands, one short sentence a player:
     // "You: 2 at the start, square 12, home column 3. Cyan: ...".
-    static QString standings(const Board& b);
+    static QString standings(const Table& b);
     // The player the words call "you": red, while a person plays red alone.
-    static bool isYou(const Board& b, int player) { return b.soleRed() && player == 1; }
+    static bool isYou(const Table& b, int player) { return b.soleRed() && player == 1; }
 
 private Q_SLOTS:
     void statusChanged(const QString& interface, const QVariantMap& changed, const QStringList& invalidated);
@@ -75,7 +75,7 @@ private:
     void speakNext();
     void watchScreenReader();
 
-    const Board& board_;
+    const Table& table_;
     std::uint64_t seen_ = 0;
     QStringList turn_;  // the computer turn being told
     int turnPlayer_ = 0;
