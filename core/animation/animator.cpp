@@ -5,6 +5,7 @@ namespace skarpo {
 
 void render(Views& v, const Game& g) {
     const Position& at = g.position;
+    const bool opened = g.opened && g.animation.stage != Stage::Opening;  // the march shows them coming out
     auto marked = [&](int player, Place place) { return player == g.thrower && g.marks.contains(place); };
     for (int s = 1; s <= 60; ++s) {
         const int q = at.squares(s);
@@ -12,7 +13,7 @@ void render(Views& v, const Game& g) {
                      marked(g.thrower, Place::ring(s)) ? colour::yellow : colour::lightGrey};
     }
     for (int p = 1; p <= 4; ++p) {
-        const int waiting = g.opened ? at.waiting(p) : 0;
+        const int waiting = opened ? at.waiting(p) : 0;
         for (int k = 0; k < 4; ++k)
             v[viewOf(p, Place::start(k))] = {
                 k < waiting ? counterOf(p) : Picture::Blank,
@@ -21,7 +22,7 @@ void render(Views& v, const Game& g) {
             v[viewOf(p, Place::column(k))] = {at.homerow(p, k) == 1 ? counterOf(p) : Picture::Blank,
                                               marked(p, Place::column(k)) ? colour::yellow : colour::ofPlayer(p)};
         for (int n = 1; n <= 4; ++n)
-            v[viewOf(p, Place::final(n))] = {!g.opened || n <= at.homerow(p, 7) ? counterOf(p) : Picture::Blank,
+            v[viewOf(p, Place::final(n))] = {!opened || n <= at.homerow(p, 7) ? counterOf(p) : Picture::Blank,
                                              colour::finalOf(p)};
     }
     v.die(0) = {Picture::DieQuestion, colour::window, g.scene.die != Scene::Die::Hidden};

@@ -110,6 +110,7 @@ void Table::toggleSound() {
 void Table::close() {
     game_.autoplay = false;
     game_.phase = Phase::Closed;
+    game_.animation = {};
     script_ = {};
     platform_.wake(-1);
 }

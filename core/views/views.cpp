@@ -147,6 +147,14 @@ std::size_t Views::slot(ViewId v) {
     return static_cast<std::size_t>(first[f] + v.index);
 }
 
+bool Views::looksLike(const Views& other) const {
+    for (ViewId v : all()) {
+        const View &a = (*this)[v], &b = other[v];
+        if (a.visible != b.visible || (a.visible && !(a == b))) return false;
+    }
+    return true;
+}
+
 const std::array<ViewId, 140>& Views::all() {
     static const std::array<ViewId, 140> order = [] {
         std::array<ViewId, 140> out{};
