@@ -32,6 +32,8 @@ class Help {
 
 public:
     static QString howToPlay(Window& window);
+    static QString howToSet(Window& window);
+    static QString howToUse(Window& window);
     static QString about();
 };
 
@@ -269,7 +271,13 @@ QString Help::howToPlay(Window& window) {
            "game never ends by itself; %1 starts afresh.")
             .arg(newGame));
 
-    html += heading(tr("Automatic play and sound"));
+    return html + howToSet(window) + howToUse(window);
+}
+
+// The menus that set how the game plays, and the statistics.
+QString Help::howToSet(Window& window) {
+    const QString newGame = menuPath(window.newGameAction());
+    QString html = heading(tr("Automatic play and sound"));
     html += paragraph(
         tr("%1 lets the computer play for you as well: once a second it throws for you and moves one of your "
            "yellow counters. With a throw below six it moves the counter farthest along; with a six it brings "
@@ -306,7 +314,12 @@ QString Help::howToPlay(Window& window) {
             .arg(menuPath(window.strengthAction(Strength::Easy)), menuPath(window.strengthAction(Strength::Normal)),
                  menuPath(window.strengthAction(Strength::Strong)), menuPath(window.statisticsAction())));
 
-    html += heading(tr("Mouse, keyboard and screen reader"));
+    return html;
+}
+
+// The mouse, the keyboard and a screen reader.
+QString Help::howToUse(Window& window) {
+    QString html = heading(tr("Mouse, keyboard and screen reader"));
     html += paragraph(tr("With the mouse, click the die, then one of your yellow counters."));
     html +=
         paragraph(tr("With the keyboard, %1 and %2 move among the things that can be clicked now, the arrow keys move "

@@ -118,67 +118,65 @@ void Speech::statusChanged(const QString& interface, const QVariantMap& changed,
     if (interface == QLatin1String("org.a11y.Status") && it != changed.end()) setScreenReader(it->toBool());
 }
 
-void Speech::follow() {
+// A person's news: their own throw at once with what it allows; one of several people, or a person playing another
+// colour than red, told by colour in the status line's words.
+void Speech::tellPerson(const Happening& h) {
     using Kind = Happening::Kind;
-    const auto fresh = table_.happenings().since(seen_);
-    seen_ = table_.happenings().count();
-    for (const Happening& h : fresh) {
-        const bool player = h.player >= 1 && h.player <= 4;
-        switch (h.kind) {
-            case Kind::NewGame:
-                flushTurn();
-                ownThrow_ = 0;
-                dieWaited_ = false;
-                say(words::sentence(h, table_.soleRed()));
-                break;
-            case Kind::AutoOn:
-            case Kind::AutoOff:
-            case Kind::SoundOn:
-            case Kind::SoundOff: say(words::sentence(h, table_.soleRed())); break;
-            case Kind::Opening: break;
-            default:
-                if (!player) break;
-                if (table_.game().person(h.player) && !isYou(table_, h.player)) {
-                    // one of several people, or a person playing another
-                    // colour than red: told by colour, in the status line's words
-                    if (h.kind == Kind::Threw) {
-                        flushTurn();
-                        ownThrow_ = 0;
-                        thrower_ = h.player;
-                        told_ = false;
-                    } else {
-                        say(words::sentence(h, table_.soleRed()));
-                        told_ = told_ || h.kind == Kind::NoMove;  // "Green cannot move with 1" holds the throw
-                    }
-                    break;
-                }
-                if (table_.game().person(h.player)) {
-                    // the person's own: the throw at once, with what it allows
-                    if (h.kind == Kind::Threw) {
-                        flushTurn();
-                        if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
-                        ownThrow_ = h.value;
-                    } else if (h.kind == Kind::NoMove) {
-                        say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, no move")).arg(h.value));
-                        ownThrow_ = 0;
-                    } else if (h.kind == Kind::Captured || h.kind == Kind::Home || h.kind == Kind::AllHome) {
-                        say(words::sentence(h, table_.soleRed()));
-                    }
-                    break;
-                }
-                // a computer's turn, told in one sentence when it ends
-                if (h.kind == Kind::Threw && h.player != turnPlayer_) {
-                    flushTurn();
-                    turnPlayer_ = h.player;
-                    turn_ << nameOf(table_, h.player) + QLatin1Char(' ') + partOf(table_, h);
-                    break;
-                }
-                const QString part = partOf(table_, h);
-                if (part.isEmpty()) break;
-                // what a player does outside its own turn is told with its name
-                turn_ << (h.player == turnPlayer_ ? part : nameOf(table_, h.player) + QLatin1Char(' ') + part);
+    if (!isYou(table_, h.player)) {
+        if (h.kind == Kind::Threw) {
+            flushTurn();
+            ownThrow_ = 0;
+            thrower_ = h.player;
+            told_ = false;
+        } else {
+            say(words::sentence(h, table_.soleRed()));
+            told_ = told_ || h.kind == Kind::NoMove;  // "Green cannot move with 1" holds the throw
         }
+    } else if (h.kind == Kind::Threw) {
+        flushTurn();
+        if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
+        ownThrow_ = h.value;
+    } else if (h.kind == Kind::NoMove) {
+        say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, no move")).arg(h.value));
+        ownThrow_ = 0;
+    } else if (h.kind == Kind::Captured || h.kind == Kind::Home || h.kind == Kind::AllHome) {
+        say(words::sentence(h, table_.soleRed()));
     }
+}
+
+void Speech::tell(const Happening& h) {
+    using Kind = Happening::Kind;
+    switch (h.kind) {
+        case Kind::NewGame:
+            flushTurn();
+            ownThrow_ = 0;
+            dieWaited_ = false;
+            say(words::sentence(h, table_.soleRed()));
+            return;
+        case Kind::AutoOn:
+        case Kind::AutoOff:
+        case Kind::SoundOn:
+        case Kind::SoundOff: return say(words::sentence(h, table_.soleRed()));
+        case Kind::Opening: return;
+        default: break;
+    }
+    if (h.player < 1 || h.player > 4) return;
+    if (table_.game().person(h.player)) return tellPerson(h);
+    // a computer's turn, told in one sentence when it ends
+    if (h.kind == Kind::Threw && h.player != turnPlayer_) {
+        flushTurn();
+        turnPlayer_ = h.player;
+        turn_ << nameOf(table_, h.player) + QLatin1Char(' ') + partOf(table_, h);
+        return;
+    }
+    const QString part = partOf(table_, h);
+    // what a player does outside its own turn is told with its name
+    if (!part.isEmpty()) turn_ << (h.player == turnPlayer_ ? part : nameOf(table_, h.player) + QLatin1Char(' ') + part);
+}
+
+void Speech::follow() {
+    for (const Happening& h : table_.happenings().since(seen_)) tell(h);
+    seen_ = table_.happenings().count();
     if (table_.phase() == Phase::Animating || table_.phase() == Phase::Closed) {
         dieWaited_ = false;  // the die rolls or counters move: it waits for nobody
         return;

@@ -71,6 +71,8 @@ private Q_SLOTS:
 
 private:
     void say(const QString& text);
+    void tell(const Happening& h);
+    void tellPerson(const Happening& h);
     void flushTurn();
     void speakNext();
     void watchScreenReader();
