@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/animation/animator.h"
 
+#include <array>
+
 namespace skarpo {
 
 void render(Views& v, const Game& g) {
@@ -38,31 +40,39 @@ namespace {
 using Kind = Motion::Kind;
 
 // A special square blinks twice; the counter on it stays.
-Steps flash(Views& v, int s) {
-    for (int n = 0; n < 2; ++n) {
-        v.ring(s).back = colour::yellow;
-        co_yield 0.2f;
-        v.ring(s).back = colour::lightGrey;
-        co_yield 0.2f;
-    }
+struct Blink {
+    Views* v;
+    int square;
+};
+float blink(void* context, int n) {
+    const auto& [v, s] = *static_cast<Blink*>(context);
+    if (n == 4) return -1;
+    v->ring(s).back = n % 2 == 0 ? colour::yellow : colour::lightGrey;
+    return 0.2f;
 }
 
 // The counter steps square by square, each square it leaves showing again what it showed. One that only passes
 // through leaves the square it ends on showing what it showed before.
-Steps walk(Views& v, int player, Motion w) {
-    const Picture before = v.ring(w.to).picture;
-    co_yield 0.2f;
-    v.ring(w.from).picture = ownPicture(w.from);
-    Picture carried = v.ring(w.from + 1).picture;
-    v.ring(w.from + 1).picture = counterOf(player);
-    co_yield 0.2f;
-    for (int s = w.from + 2; s <= w.to; ++s) {
-        v.ring(s - 1).picture = carried;
-        carried = v.ring(s).picture;
-        v.ring(s).picture = counterOf(player);
-        co_yield 0.2f;
+struct Walking {
+    Views* v;
+    int player;
+    Motion w;
+    Picture before, carried;
+};
+float walk(void* context, int n) {
+    auto& [v, player, w, before, carried] = *static_cast<Walking*>(context);
+    const int s = w.from + n;  // where the counter steps now
+    if (n == 0) {
+        before = v->ring(w.to).picture;
+    } else if (s <= w.to) {
+        v->ring(s - 1).picture = n == 1 ? ownPicture(w.from) : carried;
+        carried = v->ring(s).picture;
+        v->ring(s).picture = counterOf(player);
+    } else {
+        if (w.through) v->ring(w.to).picture = before;
+        return -1;
     }
-    if (w.through) v.ring(w.to).picture = before;
+    return 0.2f;
 }
 
 // A captured counter runs backwards round the ring to its entry square, its larger picture on every even square, and
@@ -201,60 +211,93 @@ Steps celebrate(const Show& show, int player, const Position& after) {
     for (int k = 1; k <= 9; ++k) v.home(10 * (player - 1) + k).picture = Picture::Blank;
 }
 
-Steps motion(const Show& show, int p, Motion m, const Position& after) {
+Steps put(Views& v, int player, int square) {
+    co_yield 0.2f;
+    v.ring(square).picture = counterOf(player);
+}
+
+Steps captured(const Show& show, int mover, Motion c) {
+    if (!c.quiet) show.beep();
+    show.tell({Happening::Kind::Captured, mover, c.whom});
+    co_yield runHome(show, c.whom, c.to);
+}
+
+Steps jump(Views& v, int player, Motion j) {
+    Blink corner{&v, j.from};
+    co_yield Steps::counted(blink, &corner);
+    v.ring(j.from).picture = ownPicture(j.from);
+    co_yield Steps::counted(blink, &corner);
+    Blink opposite{&v, j.to};
+    co_yield Steps::counted(blink, &opposite);
+    v.ring(j.to).picture = counterOf(player);
+}
+
+Steps passOver(Views& v, int player, Motion m) {
+    for (int s = m.from; s <= m.to; ++s) {
+        const Picture under = v.ring(s).picture;
+        v.ring(s).picture = counterOf(player);
+        co_yield 0.2f;
+        v.ring(s).picture = under;
+    }
+    if (m.ahead) v.ring(m.to + 1).picture = counterOf(player);
+}
+
+// The script of one motion of player p's move.
+Steps motion(const Show& show, int p, const Motion& m, const Position& after) {
     Views& v = show.views;
     switch (m.kind) {
-        case Kind::Enter: co_yield enter(v, p); break;
-        case Kind::Walk: co_yield walk(v, p, m); break;
-        case Kind::Put:
-            co_yield 0.2f;
-            v.ring(m.to).picture = counterOf(p);
-            break;
-        case Kind::Capture:
-            if (!m.quiet) show.beep();
-            show.tell({Happening::Kind::Captured, p, m.whom});
-            co_yield runHome(show, m.whom, m.to);
-            break;
-        case Kind::Doubles: co_yield flash(v, m.to); break;
-        case Kind::Jumps:
-            co_yield flash(v, m.from);
-            v.ring(m.from).picture = ownPicture(m.from);
-            co_yield flash(v, m.from);
-            co_yield flash(v, m.to);
-            v.ring(m.to).picture = counterOf(p);
-            break;
-        case Kind::PassOver:
-            for (int s = m.from; s <= m.to; ++s) {
-                const Picture under = v.ring(s).picture;
-                v.ring(s).picture = counterOf(p);
-                co_yield 0.2f;
-                v.ring(s).picture = under;
-            }
-            if (m.ahead) v.ring(m.to + 1).picture = counterOf(p);
-            break;
-        case Kind::Vacate: v.ring(m.to).picture = ownPicture(m.to); break;
-        case Kind::Column: co_yield upTheColumn(show, p, m); break;
-        case Kind::AllHome: co_yield celebrate(show, p, after); break;
+        case Kind::Enter: return enter(v, p);
+        case Kind::Put: return put(v, p, m.to);
+        case Kind::Capture: return captured(show, p, m);
+        case Kind::Walk:
+        case Kind::Doubles: break;  // plain scripts, played from moveShown
+        case Kind::Jumps: return jump(v, p, m);
+        case Kind::PassOver: return passOver(v, p, m);
+        case Kind::Vacate: v.ring(m.to).picture = ownPicture(m.to); return {};
+        case Kind::Column: return upTheColumn(show, p, m);
+        case Kind::AllHome: return celebrate(show, p, after);
     }
+    return {};
 }
 
 Steps moveShown(const Show& show, const Outcome& o) {
-    for (const Motion& m : o) co_yield motion(show, o.player, m, o.after);
+    Walking walking{};
+    Blink blinking{};
+    for (const Motion& m : o) {
+        if (m.kind == Kind::Walk) {
+            walking = {&show.views, o.player, m, {}, {}};
+            co_yield Steps::counted(walk, &walking);
+        } else if (m.kind == Kind::Doubles) {
+            blinking = {&show.views, m.to};
+            co_yield Steps::counted(blink, &blinking);
+        } else {
+            co_yield motion(show, o.player, m, o.after);
+        }
+    }
 }
 
-Steps roll(Views& v, Animation a) {
-    v.die(0).visible = false;
-    co_yield 0.3f;
-    float d = 0.04f;
-    for (int i = 1; i <= 14; ++i) {
-        v.die(i).picture = dieFace(a.faces[static_cast<std::size_t>(i - 1)]);
-        if (i > 1) v.die(i - 1) = {Picture::None, colour::window, false};
-        v.die(i).visible = true;
-        co_yield d;
-        d = d + 0.01f;
+// The die rolls across the middle of the board, showing a face at each of its fourteen places and slowing down, and
+// comes to rest showing the throw.
+float roll(void* context, int n) {
+    static const auto pauses = [] {  // 0.3 s, then 0.04 s at the first place, a hundredth more at each next one
+        std::array<float, 15> p{0.3f, 0.04f};
+        for (std::size_t i = 2; i < p.size(); ++i) p[i] = p[i - 1] + 0.01f;
+        return p;
+    }();
+    const Show& show = *static_cast<Show*>(context);
+    Views& v = show.views;
+    const Animation& a = show.game->animation;
+    if (n == 0) {
+        v.die(0).visible = false;
+    } else if (n <= 14) {
+        v.die(n) = {dieFace(a.faces[static_cast<std::size_t>(n - 1)]), colour::window, true};
+        if (n > 1) v.die(n - 1) = {Picture::None, colour::window, false};
+    } else {
+        v.die(15) = {dieFace(a.roll), colour::window, true};
+        v.die(14) = {Picture::None, colour::window, false};
+        return -1;
     }
-    v.die(15) = {dieFace(a.roll), colour::window, true};
-    v.die(14) = {Picture::None, colour::window, false};
+    return pauses[static_cast<std::size_t>(n)];
 }
 
 Steps pause(float sec) { co_yield sec; }
@@ -262,16 +305,14 @@ Steps pause(float sec) { co_yield sec; }
 }  // namespace
 
 Steps scriptOf(const Show& show, const Game& g, const Outcome& move) {
-    switch (g.animation.stage) {
-        case Stage::Opening: return march(show.views, 1, 4);
-        case Stage::Roll: return roll(show.views, g.animation);
-        case Stage::Marking: return pause(0.2f);
-        case Stage::LostThrow: return pause(g.thrown == 6 ? 0.4f : 0.8f);
-        case Stage::Glance: return pause(0.1f);
-        case Stage::Move: return moveShown(show, move);
-        case Stage::Pause: return pause(g.animation.turn.steps[static_cast<std::size_t>(g.animation.turnAt)].sec);
-        case Stage::Rest: break;
-    }
+    const Stage stage = g.animation.stage;  // the commonest first
+    if (stage == Stage::Roll) return Steps::counted(roll, const_cast<Show*>(&show));
+    if (stage == Stage::Move) return moveShown(show, move);
+    if (stage == Stage::Pause) return pause(g.animation.turn.steps[static_cast<std::size_t>(g.animation.turnAt)].sec);
+    if (stage == Stage::Marking) return pause(0.2f);
+    if (stage == Stage::Glance) return pause(0.1f);
+    if (stage == Stage::LostThrow) return pause(g.thrown == 6 ? 0.4f : 0.8f);
+    if (stage == Stage::Opening) return march(show.views, 1, 4);
     return {};
 }
 

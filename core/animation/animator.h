@@ -17,6 +17,7 @@ namespace skarpo {
 // a step, where its news and beeps go. A beep sounds only while the sound is on, as it is at that moment.
 struct Show {
     Views& views;
+    const Game* game = nullptr;  // whose stage is being shown
     Happenings* told = nullptr;
     Platform* platform = nullptr;
     const bool* sound = nullptr;
@@ -32,7 +33,8 @@ struct Show {
 // The views as the game shows them at rest (and as each stage begins).
 void render(Views& views, const Game& game);
 
-// The script of the game's stage, as it begins. A move's is that of `move`, the outcome being shown.
+// The script of the stage of the game `show` shows, as it begins. A move's is that of `move`, the outcome being
+// shown.
 Steps scriptOf(const Show& show, const Game& game, const Outcome& move);
 
 }  // namespace skarpo

@@ -35,6 +35,10 @@ void Steps::promise_type::operator delete(void* frame, std::size_t size) noexcep
 std::optional<float> Steps::run(Handle h) {
     for (;;) {
         promise_type& p = h.promise();
+        if (p.innerStep) {
+            if (const float sec = p.innerStep(p.innerContext, p.innerN++); sec >= 0) return sec;
+            p.innerStep = nullptr;
+        }
         if (p.inner) {
             if (auto sec = run(p.inner)) return sec;
             p.inner.destroy();
@@ -43,16 +47,22 @@ std::optional<float> Steps::run(Handle h) {
         h.resume();
         if (p.failed) std::rethrow_exception(std::exchange(p.failed, {}));
         if (h.done()) return std::nullopt;
-        if (!p.inner) return p.pause;
+        if (!p.inner && !p.innerStep) return p.pause;
     }
 }
 std::optional<float> Steps::next() {
+    if (step_) {
+        if (const float sec = step_(context_, n_++); sec >= 0) return sec;
+        step_ = nullptr;
+        return std::nullopt;
+    }
     if (!handle_) return std::nullopt;
     auto r = run(handle_);
     if (!r) reset();
     return r;
 }
 void Steps::reset() {
+    step_ = nullptr;
     for (Handle h = std::exchange(handle_, {}); h;) {
         Handle inner = h.promise().inner;
         h.destroy();

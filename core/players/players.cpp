@@ -13,14 +13,16 @@ using Step = TurnStep::Kind;
 // if it may enter, else the counter farthest behind; a counter in the home column only if no ring counter may move,
 // the one nearest home first.
 Place automaticMove(const LegalMoves& marks, int player, int m) {
-    if (m == 6 && marks.contains(Place::start())) return Place::start();
-    for (int n = 1; n <= 60; ++n) {
-        const Place at = Place::ring(squareOf(player, m < 6 ? 61 - n : n));
-        if (marks.contains(at)) return at;
+    Place pick;
+    int best = 0;  // the pick's progress on the ring; a home-column place counts below every ring square
+    for (const Place& at : marks) {
+        if (at.kind == Place::Kind::Start) return at;  // only a six marks it
+        const int rank = at.kind == Place::Kind::Ring
+                             ? (m < 6 ? progressOf(player, at.index) : 61 - progressOf(player, at.index)) + 6
+                             : at.index;
+        if (rank > best) pick = at, best = rank;
     }
-    for (int k = 6; k >= 1; --k)
-        if (marks.contains(Place::column(k))) return Place::column(k);
-    return {};
+    return pick;
 }
 
 // The ring counter the Normal player moves with throw m: its number and progress (0: none). Counters are looked at

@@ -11,21 +11,17 @@ namespace {
 
 using Kind = Happening::Kind;
 
-// Where a move ended, as the board tells it: the one place a player's counters hold after it and did not before
-// (a new counter onto the ring is told as entered); nothing when that is not one place (a counter home, or two
-// moves in one turn).
-Happening movedTo(const Position& before, const Position& after, int p) {
-    int gained = 0, held = 0, value = 0;
-    for (int s = 1; s <= 60; ++s) {
-        held += (after.squares(s) == p) - (before.squares(s) == p);
-        if (after.squares(s) == p && before.squares(s) != p) ++gained, value = s;
-    }
-    for (int k = 1; k <= 6; ++k) {
-        held += (after.homerow(p, k) == 1) - (before.homerow(p, k) == 1);
-        if (after.homerow(p, k) == 1 && before.homerow(p, k) != 1) ++gained, value = Happening::columnBase + k;
-    }
-    if (gained != 1) return {};
-    return {held > 0 ? Kind::Entered : Kind::Moved, p, value};
+// Where a move ended, as the board tells it: the one place the player's counters hold after it and did not before
+// (a new counter onto the ring is told as entered); nothing when the counter came home, or landed where one of its
+// own stood (and captured it).
+Happening movedTo(const Outcome& o, const Position& before) {
+    const Place to = o.to;
+    const bool held = to.kind == Place::Kind::Ring
+                          ? before.squares(to.index) == o.player
+                          : to.kind != Place::Kind::Column || before.homerow(o.player, to.index) == 1;
+    if (held) return {};
+    const int value = to.kind == Place::Kind::Ring ? to.index : Happening::columnBase + to.index;
+    return {o.from.kind == Place::Kind::Start ? Kind::Entered : Kind::Moved, o.player, value};
 }
 
 }  // namespace
@@ -47,6 +43,7 @@ void Table::takeUp(const Game& game) {
     if (a.stage == Stage::Move) moving_ = outcome(game_.position, game_.thrower, a.from, game_.thrown, !a.computer);
     // the script brought up to the step it had made, silently
     show_.told = nullptr, show_.platform = nullptr;
+    pace();
     script_ = scriptOf(show_, game_, moving_);
     for (int n = 0; n < a.step; ++n) script_.next();
     show_.told = &told_, show_.platform = &platform_;
@@ -127,41 +124,50 @@ void Table::run() {
     while (game_.phase == Phase::Animating) {
         if (const auto sec = script_.next()) {
             ++game_.animation.step;
-            if (const float paused = paced(*sec); paused > 0) return platform_.wake(paused);
+            if (const float paused = *sec * pace_; paused > 0) return platform_.wake(paused);
         } else if (!stageOver()) {
             return;
         }
     }
 }
 
-// A computer's pauses are a quarter as long at Fast; at Fastest only the glances pause.
-float Table::paced(float sec) const {
+// A computer's pauses are a quarter as long at Fast (exactly: a quarter of a float is exact); at Fastest only the
+// glances pause. Asked as each stage begins and whenever the speed changes.
+void Table::pace() {
     const Animation& a = game_.animation;
-    if (!a.computer || a.stage == Stage::Glance) return sec;
-    return game_.options.speed == Speed::Fast ? sec / 4 : game_.options.speed == Speed::Fastest ? 0 : sec;
+    const Speed speed = game_.options.speed;
+    pace_ = !a.computer || a.stage == Stage::Glance ? 1
+            : speed == Speed::Fast                  ? 0.25f
+            : speed == Speed::Fastest               ? 0
+                                                    : 1;
 }
 
 void Table::begin(Stage stage) {
     game_.animation.stage = stage;
     game_.animation.step = 0;
+    pace();
     script_ = scriptOf(show_, game_, moving_);
 }
 
 bool Table::stageOver() {
     Animation& a = game_.animation;
-    switch (a.stage) {
-        case Stage::Opening: roll(); break;
-        case Stage::Roll: rolled(); break;
-        case Stage::Marking: marked(); break;
-        case Stage::LostThrow:
-            game_.scene.result = 0;
-            showDie();
-            game_.thrown == 6 ? dieWaits(game_.thrower) : passTurn(game_.thrower);
-            break;
-        case Stage::Glance: a.turnAt < 0 ? turnStep(0) : turnOver(); break;
-        case Stage::Move: moved(); break;
-        case Stage::Pause: turnStep(a.turnAt + 1); break;
-        case Stage::Rest: break;
+    const Stage over = a.stage;  // the commonest first
+    if (over == Stage::Roll) {
+        rolled();
+    } else if (over == Stage::Move) {
+        moved();
+    } else if (over == Stage::Pause) {
+        turnStep(a.turnAt + 1);
+    } else if (over == Stage::Marking) {
+        marked();
+    } else if (over == Stage::Glance) {
+        a.turnAt < 0 ? turnStep(0) : turnOver();
+    } else if (over == Stage::LostThrow) {
+        game_.scene.result = 0;
+        showDie();
+        game_.thrown == 6 ? dieWaits(game_.thrower) : passTurn(game_.thrower);
+    } else if (over == Stage::Opening) {
+        roll();
     }
     return game_.phase == Phase::Animating;
 }
@@ -228,7 +234,7 @@ void Table::move(Place from, bool computer) {
 
 void Table::moved() {
     Animation& a = game_.animation;
-    const Happening told = movedTo(game_.position, moving_.after, game_.thrower);
+    const Happening told = movedTo(moving_, game_.position);
     game_.position = moving_.after;
     if (moving_.has(Motion::Kind::AllHome)) game_.scene.frames = 0, game_.scene.result = 0;
     if (a.computer) {  // a computer's one move is told when its turn ends; two in a turn are not told

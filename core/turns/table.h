@@ -34,7 +34,10 @@ public:
     void newGame();
     void toggleAuto();
     void toggleSound();
-    void setSpeed(Speed speed) { game_.options.speed = speed; }
+    void setSpeed(Speed speed) {
+        game_.options.speed = speed;
+        pace();
+    }
     void setStrength(Strength strength) { game_.options.strength = strength; }
     // Who plays each colour from the next new game on.
     void chooseSeats(const std::array<Seat, 5>& seats) { seats_ = seats; }
@@ -85,15 +88,16 @@ private:
     void rest(Phase phase);
     void showDie();
     void showFrames();
-    float paced(float sec) const;
+    void pace();
 
     Platform& platform_;
     Game game_;
     Views views_;
     Happenings told_;
-    Show show_{views_, &told_, &platform_, &game_.sound};
+    Show show_{views_, &game_, &told_, &platform_, &game_.sound};
     Steps script_;
     Outcome moving_;  // the move being shown
+    float pace_ = 1;  // how much of each pause of the stage is made
     std::array<Seat, 5> seats_;
     std::array<const Player*, 5> players_{};
 };

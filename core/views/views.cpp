@@ -140,13 +140,6 @@ const char* tooltipOf(ViewId v) {
     return nullptr;
 }
 
-std::size_t Views::slot(ViewId v) {
-    constexpr int first[] = {0, 61, 77, 117, 133};
-    const int f = static_cast<int>(v.family);
-    if (f > 4 || v.index < (f == 0) || v.index >= sizes[f]) indexFault("views", v.index);
-    return static_cast<std::size_t>(first[f] + v.index);
-}
-
 bool Views::looksLike(const Views& other) const {
     for (ViewId v : all()) {
         const View &a = (*this)[v], &b = other[v];

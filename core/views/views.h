@@ -115,7 +115,12 @@ public:
     static const std::array<ViewId, 140>& all();
 
 private:
-    static std::size_t slot(ViewId v);
+    static std::size_t slot(ViewId v) {
+        constexpr int first[] = {0, 61, 77, 117, 133, 141};
+        const int f = static_cast<int>(v.family);
+        if (f > 4 || v.index < (f == 0) || v.index >= first[f + 1] - first[f]) indexFault("views", v.index);
+        return static_cast<std::size_t>(first[f] + v.index);
+    }
     std::array<View, 141> all_{};
 };
 
