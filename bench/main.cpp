@@ -39,7 +39,6 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
-#include "tools/match.h"
 #include "window/board/canvas.h"
 #include "window/window.h"
 
@@ -184,12 +183,12 @@ void report(const std::string& what, const Usage& a, const Usage& b, double cpuT
 // second pause shows the die's first position, its fifteenth the last one.
 struct ThrowClock {
     std::vector<double> lengths;
-    void pause(const Board& board, double now) {
+    void pause(const Views& views, double now) {
         if (ending && start) lengths.push_back(now - *start);
         ending = false;
-        if (board.dicethrow(1).visible)
+        if (views[{Family::Die, 1}].visible)
             start = last;
-        else if (board.dicethrow(14).visible)
+        else if (views[{Family::Die, 14}].visible)
             ending = true;
         last = now;
     }
@@ -252,6 +251,282 @@ double bareWidgetPercent(QSize size, double perSecond, double seconds) {
     return 100 * (processorSeconds() - cpu) / (monotonicSeconds() - wall);
 }
 
+// Everything the bench measures in the window, around one window brought up as the game's own main brings it up.
+class Bench {
+public:
+    Bench(const BenchOptions& opt, Window& window)
+        : opt_(opt),
+          window_(window),
+          table_(window.table()),
+          watch_(window.canvas()),
+          meter_{watch_, pauses_, throws_, xServerPid()} {}
+
+    // Shows the window; false when no frame comes within 10 s.
+    bool firstFrame(double mainAt, std::optional<double> ageAtMain);
+    // Counts the pauses and throws of the game, the lengths of whole throws and the rounds of computer turns.
+    void follow();
+    // At one size of the window: idle, animating, and one repaint of the whole board. False when automatic play
+    // did not get going.
+    bool atSize(const std::string& where, double animatingTarget);
+    void idle(const std::string& where);
+    bool animating(const std::string& where, double target);
+    void pauses();
+    void rounds();
+    double pausesPerSecond() const { return pausesPerSecond_; }
+    const std::vector<double>& throwLengths() const { return allThrows_; }
+
+private:
+    void roundOver();
+
+    const BenchOptions& opt_;
+    Window& window_;
+    Table& table_;
+    PaintWatch watch_;
+    long pauses_ = 0, throws_ = 0;
+    Meter meter_;
+    ThrowClock throwClock_;
+    std::vector<double> allThrows_;
+    double pausesPerSecond_ = 0;
+    // the rounds of computer turns between two throws of red, by speed: from the call of the first pause of a
+    // computer turn to the die waiting for red again
+    std::optional<double> roundFrom_;
+    std::vector<double> roundsAt_[3], threeAt_[3];  // all rounds, and those of exactly three throws
+    std::uint64_t roundSeen_ = 0;                   // the happenings before the round
+};
+
+bool Bench::firstFrame(double mainAt, std::optional<double> ageAtMain) {
+    QEventLoop untilFirst;
+    watch_.untilFirst = &untilFirst;
+    window_.show();
+    QTimer::singleShot(10'000, &untilFirst, &QEventLoop::quit);  // a frame that never comes
+    untilFirst.exec();
+    watch_.untilFirst = nullptr;
+    if (!watch_.firstFrameAt) return false;
+    if (ageAtMain && watch_.firstFrameAge)
+        print({"start: process start to first frame (/proc)", 1000 * *watch_.firstFrameAge, "ms", 0, 300, {}});
+    print({"start: main() to first frame", 1000 * (*watch_.firstFrameAt - mainAt), "ms", 1, {}, {}});
+    if (ageAtMain) print({"  of which process start to main() (/proc)", 1000 * *ageAtMain, "ms", 0, {}, {}});
+    if (meter_.xServerPid) std::printf("  the X server runs here as process %ld\n", meter_.xServerPid);
+    return true;
+}
+
+// Every pause as it is asked for: a throw lasts from its first pause (before the die's first place) to the first
+// pause after its last place, which follows at once.
+void Bench::follow() {
+    window_.platform().waking = [this](float) {
+        ++pauses_;
+        const Views& views = table_.views();
+        if (views[{Family::Die, 1}].visible) ++throws_;  // the die's first place
+        throwClock_.pause(views, monotonicSeconds());
+        if (table_.game().animation.computer && !roundFrom_)
+            roundFrom_ = monotonicSeconds(), roundSeen_ = table_.happenings().count();
+    };
+    // a round ends when the die waits for red again
+    const auto due = window_.platform().due;
+    window_.platform().due = [this, due] {
+        due();
+        roundOver();
+    };
+}
+
+void Bench::roundOver() {
+    if (!roundFrom_ || table_.phase() != Phase::DieWaits) return;
+    const double length = monotonicSeconds() - *roundFrom_;
+    int computerThrows = 0;
+    for (const Happening& h : table_.happenings().since(roundSeen_))
+        computerThrows += h.kind == Happening::Kind::Threw && h.player != 1;
+    const auto speed = static_cast<std::size_t>(table_.game().options.speed);
+    roundsAt_[speed].push_back(length);
+    if (computerThrows == 3) threeAt_[speed].push_back(length);
+    roundFrom_.reset();
+}
+
+// A new game waits for its first click, measured twice, 1 s and then 10 s: the wake-up that ends each measurement
+// costs as much in both and drops out of the difference, which is what idling itself costs.
+void Bench::idle(const std::string& where) {
+    runFor(opt_.quick ? 0.3 : 1);  // let the start (or the last new game) settle
+    const Usage a = meter_.at();
+    runFor(opt_.quick ? 0.2 : 1);
+    const Usage b = meter_.at();
+    runFor(opt_.quick ? 1 : 10);
+    const Usage c = meter_.at();
+    Usage start = b;  // the longer run less the shorter one
+    start.cpu += b.cpu - a.cpu;
+    start.wall += b.wall - a.wall;
+    if (start.xServer && a.xServer) *start.xServer += *b.xServer - *a.xServer;
+    report("idle, " + where, start, c, 0.02, 0.0);
+}
+
+// Automatic play plays player 1, the others follow; measured from the first tick for 2 or 15 s.
+bool Bench::animating(const std::string& where, double target) {
+    QEventLoop phase;
+    std::optional<Usage> a, b;
+    std::vector<double> lengths;
+    window_.autoAction().trigger();
+    QTimer::singleShot(1100, &phase, [&] {
+        a = meter_.at();
+        throwClock_.lengths.clear();
+    });
+    QTimer::singleShot(opt_.quick ? 3100 : 16100, &phase, [&] {
+        b = meter_.at();
+        lengths = throwClock_.lengths;
+        window_.autoAction().trigger();  // automatic play off and a new game: what moved stops at once
+        window_.newGameAction().trigger();
+        throwClock_.forget();
+        roundFrom_.reset();
+        phase.quit();
+    });
+    phase.exec();
+    report("animating, " + where, *a, *b, target, {});
+    pausesPerSecond_ = static_cast<double>(b->pauses - a->pauses) / (b->wall - a->wall);
+    std::string each;
+    for (double l : lengths) each += " " + std::to_string(static_cast<int>(std::lround(l * 1e4))).insert(1, ".");
+    std::printf("  whole throws, %s (1.770 s of pauses each): %zu, s:%s\n", where.c_str(), lengths.size(),
+                each.c_str());
+    allThrows_.insert(allThrows_.end(), lengths.begin(), lengths.end());
+    // the opening march alone lasts some three seconds: a quick run sees only that
+    return opt_.quick ? b->pauses > a->pauses : b->throws > a->throws;
+}
+
+bool Bench::atSize(const std::string& where, double animatingTarget) {
+    std::printf("the window at %s: %dx%d, the board %.3f device pixels to a pixel\n", where.c_str(), window_.width(),
+                window_.height(), window_.canvas().placement().scale);
+    idle(where);
+    const bool played = animating(where, animatingTarget);
+    std::vector<double> took;  // what one repaint of the whole board costs (a celebration's sweeps make them)
+    for (int i = 0; i < (opt_.quick ? 10 : 100); ++i) {
+        const double t0 = monotonicSeconds();
+        window_.canvas().repaint();
+        took.push_back(monotonicSeconds() - t0);
+    }
+    print({"  one repaint of the whole board, median, " + where, 1000 * spreadOf(took).median, "ms", 2, {}, {}});
+    return played;
+}
+
+// The real pause, 200 times each length, interleaved: how late the platform's timer comes after it was asked for.
+void Bench::pauses() {
+    const float lengths[] = {0.01f, 0.07f, 0.2f};
+    const int rounds = opt_.quick ? 10 : 200;
+    std::vector<double> over[3];
+    QtPlatform& platform = window_.platform();
+    const auto due = std::exchange(platform.due, nullptr);
+    for (int r = 0; r < rounds; ++r)
+        for (int k = 0; k < 3; ++k) {
+            QEventLoop loop;
+            double fired = 0;
+            platform.due = [&] { fired = monotonicSeconds(), loop.quit(); };
+            const double t0 = monotonicSeconds();
+            platform.wake(lengths[k]);
+            loop.exec();
+            over[k].push_back(fired - t0 - static_cast<double>(lengths[k]));
+        }
+    platform.due = due;
+    for (int k = 0; k < 3; ++k) {
+        const Spread s = spreadOf(over[k]);
+        char name[64];
+        std::snprintf(name, sizeof name, "pause %.2f s: median overshoot from the call",
+                      static_cast<double>(lengths[k]));
+        print({name, 1000 * s.median, "ms", 2, 0.5, {}});
+        std::snprintf(name, sizeof name, "pause %.2f s: max overshoot from the call", static_cast<double>(lengths[k]));
+        print({name, 1000 * s.max, "ms", 2, 15, {}});
+    }
+    print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
+}
+
+// A round of three computer turns at each speed, in the window (automatic play plays red) and on the virtual clock
+// (a thousand rounds each), from the first pause of cyan's turn to the die waiting for red again. The figure with
+// the target is the median of the rounds of exactly three computer throws; every round, sixes too, follows it.
+void Bench::rounds() {
+    const char* names[] = {"Normal", "Fast", "Fastest"};
+    const std::optional<double> targets[] = {std::nullopt, 2.5, 0.8};
+    const double seconds[] = {opt_.quick ? 5.0 : 45.0, opt_.quick ? 5.0 : 40.0, opt_.quick ? 5.0 : 30.0};
+    for (int k = 0; k < 3; ++k) {
+        table_.setSpeed(static_cast<Speed>(k));
+        window_.autoAction().trigger();
+        runFor(seconds[k]);
+        window_.autoAction().trigger();
+        window_.newGameAction().trigger();
+        roundFrom_.reset();
+    }
+    table_.setSpeed(Speed::Normal);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::string at = names[k];
+        if (!threeAt_[k].empty())
+            print({"round of three computer turns (no six), median, window, " + at,
+                   spreadOf(threeAt_[k]).median,
+                   "s",
+                   3,
+                   targets[k],
+                   {}});
+        if (!roundsAt_[k].empty())
+            print({"  every round (sixes too), median, window, " + at, spreadOf(roundsAt_[k]).median, "s", 3, {}, {}});
+        print({"  rounds seen in the window, " + at, static_cast<double>(roundsAt_[k].size()), "", 0, {}, {}});
+        const Rounds rounds = computerRounds(static_cast<Speed>(k), opt_.quick ? 100 : 1000, 7);
+        std::vector<double> three;
+        for (std::size_t i = 0; i < rounds.lengths.size(); ++i)
+            if (rounds.throws[i] == 3) three.push_back(rounds.lengths[i]);
+        print({"round of three computer turns (no six), median, virtual clock, " + at,
+               spreadOf(three).median,
+               "s",
+               3,
+               targets[k],
+               {}});
+        print({"  every round (sixes too), median, virtual clock, " + at,
+               spreadOf(rounds.lengths).median,
+               "s",
+               3,
+               {},
+               {}});
+        print({"  longest round, virtual clock, " + at, spreadOf(rounds.lengths).max, "s", 3, {}, {}});
+    }
+}
+
+// The game alone on a virtual clock, and the rule book's outcomes.
+bool core(const BenchOptions& opt) {
+    const CoreRun run = playCore(opt.throws, 7);
+    const auto perSecond = [&](long n) { return static_cast<double>(n) / run.seconds; };
+    print({"core: turns (throws)", perSecond(run.throws), "per s", 0, {}, 1'000'000});
+    print({"core: steps (pauses)", perSecond(run.pauses), "per s", 0, {}, {}});
+    print({"core: game time played", run.gameSeconds / 3600 / run.seconds, "hours per s", 1, {}, {}});
+    std::printf(
+        "  core run: %ld throws, %ld pauses, %.1f game hours, celebrations %ld/%ld/%ld/%ld, board %016llx, %.3f s\n",
+        run.throws, run.pauses, run.gameSeconds / 3600, run.celebrations[1], run.celebrations[2], run.celebrations[3],
+        run.celebrations[4], static_cast<unsigned long long>(run.fingerprint), run.seconds);
+    const ModelRun model = foreseeSpeed(opt.quick ? 2'000 : 20'000, 7, opt.quick ? 0.2 : 2);
+    print({"core: the rule book, outcomes",
+           static_cast<double>(model.calls) / model.seconds,
+           "calls per s",
+           0,
+           {},
+           1'000'000});
+    print({"  the same, per second of processor time",
+           static_cast<double>(model.calls) / model.processor,
+           "calls per s",
+           0,
+           {},
+           {}});
+    std::printf("  rule book run: %ld positions, %ld calls, sum %ld, %.3f s\n", model.positions, model.calls, model.sum,
+                model.seconds);
+    return run.throws >= opt.throws;
+}
+
+// The Strong player's choice in the positions of games of Strong against Normal where it had two moves or more.
+void strong(const BenchOptions& opt) {
+    const std::vector<Asked> samples = strongChoices(opt.quick ? 2'000 : 20'000, 7);
+    std::vector<double> ms;
+    volatile int sink = 0;
+    for (const Asked& s : samples) {
+        const auto t0 = std::chrono::steady_clock::now();
+        sink = sink + strongMove(s.position, s.player, s.thrown).index;
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    print({"Strong: a move chosen, median", ms[ms.size() / 2], "ms", 3, 5, {}});
+    print({"Strong: a move chosen, 99th percentile", ms[ms.size() * 99 / 100], "ms", 3, {}, {}});
+    print({"Strong: a move chosen, worst", ms.back(), "ms", 3, 20, {}});
+    std::printf("  over %zu positions of games of Strong against Normal with two legal moves or more\n", ms.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -259,310 +534,41 @@ int main(int argc, char** argv) {
     const std::optional<double> ageAtMain = processAge();
     const BenchOptions opt = parse(argc, argv);
     const double load = loadAverage();
-
-    // ---- the window comes up, as the game's own main brings it up ----
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
     Window window;
     window.exitProgram = [] {};  // the bench closes nothing
-    PaintWatch watch(window.canvas());
-    QEventLoop untilFirst;
-    watch.untilFirst = &untilFirst;
-    window.show();
-    QTimer::singleShot(10'000, &untilFirst, &QEventLoop::quit);  // a frame that never comes
-    untilFirst.exec();
-    watch.untilFirst = nullptr;
-
+    Bench bench(opt, window);
     std::printf("skarpo_bench on %s, %ld processors, load average %.2f at start%s\n",
                 qPrintable(QGuiApplication::platformName()), sysconf(_SC_NPROCESSORS_ONLN), load,
                 opt.quick ? " (quick: figures rough)" : "");
-    if (!watch.firstFrameAt) {
-        std::printf("no frame was painted within 10 s\n");
-        return 1;
-    }
-    if (ageAtMain && watch.firstFrameAge)
-        print({"start: process start to first frame (/proc)", 1000 * *watch.firstFrameAge, "ms", 0, 300, {}});
-    print({"start: main() to first frame", 1000 * (*watch.firstFrameAt - mainAt), "ms", 1, {}, {}});
-    if (ageAtMain) print({"  of which process start to main() (/proc)", 1000 * *ageAtMain, "ms", 0, {}, {}});
-
-    // the pauses of the game and the throws among them, seen as the window
-    // prepares each pause; a throw lasts from the call of its first pause
-    // (before the die's first position) to the call of the first pause after
-    // its last position, which follows at once
-    long pauses = 0, throws = 0;
-    Board& board = window.board();
-    ThrowClock throwClock;
-    // the rounds of computer turns between two throws of red, by speed: from
-    // the call of the first pause of a computer turn to the die waiting for
-    // red again, when the tick that started them returns
-    std::optional<double> roundFrom;
-    std::vector<double> roundsAt[3], threeAt[3];  // all rounds, and those of exactly three throws
-    std::uint64_t tickSeen = 0, roundSeen = 0;    // happenings seen after the last tick, and before the round
-    const auto repaint = window.platform().beforePause;
-    window.platform().beforePause = [&, repaint] {
-        ++pauses;
-        if (board.dicethrow(1).visible) ++throws;  // the die's first position
-        throwClock.pause(board, monotonicSeconds());
-        if (board.computerTurn() && !roundFrom) roundFrom = monotonicSeconds(), roundSeen = tickSeen;
-        if (repaint) repaint();
-    };
-    QObject::connect(&window.timer1(), &QTimer::timeout, &window, [&] {
-        tickSeen = board.happenings.count();
-        if (!roundFrom || board.phase() != Phase::DieWaits) return;
-        const double length = monotonicSeconds() - *roundFrom;
-        int computerThrows = 0;
-        for (const Happening& h : board.happenings.since(roundSeen))
-            computerThrows += h.kind == Happening::Kind::Threw && h.player != 1;
-        roundsAt[static_cast<int>(board.options.speed)].push_back(length);
-        if (computerThrows == 3) threeAt[static_cast<int>(board.options.speed)].push_back(length);
-        roundFrom.reset();
-    });
-    const Meter meter{watch, pauses, throws, xServerPid()};
-    if (meter.xServerPid) std::printf("  the X server runs here as process %ld\n", meter.xServerPid);
-
-    // At one size of the window: idle, animating, and one repaint of the
-    // whole board. False when automatic play did not get going.
-    std::vector<double> allThrows;
-    double pausesPerSecond = 0;
-    auto atSize = [&](const std::string& where, double animatingTarget) {
-        const Canvas::Placement place = window.canvas().placement();
-        std::printf("the window at %s: %dx%d, the board %.3f device pixels to a pixel\n", where.c_str(), window.width(),
-                    window.height(), place.scale);
-
-        // ---- idle: a new game waits for its first click ----
-        // Measured twice, 1 s and then 10 s: the wake-up that ends each
-        // measurement costs as much in both and drops out of the difference,
-        // which is what idling itself costs.
-        runFor(opt.quick ? 0.3 : 1);  // let the start (or the last new game) settle
-        {
-            const Usage a = meter.at();
-            runFor(opt.quick ? 0.2 : 1);
-            const Usage b = meter.at();
-            runFor(opt.quick ? 1 : 10);
-            const Usage c = meter.at();
-            Usage start = b;  // the longer run less the shorter one
-            start.cpu += b.cpu - a.cpu;
-            start.wall += b.wall - a.wall;
-            if (start.xServer && a.xServer) *start.xServer += *b.xServer - *a.xServer;
-            report("idle, " + where, start, c, 0.02, 0.0);
-        }
-
-        // ---- animating: automatic play plays player 1, the others follow ----
-        QEventLoop phase;
-        std::optional<Usage> a, b;
-        std::vector<double> lengths;
-        window.autoAction().trigger();
-        // the first tick starts the game; measure from there
-        QTimer::singleShot(1100, &phase, [&] {
-            a = meter.at();
-            throwClock.lengths.clear();
-        });
-        QTimer::singleShot(opt.quick ? 3100 : 16100, &phase, [&] {
-            b = meter.at();
-            lengths = throwClock.lengths;
-            // automatic play off and a new game: the turn being drawn
-            // unwinds at once, and the loop below ends
-            window.autoAction().trigger();
-            window.newGameAction().trigger();
-            throwClock.forget();
-            roundFrom.reset();
-            phase.quit();
-        });
-        phase.exec();
-        report("animating, " + where, *a, *b, animatingTarget, {});
-        pausesPerSecond = static_cast<double>(b->pauses - a->pauses) / (b->wall - a->wall);
-        std::string each;
-        for (double l : lengths) each += " " + std::to_string(static_cast<int>(std::lround(l * 1e4))).insert(1, ".");
-        std::printf("  whole throws, %s (1.770 s of pauses each): %zu, s:%s\n", where.c_str(), lengths.size(),
-                    each.c_str());
-        allThrows.insert(allThrows.end(), lengths.begin(), lengths.end());
-
-        // ---- what one repaint of the whole board costs (a celebration's sweeps make them) ----
-        std::vector<double> took;
-        for (int i = 0; i < (opt.quick ? 10 : 100); ++i) {
-            const double t0 = monotonicSeconds();
-            window.canvas().repaint();
-            took.push_back(monotonicSeconds() - t0);
-        }
-        print({"  one repaint of the whole board, median, " + where, 1000 * spreadOf(took).median, "ms", 2, {}, {}});
-
-        // the opening march alone lasts some three seconds: a quick run
-        // sees only that
-        return opt.quick ? b->pauses > a->pauses : b->throws > a->throws;
-    };
-
+    if (!bench.firstFrame(mainAt, ageAtMain)) return std::printf("no frame was painted within 10 s\n"), 1;
+    bench.follow();
     const QSize first = window.size();
-    if (!atSize("its first size", 0.3)) {
-        std::printf("automatic play did not get going\n");
-        return 1;
-    }
-    if (pausesPerSecond > 0) {
+    if (!bench.atSize("its first size", 0.3)) return std::printf("automatic play did not get going\n"), 1;
+    if (bench.pausesPerSecond() > 0) {
         char name[96];
         std::snprintf(name, sizeof name, "  the toolkit alone, a bare widget repainting a square %.1f times a s",
-                      pausesPerSecond);
-        print({name, bareWidgetPercent(first, pausesPerSecond, opt.quick ? 2 : 15), "% of a core", 3, {}, {}});
+                      bench.pausesPerSecond());
+        print({name, bareWidgetPercent(first, bench.pausesPerSecond(), opt.quick ? 2 : 15), "% of a core", 3, {}, {}});
     }
     window.resize(2160, 2160);
     runUntil([&] { return window.size() == QSize(2160, 2160); }, 5);
-    const bool large = atSize("2160x2160", 1);
+    const bool large = bench.atSize("2160x2160", 1);
     window.resize(first);
     runUntil([&] { return window.size() == first; }, 5);
-    if (!large) {
-        std::printf("automatic play did not get going\n");
-        return 1;
-    }
-    if (!allThrows.empty()) print({"throw: median length, both sizes", spreadOf(allThrows).median, "s", 4, 1.775, {}});
-
-    // ---- the real pause, 200 times each length, interleaved ----
-    {
-        const float lengths[] = {0.01f, 0.07f, 0.2f};
-        const int rounds = opt.quick ? 10 : 200;
-        std::vector<double> over[3];
-        for (int r = 0; r < rounds; ++r)
-            for (int k = 0; k < 3; ++k) {
-                const double t0 = monotonicSeconds();
-                board.wait(lengths[k]);
-                over[k].push_back(monotonicSeconds() - t0 - static_cast<double>(lengths[k]));
-            }
-        for (int k = 0; k < 3; ++k) {
-            const Spread s = spreadOf(over[k]);
-            char name[64];
-            std::snprintf(name, sizeof name, "pause %.2f s: median overshoot from the call",
-                          static_cast<double>(lengths[k]));
-            print({name, 1000 * s.median, "ms", 2, 0.5, {}});
-            std::snprintf(name, sizeof name, "pause %.2f s: max overshoot from the call",
-                          static_cast<double>(lengths[k]));
-            print({name, 1000 * s.max, "ms", 2, 15, {}});
-        }
-        print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
-    }
-
-    // ---- a round of three computer turns at each speed ----
-    // In the window: automatic play plays red at each speed; on the virtual
-    // clock, a thousand rounds each. A round runs from the first pause of
-    // cyan's turn to the die waiting for red again. The figure with the
-    // target is the median of the rounds of exactly three computer throws
-    // (no six among them); every round, sixes and their extra throws
-    // included, follows it.
-    {
-        const Speed speeds[] = {Speed::Normal, Speed::Fast, Speed::Fastest};
-        const char* names[] = {"Normal", "Fast", "Fastest"};
-        const std::optional<double> targets[] = {std::nullopt, 2.5, 0.8};
-        const double seconds[] = {opt.quick ? 5.0 : 45.0, opt.quick ? 5.0 : 40.0, opt.quick ? 5.0 : 30.0};
-        for (int k = 0; k < 3; ++k) {
-            board.options.speed = speeds[k];
-            window.autoAction().trigger();
-            runFor(seconds[k]);
-            window.autoAction().trigger();
-            window.newGameAction().trigger();
-            roundFrom.reset();
-        }
-        board.options.speed = Speed::Normal;
-        for (int k = 0; k < 3; ++k) {
-            const std::string at = names[k];
-            if (!threeAt[k].empty())
-                print({"round of three computer turns (no six), median, window, " + at,
-                       spreadOf(threeAt[k]).median,
-                       "s",
-                       3,
-                       targets[k],
-                       {}});
-            if (!roundsAt[k].empty())
-                print(
-                    {"  every round (sixes too), median, window, " + at, spreadOf(roundsAt[k]).median, "s", 3, {}, {}});
-            print({"  rounds seen in the window, " + at, static_cast<double>(roundsAt[k].size()), "", 0, {}, {}});
-            const Rounds rounds = computerRounds(speeds[k], opt.quick ? 100 : 1000, 7);
-            std::vector<double> three;
-            for (std::size_t i = 0; i < rounds.lengths.size(); ++i)
-                if (rounds.throws[i] == 3) three.push_back(rounds.lengths[i]);
-            print({"round of three computer turns (no six), median, virtual clock, " + at,
-                   spreadOf(three).median,
-                   "s",
-                   3,
-                   targets[k],
-                   {}});
-            print({"  every round (sixes too), median, virtual clock, " + at,
-                   spreadOf(rounds.lengths).median,
-                   "s",
-                   3,
-                   {},
-                   {}});
-            print({"  longest round, virtual clock, " + at, spreadOf(rounds.lengths).max, "s", 3, {}, {}});
-        }
-    }
-
-    // ---- memory ----
+    if (!large) return std::printf("automatic play did not get going\n"), 1;
+    if (!bench.throwLengths().empty())
+        print({"throw: median length, both sizes", spreadOf(bench.throwLengths()).median, "s", 4, 1.775, {}});
+    bench.pauses();
+    bench.rounds();
     print({"peak memory of the window, after all the above", peakResidentMiB(), "MiB", 1, 60, {}});
     if (!opt.quick)
         if (const auto game = gamePeakMiB(3))
             print({"peak memory of skarpo itself, 3 s idle", *game, "MiB", 1, 60, {}});
-
-    // ---- the game alone on a virtual clock ----
-    {
-        const CoreRun run = playCore(opt.throws, 7);
-        const auto perSecond = [&](long n) { return static_cast<double>(n) / run.seconds; };
-        print({"core: turns (throws)", perSecond(run.throws), "per s", 0, {}, 1'000'000});
-        print({"core: handlers (timer ticks)", perSecond(run.handlers), "per s", 0, {}, {}});
-        print({"core: pauses", perSecond(run.pauses), "per s", 0, {}, {}});
-        print({"core: game time played", run.gameSeconds / 3600 / run.seconds, "hours per s", 1, {}, {}});
-        std::printf(
-            "  core run: %ld throws, %ld handlers, %ld pauses, %.1f game hours, celebrations %ld/%ld/%ld/%ld, "
-            "board %016llx, %.3f s\n",
-            run.throws, run.handlers, run.pauses, run.gameSeconds / 3600, run.celebrations[1], run.celebrations[2],
-            run.celebrations[3], run.celebrations[4], static_cast<unsigned long long>(run.fingerprint), run.seconds);
-        if (run.throws < opt.throws) return 1;
-    }
-    {
-        const ModelRun run = foreseeSpeed(opt.quick ? 2'000 : 20'000, 7, opt.quick ? 0.2 : 2);
-        print({"core: move model, calls of foresee",
-               static_cast<double>(run.calls) / run.seconds,
-               "calls per s",
-               0,
-               {},
-               1'000'000});
-        print({"  the same, per second of processor time",
-               static_cast<double>(run.calls) / run.processor,
-               "calls per s",
-               0,
-               {},
-               {}});
-        std::printf("  move model run: %ld positions, %ld calls, sum %ld, %.3f s\n", run.positions, run.calls, run.sum,
-                    run.seconds);
-    }
-
-    // ---- the Strong player's choice, in the positions of real games ----
-    {
-        // the moves of games of Strong against Normal, as each starts
-        struct Sample {
-            Position at;
-            int player, thrown;
-        };
-        std::vector<Sample> samples;
-        const std::size_t wanted = opt.quick ? 2'000 : 20'000;
-        for (std::uint64_t seed = 1; samples.size() < wanted; ++seed)
-            tournament::playGame(
-                seed, {Strength::Strong, Strength::Strong, Strength::Normal, Strength::Strong, Strength::Normal}, 4,
-                1'000'000, [&](const Board& b, int player, int thrown) {
-                    // the moves where there was a choice to make
-                    const Position at = Position::of(b);
-                    if (samples.size() < wanted && legalMoves(at, player, thrown).count >= 2)
-                        samples.push_back({at, player, thrown});
-                });
-        std::vector<double> ms;
-        ms.reserve(samples.size());
-        volatile int sink = 0;
-        for (const Sample& s : samples) {
-            const auto t0 = std::chrono::steady_clock::now();
-            sink = sink + strongMove(s.at, s.player, s.thrown).index;
-            ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-        }
-        std::sort(ms.begin(), ms.end());
-        print({"Strong: a move chosen, median", ms[ms.size() / 2], "ms", 3, 5, {}});
-        print({"Strong: a move chosen, 99th percentile", ms[ms.size() * 99 / 100], "ms", 3, {}, {}});
-        print({"Strong: a move chosen, worst", ms.back(), "ms", 3, 20, {}});
-        std::printf("  over %zu positions of games of Strong against Normal with two legal moves or more\n", ms.size());
-    }
+    const bool played = core(opt);
+    strong(opt);
     std::printf("load average %.2f at the end\n", loadAverage());
-    return 0;
+    return played ? 0 : 1;
 }

@@ -71,6 +71,7 @@ QtPlatform::~QtPlatform() = default;
 
 void QtPlatform::wake(float sec) {
     using namespace std::chrono;
+    if (waking && sec >= 0) waking(sec);
     end_.reset();
     if (sec >= 0) end_ = Clock::now() + duration_cast<Clock::duration>(duration<double>(sec * pauseScale));
     if (!alarm_ && end_) alarm_ = std::make_unique<Alarm>(*this);

@@ -31,6 +31,8 @@ public:
 
     // Called when the pause asked for is over: the window has the table go on.
     std::function<void()> due;
+    // For the bench: told of every pause as it is asked for.
+    std::function<void(float sec)> waking;
     bool waiting() const { return end_.has_value(); }
 
     // For tests: every pause lasts `pauseScale` times as long, and a new game starts the random sequence of `seed`
