@@ -2,6 +2,7 @@
 #include "tests/support/clock.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
 namespace skarpo::test {
@@ -42,7 +43,14 @@ void Clock::runUntilRest(Table& table) {
     while (table.phase() == Phase::Animating && step(table)) {}
 }
 
-Position positionOf(std::initializer_list<Lay> lays, PersonBits persons) {
+Views seen(const Views& views) {
+    Views out = views;
+    for (ViewId v : Views::all())
+        if (!out[v].visible) out[v] = {Picture::None, colour::window, false};
+    return out;
+}
+
+Position positionOf(const std::vector<Lay>& lays, PersonBits persons) {
     Position at = Position::fresh();
     for (const Lay& l : lays) {
         const int p = l.player;
@@ -62,6 +70,24 @@ Position positionOf(std::initializer_list<Lay> lays, PersonBits persons) {
         put(5, static_cast<int>(l.column.size()) + l.done);
     }
     return at;
+}
+
+Position randomPosition(Seeded& random) {
+    std::vector<Lay> lays;
+    std::array<bool, 61> taken{};
+    for (int p = 1; p <= 4; ++p) {
+        Lay& l = lays.emplace_back(Lay{p, {}});
+        for (int j = 0; j < 4; ++j) {
+            const int what = random.between(0, 9), k = random.between(1, 60), c = random.between(1, 6);
+            if (what < 5 && !taken[static_cast<std::size_t>(squareOf(p, k))])
+                l.ring.push_back(k), taken[static_cast<std::size_t>(squareOf(p, k))] = true;
+            else if (what < 7 && std::ranges::count(l.column, c) == 0)
+                l.column.push_back(c);
+            else if (what < 8 && l.done < 3)
+                ++l.done;
+        }
+    }
+    return positionOf(lays, 0);
 }
 
 Game dieWaits(const Position& at, int player, const Options& options) {

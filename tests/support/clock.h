@@ -31,6 +31,7 @@ public:
 
     // The next throws, each as fourteen faces of the roll and the result; then the seeded generator takes over.
     void scriptThrows(std::initializer_list<int> throws);
+    void unscript() { scripted_.resize(next_); }
     // Runs `action` at virtual time `at`, between the table's steps (before a step due at the same moment).
     void at(double at, std::function<void()> action) { actions_.emplace(at, std::move(action)); }
     // The next thing to happen: an action, or the end of the table's pause. False when nothing is to come.
@@ -61,6 +62,9 @@ struct Played {
     void rest() { clock.runUntilRest(table); }
 };
 
+// The views as a person sees them: a hidden view's picture and colour do not count.
+Views seen(const Views& views);
+
 // A player's counters laid out by hand: counters 1.. on the ring progresses `ring` (0 waiting, -5 captured), the next
 // ones on the home-column positions `column`, `done` more in the final places, the rest waiting.
 struct Lay {
@@ -69,7 +73,10 @@ struct Lay {
     int done = 0;
 };
 // A position with these players laid out; a person's counters home stay at 100, the computer's at 101.
-Position positionOf(std::initializer_list<Lay> lays, PersonBits persons = 1);
+Position positionOf(const std::vector<Lay>& lays, PersonBits persons = 1);
+// A position drawn at random: each counter waiting, on a free ring square, on a free home-column position or home
+// (the computer's), at most three of a player's home.
+Position randomPosition(Seeded& random);
 // A game under way in `at`, the counters out in their start areas, the die waiting for `player`.
 Game dieWaits(const Position& at, int player, const Options& options = {});
 
