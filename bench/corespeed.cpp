@@ -2,43 +2,39 @@
 #include "bench/corespeed.h"
 
 #include <chrono>
-#include <cmath>
-#include <functional>
-#include <optional>
-#include <vector>
 
 #include "bench/measure.h"
-#include "rules/outcome.h"
-#include "state/board.h"
 #include "tools/match.h"
 
 namespace skarpo::bench {
 
 namespace {
 
-// The tournament's virtual clock and seeded dice, counting every pause and the throws and celebrations told, so that
-// the run measures the game and not its platform.
+// The tournament's virtual clock and seeded dice, counting every pause and the throws and celebrations told (read
+// at every pause, long before the table forgets them), so that the run measures the game and not its platform.
 class FastPlatform : public tournament::VirtualPlatform {
 public:
-    using VirtualPlatform::VirtualPlatform;
-
-    void wait(float sec) override {
-        VirtualPlatform::wait(sec);
-        ++pauses;
+    FastPlatform(std::uint64_t seed, const Options& options = {}) : VirtualPlatform(seed), table(*this, options) {
+        table.toggleAuto();
+        seen_ = table.happenings().count();
+    }
+    void wake(float sec) override {
+        VirtualPlatform::wake(sec);
+        pauses += sec > 0;
         count();
     }
-    // The throws and celebrations the board has told of since last asked (it is asked at every pause and after
-    // every handler, long before it forgets).
     void count() {
-        for (const Happening& h : board->happenings.since(seen_)) {
-            if (h.kind == Happening::Kind::Threw) ++throws;
+        if (table.happenings().count() == seen_) return;
+        for (const Happening& h : table.happenings().since(seen_)) {
+            if (h.kind == Happening::Kind::Threw) ++throws[static_cast<std::size_t>(h.player)], ++throws[0];
             if (h.kind == Happening::Kind::AllHome) ++celebrations[static_cast<std::size_t>(h.player)];
         }
-        seen_ = board->happenings.count();
+        seen_ = table.happenings().count();
     }
 
-    const Board* board = nullptr;
-    long throws = 0, pauses = 0;
+    Table table;
+    long pauses = 0;
+    std::array<long, 5> throws{};  // by player 1..4, and [0] in all
     std::array<long, 5> celebrations{};
 
 private:
@@ -49,10 +45,7 @@ private:
 class Hash {
 public:
     void add(long long v) {
-        for (int k = 0; k < 8; ++k) {
-            h_ ^= static_cast<std::uint64_t>(v >> (8 * k)) & 0xFF;
-            h_ *= 0x100000001B3ull;
-        }
+        for (int k = 0; k < 8; ++k) h_ = (h_ ^ (static_cast<std::uint64_t>(v >> (8 * k)) & 0xFF)) * 0x100000001B3ull;
     }
     std::uint64_t value() const { return h_; }
 
@@ -60,24 +53,22 @@ private:
     std::uint64_t h_ = 0xCBF29CE484222325ull;
 };
 
-std::uint64_t fingerprintOf(const Board& b) {
+std::uint64_t fingerprintOf(const Table& t) {
+    const Game& g = t.game();
     Hash h;
-    h.add(b.moves);
-    h.add(b.whosego);
-    h.add(b.autoplay);
-    h.add(b.sound);
+    for (int v :
+         {g.thrower, g.next, g.thrown, int(g.autoplay), int(g.sound), int(g.options.speed), int(g.options.strength)})
+        h.add(v);
     for (int p = 1; p <= 4; ++p) {
-        for (int j = 0; j <= 5; ++j) h.add(b.players(p, j));
-        for (int k = 1; k <= 7; ++k) h.add(b.homerow(p, k));
+        h.add(static_cast<int>(g.options.seats[static_cast<std::size_t>(p)]));
+        for (int j = 0; j <= 5; ++j) h.add(g.position.players(p, j));
+        for (int k = 1; k <= 7; ++k) h.add(g.position.homerow(p, k));
     }
-    for (int s = 1; s <= 70; ++s) h.add(b.squares(s));
-    for (const FamilyOfViews& family : viewFamilies)
-        for (int i : (b.*family.views).indices()) {
-            const View& v = (b.*family.views)(i);
-            h.add(v.back);
-            h.add(static_cast<long long>(v.picture) << 8 | static_cast<long long>(v.spare));
-            h.add(v.enabled << 1 | v.visible);
-        }
+    for (int s = 1; s <= 70; ++s) h.add(g.position.squares(s));
+    for (ViewId id : Views::all()) {
+        const View& v = t.views()[id];
+        h.add(v.visible ? static_cast<long long>(v.back) << 8 | static_cast<long long>(v.picture) : -1);
+    }
     return h.value();
 }
 
@@ -85,18 +76,15 @@ std::uint64_t fingerprintOf(const Board& b) {
 struct Asked {
     Position position;
     int player = 0, thrown = 0;
+    bool person = false;
     std::vector<Place> candidates;
 };
 
 std::vector<Place> candidatesOf(const Position& at, int p, int thrown) {
     std::vector<Place> out;
-    bool waiting = false;
-    for (int i = 1; i <= 4; ++i) {
-        const int k = at.players(p, i);
-        if (k > 0 && k < inHomeColumn) out.push_back(Place::ring(squareOf(p, k)));
-        waiting = waiting || k < 1;
-    }
-    if (waiting && thrown == 6) out.push_back(Place::startPlace());
+    for (int i = 1; i <= 4; ++i)
+        if (const int k = at.players(p, i); k > 0 && k < inHomeColumn) out.push_back(Place::ring(squareOf(p, k)));
+    if (at.waiting(p) > 0 && thrown == 6) out.push_back(Place::start());
     for (int k = 1; k <= 6; ++k)
         if (at.homerow(p, k) == 1) out.push_back(Place::column(k));
     return out;
@@ -106,19 +94,15 @@ std::vector<Place> candidatesOf(const Position& at, int p, int thrown) {
 
 ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
     FastPlatform platform(seed);
-    Board board{platform};
-    platform.board = &board;
-    board.Form_Load();
-    board.chooseAuto();
+    const Table& table = platform.table;
     std::vector<Asked> asked;
-    board.moveStarts = [&](int p, Place, int thrown) {
-        const Position at = Position::of(board);
-        asked.push_back({at, p, thrown, candidatesOf(at, p, thrown)});
+    platform.onPause = [&] {  // the first pause of a move: the position it starts from
+        const Game& g = table.game();
+        if (g.animation.stage == Stage::Move && g.animation.step == 1)
+            asked.push_back(
+                {g.position, g.thrower, g.thrown, g.person(g.thrower), candidatesOf(g.position, g.thrower, g.thrown)});
     };
-    while (static_cast<long>(asked.size()) < positions) {
-        platform.seconds = std::floor(platform.seconds) + 1;
-        if (!board.tick()) break;
-    }
+    while (static_cast<long>(asked.size()) < positions && platform.tick(platform.table)) platform.rest(platform.table);
 
     ModelRun run;
     run.positions = static_cast<long>(asked.size());
@@ -128,8 +112,8 @@ ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
     do {
         for (const Asked& a : asked)
             for (const Place& from : a.candidates) {
-                const Outcome o = foresee(a.position, a.player, from, a.thrown);
-                sum += o.eventCount + o.to.index + o.after.squares(1);
+                const Outcome o = outcome(a.position, a.player, from, a.thrown, a.person);
+                sum += o.motionCount + o.to.index + o.after.squares(1);
                 ++run.calls;
             }
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
@@ -141,55 +125,44 @@ ModelRun foreseeSpeed(long positions, std::uint64_t seed, double seconds) {
 
 CoreRun playCore(long throws, std::uint64_t seed) {
     FastPlatform platform(seed);
-    Board board{platform};
-    platform.board = &board;
-    board.Form_Load();
-    board.chooseAuto();
-
+    Table& table = platform.table;
     CoreRun run;
     const auto begun = std::chrono::steady_clock::now();
-    while (platform.throws < throws) {
-        platform.seconds = std::floor(platform.seconds) + 1;  // the timer's next tick
-        if (!board.tick()) break;                             // cannot happen between handlers
+    while (platform.throws[0] < throws && platform.tick(table)) {  // a tick always reaches a table at rest
+        platform.rest(table);
         platform.count();
         ++run.handlers;
     }
     run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
-
-    run.throws = platform.throws;
+    run.throws = platform.throws[0];
     run.pauses = platform.pauses;
     run.gameSeconds = platform.seconds;
     run.celebrations = platform.celebrations;
-    run.fingerprint = fingerprintOf(board);
+    run.fingerprint = fingerprintOf(table);
     return run;
 }
 
 Rounds computerRounds(Speed speed, int rounds, std::uint64_t seed) {
-    FastPlatform platform(seed);
-    Board board{platform};
-    platform.board = &board;
-    board.options.speed = speed;
-    board.Form_Load();
-    board.chooseAuto();
-
+    Options options;
+    options.speed = speed;
+    FastPlatform platform(seed, options);
+    Table& table = platform.table;
     Rounds out;
-    std::optional<double> from;  // the round's first pause began then
-    std::uint64_t seen = 0, beforeTick = 0;
+    double from = -1;  // the round's first pause began then
+    long before = 0;   // the computers' throws before it
     platform.onPause = [&] {
-        if (board.computerTurn() && !from) from = platform.seconds, seen = beforeTick;
+        if (table.game().animation.computer && from < 0) from = platform.seconds;
     };
+    auto computers = [&] { return platform.throws[0] - platform.throws[1]; };
     while (static_cast<int>(out.lengths.size()) < rounds) {
-        platform.seconds = std::floor(platform.seconds) + 1;  // the timer's next tick
-        beforeTick = board.happenings.count();
-        if (!board.tick()) break;
-        if (from && board.phase() == Phase::DieWaits) {
-            out.lengths.push_back(platform.seconds - *from);
-            int throws = 0;
-            for (const Happening& h : board.happenings.since(seen))
-                throws += h.kind == Happening::Kind::Threw && h.player != 1;
-            out.throws.push_back(throws);
-            from.reset();
-        }
+        if (from < 0) before = computers();
+        if (!platform.tick(table)) break;
+        platform.rest(table);
+        platform.count();
+        if (from < 0 || table.phase() != Phase::DieWaits) continue;
+        out.lengths.push_back(platform.seconds - from);
+        out.throws.push_back(static_cast<int>(computers() - before));
+        from = -1;
     }
     return out;
 }

@@ -39,6 +39,7 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
+#include "tools/match.h"
 #include "window/board/canvas.h"
 #include "window/window.h"
 
@@ -512,12 +513,24 @@ bool core(const BenchOptions& opt) {
 
 // The Strong player's choice in the positions of games of Strong against Normal where it had two moves or more.
 void strong(const BenchOptions& opt) {
-    const std::vector<Asked> samples = strongChoices(opt.quick ? 2'000 : 20'000, 7);
+    struct Sample {
+        Position at;
+        int player, thrown;
+    };
+    std::vector<Sample> samples;
+    const std::size_t wanted = opt.quick ? 2'000 : 20'000;
+    for (std::uint64_t seed = 1; samples.size() < wanted; ++seed)
+        tournament::playGame(seed,
+                             {Strength::Strong, Strength::Strong, Strength::Normal, Strength::Strong, Strength::Normal},
+                             4, 1'000'000, [&](const Position& at, int player, int thrown) {
+                                 if (samples.size() < wanted && legalMoves(at, player, thrown).count >= 2)
+                                     samples.push_back({at, player, thrown});
+                             });
     std::vector<double> ms;
     volatile int sink = 0;
-    for (const Asked& s : samples) {
+    for (const Sample& s : samples) {
         const auto t0 = std::chrono::steady_clock::now();
-        sink = sink + strongMove(s.position, s.player, s.thrown).index;
+        sink = sink + strongMove(s.at, s.player, s.thrown).index;
         ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
     }
     std::sort(ms.begin(), ms.end());

@@ -5,55 +5,59 @@
 
 namespace skarpo::tournament {
 
+namespace {
+
+// A colour's player in a match: the computer at its strength, or red as a person whose click the strength chooses.
+class Seated : public Player {
+public:
+    Seated(Strength strength, bool person, const OnTurn& onTurn)
+        : strength_(strength), person_(person), onTurn_(onTurn) {}
+    bool clicks() const override { return person_; }
+    Turn turn(const Position& now, int player, int thrown, Random& random) const override {
+        if (onTurn_) onTurn_(now, player, thrown);
+        if (!person_) return computerPlayer(strength_).turn(now, player, thrown, random);
+        if (strength_ == Strength::Normal) return personPlayer().turn(now, player, thrown, random);
+        const LegalMoves legal = legalMoves(now, player, thrown);  // the marks: never none
+        Turn t;
+        t.add({TurnStep::Kind::Move, strength_ == Strength::Strong
+                                         ? strongMove(now, player, thrown)
+                                         : legal.at[static_cast<std::size_t>(random.random() * legal.count)]});
+        return t;
+    }
+
+private:
+    Strength strength_;
+    bool person_;
+    const OnTurn& onTurn_;
+};
+
+}  // namespace
+
 GameResult playGame(std::uint64_t seed, const std::array<Strength, 5>& strengths, long celebrations, long maxTurns,
-                    const std::function<void(const Board&, int player, int thrown)>& onMove) {
+                    const OnTurn& onTurn) {
     VirtualPlatform platform(seed);
-    Board board(platform);
-    board.Form_Load();
-    board.strengthFor = [&strengths](int player) { return strengths[static_cast<std::size_t>(player)]; };
+    Table table(platform);  // red a person, the others the computer
+    std::array<Seated, 5> seated{Seated(strengths[0], false, onTurn), Seated(strengths[1], true, onTurn),
+                                 Seated(strengths[2], false, onTurn), Seated(strengths[3], false, onTurn),
+                                 Seated(strengths[4], false, onTurn)};
+    table.seatPlayers({nullptr, &seated[1], &seated[2], &seated[3], &seated[4]});
+    table.toggleAuto();
     GameResult result;
-    std::uint64_t seen = board.happenings.count();
+    long total = 0;
+    std::uint64_t seen = table.happenings().count();
     // read at every pause, so that no happening is missed
     platform.onPause = [&] {
-        for (const Happening& h : board.happenings.since(seen)) {
-            if (h.kind == Happening::Kind::AllHome) ++result.celebrations[static_cast<std::size_t>(h.player)];
+        if (table.happenings().count() == seen) return;
+        for (const Happening& h : table.happenings().since(seen)) {
+            if (h.kind == Happening::Kind::AllHome) ++result.celebrations[static_cast<std::size_t>(h.player)], ++total;
             if (h.kind == Happening::Kind::Threw) ++result.throws;
         }
-        seen = board.happenings.count();
+        seen = table.happenings().count();
     };
-    if (onMove) board.moveStarts = [&](int player, Place, int thrown) { onMove(board, player, thrown); };
-    auto total = [&] {
-        long n = 0;
-        for (int p = 1; p <= 4; ++p) n += result.celebrations[static_cast<std::size_t>(p)];
-        return n;
-    };
-    const Strength red = strengths[1];
-    board.autoplay = red == Strength::Normal;  // red's Normal: the game's automatic play
-    long idle = 0, lastThrows = 0;
-    while (total() < celebrations && result.throws < maxTurns) {
-        idle = result.throws == lastThrows ? idle + 1 : 0;
-        lastThrows = result.throws;
-        if (idle > 100) throw std::logic_error("the game no longer moves");
-        if (red == Strength::Normal) {
-            board.tick();
-            continue;
-        }
-        if (board.takesClick(Family::dicethrow, 0)) {
-            board.click(Family::dicethrow, 0);
-            continue;
-        }
-        // red's counters are marked: one of them, as red's strength picks it
-        const Position now = Position::of(board);
-        const LegalMoves legal = legalMoves(now, 1, board.moves);
-        Place pick;
-        if (red == Strength::Easy && legal.count > 0)
-            pick = legal.at[static_cast<std::size_t>(platform.random() * legal.count)];
-        if (red == Strength::Strong) pick = strongMove(now, 1, board.moves);
-        bool clicked = false;
-        if (pick.kind == Place::Kind::Ring) clicked = board.click(Family::SQUARE, pick.index);
-        if (pick.kind == Place::Kind::Start) clicked = board.click(Family::start, 0);
-        if (pick.kind == Place::Kind::Column) clicked = board.click(Family::home, pick.index - 1);
-        if (!clicked) throw std::logic_error("red's legal move is not marked on the board");
+    for (long idle = 0, last = 0; total < celebrations && result.throws < maxTurns;) {
+        idle = result.throws == std::exchange(last, result.throws) ? idle + 1 : 0;
+        if (idle > 100 || !platform.tick(table)) throw std::logic_error("the game no longer moves");
+        platform.rest(table);
     }
     platform.onPause();
     result.seconds = platform.seconds;

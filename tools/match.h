@@ -1,36 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Seeded games between computer players of chosen strengths, played on a
-// virtual clock: every pause of the game returns at once. Cyan, magenta and
-// green are computer turns at the strength set for their colour; red, whose
-// turns wait for a person, is played through a person's events (the die,
-// then a marked counter) by the same choice: Easy a random legal move,
-// Strong the Strong player's move, Normal the game's own automatic play.
+// Seeded games between players of chosen strengths, played by a table on a virtual clock: every pause of the game ends
+// at once. Cyan, magenta and green are the computer at the strength set for their colour; red, whose turns wait for a
+// person, is played through a person's events (the timer's tick throws and clicks with automatic play on) by the
+// same choice: Easy a random legal move, Strong the Strong player's move, Normal the game's own automatic play.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
 
-#include "rules/strength.h"
-#include "state/board.h"
+#include "core/turns/table.h"
 #include "tools/seeded.h"
 
 namespace skarpo::tournament {
 
-// A platform whose pauses take no time and whose die is a seeded generator.
+// A clock whose pauses end as soon as asked, and a die that is a seeded generator.
 class VirtualPlatform : public Platform {
 public:
     explicit VirtualPlatform(std::uint64_t seed) : seed_(seed), generator_(seed) {}
-    void wait(float sec) override {
-        if (sec <= 0) return;
-        if (onPause) onPause();
-        seconds += static_cast<double>(sec);
+    void wake(float sec) override {
+        due = sec < 0 ? -1 : seconds + static_cast<double>(sec);
+        if (sec > 0 && onPause) onPause();
     }
     double random() override { return generator_.unit(); }
     void reseed() override { generator_.seed(seed_ + 0x632BE59BD9B4E019ull * ++reseeds_); }
     void beep() override {}
+    // The table plays on, each pause over at once, until it rests.
+    void rest(Table& table) {
+        while (due >= 0 && table.phase() == Phase::Animating) seconds = due, due = -1, table.advance();
+    }
+    // The timer's next tick, once the table rests.
+    bool tick(Table& table) {
+        seconds = static_cast<double>(static_cast<long long>(seconds) + 1);
+        return table.tick();
+    }
 
     double seconds = 0;             // virtual time passed
+    double due = -1;                // when the pause asked for ends; below 0 for none
     std::function<void()> onPause;  // called at every pause, as it begins
 
 private:
@@ -39,17 +45,16 @@ private:
     Seeded generator_;
 };
 
-// One game: the colours' strengths, played until `celebrations` players have
-// brought all four counters home (or `maxTurns` throws, whichever first).
-// `onMove`, if given, is told of every move as it starts, the tables as
-// before it.
+// One game: the colours' strengths, played until `celebrations` players have brought all four counters home (or
+// `maxTurns` throws, whichever first). `onTurn`, if given, is told of every throw a player decides what to do with:
+// the position, the player and the throw.
 struct GameResult {
     std::array<long, 5> celebrations{};  // by player 1..4
     long throws = 0;
     double seconds = 0;  // virtual time
 };
+using OnTurn = std::function<void(const Position&, int player, int thrown)>;
 GameResult playGame(std::uint64_t seed, const std::array<Strength, 5>& strengths, long celebrations,
-                    long maxTurns = 1'000'000,
-                    const std::function<void(const Board&, int player, int thrown)>& onMove = {});
+                    long maxTurns = 1'000'000, const OnTurn& onTurn = {});
 
 }  // namespace skarpo::tournament

@@ -107,6 +107,7 @@ public:
     View& home(int i) { return (*this)[{Family::Home, static_cast<std::int8_t>(i)}]; }
     View& die(int i) { return (*this)[{Family::Die, static_cast<std::int8_t>(i)}]; }
     View& frame(int k) { return (*this)[{Family::Frame, static_cast<std::int8_t>(k)}]; }
+    bool operator==(const Views&) const = default;
     // Whether the two show the same: the same views hidden, the rest with the same pictures on the same colours.
     bool looksLike(const Views& other) const;
 

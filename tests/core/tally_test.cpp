@@ -3,7 +3,7 @@
 // quantiles, and the verdicts.
 #include <gtest/gtest.h>
 
-#include "state/tally.h"
+#include "core/game/tally.h"
 
 using namespace skarpo;
 
