@@ -40,36 +40,33 @@ namespace {
 using Kind = Motion::Kind;
 
 // A special square blinks twice; the counter on it stays.
-struct Blink {
-    Views* v;
-    int square;
-};
 float blink(void* context, int n) {
-    const auto& [v, s] = *static_cast<Blink*>(context);
+    Show& show = *static_cast<Show*>(context);
     if (n == 4) return -1;
-    v->ring(s).back = n % 2 == 0 ? colour::yellow : colour::lightGrey;
+    show.views.ring(show.state.blinking).back = n % 2 == 0 ? colour::yellow : colour::lightGrey;
     return 0.2f;
+}
+Steps blinking(Show& show, int square) {
+    show.state.blinking = square;
+    return Steps::counted(blink, &show);
 }
 
 // The counter steps square by square, each square it leaves showing again what it showed. One that only passes
 // through leaves the square it ends on showing what it showed before.
-struct Walking {
-    Views* v;
-    int player;
-    Motion w;
-    Picture before, carried;
-};
 float walk(void* context, int n) {
-    auto& [v, player, w, before, carried] = *static_cast<Walking*>(context);
-    const int s = w.from + n;  // where the counter steps now
+    Show& show = *static_cast<Show*>(context);
+    Views& v = show.views;
+    ScriptState& s = show.state;
+    const Motion& w = s.walk;
+    const int at = w.from + n;  // where the counter steps now
     if (n == 0) {
-        before = v->ring(w.to).picture;
-    } else if (s <= w.to) {
-        v->ring(s - 1).picture = n == 1 ? ownPicture(w.from) : carried;
-        carried = v->ring(s).picture;
-        v->ring(s).picture = counterOf(player);
+        s.before = v.ring(w.to).picture;
+    } else if (at <= w.to) {
+        v.ring(at - 1).picture = n == 1 ? ownPicture(w.from) : s.carried;
+        s.carried = v.ring(at).picture;
+        v.ring(at).picture = counterOf(s.move->player);
     } else {
-        if (w.through) v->ring(w.to).picture = before;
+        if (w.through) v.ring(w.to).picture = s.before;
         return -1;
     }
     return 0.2f;
@@ -222,14 +219,12 @@ Steps captured(const Show& show, int mover, Motion c) {
     co_yield runHome(show, c.whom, c.to);
 }
 
-Steps jump(Views& v, int player, Motion j) {
-    Blink corner{&v, j.from};
-    co_yield Steps::counted(blink, &corner);
-    v.ring(j.from).picture = ownPicture(j.from);
-    co_yield Steps::counted(blink, &corner);
-    Blink opposite{&v, j.to};
-    co_yield Steps::counted(blink, &opposite);
-    v.ring(j.to).picture = counterOf(player);
+Steps jump(Show& show, int player, Motion j) {
+    co_yield blinking(show, j.from);
+    show.views.ring(j.from).picture = ownPicture(j.from);
+    co_yield blinking(show, j.from);
+    co_yield blinking(show, j.to);
+    show.views.ring(j.to).picture = counterOf(player);
 }
 
 Steps passOver(Views& v, int player, Motion m) {
@@ -243,15 +238,15 @@ Steps passOver(Views& v, int player, Motion m) {
 }
 
 // The script of one motion of player p's move.
-Steps motion(const Show& show, int p, const Motion& m, const Position& after) {
+Steps motion(Show& show, int p, const Motion& m, const Position& after) {
     Views& v = show.views;
     switch (m.kind) {
         case Kind::Enter: return enter(v, p);
         case Kind::Put: return put(v, p, m.to);
         case Kind::Capture: return captured(show, p, m);
-        case Kind::Walk:
-        case Kind::Doubles: break;  // plain scripts, played from moveShown
-        case Kind::Jumps: return jump(v, p, m);
+        case Kind::Walk: show.state.walk = m; return Steps::counted(walk, &show);
+        case Kind::Doubles: return blinking(show, m.to);
+        case Kind::Jumps: return jump(show, p, m);
         case Kind::PassOver: return passOver(v, p, m);
         case Kind::Vacate: v.ring(m.to).picture = ownPicture(m.to); return {};
         case Kind::Column: return upTheColumn(show, p, m);
@@ -260,21 +255,20 @@ Steps motion(const Show& show, int p, const Motion& m, const Position& after) {
     return {};
 }
 
-Steps moveShown(const Show& show, const Outcome& o) {
-    Walking walking{};
-    Blink blinking{};
-    for (const Motion& m : o) {
-        if (m.kind == Kind::Walk) {
-            walking = {&show.views, o.player, m, {}, {}};
-            co_yield Steps::counted(walk, &walking);
-        } else if (m.kind == Kind::Doubles) {
-            blinking = {&show.views, m.to};
-            co_yield Steps::counted(blink, &blinking);
-        } else {
-            co_yield motion(show, o.player, m, o.after);
-        }
+// A move, motion after motion.
+float moveShown(void* context, int) {
+    Show& show = *static_cast<Show*>(context);
+    ScriptState& s = show.state;
+    for (;;) {
+        if (const auto sec = s.now.next()) return *sec;
+        if (s.motion == s.move->motionCount) return -1;
+        const Outcome& o = *s.move;
+        s.now = motion(show, o.player, o.motions[static_cast<std::size_t>(s.motion++)], o.after);
     }
 }
+
+// A lone pause.
+float lone(void* context, int n) { return n == 0 ? static_cast<Show*>(context)->state.pause : -1; }
 
 // The die rolls across the middle of the board, showing a face at each of its fourteen places and slowing down, and
 // comes to rest showing the throw.
@@ -300,20 +294,24 @@ float roll(void* context, int n) {
     return pauses[static_cast<std::size_t>(n)];
 }
 
-Steps pause(float sec) { co_yield sec; }
-
 }  // namespace
 
-Steps scriptOf(const Show& show, const Game& g, const Outcome& move) {
+Steps scriptOf(Show& show, const Game& g, const Outcome& move) {
+    ScriptState& s = show.state;
+    s = {};
     const Stage stage = g.animation.stage;  // the commonest first
-    if (stage == Stage::Roll) return Steps::counted(roll, const_cast<Show*>(&show));
-    if (stage == Stage::Move) return moveShown(show, move);
-    if (stage == Stage::Pause) return pause(g.animation.turn.steps[static_cast<std::size_t>(g.animation.turnAt)].sec);
-    if (stage == Stage::Marking) return pause(0.2f);
-    if (stage == Stage::Glance) return pause(0.1f);
-    if (stage == Stage::LostThrow) return pause(g.thrown == 6 ? 0.4f : 0.8f);
+    if (stage == Stage::Roll) return Steps::counted(roll, &show);
+    if (stage == Stage::Move) {
+        s.move = &move;
+        return Steps::counted(moveShown, &show);
+    }
     if (stage == Stage::Opening) return march(show.views, 1, 4);
-    return {};
+    s.pause = stage == Stage::Pause     ? g.animation.turn.steps[static_cast<std::size_t>(g.animation.turnAt)].sec
+              : stage == Stage::Marking ? 0.2f
+              : stage == Stage::Glance  ? 0.1f
+              : g.thrown == 6           ? 0.4f
+                                        : 0.8f;  // a lost throw
+    return stage == Stage::Rest ? Steps() : Steps::counted(lone, &show);
 }
 
 }  // namespace skarpo

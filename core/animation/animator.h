@@ -13,6 +13,17 @@
 
 namespace skarpo {
 
+// What the plain scripts of a stage keep from one step to the next.
+struct ScriptState {
+    float pause = 0;                // a lone pause
+    const Outcome* move = nullptr;  // a move being shown: its motions,
+    int motion = 0;                 // the next of them,
+    Steps now;                      // and the script of the one being shown
+    Motion walk{};                  // a counter stepping along the ring:
+    Picture before{}, carried{};    // what its last square showed, and what the one it stands on showed
+    int blinking = 0;               // a square blinking
+};
+
 // Where a script shows itself: the views it changes, and, unless it is only being replayed to bring the views up to
 // a step, where its news and beeps go. A beep sounds only while the sound is on, as it is at that moment.
 struct Show {
@@ -21,6 +32,7 @@ struct Show {
     Happenings* told = nullptr;
     Platform* platform = nullptr;
     const bool* sound = nullptr;
+    ScriptState state;
 
     void tell(Happening h) const {
         if (told) told->publish(h);
@@ -35,6 +47,6 @@ void render(Views& views, const Game& game);
 
 // The script of the stage of the game `show` shows, as it begins. A move's is that of `move`, the outcome being
 // shown.
-Steps scriptOf(const Show& show, const Game& game, const Outcome& move);
+Steps scriptOf(Show& show, const Game& game, const Outcome& move);
 
 }  // namespace skarpo

@@ -306,6 +306,7 @@ void Table::rest(Phase phase) {
     game_.phase = phase;
     game_.animation = {};
     script_ = {};
+    show_.state = {};
 }
 
 void Table::showDie() {

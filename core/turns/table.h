@@ -94,7 +94,7 @@ private:
     Game game_;
     Views views_;
     Happenings told_;
-    Show show_{views_, &game_, &told_, &platform_, &game_.sound};
+    Show show_{views_, &game_, &told_, &platform_, &game_.sound, {}};
     Steps script_;
     Outcome moving_;  // the move being shown
     float pace_ = 1;  // how much of each pause of the stage is made
