@@ -20,23 +20,18 @@ struct Opponent {
     int player, square;
 };
 
-// Player 1 has thrown `moves` with counters on the ring squares `ring` and the column positions `column`, the
-// others waiting; each opponent has one counter on its square.
-void position(Live& t, int moves, std::vector<int> ring, std::vector<int> column, std::vector<Opponent> others) {
-    t.board.chooseNewGame();
-    openedPosition(t.board);
-    placePlayer(t.board, 1, ring, column);
-    for (const Opponent& o : others) placePlayer(t.board, o.player, {progressOf(o.player, o.square)});
-    t.board.whosego = 1;
-    t.board.moves = moves;
-    t.board.marksquares();
-    t.board.dicethrow(0).visible = false;
-    t.window.followBoard();
-    t.canvas.refresh();
+// In a new game, red has thrown `thrown` with counters on the ring squares `ring` and the column positions
+// `column`, the others waiting; each opponent has one counter on its square.
+void position(Live& t, int thrown, std::vector<int> ring, std::vector<int> column, std::vector<Opponent> others) {
+    t.window.newGameAction().trigger();
+    Position at = Position::fresh();
+    place(at, 1, std::move(ring), std::move(column));
+    for (const Opponent& o : others) place(at, o.player, {progressOf(o.player, o.square)});
+    t.take(thrownOn(at, 1, thrown));
 }
 
 // Every marked view in the order of the journey, one a line: its name, the status line (after the news of the new
-// game the position was set up in) and its description while Tab has put the focus on it.
+// game) and its description while Tab has put the focus on it.
 std::string tabbedOver(Live& t) {
     const std::size_t marks = t.canvas.focusChain().size();
     std::vector<std::string> lines;
@@ -86,13 +81,6 @@ TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
               "captures magenta; your counter, can move\n"
               "Square 58 | Square 58: into your home column, place 4 | into your home column, place 4; your counter, "
               "can move\n");
-
-    // the tooltip of a mark says it too; the others' stay as they were
-    position(*this, 4, {16, 33, 40}, {}, {{4, 44}});
-    EXPECT_EQ(tipAt(rect(board.SQUARE(40)).center()), "Square 40: to 44, captures green\nClick me to move the counter");
-    board.dicethrow(0).visible = true;
-    board.dicethrow(0).enabled = true;
-    EXPECT_EQ(tipAt(rect(board.dicethrow(0)).center()), "Click me to roll the dice");
 }
 
 // The marker as the window's backing store holds it: a target where the counter ends, a circle on the corner that
@@ -100,7 +88,6 @@ TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
 // with the focus, with the mouse and when the move starts.
 TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
     if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
-    window.platform().pauseScale = 0.02;
     position(*this, 3, {6, 54}, {4}, {{2, 27}});
     const QImage plain = shown();
     auto markers = [&] {
@@ -108,9 +95,9 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
         for (const Canvas::Marker& m : canvas.markers()) {
             std::string where = "?";
             for (int s = 1; s <= 60; ++s)
-                if (rect(board.SQUARE(s)) == m.rect) where = std::to_string(s);
+                if (rect(square(s)) == m.rect) where = std::to_string(s);
             for (int h : {3, 6})
-                if (rect(board.home(h)) == m.rect) where = "home " + std::to_string(h);
+                if (rect(view(Family::Home, h)) == m.rect) where = "home " + std::to_string(h);
             const char* kind[] = {"end ", "carried ", "passed ", "captured "};
             out += kind[int(m.kind)] + where + "; ";
         }
@@ -132,7 +119,7 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
     EXPECT_EQ(astray, 0);
     // black and white both inside the target on 27, the circle on 57 and the dot on 56, whatever the square's colour
     for (int s : {27, 56, 57}) {
-        const QImage in = marked.copy(device(rect(board.SQUARE(s))));
+        const QImage in = marked.copy(device(rect(square(s))));
         int black = 0, white = 0;
         for (int y = 0; y < in.height(); ++y)
             for (int x = 0; x < in.width(); ++x)
@@ -142,25 +129,20 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
 
     key(Qt::Key_Tab);  // onto home column 4: into final place 1
     EXPECT_EQ(markers(), "end home 6; ");
-    const QRect at27 = device(rect(board.SQUARE(27)));
+    const QRect at27 = device(rect(square(27)));
     EXPECT_EQ(shown().copy(at27), plain.copy(at27)) << "the marker's old place is repainted";
 
     // the mouse resting on a mark shows its move, the keyboard's comes back when it leaves
-    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(board.SQUARE(6)).center().toPoint()));
+    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(square(6)).center().toPoint()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == square(6); }, 2000));
     EXPECT_EQ(markers(), "passed 7; passed 8; passed 10; passed 11; carried 9; carried 12; end 42; ");
     EXPECT_EQ(status(), "New game. Square 6: to 9, doubling on to the corner 12, across to 42");
-    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(board.SQUARE(33)).center().toPoint()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == Hit{Family::home, 3}; }, 2000));
+    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(square(33)).center().toPoint()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == view(Family::Home, 3); }, 2000));
     EXPECT_EQ(status(), "New game. Home column 4: into a final place");
 
-    // the move starts: at its first pause the marker is gone
-    std::string atPause;
-    window.platform().beforePause = [&, show = window.platform().beforePause] {
-        show();
-        if (atPause.empty()) atPause = markers() + (canvas.foreseenHit() ? "foreseen" : "") + "|";
-    };
-    key(Qt::Key_Return);
-    EXPECT_EQ(atPause, "|");
-    EXPECT_EQ(columnOf(board, 1), std::vector<int>{}) << "the counter from column 4 went home";
+    key(Qt::Key_Return);  // the move starts: the marker is gone
+    EXPECT_EQ(markers() + (canvas.foreseenHit() ? "foreseen" : ""), "");
+    settle(window);
+    EXPECT_EQ(table.game().position.homerow(1, 7), 1) << "the counter from column 4 went home";
 }
