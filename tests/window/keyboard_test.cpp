@@ -76,8 +76,8 @@ void wholeGameByKeys(Keys& t, std::array<Seat, 5> seats) {
         ASSERT_TRUE(t.focus() && t.canvas.canTakeClick(*t.focus())) << "nothing waits, or not with the focus";
         const int p = table.toPlay();
         ASSERT_TRUE(table.game().person(p)) << p;
-        if (table.phase() == Phase::DieWaits && table.game().opened && !table.soleRed())
-            EXPECT_TRUE(t.window.status().text().contains(names[p] + ": click the die")) << t.status();
+        const bool named = table.phase() == Phase::DieWaits && table.game().opened && !table.soleRed();
+        EXPECT_TRUE(!named || t.window.status().text().contains(names[p] + ": click the die")) << t.status();
         ViewId target = chain.front();
         for (ViewId h : chain)
             if (appeal(table, h) > appeal(table, target)) target = h;
@@ -102,7 +102,7 @@ void wholeGameByKeys(Keys& t, std::array<Seat, 5> seats) {
                                     : "^((Red|Cyan|Magenta|Green): click the die|Click the die to start)\\.$"),
               waits + (t.focus() == die));
     EXPECT_EQ(count("^You threw \\d"), table.soleRed() ? turns[1] : 0);
-    if (!table.soleRed()) EXPECT_EQ(count("You|you"), 0) << said.join('|').toStdString();
+    EXPECT_TRUE(table.soleRed() || count("You|you") == 0) << said.join('|').toStdString();
     QStringList computers;
     for (int p = 1; p <= 4; ++p)
         if (!table.game().person(p)) computers << names[p];
@@ -189,21 +189,15 @@ TEST_F(Keys, TheFocusGoesRoundTheMarksAndEnterClicksTheOneItIsOn) {
 // store holds it: dark, light and dark bands just outside the view, nothing else; gone with the focus or the mouse.
 TEST_F(Scaled, TheFocusRingShowsAroundTheFocusedViewOnEveryBackground) {
     if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
-    auto device = [&](const QRectF& r) { return QRectF(r.topLeft() * factor, r.size() * factor).toAlignedRect(); };
     auto checkRing = [&](ViewId h, const QImage& without) {
         SCOPED_TRACE(testing::Message() << "ring around " << int(h.family) << " " << int(h.index));
         ASSERT_TRUE(focus() == h && canvas.showsFocusRing());
         const QImage with = shown();
-        const QRect inside = device(rect(h)), ring = device(canvas.focusRingRect(h));
-        QRegion marker;  // where a marked view's move ends, drawn inside the views there
-        for (const Canvas::Marker& m : canvas.markers()) marker += device(m.rect);
-        int changed = 0, astray = 0;
-        for (int y = 0; y < with.height(); ++y)
-            for (int x = 0; x < with.width(); ++x)
-                if (with.pixel(x, y) != without.pixel(x, y) && !marker.contains({x, y}))
-                    ++changed, astray += !ring.contains(x, y) || inside.adjusted(1, 1, -1, -1).contains(x, y);
-        EXPECT_EQ(astray, 0);
-        EXPECT_GT(changed, 4 * inside.width());
+        const QRect inside = device(rect(h));
+        QRegion allowed = QRegion(device(canvas.focusRingRect(h))) - inside.adjusted(1, 1, -1, -1);
+        for (const Canvas::Marker& m : canvas.markers()) allowed += device(m.rect);  // where a mark's move ends
+        const auto [changed, astray] = changes(with, without, allowed);
+        EXPECT_TRUE(astray == 0 && changed > 4 * inside.width()) << changed << " changed, " << astray << " astray";
         // leftwards from the view's edge, half way down: a dark band, a light one as wide, a dark one half as wide
         const double edge = rect(h).left(), band = (edge - canvas.focusRingRect(h).left()) / 2.5;
         auto at = [&](double bands) { return with.pixel(int((edge - bands * band) * factor), inside.center().y()); };

@@ -145,6 +145,16 @@ struct Live : ::testing::Test {
         const auto* store = static_cast<QImage*>(window.backingStore()->paintDevice());
         return store->copy(at.toAlignedRect()).convertToFormat(QImage::Format_RGB32);
     }
+    // A rectangle in logical pixels as the device pixels it covers.
+    QRect device(const QRectF& r) const { return QRectF(r.topLeft() * factor, r.size() * factor).toAlignedRect(); }
+    // How many device pixels differ between two pictures of the canvas, and how many of them lie outside `allowed`.
+    static std::pair<int, int> changes(const QImage& a, const QImage& b, const QRegion& allowed) {
+        int changed = 0, astray = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (a.pixel(x, y) != b.pixel(x, y)) ++changed, astray += !allowed.contains(QPoint(x, y));
+        return {changed, astray};
+    }
     // The tip shown for a point, once any earlier tip has gone (it fades out slowly).
     QString tipAt(QPointF p) {
         QToolTip::hideText();

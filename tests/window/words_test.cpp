@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A move known before it is made, in the real window: Tab over every marked view of a few positions set up by
-// hand, and the status line and the accessible description say where each move ends, as written out here; the
-// marker drawn over the board (ctest runs `Scaled` again at 1.5 and 2), and gone when the focus, the mouse or
-// the move leaves the mark.
+// The game in words, as written out here. A move known before it is made: Tab over every marked view of a few
+// positions set up by hand, and the status line and the accessible description say where each move ends; the marker
+// drawn over the board (ctest runs `Scaled` again at 1.5 and 2), gone when the focus, the mouse or the move leaves
+// the mark. What is said aloud on request and at the menus' switches (the voice itself stays off here; the test with
+// the real screen reader hears it, and the whole games by keys hear every turn).
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -10,11 +11,21 @@
 
 #include "tests/window/live.h"
 #include "window/words/accessibility.h"
+#include "window/words/speech.h"
 
 using namespace skarpo;
 using namespace skarpo::test;
 
 namespace {
+
+struct Heard : Keys {
+    QStringList said;
+    void SetUp() override {
+        Keys::SetUp();
+        window.speech().said = [this](const QString& s) { said << s; };
+        window.speech().silent = true;
+    }
+};
 
 struct Opponent {
     int player, square;
@@ -104,7 +115,6 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
         return out;
     };
     EXPECT_EQ(markers(), "") << "the focus on square 6, not shown";
-    auto device = [&](const QRectF& r) { return QRectF(r.topLeft() * factor, r.size() * factor).toAlignedRect(); };
 
     key(Qt::Key_Tab);  // onto 54: to the corner 57, across onto cyan on 27
     ASSERT_EQ(focus(), square(54));
@@ -112,11 +122,7 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
     const QImage marked = shown();
     QRegion allowed(device(canvas.focusRingRect(square(54))));
     for (const Canvas::Marker& m : canvas.markers()) allowed += device(m.rect);
-    int astray = 0;
-    for (int y = 0; y < marked.height(); ++y)
-        for (int x = 0; x < marked.width(); ++x)
-            astray += marked.pixel(x, y) != plain.pixel(x, y) && !allowed.contains({x, y});
-    EXPECT_EQ(astray, 0);
+    EXPECT_EQ(changes(marked, plain, allowed).second, 0);
     // black and white both inside the target on 27, the circle on 57 and the dot on 56, whatever the square's colour
     for (int s : {27, 56, 57}) {
         const QImage in = marked.copy(device(rect(square(s))));
@@ -145,4 +151,51 @@ TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
     EXPECT_EQ(markers() + (canvas.foreseenHit() ? "foreseen" : ""), "");
     settle(window);
     EXPECT_EQ(table.game().position.homerow(1, 7), 1) << "the counter from column 4 went home";
+}
+
+// Where every counter stands, written out by hand for a position; Ctrl+B says it and Ctrl+R says it again.
+TEST_F(Heard, WhereTheCountersStandAndAgain) {
+    Game g;
+    g.opened = true;
+    place(g.position, 1, {12, -5, 0}, {3});
+    place(g.position, 2, {1, 16}, {}, 1);
+    place(g.position, 3, {}, {2, 6}, 2);
+    place(g.position, 4, {30});
+    take(g);
+    const std::string standings =
+        "You: 2 at the start, square 12, home column 3. Cyan: 1 at the start, square 16, square 31, 1 home. "
+        "Magenta: home column 2, home column 6, 2 home. Green: 3 at the start, square 15.";
+    EXPECT_EQ(Speech::standings(table).toStdString(), standings);
+    key(Qt::Key_B, Qt::ControlModifier);
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(said.join('|').toStdString(), standings + "|" + standings);
+}
+
+// The menu's switch says so, and the game then speaks (or not) whatever the desktop says of a screen reader. The
+// game's own switches and New Game (Ctrl+N, keeping them) are said too, and their check marks follow the game
+// whatever changed it; Ctrl+Q closes the window.
+TEST_F(Heard, TheSwitchesAreConfirmedAndTheirCheckMarksFollowTheGame) {
+    Speech& speech = window.speech();
+    speech.setScreenReader(true);
+    window.followBoard();
+    ASSERT_TRUE(speech.speaks() && window.speakAction().isChecked());
+    window.speakAction().trigger();  // checked: it was on, so this switches it off
+    window.followBoard();
+    EXPECT_TRUE(!speech.speaks() && !window.speakAction().isChecked());
+    const auto checks = [&] { return std::pair{window.autoAction().isChecked(), window.soundAction().isChecked()}; };
+    table.toggleSound();  // not through the menus
+    table.toggleAuto();
+    window.followBoard();
+    EXPECT_EQ(checks(), std::pair(true, true));
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(focus() == die && !table.game().opened && checks() == std::pair(true, true));
+    window.autoAction().trigger();  // the die waits for red again once automatic play is off
+    table.toggleSound();
+    window.followBoard();
+    EXPECT_EQ(checks(), std::pair(false, false));
+    EXPECT_EQ(
+        said.join(' ').toStdString(),
+        "Speech off. Sound is on. Automatic play is on. New game. Automatic play is off. Your turn. Sound is off.");
+    key(Qt::Key_Q, Qt::ControlModifier);  // as closing the window
+    EXPECT_TRUE(exits == 1 && table.phase() == Phase::Closed);
 }
