@@ -17,19 +17,11 @@ using namespace skarpo::test;
 
 namespace {
 
-// How much the person to play wants a marked move: a counter into a final place first, then a capture, then the
-// counter farthest along, then a new counter.
+// How much the person to play wants a marked move: a counter into a final place, then a capture; among the rest, the
+// last in the order of the journey, the counter farthest along.
 int appeal(const Table& t, ViewId h) {
-    const Game& g = t.game();
-    const int p = t.toPlay();
-    const auto opponentOn = [&](int k) {
-        const int q = k <= 60 ? g.position.squares(squareOf(p, k)) : 0;
-        return q > 0 && q != p;
-    };
-    if (h.family == Family::Home) return h.index % 10 + 1 + g.thrown == 7 ? 3000 : 200 + h.index % 10;
-    if (h.family == Family::Start) return opponentOn(1) ? 2000 : 100;
-    const int k = progressOf(p, h.index);
-    return h.family == Family::Ring ? (opponentOn(k + g.thrown) ? 2000 : 0) + k : -1;
+    const auto o = t.foresee(h);
+    return o && o->to.kind == Place::Kind::Final ? 2 : o && o->captures() > 0 ? 1 : 0;
 }
 
 // With persons at `seats`, Ctrl+N, then Enter or Space on the die or on the mark Tab or Shift+Tab chose, until the
@@ -80,7 +72,7 @@ void wholeGameByKeys(Keys& t, std::array<Seat, 5> seats) {
         EXPECT_TRUE(!named || t.window.status().text().contains(names[p] + ": click the die")) << t.status();
         ViewId target = chain.front();
         for (ViewId h : chain)
-            if (appeal(table, h) > appeal(table, target)) target = h;
+            if (appeal(table, h) >= appeal(table, target)) target = h;
         // the die waits alone and has the focus, or Tab goes round the marks to the one chosen (Shift+Tab back)
         ASSERT_TRUE(target != die || (chain.size() == 1 && t.focus() == die)) << chain.size();
         waits += target == die;
