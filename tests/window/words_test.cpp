@@ -1,0 +1,195 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in words, as written out here. A move known before it is made: Tab over every marked view of a few
+// positions set up by hand, and the status line and the accessible description say where each move ends; the marker
+// drawn over the board (ctest runs `Scaled` again at 1.5 and 2), gone when the focus, the mouse or the move leaves
+// the mark. What is said aloud on request and at the menus' switches (the voice itself stays off here; the test with
+// the real screen reader hears it, and the whole games by keys hear every turn).
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+
+#include "tests/window/live.h"
+#include "window/words/accessibility.h"
+#include "window/words/speech.h"
+
+using namespace skarpo;
+using namespace skarpo::test;
+
+namespace {
+
+struct Heard : Keys {
+    QStringList said;
+    void SetUp() override {
+        Keys::SetUp();
+        window.speech().said = [this](const QString& s) { said << s; };
+        window.speech().silent = true;
+    }
+};
+
+struct Opponent {
+    int player, square;
+};
+
+// In a new game, red has thrown `thrown` with counters on the ring squares `ring` and the column positions
+// `column`, the others waiting; each opponent has one counter on its square.
+void position(Live& t, int thrown, std::vector<int> ring, std::vector<int> column, std::vector<Opponent> others) {
+    t.window.newGameAction().trigger();
+    Position at = Position::fresh();
+    place(at, 1, std::move(ring), std::move(column));
+    for (const Opponent& o : others) place(at, o.player, {progressOf(o.player, o.square)});
+    t.take(thrownOn(at, 1, thrown));
+}
+
+// Every marked view in the order of the journey, one a line: its name, the status line (after the news of the new
+// game) and its description while Tab has put the focus on it.
+std::string tabbedOver(Live& t) {
+    std::string all;
+    t.key(Qt::Key_Tab, Qt::ShiftModifier);  // from the first mark, which the focus went to, round to it by Tab
+    for (std::size_t n = t.canvas.focusChain().size(); n > 0; --n) {
+        t.key(Qt::Key_Tab);
+        if (!t.focus()) return "no focus";
+        QAccessibleInterface* view = accessibility::viewInterface(t.canvas, *t.focus());
+        std::string status = t.status();
+        if (status.starts_with("New game. ")) status.erase(0, 10);
+        all += view->text(QAccessible::Name).toStdString() + " | " + status + " | " +
+               view->text(QAccessible::Description).toStdString() + "\n";
+    }
+    return all;
+}
+
+}  // namespace
+
+TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
+    // a 4 from 16 lands on the doubling square 20, which carries it on to 24, another one, on to 28
+    position(*this, 4, {16, 33, 40}, {}, {{4, 44}});
+    EXPECT_EQ(status(), "New game. Choose a yellow counter") << "no key pressed yet: the focus is not shown";
+    EXPECT_EQ(tabbedOver(*this),
+              "Square 16 | Square 16: to 20, doubling on to 24, doubling on to 28 | to square 28 by doubling; your "
+              "counter; cyan entry square, can move\n"
+              "Square 33 | Square 33: to 37 | to square 37; your counter, can move\n"
+              "Square 40 | Square 40: to 44, captures green | to square 44, captures green; your counter, can move\n");
+
+    // a 3 from 6 onto the doubling square 9, on to the corner 12 and across; from 54 onto the corner 57 and back
+    // across onto cyan on 27; up the column from 4 to a final place
+    position(*this, 3, {6, 54}, {4}, {{2, 27}});
+    EXPECT_EQ(tabbedOver(*this),
+              "Square 6 | Square 6: to 9, doubling on to the corner 12, across to 42 | to square 42 by doubling and "
+              "the corner; your counter, can move\n"
+              "Square 54 | Square 54: to the corner 57, across to 27, captures cyan | to square 27 by the corner, "
+              "captures cyan; your counter; doubling square, can move\n"
+              "Your home column 4 | Home column 4: into a final place | into a final place; your counter, can move\n");
+
+    // a six: a new counter onto magenta on the entry square, or 58 off the ring into the home column
+    position(*this, 6, {58}, {}, {{3, 1}});
+    EXPECT_EQ(tabbedOver(*this),
+              "Your start place 1 | Your start place: enters on square 1, captures magenta | enters on square 1, "
+              "captures magenta; your counter, can move\n"
+              "Square 58 | Square 58: into your home column, place 4 | into your home column, place 4; your counter, "
+              "can move\n");
+}
+
+// The marker as the window's backing store holds it: a target where the counter ends, a circle on the corner that
+// jumps and dots on the squares before it, a cross on the counter it captures; drawn inside those views only, and gone
+// with the focus, with the mouse and when the move starts.
+TEST_F(Scaled, TheMarkerShowsWhereAMoveEndsAndGoesWithTheFocus) {
+    if (!keysReachTheWindow()) GTEST_SKIP() << "the platform makes no window active, so no key reaches one";
+    position(*this, 3, {6, 54}, {4}, {{2, 27}});
+    const QImage plain = shown();
+    auto markers = [&] {
+        std::string out;
+        for (const Canvas::Marker& m : canvas.markers()) {
+            std::string where = "?";
+            for (int s = 1; s <= 60; ++s)
+                if (rect(square(s)) == m.rect) where = std::to_string(s);
+            for (int h : {3, 6})
+                if (rect(view(Family::Home, h)) == m.rect) where = "home " + std::to_string(h);
+            const char* kind[] = {"end ", "carried ", "passed ", "captured "};
+            out += kind[int(m.kind)] + where + "; ";
+        }
+        return out;
+    };
+    EXPECT_EQ(markers(), "") << "the focus on square 6, not shown";
+
+    key(Qt::Key_Tab);  // onto 54: to the corner 57, across onto cyan on 27
+    ASSERT_EQ(focus(), square(54));
+    EXPECT_EQ(markers(), "passed 55; passed 56; carried 57; captured 27; end 27; ");
+    const QImage marked = shown();
+    QRegion allowed(device(canvas.focusRingRect(square(54))));
+    for (const Canvas::Marker& m : canvas.markers()) allowed += device(m.rect);
+    EXPECT_EQ(changes(marked, plain, allowed).second, 0);
+    // black and white both inside the target on 27, the circle on 57 and the dot on 56, whatever the square's colour
+    for (int s : {27, 56, 57}) {
+        const QImage in = marked.copy(device(rect(square(s))));
+        int black = 0, white = 0;
+        for (int y = 0; y < in.height(); ++y)
+            for (int x = 0; x < in.width(); ++x)
+                black += in.pixel(x, y) == 0xFF000000u, white += in.pixel(x, y) == 0xFFFFFFFFu;
+        EXPECT_TRUE(black > 4 * factor * factor && white > 4 * factor * factor) << s << ": " << black << ", " << white;
+    }
+
+    key(Qt::Key_Tab);  // onto home column 4: into final place 1
+    EXPECT_EQ(markers(), "end home 6; ");
+    const QRect at27 = device(rect(square(27)));
+    EXPECT_EQ(shown().copy(at27), plain.copy(at27)) << "the marker's old place is repainted";
+
+    // the mouse resting on a mark shows its move, the keyboard's comes back when it leaves
+    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(square(6)).center().toPoint()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == square(6); }, 2000));
+    EXPECT_EQ(markers(), "passed 7; passed 8; passed 10; passed 11; carried 9; carried 12; end 42; ");
+    EXPECT_EQ(status(), "New game. Square 6: to 9, doubling on to the corner 12, across to 42");
+    QTest::mouseMove(window.windowHandle(), canvas.mapTo(&window, rect(square(33)).center().toPoint()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas.foreseenHit() == view(Family::Home, 3); }, 2000));
+    EXPECT_EQ(status(), "New game. Home column 4: into a final place");
+
+    key(Qt::Key_Return);  // the move starts: the marker is gone
+    EXPECT_EQ(markers() + (canvas.foreseenHit() ? "foreseen" : ""), "");
+    settle(window);
+    EXPECT_EQ(table.game().position.homerow(1, 7), 1) << "the counter from column 4 went home";
+}
+
+// Where every counter stands, written out by hand for a position; Ctrl+B says it and Ctrl+R says it again.
+TEST_F(Heard, WhereTheCountersStandAndAgain) {
+    Game g;
+    g.opened = true;
+    place(g.position, 1, {12, -5, 0}, {3});
+    place(g.position, 2, {1, 16}, {}, 1);
+    place(g.position, 3, {}, {2, 6}, 2);
+    place(g.position, 4, {30});
+    take(g);
+    const std::string standings =
+        "You: 2 at the start, square 12, home column 3. Cyan: 1 at the start, square 16, square 31, 1 home. "
+        "Magenta: home column 2, home column 6, 2 home. Green: 3 at the start, square 15.";
+    EXPECT_EQ(Speech::standings(table).toStdString(), standings);
+    key(Qt::Key_B, Qt::ControlModifier);
+    key(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(said.join('|').toStdString(), standings + "|" + standings);
+}
+
+// The menu's switch says so, and the game then speaks (or not) whatever the desktop says of a screen reader. The
+// game's own switches and New Game (Ctrl+N, keeping them) are said too, and their check marks follow the game
+// whatever changed it; Ctrl+Q closes the window.
+TEST_F(Heard, TheSwitchesAreConfirmedAndTheirCheckMarksFollowTheGame) {
+    Speech& speech = window.speech();
+    speech.setScreenReader(true);
+    window.followBoard();
+    ASSERT_TRUE(speech.speaks() && window.speakAction().isChecked());
+    window.speakAction().trigger();  // checked: it was on, so this switches it off
+    window.followBoard();
+    EXPECT_TRUE(!speech.speaks() && !window.speakAction().isChecked());
+    const auto checks = [&] { return std::pair{window.autoAction().isChecked(), window.soundAction().isChecked()}; };
+    table.toggleSound();  // not through the menus
+    table.toggleAuto();
+    window.followBoard();
+    EXPECT_EQ(checks(), std::pair(true, true));
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(focus() == die && !table.game().opened && checks() == std::pair(true, true));
+    window.autoAction().trigger();  // the die waits for red again once automatic play is off
+    table.toggleSound();
+    window.followBoard();
+    EXPECT_EQ(checks(), std::pair(false, false));
+    EXPECT_EQ(
+        said.join(' ').toStdString(),
+        "Speech off. Sound is on. Automatic play is on. New game. Automatic play is off. Your turn. Sound is off.");
+    key(Qt::Key_Q, Qt::ControlModifier);  // as closing the window
+    EXPECT_TRUE(exits == 1 && table.phase() == Phase::Closed);
+}
