@@ -90,47 +90,45 @@ Steps runHome(const Show& show, int victim, int from) {
     v.ring(E).picture = counterOf(victim);
     show.beep();
     co_yield 0.07f;
-    const int s = 4 * (victim - 1);
     for (int i = 2; i >= 0; --i) {
-        v.start(s + i + 1).picture = v.start(s + i).picture;
-        v.start(s + i).picture = Picture::Blank;
+        v.start(victim, i + 1).picture = v.start(victim, i).picture;
+        v.start(victim, i).picture = Picture::Blank;
         co_yield 0.2f;
     }
-    v.start(s).picture = counterOf(victim);
+    v.start(victim, 0).picture = counterOf(victim);
     v.ring(E).picture = under;
 }
 
 // A counter leaves the start area onto its entry square; the waiting ones close up.
 Steps enter(Views& v, int player) {
-    const int s = 4 * (player - 1);
     v.ring(entrySquare(player)).picture = counterOf(player);
     for (int i = 0; i <= 2; ++i) {
-        v.start(s + i).picture = Picture::Blank;
+        v.start(player, i).picture = Picture::Blank;
         co_yield 0.2f;
-        v.start(s + i).picture = v.start(s + i + 1).picture;
+        v.start(player, i).picture = v.start(player, i + 1).picture;
     }
-    v.start(s + 3).picture = Picture::Blank;
+    v.start(player, 3).picture = Picture::Blank;
 }
 
 // The counter moves up its home column, each place it passes showing again what it showed; at the end of the column
 // it takes the next free final place while the centre frames blink.
 Steps upTheColumn(const Show& show, int player, Motion c) {
     Views& v = show.views;
-    const int b = 10 * (player - 1), pos = c.from - 1, move = c.to - c.from;
+    const int pos = c.from - 1, move = c.to - c.from;
     co_yield 0.2f;
-    v.home(b + pos).picture = counterOf(player);
+    v.home(player, pos).picture = counterOf(player);
     co_yield 0.2f;
     Picture under = Picture::Blank;
-    if (move > 0) v.home(b + pos).picture = under = c.overWaiting ? counterOf(player) : Picture::Blank;
+    if (move > 0) v.home(player, pos).picture = under = c.overWaiting ? counterOf(player) : Picture::Blank;
     for (int i = pos + 1; i <= pos + move - 1; ++i) {
-        v.home(b + i - 1).picture = under;
-        under = v.home(b + i).picture;
-        v.home(b + i).picture = counterOf(player);
+        v.home(player, i - 1).picture = under;
+        under = v.home(player, i).picture;
+        v.home(player, i).picture = counterOf(player);
         co_yield 0.2f;
     }
     if (c.to == 7) {
-        v.home(b + 5).picture = under;
-        v.home(b + 5 + c.whom).picture = counterOf(player);
+        v.home(player, 5).picture = under;
+        v.home(player, 5 + c.whom).picture = counterOf(player);
         show.tell({Happening::Kind::Home, player, c.whom});
         const Colour noted = v.frame(1).back;  // the two groups of frames swap colours, an even number of times
         for (int n = 1; n <= c.flashes; ++n) {
@@ -138,39 +136,38 @@ Steps upTheColumn(const Show& show, int player, Motion c) {
             co_yield 0.2f;
         }
     } else if (move > 0) {
-        v.home(b + pos + move - 1).picture = under;
-        v.home(b + pos + move).picture = counterOf(player);
+        v.home(player, pos + move - 1).picture = under;
+        v.home(player, pos + move).picture = counterOf(player);
     }
 }
 
 // The counters of `players` (a player, or all four) march from the final places down the home column and into the
 // start area, one place at a time.
 Steps march(Views& v, int first, int last) {
-    auto each = [&](auto&& f) {
-        for (int p = first; p <= last; ++p) f(10 * (p - 1), 4 * (p - 1), counterOf(p));
+    // each player's counter shows on place `to` and the place `from` shows empty
+    auto each = [&](auto&& to, auto&& from) {
+        for (int p = first; p <= last; ++p) to(p).picture = counterOf(p), from(p).picture = Picture::Blank;
     };
+    auto home = [&](int k) { return [&v, k](int p) -> View& { return v.home(p, k); }; };
+    auto start = [&](int k) { return [&v, k](int p) -> View& { return v.start(p, k); }; };
     for (int i = 5; i >= 0; --i)
         for (int j = 0; j <= 3; ++j) {
-            each([&](int b, int, Picture c) {
-                v.home(b + i + j).picture = c, v.home(b + i + j + 1).picture = Picture::Blank;
-            });
+            each(home(i + j), home(i + j + 1));
             co_yield 0.07f;
         }
     for (int i = 4; i >= 1; --i) {
         for (int j = 4 - i; j >= 1; --j) {
-            each([&](int, int s, Picture c) {
-                v.start(s + j).picture = c, v.start(s + j - 1).picture = Picture::Blank;
-            });
+            each(start(j), start(j - 1));
             co_yield 0.07f;
         }
-        each([&](int b, int s, Picture c) { v.start(s).picture = c, v.home(b).picture = Picture::Blank; });
+        each(start(0), home(0));
         co_yield 0.07f;
         for (int j = 0; j <= i - 2; ++j) {
-            each([&](int b, int, Picture c) { v.home(b + j).picture = c, v.home(b + j + 1).picture = Picture::Blank; });
+            each(home(j), home(j + 1));
             co_yield 0.07f;
         }
     }
-    each([&](int b, int s, Picture c) { v.start(s).picture = c, v.home(b).picture = Picture::Blank; });
+    each(start(0), home(0));
     co_yield 0.2f;
 }
 
@@ -205,7 +202,7 @@ Steps celebrate(const Show& show, int player, const Position& after) {
         v.ring(s).picture = after.squares(s) > 0 ? counterOf(after.squares(s)) : ownPicture(s);
     for (int k = 0; k <= 7; ++k) v.frame(k).back = colour::window;
     co_yield march(v, player, player);
-    for (int k = 1; k <= 9; ++k) v.home(10 * (player - 1) + k).picture = Picture::Blank;
+    for (int k = 1; k <= 9; ++k) v.home(player, k).picture = Picture::Blank;
 }
 
 Steps put(Views& v, int player, int square) {

@@ -115,29 +115,30 @@ constexpr Point dieAt[16] = {
 }  // namespace
 
 Rect rectOf(ViewId v) {
-    const int i = v.index;
+    Place place;
+    const int p = playerOf(v, place), k = place.index;
     Point at{};
-    switch (v.family) {
-        case Family::Ring: at = ringAt(i); break;
-        case Family::Start: at = startAt(i / 4 + 1, i % 4); break;
-        case Family::Home: at = homeAt(i / 10 + 1, i % 10); break;
-        case Family::Die: at = dieAt[i]; break;
-        case Family::Frame: return {3120 - 60 * i, 3000 - 60 * i, 1935 + 120 * i, 1935 + 120 * i};
+    switch (place.kind) {
+        case Place::Kind::Ring: at = ringAt(k); break;
+        case Place::Kind::Start: at = startAt(p, k); break;
+        case Place::Kind::Column: at = homeAt(p, k - 1); break;
+        case Place::Kind::Final: at = homeAt(p, k + 5); break;
+        case Place::Kind::None:
+            if (v.family == Family::Frame)
+                return {3120 - 60 * v.index, 3000 - 60 * v.index, 1935 + 120 * v.index, 1935 + 120 * v.index};
+            at = dieAt[v.index];
     }
     return {at.left, at.top, 480, 480};
 }
 
 const char* tooltipOf(ViewId v) {
-    const char* move = "Click me to move the counter";
-    switch (v.family) {
-        case Family::Ring: return v.index != 57 ? move : nullptr;
-        case Family::Start: return v.index % 4 == 0 ? move : nullptr;
-        case Family::Home: return v.index % 10 < 6 ? move : nullptr;
-        case Family::Die:
-            return v.index == 0 ? "Click me to roll the dice" : v.index == 15 ? "Click me to start the game" : nullptr;
-        case Family::Frame: break;
-    }
-    return nullptr;
+    Place place;
+    playerOf(v, place);
+    const bool clicked = (place.kind == Place::Kind::Ring && place.index != 57) || place == Place::start() ||
+                         place.kind == Place::Kind::Column;
+    if (clicked) return "Click me to move the counter";
+    if (v.family != Family::Die) return nullptr;
+    return v.index == 0 ? "Click me to roll the dice" : v.index == 15 ? "Click me to start the game" : nullptr;
 }
 
 bool Views::looksLike(const Views& other) const {

@@ -103,8 +103,12 @@ public:
     View& operator[](ViewId v) { return all_[slot(v)]; }
     const View& operator[](ViewId v) const { return all_[slot(v)]; }
     View& ring(int s) { return (*this)[{Family::Ring, static_cast<std::int8_t>(s)}]; }
-    View& start(int i) { return (*this)[{Family::Start, static_cast<std::int8_t>(i)}]; }
-    View& home(int i) { return (*this)[{Family::Home, static_cast<std::int8_t>(i)}]; }
+    // A player's start places from the head of the queue (0..3), and its ten home places: the column from the ring
+    // inwards (0..5), then the final places (6..9).
+    View& start(int player, int k) { return (*this)[viewOf(player, Place::start(k))]; }
+    View& home(int player, int k) {
+        return (*this)[viewOf(player, k < 6 ? Place::column(k + 1) : Place::final(k - 5))];
+    }
     View& die(int i) { return (*this)[{Family::Die, static_cast<std::int8_t>(i)}]; }
     View& frame(int k) { return (*this)[{Family::Frame, static_cast<std::int8_t>(k)}]; }
     bool operator==(const Views&) const = default;
