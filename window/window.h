@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/game/tally.h"
+#include "window/dialogs/tally.h"
 #include "core/turns/table.h"
 #include "window/platform/qtplatform.h"
 #include "window/platform/settingsfile.h"

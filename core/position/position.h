@@ -51,9 +51,9 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
-using Players = Table2<std::int16_t, 1, 4, 0, 5>;
-using Homerow = Table2<int, 1, 4, 1, 7>;
-using Squares = Table1<std::int16_t, 1, 70>;
+using Players = Cells<std::int16_t, 1, 4, 0, 5>;
+using Homerow = Cells<int, 1, 4, 1, 7>;
+using Squares = Cells<std::int16_t, 1, 70>;
 
 struct Position {
     // players(p, 0) the entry square; (p, 1..4) each counter: below 1 in the start area, 1..60 its progress on the

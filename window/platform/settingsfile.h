@@ -11,7 +11,7 @@
 #include <QString>
 
 #include "core/game/game.h"
-#include "core/game/tally.h"
+#include "window/dialogs/tally.h"
 
 namespace skarpo {
 

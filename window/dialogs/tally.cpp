@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/game/tally.h"
+#include "window/dialogs/tally.h"
 
 #include <cmath>
 #include <numbers>

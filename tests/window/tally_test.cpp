@@ -3,7 +3,7 @@
 // quantiles, and the verdicts.
 #include <gtest/gtest.h>
 
-#include "core/game/tally.h"
+#include "window/dialogs/tally.h"
 
 using namespace skarpo;
 
