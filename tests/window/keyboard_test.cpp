@@ -115,31 +115,6 @@ TEST_F(Keys, AWholeGameFromTheKeyboardAlone) { wholeGameByKeys(*this, {C, P, C, 
 TEST_F(Keys, AWholeGameFromTheKeyboardAlonePlayingCyan) { wholeGameByKeys(*this, {C, C, P, C, C}); }
 TEST_F(Keys, AWholeGameFromTheKeyboardAloneRedAndGreenPlayedByPersons) { wholeGameByKeys(*this, {C, P, C, C, P}); }
 
-// With the computer at every seat a new game starts by itself on the timer's next tick and plays on, on the clock,
-// the focus on no view and the words naming every colour, until New Game lays out another.
-TEST_F(Keys, TheComputerAtEverySeatPlaysByItself) {
-    table.chooseSeats({C, C, C, C, C});
-    key(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_TRUE(window.timer1().isActive()) << "the die waits for a computer player: the timer runs";
-    std::array<int, 5> by{};
-    int throws = 0;
-    std::string fault;
-    auto seen = table.happenings().count();
-    const auto step = window.platform().due;
-    window.platform().due = [&, step] {
-        step();
-        for (const Happening& h : table.happenings().since(std::exchange(seen, table.happenings().count())))
-            if (h.kind == Happening::Kind::Threw) ++throws, ++by[static_cast<std::size_t>(h.player)];
-        if (fault.empty() && (focus() || !canvas.focusChain().empty())) fault = "a view takes the focus";
-        if (fault.empty() && status().find("You") != std::string::npos) fault = "\"you\" in " + status();
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return throws >= 12; }, 30000)) << throws;
-    EXPECT_EQ(fault, "");
-    for (int p = 1; p <= 4; ++p) EXPECT_GT(by[static_cast<std::size_t>(p)], 0) << p;
-    key(Qt::Key_N, Qt::ControlModifier);
-    EXPECT_TRUE(table.phase() == Phase::DieWaits && !table.game().opened && !window.platform().waiting());
-}
-
 // Red has thrown a six with counters on squares 40 and 20, one on home-column position 1 and one waiting: the focus
 // goes round the marks by Tab and across them by the arrows, and Enter or Space clicks the one it is on.
 TEST_F(Keys, TheFocusGoesRoundTheMarksAndEnterClicksTheOneItIsOn) {
