@@ -18,10 +18,11 @@ public:
         table.toggleAuto();
         seen_ = table.happenings().count();
     }
-    void wake(float sec) override {
-        VirtualPlatform::wake(sec);
+    bool wake(float sec) override {
+        const bool over = VirtualPlatform::wake(sec);
         pauses += sec > 0;
         count();
+        return over;
     }
     void count() {
         if (table.happenings().count() == seen_) return;

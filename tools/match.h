@@ -14,13 +14,16 @@
 
 namespace skarpo::tournament {
 
-// A clock whose pauses end as soon as asked, and a die that is a seeded generator.
+// A clock whose pauses are over as soon as asked, and a die that is a seeded generator.
 class VirtualPlatform : public Platform {
 public:
     explicit VirtualPlatform(std::uint64_t seed) : seed_(seed), generator_(seed) {}
-    void wake(float sec) override {
-        due = sec < 0 ? -1 : seconds + static_cast<double>(sec);
-        if (sec > 0 && onPause) onPause();
+    bool wake(float sec) override {
+        due = sec == 0 ? seconds : -1;
+        if (sec <= 0) return false;
+        if (onPause) onPause();
+        seconds += static_cast<double>(sec);
+        return true;
     }
     double random() override { return generator_.unit(); }
     void reseed() override { generator_.seed(seed_ + 0x632BE59BD9B4E019ull * ++reseeds_); }

@@ -252,17 +252,19 @@ Steps motion(Show& show, int p, const Motion& m, const Position& after) {
     return {};
 }
 
-// A move, motion after motion.
-float moveShown(void* context, int) {
-    Show& show = *static_cast<Show*>(context);
+}  // namespace
+
+Steps nextMotion(Show& show) {
     ScriptState& s = show.state;
-    for (;;) {
-        if (const auto sec = s.now.next()) return *sec;
-        if (s.motion == s.move->motionCount) return -1;
-        const Outcome& o = *s.move;
-        s.now = motion(show, o.player, o.motions[static_cast<std::size_t>(s.motion++)], o.after);
+    while (s.move && s.motion < s.move->motionCount) {
+        Steps steps =
+            motion(show, s.move->player, s.move->motions[static_cast<std::size_t>(s.motion++)], s.move->after);
+        if (!steps.empty()) return steps;
     }
+    return {};
 }
+
+namespace {
 
 // A lone pause.
 float lone(void* context, int n) { return n == 0 ? static_cast<Show*>(context)->state.pause : -1; }
@@ -300,7 +302,7 @@ Steps scriptOf(Show& show, const Game& g, const Outcome& move) {
     if (stage == Stage::Roll) return Steps::counted(roll, &show);
     if (stage == Stage::Move) {
         s.move = &move;
-        return Steps::counted(moveShown, &show);
+        return nextMotion(show);
     }
     if (stage == Stage::Opening) return march(show.views, 1, 4);
     s.pause = stage == Stage::Pause     ? g.animation.turn.steps[static_cast<std::size_t>(g.animation.turnAt)].sec

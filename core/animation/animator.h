@@ -16,12 +16,11 @@ namespace skarpo {
 // What the plain scripts of a stage keep from one step to the next.
 struct ScriptState {
     float pause = 0;                // a lone pause
-    const Outcome* move = nullptr;  // a move being shown: its motions,
-    int motion = 0;                 // the next of them,
-    Steps now;                      // and the script of the one being shown
-    Motion walk{};                  // a counter stepping along the ring:
-    Picture before{}, carried{};    // what its last square showed, and what the one it stands on showed
-    int blinking = 0;               // a square blinking
+    const Outcome* move = nullptr;  // a move being shown: its motions, and the next of them
+    int motion = 0;
+    Motion walk{};                // a counter stepping along the ring:
+    Picture before{}, carried{};  // what its last square showed, and what the one it stands on showed
+    int blinking = 0;             // a square blinking
 };
 
 // Where a script shows itself: the views it changes, and, unless it is only being replayed to bring the views up to
@@ -45,8 +44,10 @@ struct Show {
 // The views as the game shows them at rest (and as each stage begins).
 void render(Views& views, const Game& game);
 
-// The script of the stage of the game `show` shows, as it begins. A move's is that of `move`, the outcome being
-// shown.
+// The script of the stage of the game `show` shows, as it begins. A move's is that of the first motion of `move`,
+// the outcome being shown; nextMotion() gives the next one's, once a motion's script is over, and nothing after the
+// last. (A motion made at once, with no pause, is made and passed over.)
 Steps scriptOf(Show& show, const Game& game, const Outcome& move);
+Steps nextMotion(Show& show);
 
 }  // namespace skarpo

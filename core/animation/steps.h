@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Steps: an animation script written as the plain sequence it shows, pausing with `co_yield seconds`. A script
 // changes views between its pauses; `co_yield` of another script plays that one whole in its place. The one who
-// plays it asks for the next pause with next(): the script runs on up to it and says how long it lasts, or that it
-// is over. Nothing runs between two calls, so the caller decides when each pause ends. The scripts the board plays
-// most (the die's roll, a counter's steps, a square blinking, a move motion after motion) are plain functions of
-// their step's number instead: no coroutine to resume, where a game on a virtual clock spends most of its time.
+// plays it asks for the next pause with next(): the script runs on up to it and says how long it lasts, or, below
+// zero, that it is over. Nothing runs between two calls, so the caller decides when each pause ends. The scripts the
+// board plays most (the die's roll, a counter's steps, a square blinking, a move motion after motion) are plain
+// functions of their step's number instead: no coroutine to resume, where a game on a virtual clock spends most of its
+// time.
 #pragma once
 
 #include <coroutine>
-#include <optional>
+#include <cstddef>
 #include <utility>
 
 namespace skarpo {
@@ -33,11 +34,18 @@ public:
     Steps& operator=(Steps&& o) noexcept;
     ~Steps();
 
-    // Runs the script to its next pause and returns its length; nothing once it is over.
-    std::optional<float> next();
+    // Runs the script to its next pause and returns its length; nothing once it is over. (At each place it is
+    // called from, a plain script's step is a call the processor soon learns to foresee.)
+    float next() {
+        if (!step_) return resume();
+        const float sec = step_(context_, n_++);
+        if (sec < 0) step_ = nullptr;
+        return sec;
+    }
     bool empty() const { return !handle_ && !step_; }
 
 private:
+    float resume();
     std::coroutine_handle<StepsPromise> handle_;
     Step step_ = nullptr;
     void* context_ = nullptr;
@@ -68,6 +76,9 @@ struct StepsPromise {
     }
     void return_void() noexcept {}
     void unhandled_exception() { throw; }
+    // Frames come and go with the moves: kept for the next one rather than returned to the heap.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* frame, std::size_t size) noexcept;
 };
 
 }  // namespace skarpo

@@ -10,8 +10,9 @@ namespace skarpo {
 class Platform : public Random {
 public:
     // Calls the table's advance() once `sec` seconds have passed, in place of any call asked for before; a `sec`
-    // below zero asks for none.
-    virtual void wake(float sec) = 0;
+    // below zero asks for none. A virtual clock whose pause is already over may answer true instead: the table then
+    // goes on at once, as if called.
+    virtual bool wake(float sec) = 0;
     // Starts a fresh random sequence (a new game does this).
     virtual void reseed() = 0;
     // The alert sound.

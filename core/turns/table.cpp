@@ -45,7 +45,7 @@ void Table::takeUp(const Game& game) {
     show_.told = nullptr, show_.platform = nullptr;
     pace();
     script_ = scriptOf(show_, game_, moving_);
-    for (int n = 0; n < a.step; ++n) script_.next();
+    for (int n = 0; n < a.step; ++n) nextPause();
     show_.told = &told_, show_.platform = &platform_;
     platform_.wake(0);
 }
@@ -122,9 +122,9 @@ void Table::advance() {
 // until the game comes to rest.
 void Table::run() {
     while (game_.phase == Phase::Animating) {
-        if (const auto sec = script_.next()) {
+        if (const float sec = nextPause(); sec >= 0) {
             ++game_.animation.step;
-            if (const float paused = *sec * pace_; paused > 0) return platform_.wake(paused);
+            if (const float paused = sec * pace_; paused > 0 && !platform_.wake(paused)) return;
         } else if (!stageOver()) {
             return;
         }
@@ -140,6 +140,15 @@ void Table::pace() {
             : speed == Speed::Fast                  ? 0.25f
             : speed == Speed::Fastest               ? 0
                                                     : 1;
+}
+
+// The stage's script on to its next pause, a move's motion after motion.
+float Table::nextPause() {
+    for (;;) {
+        if (const float sec = script_.next(); sec >= 0) return sec;
+        script_ = nextMotion(show_);
+        if (script_.empty()) return -1;
+    }
 }
 
 void Table::begin(Stage stage) {

@@ -72,6 +72,7 @@ public:
 private:
     const Player& seated(int player) const;
     void begin(Stage stage);
+    float nextPause();
     void run();
     bool stageOver();
     void throwDie();

@@ -7,13 +7,15 @@
 
 namespace skarpo::test {
 
-void Clock::wake(float sec) {
-    if (sec < 0) return void(due = -1);
+bool Clock::wake(float sec) {
+    due = -1;
+    if (sec < 0) return false;
     if (sec > 0) {
         pauses.push_back(sec);
         if (onPause) onPause(sec);
     }
     due = now + static_cast<double>(sec);
+    return false;
 }
 
 double Clock::random() {

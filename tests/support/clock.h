@@ -23,7 +23,7 @@ namespace skarpo::test {
 class Clock : public Platform {
 public:
     explicit Clock(unsigned seedOf = 1) : seed(seedOf) {}
-    void wake(float sec) override;
+    bool wake(float sec) override;
     double random() override;
     // Each new game draws from seed * 1000 + the number of new games so far.
     void reseed() override { generator_.seed(seed * 1000u + static_cast<unsigned>(++reseeds)); }

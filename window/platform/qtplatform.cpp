@@ -69,13 +69,14 @@ QtPlatform::QtPlatform() : alert_(&AlertSound::openDesktop, [] { QApplication::b
 
 QtPlatform::~QtPlatform() = default;
 
-void QtPlatform::wake(float sec) {
+bool QtPlatform::wake(float sec) {
     using namespace std::chrono;
     if (waking && sec >= 0) waking(sec);
     end_.reset();
     if (sec >= 0) end_ = Clock::now() + duration_cast<Clock::duration>(duration<double>(sec * pauseScale));
     if (!alarm_ && end_) alarm_ = std::make_unique<Alarm>(*this);
     if (alarm_) alarm_->set(end_);
+    return false;
 }
 
 void QtPlatform::rang() {

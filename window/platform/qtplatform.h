@@ -23,7 +23,7 @@ public:
     ~QtPlatform() override;
 
     // `due` is called once `sec` seconds have passed since this call, on a monotonic clock, from the event loop.
-    void wake(float sec) override;
+    bool wake(float sec) override;
     double random() override;
     void reseed() override;
     // Returns at once: the sound plays on while the game goes on.
