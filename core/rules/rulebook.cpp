@@ -92,7 +92,8 @@ public:
 
 private:
     Motion& show(Kind k, int to, int from = 0) {
-        Motion& e = o_.motions[static_cast<std::size_t>(o_.motionCount < Outcome::maxMotions ? o_.motionCount++ : 0)];
+        if (o_.motionCount == Outcome::maxMotions) indexFault("motions", o_.motionCount);
+        Motion& e = o_.motions[static_cast<std::size_t>(o_.motionCount++)];
         e = Motion{k, narrow(from), narrow(to)};
         return e;
     }
@@ -147,8 +148,8 @@ private:
     // The counter recorded on square `pos`, whoever's, goes back to its start area.
     void capture(int pos, bool quiet) {
         const int v = squares(pos);
-        show(Kind::Capture, pos).whom = narrow(v),
-                            o_.motions[static_cast<std::size_t>(o_.motionCount - 1)].quiet = quiet;
+        Motion& taken = show(Kind::Capture, pos);
+        taken.whom = narrow(v), taken.quiet = quiet;
         for (int i = 1; i <= 4; ++i) {
             const int k = players(v, i), E = entrySquare(v);
             if ((pos < E ? k + E - 1 - 60 : k + E - 1) == pos) return set(players(v, i), captured);
@@ -166,8 +167,8 @@ private:
             if (const int q = squares(E); q > 0 && q != p)
                 for (int i = 1; i <= 4; ++i)
                     if (players(q, i) == progressOf(q, E)) {
-                        show(Kind::Capture, E).whom = narrow(q),
-                                            o_.motions[static_cast<std::size_t>(o_.motionCount - 1)].quiet = true;
+                        Motion& taken = show(Kind::Capture, E);
+                        taken.whom = narrow(q), taken.quiet = true;
                         set(players(q, i), captured);
                         break;
                     }

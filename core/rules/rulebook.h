@@ -47,14 +47,15 @@ struct Motion {
     // `carried` it is a doubling square's. Capture: `quiet` no beep as it begins. PassOver: `ahead` the counter is then
     // shown on the next square. Column: `fromRing` it comes off the ring; `overWaiting` onto a counter waiting on
     // position 1; `flashes` the centre frames blink that many times when it comes home.
-    bool through = false, carried = false, quiet = false, ahead = false, fromRing = false, overWaiting = false;
+    bool through : 1 = false, carried : 1 = false, quiet : 1 = false, ahead : 1 = false, fromRing : 1 = false,
+                   overWaiting : 1 = false;
     std::int8_t flashes = 0;
     bool operator==(const Motion&) const = default;
 };
 
 // The whole of one move.
 struct Outcome {
-    static constexpr int maxMotions = 16;
+    static constexpr int maxMotions = 12;
     bool moves = false;  // false: no counter of the player's to move there, or the home-column place is taken
     int player = 0;
     int thrown = 0;
