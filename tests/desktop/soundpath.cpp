@@ -3,7 +3,7 @@
 // sound, through libcanberra and the sound server) or "beep" (the toolkit's beep, when no sound server answers).
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QThread>
+#include <QTimer>
 #include <cstdio>
 
 #include "window/platform/alertsound.h"
@@ -14,6 +14,12 @@ int main(int argc, char** argv) {
     skarpo::AlertSound alert(&skarpo::AlertSound::openDesktop, [&] { beeped = true; });
     alert.ring();  // the sound's thread opens the sound server and plays; a failure comes back as the beep
     QElapsedTimer clock;
-    for (clock.start(); !beeped && clock.elapsed() < 1500; QThread::msleep(10)) QCoreApplication::processEvents();
+    clock.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (beeped || clock.elapsed() >= 1500) QCoreApplication::quit();
+    });
+    poll.start(10);
+    QCoreApplication::exec();
     std::puts(beeped ? "beep" : "desktop");
 }
