@@ -319,8 +319,13 @@ void Bench::follow() {
         const Views& views = table_.views();
         if (views[{Family::Die, 1}].visible) ++throws_;  // the die's first place
         throwClock_.pause(views, monotonicSeconds());
-        if (table_.game().animation.computer && !roundFrom_)
-            roundFrom_ = monotonicSeconds(), roundSeen_ = table_.happenings().count();
+        // at Fastest the first computer's throw is already told at the round's first pause (its glance): the
+        // throws are counted from red's last pause on
+        if (roundFrom_) return;
+        if (table_.game().animation.computer)
+            roundFrom_ = monotonicSeconds();
+        else
+            roundSeen_ = table_.happenings().count();
     };
     // a round ends when the die waits for red again
     const auto due = window_.platform().due;
