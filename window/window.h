@@ -17,8 +17,8 @@
 #include <functional>
 #include <memory>
 
-#include "window/dialogs/tally.h"
 #include "core/turns/table.h"
+#include "window/dialogs/tally.h"
 #include "window/platform/qtplatform.h"
 #include "window/platform/settingsfile.h"
 
