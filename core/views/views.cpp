@@ -4,38 +4,16 @@
 namespace skarpo {
 
 const char* pictureName(Picture p) {
+    // clang-format off
     static constexpr const char* names[pictureCount] = {
-        "none",
-        "die-question",
-        "die-1",
-        "die-2",
-        "die-3",
-        "die-4",
-        "die-5",
-        "die-6",
-        "counter-1",
-        "counter-2",
-        "counter-3",
-        "counter-4",
-        "counter-large-1",
-        "counter-large-2",
-        "counter-large-3",
-        "counter-large-4",
-        "home-turn-1",
-        "home-turn-2",
-        "home-turn-3",
-        "home-turn-4",
-        "entry-1",
-        "entry-2",
-        "entry-3",
-        "entry-4",
-        "doubling",
-        "corner-1",
-        "corner-2",
-        "corner-3",
-        "corner-4",
-        "blank",
+        "none", "die-question", "die-1", "die-2", "die-3", "die-4", "die-5", "die-6",
+        "counter-1", "counter-2", "counter-3", "counter-4",
+        "counter-large-1", "counter-large-2", "counter-large-3", "counter-large-4",
+        "home-turn-1", "home-turn-2", "home-turn-3", "home-turn-4", "entry-1", "entry-2", "entry-3", "entry-4",
+        "doubling", "corner-1", "corner-2", "corner-3", "corner-4", "blank",
     };
+    // clang-format on
+
     const int i = static_cast<int>(p);
     return i >= 0 && i < pictureCount ? names[i] : "?";
 }

@@ -12,38 +12,19 @@
 
 namespace skarpo {
 
+// clang-format off
 enum class Picture : std::uint8_t {
-    None,
-    DieQuestion,  // a white die face with a black question mark
-    Die1,
-    Die2,
-    Die3,
-    Die4,
-    Die5,
-    Die6,  // the faces
-    Counter1,
-    Counter2,
-    Counter3,
-    Counter4,  // a player's counter: a square with a diamond over it
-    CounterLarge1,
-    CounterLarge2,
-    CounterLarge3,
-    CounterLarge4,  // with a larger diamond, as it runs back
-    HomeTurn1,
-    HomeTurn2,
-    HomeTurn3,
-    HomeTurn4,  // an oval with an arrow into the home column
-    Entry1,
-    Entry2,
-    Entry3,
-    Entry4,    // an oval with the arrow of travel
-    Doubling,  // the sign "x2"
-    Corner1,
-    Corner2,
-    Corner3,
-    Corner4,  // thick arrows: up-right, down-right, down-left, up-left
-    Blank,    // an empty place: light grey with a dark green rim
+    None, DieQuestion,                                           // nothing; a white die face with a black "?"
+    Die1, Die2, Die3, Die4, Die5, Die6,                          // the faces
+    Counter1, Counter2, Counter3, Counter4,                      // a player's counter: a square with a diamond
+    CounterLarge1, CounterLarge2, CounterLarge3, CounterLarge4,  // with a larger diamond, as it runs back
+    HomeTurn1, HomeTurn2, HomeTurn3, HomeTurn4,                  // an oval with an arrow into the home column
+    Entry1, Entry2, Entry3, Entry4,                              // an oval with the arrow of travel
+    Doubling,                                                    // the sign "x2"
+    Corner1, Corner2, Corner3, Corner4,                          // arrows: up-right, down-right, down-left, up-left
+    Blank,                                                       // an empty place: light grey, a dark green rim
 };
+// clang-format on
 inline constexpr int pictureCount = static_cast<int>(Picture::Blank) + 1;
 const char* pictureName(Picture p);  // the artwork's file name, without its extension
 
