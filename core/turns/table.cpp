@@ -57,8 +57,11 @@ const Player& Table::seated(int player) const {
 
 // ---- what the players do ----
 
-bool Table::click(ViewId view) {
-    if (!takesClick(view)) return false;
+bool Table::click(ViewId view) { return takesClick(view) && decide(view); }
+
+bool Table::decide(ViewId view) {
+    const bool die = game_.phase == Phase::DieWaits && view == ViewId{Family::Die, 0};
+    if (!die && !isMark(view)) return false;
     Place place;
     playerOf(view, place);
     view.family == Family::Die ? throwDie() : move(place, false);
@@ -68,6 +71,7 @@ bool Table::click(ViewId view) {
 
 bool Table::tick() {
     const Phase now = game_.phase;
+    if (shared_) return false;
     if (now != Phase::DieWaits && now != Phase::MarksWait) return false;
     if (now == Phase::DieWaits && (game_.autoplay || !game_.person(game_.next))) {
         throwDie();
@@ -290,7 +294,7 @@ void Table::turnOver() {
     game_.scene.die = Scene::Die::Waits;
     showFrames();
     showDie();
-    if (game_.person(game_.next)) return rest(Phase::DieWaits);
+    if (shared_ || game_.person(game_.next)) return rest(Phase::DieWaits);
     roll();
 }
 
@@ -299,7 +303,7 @@ void Table::passTurn(int from) {
     game_.next = from % 4 + 1;
     game_.scene.frames = static_cast<std::int8_t>(game_.next);
     showFrames();
-    if (!game_.person(game_.next)) return roll();
+    if (!game_.person(game_.next)) return shared_ ? rest(Phase::DieWaits) : roll();
     game_.scene.result = 0;
     dieWaits(game_.next);
 }
@@ -341,12 +345,14 @@ bool Table::isMark(ViewId view) const {
 }
 
 bool Table::takesClick(ViewId view) const {
+    if (shared_ && !playedHere_[static_cast<std::size_t>(toPlay())]) return false;
     if (game_.phase == Phase::DieWaits) return view == ViewId{Family::Die, 0};
     return isMark(view);
 }
 
 std::vector<ViewId> Table::clickable() const {
     std::vector<ViewId> out;
+    if (shared_ && !playedHere_[static_cast<std::size_t>(toPlay())]) return out;
     if (game_.phase == Phase::DieWaits) out.push_back({Family::Die, 0});
     if (game_.phase != Phase::MarksWait) return out;
     const int p = game_.thrower;
@@ -366,7 +372,7 @@ std::optional<Outcome> Table::foresee(ViewId mark) const {
 }
 
 bool Table::ticksMatter() const {
-    return game_.phase != Phase::Closed &&
+    return !shared_ && game_.phase != Phase::Closed &&
            (game_.autoplay || (game_.phase == Phase::DieWaits && !game_.person(game_.next)));
 }
 

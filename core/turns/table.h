@@ -46,6 +46,13 @@ public:
     void close();
     // For a tournament: who plays each colour (null: as the seats and strength say).
     void seatPlayers(const std::array<const Player*, 5>& players) { players_ = players; }
+    // A table shared with other machines: only the seats played here take clicks, every throw waits to be released
+    // (the computer's too: it rests with the die waiting for it), and the timer's tick does nothing.
+    void share(const std::array<bool, 5>& playedHere) { shared_ = true, playedHere_ = playedHere; }
+    bool shared() const { return shared_; }
+    // What was decided for the player to play, here or elsewhere: the die thrown (a person's or the computer's held
+    // throw) or a mark's counter moved. Taken while the game waits for it; whether taken.
+    bool decide(ViewId view);
 
     // ---- the clock ----
     // The pause the platform was asked for is over: the board shows its next step.
@@ -101,6 +108,8 @@ private:
     float pace_ = 1;  // how much of each pause of the stage is made
     std::array<Seat, 5> seats_;
     std::array<const Player*, 5> players_{};
+    bool shared_ = false;
+    std::array<bool, 5> playedHere_{};
 };
 
 }  // namespace skarpo

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A table shared across machines. Every client runs the same Table on the same game value; the only inputs are the
+// decisions (a person's throw and move, the dice, who sits where), and they travel as messages through a group chat
+// that hands every client the same messages in the same order, each client's own included. A client acts on a
+// message only when its table rests waiting for it, so clients animate at their own pace while their game values
+// agree at every decision; the host's reveal of each throw carries the check of its game as the throw waited, and a
+// client whose check differs says so and the table stops.
+//
+// What comes from the network may be hostile: a message is taken only from whoever may send it (the host, or the
+// person seated where the game waits), only with a sequence number above that sender's last, only with a legal move
+// and a reveal that matches the commitment; anything else is ignored and told once as a notice naming the sender.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/online/dice.h"
+#include "core/online/payload.h"
+#include "core/turns/table.h"
+
+namespace skarpo::online {
+
+// A seat's occupant in a table's seating: the computer, a seat kept for an invited person, or a person's name.
+inline const std::string computerSeat;
+inline const std::string invitedSeat = "+";
+
+struct Notice {
+    enum class Kind : std::uint8_t {
+        Seated,       // the seats changed (who: the one who sat down)
+        Started,      // every seat is taken: the game begins
+        Ignored,      // a message ignored (who sent it, why)
+        WrongReveal,  // the host's secret does not match its commitment (who: the host)
+        Differs,      // a client's game differs from the host's (who: that client); the table stops
+    };
+    Kind kind;
+    std::string who;
+    std::string why;
+};
+
+class SharedTable {
+public:
+    // Random bytes that nobody else can foresee: the host's chain of secrets, a thrower's values.
+    using Fresh = std::function<Digest()>;
+    SharedTable(Table& table, DiceStream& dice, std::string me, Fresh fresh);
+
+    // The host seats the players: [1..4] a name, computerSeat or invitedSeat. Sends the seating.
+    void host(const std::array<std::string, 5>& names, Strength strength);
+    // A guest, once it knows who hosts the table (the room's owner).
+    void join(std::string hostName) { hostName_ = std::move(hostName); }
+    // A guest asks for a free invited seat.
+    void askSeat(int seat);
+    // Someone entered the room: the host tells them the seating.
+    void arrived();
+
+    // A message of the room, in the room's order, this client's own included; `sender` the name it came from.
+    void receive(std::string_view sender, std::string_view payload);
+    // A click here on a view that takes one: turned into a message for the room (applied when it comes back).
+    bool click(ViewId view);
+    // Acts on what the messages decided, as far as the table rests. Call after every message and every step.
+    void pump();
+
+    // What to send to the room, and what to tell, since the last call.
+    std::vector<Message> takeOutgoing() { return std::exchange(outgoing_, {}); }
+    std::vector<Notice> takeNotices() { return std::exchange(notices_, {}); }
+
+    const std::array<std::string, 5>& names() const { return names_; }
+    bool isHost() const { return hostName_ == me_; }
+    const std::string& me() const { return me_; }
+    bool started() const { return started_; }
+    bool stopped() const { return stopped_; }
+    // Throws made so far.
+    std::uint32_t throws() const { return next_ - 1; }
+    // The seat the table waits for (its die or its marks) while that is someone's elsewhere or the dice's; 0 for none.
+    int waitingFor() const;
+    // The check of the table's game as it stands (the options each client chooses for itself left out).
+    std::uint64_t check() const;
+
+private:
+    struct Thrown {
+        int seat;
+        Digest value;
+        std::string sender;
+    };
+    struct Revealed {
+        Digest secret;
+        std::uint64_t check;
+    };
+    struct Moved {
+        Place at;
+        std::string sender;
+    };
+
+    void send(Message m);
+    void ignore(std::string_view who, std::string why);
+    bool fromHost(std::string_view sender);
+    void seatingReceived(const Message& m);
+    void sitAsked(std::string_view sender, int seat);
+    void begin(Strength strength);
+    bool throwDue();
+    bool moveDue();
+    int seatOf(std::string_view name) const;
+    bool pendingInRange(std::uint32_t n) const { return n >= next_ && n < next_ + 16; }
+
+    Table& table_;
+    DiceStream& dice_;
+    std::string me_, hostName_;
+    Fresh fresh_;
+    std::unique_ptr<SecretChain> chain_;  // the host's
+    std::array<std::string, 5> names_;
+    Strength strength_ = Strength::Normal;
+    Digest commitment_{};             // the last secret revealed, or the chain's commitment
+    std::array<Digest, 5> latest_{};  // each seat's latest value
+    std::uint32_t next_ = 1;          // the next throw's number
+    std::uint32_t thrownHere_ = 0, movedHere_ = 0, revealed_ = 0;  // the last throw this client acted on
+    std::map<std::uint32_t, Thrown> thrown_;
+    std::map<std::uint32_t, Revealed> revealedBy_;
+    std::map<std::uint32_t, Moved> moved_;
+    std::map<std::string, std::uint64_t, std::less<>> lastSeq_;
+    std::uint64_t seq_ = 0;
+    bool started_ = false, stopped_ = false;
+    std::vector<Message> outgoing_;
+    std::vector<Notice> notices_;
+};
+
+}  // namespace skarpo::online

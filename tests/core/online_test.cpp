@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The shared table's parts on their own: the payload read back and refused, the chain of secrets and the faces drawn
+// from a throw's digest, and four clients at one table through a room that hands every message to all of them in
+// one order (the real server's test is tests/online).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+
+#include "core/online/sharedtable.h"
+#include "tests/support/clock.h"
+
+using namespace skarpo;
+using namespace skarpo::online;
+
+namespace {
+
+Digest digestNumbered(std::uint64_t n) { return sha256(std::to_string(n)); }
+
+Message sample(Message::Act act) {
+    Message m;
+    m.act = act, m.seq = 41, m.throwNumber = 7, m.seat = 3, m.value = digestNumbered(1), m.at = Place::ring(60);
+    m.check = 0x0123456789abcdefull, m.strength = Strength::Strong, m.names = {"", "ann", "", invitedSeat, "Zoë %x"};
+    return m;
+}
+
+// A client of the room: its table on a virtual clock whose random numbers are the throws' dice.
+struct Client {
+    struct Platform : test::Clock {
+        DiceStream dice;
+        double random() override { return dice.random(); }
+    };
+    Platform clock;
+    Table table{clock};
+    std::uint64_t drawn;
+    SharedTable shared;
+    std::size_t read = 0;
+    Client(std::string name, std::uint64_t seed)
+        : drawn(seed), shared(table, clock.dice, std::move(name), [this] { return digestNumbered(++drawn); }) {}
+};
+
+struct Room {
+    std::deque<Client> clients;
+    std::vector<std::pair<std::string, std::string>> said;  // sender, payload
+    std::vector<Notice> notices;
+    std::function<void(const std::string& sender, std::string& payload)> rewrite;  // a client's own, tampered
+
+    Client& add(std::string name) { return clients.emplace_back(std::move(name), clients.size() * 1000000); }
+    void take(Client& c) {
+        for (const Message& m : c.shared.takeOutgoing()) {
+            said.emplace_back(c.shared.me(), payloadOf(m));
+            if (rewrite) rewrite(said.back().first, said.back().second);
+        }
+        for (Notice& n : c.shared.takeNotices()) notices.push_back(std::move(n));
+    }
+    // Every client reads what was said, acts, rests, and clicks the first view it may click.
+    void round() {
+        for (Client& c : clients) {
+            for (; c.read < said.size(); ++c.read) c.shared.receive(said[c.read].first, said[c.read].second);
+            for (int k = 0; k < 2; ++k) c.shared.pump(), c.clock.runUntilRest(c.table);
+            if (const auto views = c.table.clickable(); !views.empty()) c.shared.click(views.front());
+            take(c);
+        }
+    }
+    bool noticed(Notice::Kind kind, const std::string& who, const std::string& why = {}) const {
+        for (const Notice& n : notices)
+            if (n.kind == kind && n.who == who && (why.empty() || n.why == why)) return true;
+        return false;
+    }
+};
+
+// A table of the host, two guests and the computer at green, all seated.
+void seat(Room& room) {
+    Client& host = room.add("host");
+    room.add("ann"), room.add("bob");
+    host.shared.host({"", "host", invitedSeat, invitedSeat, computerSeat}, Strength::Easy);
+    room.clients[1].shared.join("host"), room.clients[2].shared.join("host");
+    room.take(host);
+    room.clients[1].shared.askSeat(2), room.take(room.clients[1]);
+    room.clients[2].shared.askSeat(3), room.take(room.clients[2]);
+    room.round(), room.round();
+}
+
+}  // namespace
+
+// Every action is written and read back whole; a payload of another version, too big, with a field unknown,
+// repeated, missing, malformed or out of range, is refused with its reason.
+TEST(Payload, ReadsBackWhatItWritesAndRefusesTheRest) {
+    using Act = Message::Act;
+    for (Act act : {Act::Table, Act::Sit, Act::Throw, Act::Reveal, Act::Move, Act::Differs}) {
+        const std::string text = payloadOf(sample(act));
+        const ReadPayload read = readPayload(text);
+        ASSERT_EQ(read.error, "") << text;
+        EXPECT_EQ(payloadOf(read.message), text);
+    }
+    EXPECT_EQ(readPayload(payloadOf(sample(Act::Table))).message.names, sample(Act::Table).names);
+    const std::string move = "skarpo=1 seq=5 act=move n=9 at=c6";
+    const std::pair<std::string, std::string> refused[] = {
+        {"skarpo=2 seq=5 act=move n=9 at=c6", "wrong version"},
+        {move + std::string(maxPayload, ' '), "oversized"},
+        {move + " at=c5", "a repeated field"},
+        {move + " colour=red", "a field too many"},
+        {"skarpo=1 seq=5 act=move n=9", "missing at"},
+        {"skarpo=1 seq=5 act=move n=9 at=r61", "bad at"},
+        {"skarpo=1 seq=0 act=move n=9 at=c6", "bad seq"},
+        {"skarpo=1 seq=05 act=move n=9 at=c6", "bad seq"},
+        {"skarpo=1 seq=5 act=jump n=9 at=c6", "unknown action"},
+        {"skarpo=1 seq=5  act=move n=9 at=c6", "not key=value"},
+        {"skarpo=1 seq=5 act=throw n=9 seat=5 val=" + std::string(64, 'a'), "bad seat"},
+        {"skarpo=1 seq=5 act=throw n=9 seat=1 val=" + std::string(64, 'A'), "bad val"},
+    };
+    for (const auto& [text, why] : refused) EXPECT_EQ(readPayload(text).error, why) << text;
+}
+
+// Each secret is the one before it revealed further: the commitment checks the first, each the next. The faces of a
+// throw follow from its digest alone, and come up equally often.
+TEST(Dice, TheChainChecksAndTheFacesAreFair) {
+    const SecretChain chain(digestNumbered(5));
+    Digest before = chain.commitment();
+    for (std::uint32_t n = 1; n <= SecretChain::length; n += n < 4 ? 1 : 1000) {
+        if (n > 4) before = sha256(chain.secret(n));
+        EXPECT_EQ(sha256(chain.secret(n)), before) << n;
+        before = chain.secret(n);
+    }
+    DiceStream dice, again;
+    std::array<int, 6> counts{};
+    constexpr int throws = 60000;
+    for (int t = 0; t < throws; ++t) {
+        const Digest d = throwDigest(chain.secret(1), digestNumbered(t), 1);
+        dice.start(d), again.start(d);
+        for (int k = 0; k < 15; ++k) {
+            const double r = dice.random();
+            ASSERT_EQ(r, again.random());
+            if (k == 14) ++counts[static_cast<std::size_t>(r * 6)];
+        }
+        const double choice = dice.random();
+        ASSERT_TRUE(choice >= 0 && choice < 1);
+    }
+    double chi = 0;
+    for (int c : counts) chi += std::pow(c - throws / 6.0, 2) / (throws / 6.0);
+    EXPECT_LT(chi, 20.5) << "p < 0.001 for 5 degrees of freedom";
+}
+
+// Two guests, the host and the computer play 300 throws: every reveal's check agrees with every client's game, and
+// the games are equal at the end.
+TEST(SharedTable, FourSeatsPlayAlikeThroughTheRoom) {
+    Room room;
+    seat(room);
+    for (const Client& c : room.clients) ASSERT_TRUE(c.shared.started()) << c.shared.me();
+    for (int rounds = 0; rounds < 20000 && room.clients[0].shared.throws() < 300; ++rounds) room.round();
+    room.round(), room.round();
+    EXPECT_GE(room.clients[0].shared.throws(), 300u);
+    for (const Client& c : room.clients) {
+        EXPECT_EQ(c.shared.throws(), room.clients[0].shared.throws());
+        EXPECT_EQ(c.shared.check(), room.clients[0].shared.check());
+    }
+    for (const Notice& n : room.notices) EXPECT_LE(n.kind, Notice::Kind::Started) << n.who << ": " << n.why;
+}
+
+// Tampering is ignored and named, and the table plays on: a message replayed, one from someone not seated, a reveal
+// not from the host, an illegal move (its mover may choose again); a reveal that does not match is named.
+TEST(SharedTable, TamperingIsNamedAndTheTablePlaysOn) {
+    Room room;
+    seat(room);
+    Client& host = room.clients[0];
+    // the next message of `who` with `act` gets the field `to` in place of its own
+    const auto once = [&room](const std::string& who, const std::string& act, const std::string& to) {
+        room.rewrite = [=, &room](const std::string& sender, std::string& payload) {
+            if (sender != who || payload.find(act) == std::string::npos) return;
+            const std::size_t at = payload.find(to.substr(0, to.find('=') + 1));
+            payload.replace(at, payload.find(' ', at) - at, to);
+            room.rewrite = nullptr;
+        };
+    };
+    once("ann", "act=move", "at=c6");
+    while (room.said.size() < 20) room.round();
+    const auto anns =
+        std::find_if(room.said.rbegin(), room.said.rend(), [](const auto& s) { return s.first == "ann"; });
+    room.said.push_back(*anns);
+    room.said.emplace_back("eve", "skarpo=1 seq=1 act=move n=1 at=s0");
+    room.said.emplace_back("eve", "skarpo=2 seq=2 act=move n=1 at=s0");
+    room.said.emplace_back("eve", "skarpo=1 seq=3 act=reveal n=1 val=" + hexOf({}) + " sum=0000000000000000");
+    for (int rounds = 0; rounds < 2000 && host.shared.throws() < 60; ++rounds) room.round();
+    EXPECT_GE(host.shared.throws(), 60u);
+    EXPECT_TRUE(room.noticed(Notice::Kind::Ignored, "ann", "replayed or out of sequence"));
+    EXPECT_TRUE(room.noticed(Notice::Kind::Ignored, "eve", "not seated"));
+    EXPECT_TRUE(room.noticed(Notice::Kind::Ignored, "eve", "wrong version"));
+    EXPECT_TRUE(room.noticed(Notice::Kind::Ignored, "eve", "only the host sends that"));
+    EXPECT_TRUE(room.noticed(Notice::Kind::Ignored, "ann", "an illegal move"));
+    once("host", "act=reveal", "val=" + hexOf({}));
+    for (int rounds = 0; rounds < 200 && !room.noticed(Notice::Kind::WrongReveal, "host"); ++rounds) room.round();
+    EXPECT_TRUE(room.noticed(Notice::Kind::WrongReveal, "host"));
+}
+
+// A client whose game differs from the host's says so, and the table stops everywhere.
+TEST(SharedTable, AGameThatDiffersStopsTheTable) {
+    Room room;
+    seat(room);
+    Client &host = room.clients[0], &ann = room.clients[1];
+    while (host.shared.throws() < 10) room.round();
+    Game changed = ann.table.game();
+    changed.lastThrows[4] = 7;
+    ann.table.takeUp(changed);
+    for (int rounds = 0; rounds < 50 && !host.shared.stopped(); ++rounds) room.round();
+    EXPECT_TRUE(host.shared.stopped() && room.noticed(Notice::Kind::Differs, "ann"));
+}
