@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/display.h"
+#include "window/online/scripted.h"
 #include "window/platform/sessionend.h"
 #include "window/window.h"
 #include "window/words/language.h"
@@ -62,6 +63,10 @@ int main(int argc, char** argv) {
     theWindow = &window;
     std::atexit(displayGone);
     window.showAsRemembered();
+    // a test's table shared across machines, played by itself
+    if (qEnvironmentVariableIsSet("SKARPO_TEST_TABLE") &&
+        !skarpo::scriptTable(window, qEnvironmentVariable("SKARPO_TEST_TABLE")))
+        return 2;
     const int status = app.exec();
     theWindow = nullptr;
     return status;

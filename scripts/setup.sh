@@ -43,17 +43,19 @@ need() {
 # sound theme is the capture's sound. The game speaks through the desktop's
 # speech service (Qt's text to speech and its speech-dispatcher plugin;
 # Debian's package of the former asks for the QML integration's headers).
-# nettle-dev has the SHA-256 of a shared table's fair dice.
+# nettle-dev has the SHA-256 of a shared table's fair dice; libstrophe-dev
+# the XMPP client of a table shared across machines.
 need_game_tools() {
     need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libcanberra-dev \
         libxcb1-dev libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n \
-        qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev nettle-dev
+        qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev nettle-dev libstrophe-dev
 }
 
-# Everything ./check builds: the game, and the tests with their framework.
+# Everything ./check builds: the game, and the tests with their framework;
+# and the XMPP server (prosody) the tests of a shared table play through.
 need_build_tools() {
     need_game_tools
-    need libgtest-dev clang-format
+    need libgtest-dev clang-format prosody
 }
 
 # The validators the tests of the desktop entry and the metainfo run, the

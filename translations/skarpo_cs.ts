@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Červení</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Azuroví</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpuroví</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zelení</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>Hostitel %1 odhalil hod, který neodpovídá jeho závazku</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>Stůl se zastavil: hra hráče %1 se liší od hry hostitele</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>Místa u stolu %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 žádají o místo</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 házejí kostkou</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>Kostka hodu %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 hodili %2: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Moje hra se u hodu %1 liší od hry hostitele</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>Server nebyl nalezen</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>Certifikát serveru neodpovídá: nepřipojeno</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>Server odmítl přihlášení</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>Spojení se serverem se přerušilo</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>Stůl je plný</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>Kód stolu je neznámý</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Někdo u stolu už má toto jméno</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

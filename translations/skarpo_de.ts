@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>Der Gastgeber %1 hat einen Wurf aufgedeckt, der nicht zu seiner Zusage passt</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>Der Tisch ist angehalten: das Spiel von %1 weicht von dem des Gastgebers ab</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>Die Plätze an Tisch %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 bittet um einen Platz</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 würfelt</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>Der Würfel des Wurfs %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 hat eine %2 gewürfelt: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Mein Spiel weicht beim Wurf %1 von dem des Gastgebers ab</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>Der Server wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>Das Zertifikat des Servers passt nicht: nicht verbunden</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>Der Server hat die Anmeldung abgelehnt</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>Die Verbindung zum Server ist abgebrochen</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>Der Tisch ist voll</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>Der Code des Tisches ist unbekannt</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Jemand am Tisch hat diesen Namen schon</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

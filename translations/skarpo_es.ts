@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cian</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>El anfitrión %1 reveló una tirada que no coincide con su compromiso</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>La mesa se ha detenido: la partida de %1 difiere de la del anfitrión</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>Los asientos de la mesa %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 pide un asiento</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 tira el dado</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>El dado de la tirada %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 ha sacado un %2: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Mi partida difiere de la del anfitrión en la tirada %1</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>No se ha encontrado el servidor</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>El certificado del servidor no coincide: sin conexión</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>El servidor ha rechazado el inicio de sesión</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>Se ha perdido la conexión con el servidor</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>La mesa está llena</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>El código de la mesa es desconocido</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Alguien en la mesa ya tiene ese nombre</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>L&apos;hôte %1 a révélé un lancer qui ne correspond pas à son engagement</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>La table s&apos;est arrêtée : la partie de %1 diffère de celle de l&apos;hôte</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>Les places de la table %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 demande une place</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 lance le dé</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>Le dé du lancer %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 a fait un %2 : %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Ma partie diffère de celle de l&apos;hôte au lancer %1</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>Le serveur est introuvable</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>Le certificat du serveur ne correspond pas : pas de connexion</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>Le serveur a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>La connexion au serveur a été perdue</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>La table est complète</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>Le code de la table est inconnu</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Quelqu&apos;un à la table porte déjà ce nom</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>L&apos;ospite %1 ha rivelato un lancio che non corrisponde al suo impegno</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>Il tavolo si è fermato: la partita di %1 è diversa da quella dell&apos;ospite</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>I posti del tavolo %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 chiede un posto</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 lancia il dado</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>Il dado del lancio %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 ha fatto %2: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>La mia partita differisce da quella dell&apos;ospite al lancio %1</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>Il server non è stato trovato</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>Il certificato del server non corrisponde: non connesso</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>Il server ha rifiutato l&apos;accesso</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>La connessione al server si è interrotta</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>Il tavolo è al completo</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>Il codice del tavolo è sconosciuto</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Qualcuno al tavolo ha già quel nome</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

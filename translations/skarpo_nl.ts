@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyaan</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>De gastheer %1 onthulde een worp die niet bij zijn toezegging past</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>De tafel is gestopt: het spel van %1 wijkt af van dat van de gastheer</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>De plaatsen aan tafel %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 vraagt om een plaats</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 gooit de dobbelsteen</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>De dobbelsteen van worp %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 heeft %2 gegooid: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Mijn spel wijkt bij worp %1 af van dat van de gastheer</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>De server is niet gevonden</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>Het certificaat van de server klopt niet: niet verbonden</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>De server heeft de aanmelding geweigerd</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>De verbinding met de server is verbroken</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>De tafel is vol</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>De code van de tafel is onbekend</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Iemand aan de tafel heeft die naam al</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

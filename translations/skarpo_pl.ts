@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Czerwoni</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Błękitni</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Purpurowi</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zieloni</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>Gospodarz %1 ujawnił rzut niezgodny ze swoim zobowiązaniem</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>Stół się zatrzymał: gra gracza %1 różni się od gry gospodarza</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>Miejsca przy stole %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 proszą o miejsce</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 rzucają kostką</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>Kostka rzutu %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 wyrzucili %2: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Moja gra różni się od gry gospodarza przy rzucie %1</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>Nie znaleziono serwera</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>Certyfikat serwera się nie zgadza: brak połączenia</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>Serwer odrzucił logowanie</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>Połączenie z serwerem zostało przerwane</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>Stół jest pełny</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>Kod stołu jest nieznany</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Ktoś przy stole ma już to imię</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

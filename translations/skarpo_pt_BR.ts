@@ -987,6 +987,85 @@
     </message>
 </context>
 <context>
+    <name>Table</name>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>The host %1 revealed a throw that does not match its commitment</source>
+        <translation>O anfitrião %1 revelou um lance que não confere com seu compromisso</translation>
+    </message>
+    <message>
+        <source>The table stopped: the game of %1 differs from the host&apos;s</source>
+        <translation>A mesa parou: o jogo de %1 difere do do anfitrião</translation>
+    </message>
+    <message>
+        <source>The seats of table %1</source>
+        <translation>Os lugares da mesa %1</translation>
+    </message>
+    <message>
+        <source>%1 asks for a seat</source>
+        <translation>%1 pede um lugar</translation>
+    </message>
+    <message>
+        <source>%1 throws the die</source>
+        <translation>%1 joga o dado</translation>
+    </message>
+    <message>
+        <source>The dice of throw %1</source>
+        <translation>O dado do lance %1</translation>
+    </message>
+    <message>
+        <source>%1 threw %2: %3</source>
+        <translation>%1 tirou %2: %3</translation>
+    </message>
+    <message>
+        <source>My game differs from the host&apos;s at throw %1</source>
+        <translation>Meu jogo difere do do anfitrião no lance %1</translation>
+    </message>
+    <message>
+        <source>The server was not found</source>
+        <translation>O servidor não foi encontrado</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate does not match: not connected</source>
+        <translation>O certificado do servidor não confere: não conectado</translation>
+    </message>
+    <message>
+        <source>The server refused the sign-in</source>
+        <translation>O servidor recusou a entrada</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped</source>
+        <translation>A conexão com o servidor caiu</translation>
+    </message>
+    <message>
+        <source>The table is full</source>
+        <translation>A mesa está cheia</translation>
+    </message>
+    <message>
+        <source>The table&apos;s code is unknown</source>
+        <translation>O código da mesa é desconhecido</translation>
+    </message>
+    <message>
+        <source>Someone at the table has that name</source>
+        <translation>Alguém na mesa já tem esse nome</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>neither DISPLAY nor WAYLAND_DISPLAY is set</source>

@@ -18,6 +18,7 @@
 #include "window/dialogs/help.h"
 #include "window/dialogs/players.h"
 #include "window/dialogs/statistics.h"
+#include "window/online/onlinetable.h"
 #include "window/words/accessibility.h"
 #include "window/words/outcomewords.h"
 #include "window/words/speech.h"
@@ -348,6 +349,7 @@ Options Window::options() const {
 }
 
 void Window::afterCommand() {
+    if (online_) online_->pump();
     followBoard();
     keepTimer1();
     canvas_->refresh();

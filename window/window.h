@@ -73,6 +73,15 @@ public:
     // of the board and after every event.
     void followBoard();
 
+    // Brings the window up to date after a command or a step of the board;
+    // at a shared table, first acts on what the room decided.
+    void afterCommand();
+    // The table shared across machines, while there is one (null otherwise).
+    class OnlineTable* online() {
+        return online_;
+    }
+    void setOnline(class OnlineTable* online) { online_ = online; }
+
     // How the program ends when the window closes; a test puts something
     // gentler here.
     std::function<void()> exitProgram;
@@ -107,7 +116,6 @@ private:
     void addOptionsMenu(QMenu* options);
     void addHelpItems();
     void connectBoard();
-    void afterCommand();
     // The options as chosen: the seats for the next new game, the speed and the strength now.
     Options options() const;
     // The move of the marked view the canvas foresees, in words; empty for none.
@@ -148,6 +156,7 @@ private:
     QAction* speak_ = nullptr;
     QAction* standings_ = nullptr;
     QAction* repeat_ = nullptr;
+    class OnlineTable* online_ = nullptr;
     QTimer timer1_;
     QElapsedTimer timer1Phase_;             // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program

@@ -48,7 +48,7 @@ void SharedTable::host(const std::array<std::string, 5>& names, Strength strengt
 }
 
 void SharedTable::arrived() {
-    if (!isHost() || started_) return;
+    if (!isHost() || !chain_ || started_) return;
     Message m = messageOf(Act::Table);
     m.value = chain_->commitment(), m.strength = strength_, m.names = names_;
     send(std::move(m));
@@ -212,6 +212,7 @@ bool SharedTable::throwDue() {
     const Digest value = computer ? mixedValue(latest_) : thrown->second.value;
     if (!computer) latest_[std::size_t(seat)] = value, thrown_.erase(thrown);
     commitment_ = r.secret;
+    if (onThrow) onThrow(next_, check());
     dice_.start(throwDigest(r.secret, value, next_));
     ++next_;
     table_.decide(theDie);

@@ -80,6 +80,8 @@ public:
     int waitingFor() const;
     // The check of the table's game as it stands (the options each client chooses for itself left out).
     std::uint64_t check() const;
+    // Told of each throw as it is made: its number, and the check of the game it was made in.
+    std::function<void(std::uint32_t, std::uint64_t)> onThrow;
 
 private:
     struct Thrown {

@@ -8,6 +8,7 @@
 #include <deque>
 
 #include "core/online/sharedtable.h"
+#include "core/online/tablecode.h"
 #include "tests/support/clock.h"
 
 using namespace skarpo;
@@ -203,4 +204,22 @@ TEST(SharedTable, AGameThatDiffersStopsTheTable) {
     ann.table.takeUp(changed);
     for (int rounds = 0; rounds < 50 && !host.shared.stopped(); ++rounds) room.round();
     EXPECT_TRUE(host.shared.stopped() && room.noticed(Notice::Kind::Differs, "ann"));
+}
+
+// A table's code is drawn from unmistakable letters; typed loosely or in a link it names the same room, and
+// anything else names none.
+TEST(TableCode, ACodeOrALinkNamesTheRoom) {
+    const std::string code = tableCodeOf(digestNumbered(3));
+    ASSERT_EQ(code.size(), 7u);
+    EXPECT_EQ(code.find_first_of("01OIL"), std::string::npos);
+    const std::string link = linkOf(code, "tables.example.org");
+    EXPECT_EQ(link, "xmpp:" + tableAddressOf(code).room() + "@tables.example.org?join");
+    for (const std::string& typed : {code, " " + code.substr(0, 3) + code.substr(4) + "\n", link}) {
+        const TableAddress a = tableAddressOf(typed);
+        EXPECT_EQ(a.code, code) << typed;
+        EXPECT_EQ(a.service, typed == link ? "tables.example.org" : "") << typed;
+    }
+    for (const char* wrong : {"K7Q-3M", "K7Q-3MXX", "K7Q-3M0", "K7-Q3MX", "xmpp:k7q-3mx@tables.example.org?leave",
+                              "xmpp:k7q-3mx@tables/evil?join", "xmpp:k7q-3mx?join", "xmpp:@t.org?join"})
+        EXPECT_EQ(tableAddressOf(wrong).code, "") << wrong;
 }

@@ -103,6 +103,9 @@ public:
     // A click on a view by a key or a screen reader: exactly what a mouse
     // click does. Returns whether the board took it.
     bool activate(Hit hit);
+    // At a table shared across machines a click goes to the others first
+    // (null: straight to the board); whether it was taken.
+    std::function<bool(Hit)> sendClick;
     // The focus ring shows while the canvas has the keyboard focus and the
     // keyboard is in use (the last thing pressed on the canvas was a key).
     bool showsFocusRing() const;

@@ -26,7 +26,9 @@ void Canvas::followBoard() {
     const auto die = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family == Family::Die; });
     const auto mark = std::find_if(chain.begin(), chain.end(), [](Hit h) { return h.family != Family::Die; });
     const Phase now = table_.phase();
-    const bool dieWaits = now == Phase::DieWaits, marks = now == Phase::MarksWait;
+    // at a table shared across machines the die may wait for someone elsewhere, and take no click here
+    const bool dieWaits = now == Phase::DieWaits && die != chain.end();
+    const bool marks = now == Phase::MarksWait && mark != chain.end();
     std::optional<Hit> to = focus_;
     if (dieWaits && !dieWaited_) {
         to = *die;
@@ -41,7 +43,7 @@ void Canvas::followBoard() {
 }
 
 bool Canvas::activate(Hit hit) {
-    const bool taken = table_.click(hit);
+    const bool taken = sendClick ? sendClick(hit) : table_.click(hit);
     if (afterEvent) afterEvent();
     return taken;
 }

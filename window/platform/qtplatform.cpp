@@ -87,6 +87,7 @@ void QtPlatform::rang() {
 }
 
 double QtPlatform::random() {
+    if (dice) return dice->random();
     // 53 random bits make a double in [0, 1) that can never round up to 1
     return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
 }

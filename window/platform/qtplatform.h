@@ -34,6 +34,8 @@ public:
     // For the bench: told of every pause as it is asked for.
     std::function<void(float sec)> waking;
     bool waiting() const { return end_.has_value(); }
+    // At a table shared across machines the numbers come from each throw's dice (null: from the generator).
+    Random* dice = nullptr;
 
     // For tests: every pause lasts `pauseScale` times as long, and a new game starts the random sequence of `seed`
     // rather than one from the clock.

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Four game processes at one table on a real prosody on this machine: the host and a guest each a person whose
+# clicks are scripted, two more guests watching, the computer at the other two seats, at the fastest speed with the
+# pauses shortened. Each writes every throw's number and the check of its own game as the throw is made; after 200
+# throws the four must have written the same, and none may have met trouble.
+# Usage: table_test.sh SKARPO_PROGRAM
+set -euo pipefail
+program="$1"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../desktop/common.sh"
+source "$here/server.sh"
+command -v prosody >/dev/null 2>&1 || skip "prosody is not installed (Debian package prosody)"
+
+work="$(mktemp -d /tmp/skarpo-table.XXXXXX)"
+pids=()
+finish() {
+    local pid
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    stop_server
+    rm -rf "$work"
+}
+trap finish EXIT
+start_server "$work/server"
+
+throws=200
+common="server=127.0.0.1 port=$PORT domain=$DOMAIN service=$SERVICE pace=0.05 speed=2"
+# `play NAME SCRIPT...`: a game process on the offscreen platform, with a home of its own
+play() {
+    local name="$1"
+    shift
+    mkdir -p "$work/$name"
+    HOME="$work/$name" XDG_CONFIG_HOME="$work/$name" QT_QPA_PLATFORM=offscreen \
+        SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$name.out" 2>"$work/$name.err" &
+    pids+=($!)
+}
+played() { [ "$(grep -c '^throw' "$work/$1.out" 2>/dev/null)" -ge "$throws" ]; }
+
+play host role=host seats=me,+,-,- strength=0
+until_within 20 grep -q '^link ' "$work/host.out" || fail "the host opened no table: $(cat "$work/host.err")"
+room="$(sed -n 's/^link xmpp:\(.*\)?join$/\1/p' "$work/host.out")"
+# those who watch are in before the last seat is taken and the game begins
+play bob role=join room="$room" seat=0
+play eve role=join room="$room" seat=0
+for who in bob eve; do
+    until_within 20 grep -q '^entered' "$work/$who.out" || fail "$who did not enter: $(cat "$work/$who.err")"
+done
+play ann role=join room="$room" seat=2
+for who in host ann bob eve; do
+    until_within 120 played "$who" ||
+        fail "$who made $(grep -c '^throw' "$work/$who.out") throws of $throws; it said: $(tail -n 5 "$work/$who.err")"
+done
+for who in host ann bob eve; do
+    if grep -q '^trouble' "$work/$who.out"; then fail "$who: $(grep '^trouble' "$work/$who.out" | head -n 1)"; fi
+done
+grep '^throw' "$work/host.out" | head -n "$throws" >"$work/host.throws"
+for who in ann bob eve; do
+    grep '^throw' "$work/$who.out" | head -n "$throws" | cmp -s - "$work/host.throws" ||
+        fail "the game of $who differs from the host's: $(grep '^throw' "$work/$who.out" | head -n "$throws" |
+            diff - "$work/host.throws" | head -n 3)"
+done
+echo "four processes, $throws throws, every game alike after every throw"

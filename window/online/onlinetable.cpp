@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/online/onlinetable.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <cstdio>
+
+#include "core/online/tablecode.h"
+#include "window/board/canvas.h"
+#include "window/window.h"
+#include "window/words/outcomewords.h"
+
+namespace skarpo {
+
+namespace {
+
+constexpr int maxPerSecond = 50;  // messages a sender may send in a second; more are dropped
+
+online::Digest freshDigest() {
+    online::Digest d;
+    QRandomGenerator::system()->generate(d.begin(), d.end());
+    return d;
+}
+
+QString tableWords(const char* text) { return QCoreApplication::translate("Table", text); }
+
+const char* const colours[] = {nullptr, QT_TRANSLATE_NOOP("Table", "Red"), QT_TRANSLATE_NOOP("Table", "Cyan"),
+                               QT_TRANSLATE_NOOP("Table", "Magenta"), QT_TRANSLATE_NOOP("Table", "Green")};
+
+}  // namespace
+
+OnlineTable::OnlineTable(Window& window, const QString& nick)
+    : QObject(&window), window_(window), shared_(window.table(), dice_, nick.toStdString(), freshDigest) {
+    window_.platform().dice = &dice_;
+    window_.setOnline(this);
+    window_.canvas().sendClick = [this](ViewId view) {
+        const bool sent = shared_.click(view);
+        flush();
+        return sent;
+    };
+    connect(&room_, &RoomClient::received, this, &OnlineTable::received);
+    connect(&room_, &RoomClient::arrived, this, [this](const QString& who, const QString& affiliation) {
+        if (affiliation == QLatin1String("owner") && !hosting_) shared_.join(who.toStdString());
+        shared_.arrived();
+        flush();
+    });
+    connect(&room_, &RoomClient::failed, this, [this](RoomClient::Failure why) {
+        trouble_ = wordsOf(why);
+        std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
+        if (changed) changed();
+    });
+}
+
+OnlineTable::~OnlineTable() {
+    window_.platform().dice = nullptr;
+    window_.setOnline(nullptr);
+    window_.canvas().sendClick = nullptr;
+}
+
+void OnlineTable::host(const RoomClient::Server& server, const QString& service,
+                       const std::array<std::string, 5>& seats, Strength strength) {
+    hosting_ = true;
+    code_ = QString::fromStdString(online::tableCodeOf(freshDigest()));
+    service_ = service;
+    connect(&room_, &RoomClient::signedIn, this, [this] {
+        room_.enter(
+            QString::fromStdString(online::tableAddressOf(code_.toStdString()).room()) + QLatin1Char('@') + service_,
+            QString::fromStdString(shared_.me()), true);
+    });
+    connect(&room_, &RoomClient::entered, this, [this, seats, strength] {
+        shared_.host(seats, strength);
+        flush();
+    });
+    room_.signIn(server);
+}
+
+void OnlineTable::join(const RoomClient::Server& server, const QString& room, int seat) {
+    seatWanted_ = seat;
+    code_ = QString::fromStdString(online::tableAddressOf(room.section(QLatin1Char('@'), 0, 0).toStdString()).code);
+    service_ = room.section(QLatin1Char('@'), 1);
+    connect(&room_, &RoomClient::signedIn, this,
+            [this, room] { room_.enter(room, QString::fromStdString(shared_.me()), false); });
+    room_.signIn(server);
+}
+
+QString OnlineTable::link() const {
+    return QString::fromStdString(online::linkOf(code_.toStdString(), service_.toStdString()));
+}
+
+void OnlineTable::received(const QString& nick, const QByteArray& payload) {
+    // a sender's messages beyond the rate are dropped, and that is told once
+    QElapsedTimer& start = rateStart_[nick];
+    if (!start.isValid() || start.elapsed() >= 1000) start.start(), rateCount_[nick] = 0;
+    if (++rateCount_[nick] > maxPerSecond) {
+        if (!told_.value(nick)) std::fprintf(stderr, "skarpo: %s sends too fast\n", qPrintable(nick));
+        told_[nick] = true;
+        return;
+    }
+    shared_.receive(nick.toStdString(), std::string_view(payload.constData(), std::size_t(payload.size())));
+    if (seatWanted_ > 0 && !shared_.started() && shared_.names()[std::size_t(seatWanted_)] == online::invitedSeat)
+        shared_.askSeat(std::exchange(seatWanted_, 0));
+    pump();
+    if (changed) changed();
+}
+
+void OnlineTable::pump() {
+    shared_.pump();
+    flush();
+}
+
+void OnlineTable::flush() {
+    for (const online::Message& m : shared_.takeOutgoing())
+        room_.say(QByteArray::fromStdString(online::payloadOf(m)), wordsOf(m));
+    for (const online::Notice& n : shared_.takeNotices()) {
+        using Kind = online::Notice::Kind;
+        const QString who = QString::fromStdString(n.who);
+        if (n.kind == Kind::Ignored) {
+            if (!told_.value(who))
+                std::fprintf(stderr, "skarpo: ignored from %s: %s\n", qPrintable(who), n.why.c_str());
+            told_[who] = true;
+        } else if (n.kind == Kind::WrongReveal) {
+            trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
+                                                    "The host %1 revealed a throw that does not match "
+                                                    "its commitment"))
+                           .arg(who);
+        } else if (n.kind == Kind::Differs) {
+            trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
+                                                    "The table stopped: the game of %1 differs from the "
+                                                    "host's"))
+                           .arg(who);
+        }
+        if (n.kind == Kind::WrongReveal || n.kind == Kind::Differs)
+            std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
+    }
+}
+
+QString OnlineTable::nameOf(int seat) const { return tableWords(colours[seat]); }
+
+// The words any chat client shows with a message.
+QString OnlineTable::wordsOf(const online::Message& m) const {
+    using Act = online::Message::Act;
+    const Table& table = window_.table();
+    switch (m.act) {
+        case Act::Table: return tableWords(QT_TRANSLATE_NOOP("Table", "The seats of table %1")).arg(code_);
+        case Act::Sit: return tableWords(QT_TRANSLATE_NOOP("Table", "%1 asks for a seat")).arg(nameOf(m.seat));
+        case Act::Throw: return tableWords(QT_TRANSLATE_NOOP("Table", "%1 throws the die")).arg(nameOf(m.seat));
+        case Act::Reveal: return tableWords(QT_TRANSLATE_NOOP("Table", "The dice of throw %1")).arg(m.throwNumber);
+        case Act::Move:
+            if (const auto o = table.foresee(viewOf(table.toPlay(), m.at))) {
+                return tableWords(QT_TRANSLATE_NOOP("Table", "%1 threw %2: %3"))
+                    .arg(nameOf(table.toPlay()))
+                    .arg(table.game().thrown)
+                    .arg(words::outcomeLine(*o));
+            }
+            return {};
+        case Act::Differs:
+            return tableWords(QT_TRANSLATE_NOOP("Table", "My game differs from the host's at throw %1"))
+                .arg(m.throwNumber);
+    }
+    return {};
+}
+
+QString OnlineTable::wordsOf(RoomClient::Failure why) {
+    using F = RoomClient::Failure;
+    switch (why) {
+        case F::ServerNotFound: return tableWords(QT_TRANSLATE_NOOP("Table", "The server was not found"));
+        case F::Certificate:
+            return tableWords(QT_TRANSLATE_NOOP("Table", "The server's certificate does not match: not connected"));
+        case F::SignInRefused: return tableWords(QT_TRANSLATE_NOOP("Table", "The server refused the sign-in"));
+        case F::Disconnected: return tableWords(QT_TRANSLATE_NOOP("Table", "The connection to the server dropped"));
+        case F::TableFull: return tableWords(QT_TRANSLATE_NOOP("Table", "The table is full"));
+        case F::UnknownCode: return tableWords(QT_TRANSLATE_NOOP("Table", "The table's code is unknown"));
+        case F::NameTaken: return tableWords(QT_TRANSLATE_NOOP("Table", "Someone at the table has that name"));
+    }
+    return {};
+}
+
+}  // namespace skarpo

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's table shared across machines: the core's shared table fed by the room's messages, the table's dice
+// drawn from each throw's digest, the clicks on the board sent to the room rather than made at once, and what the
+// table refuses or finds wrong written once to standard error and said in the status line.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "core/online/sharedtable.h"
+#include "window/online/roomclient.h"
+
+namespace skarpo {
+
+class Window;
+
+class OnlineTable : public QObject {
+    Q_OBJECT
+public:
+    // Shares the window's table: from now on its dice and its clicks are the room's.
+    OnlineTable(Window& window, const QString& nick);
+    ~OnlineTable() override;
+
+    // Hosting: signs in, opens the room named by a new code, and seats [1..4] (the host's own nick, computerSeat or
+    // invitedSeat) with the computer at `strength`.
+    void host(const RoomClient::Server& server, const QString& service, const std::array<std::string, 5>& seats,
+              Strength strength);
+    // Joining: signs in and enters the room; `seat` (1..4) is asked for once the seating is known, 0 for none yet.
+    void join(const RoomClient::Server& server, const QString& room, int seat);
+    void askSeat(int seat) { shared_.askSeat(seat), flush(); }
+
+    // Acts on what the room decided, as far as the table rests; the window calls it after every step and event.
+    void pump();
+
+    const QString& code() const { return code_; }
+    QString link() const;
+    online::SharedTable& shared() { return shared_; }
+    RoomClient& room() { return room_; }
+    // What went wrong last, in words; empty while nothing has.
+    const QString& trouble() const { return trouble_; }
+
+    // Told after every message the table sends or takes, and when the seating changes.
+    std::function<void()> changed;
+
+    // The words of a failure of the connection or the room.
+    static QString wordsOf(RoomClient::Failure why);
+
+private:
+    void received(const QString& nick, const QByteArray& payload);
+    void flush();
+    QString wordsOf(const online::Message& m) const;
+    QString nameOf(int seat) const;
+
+    Window& window_;
+    online::DiceStream dice_;
+    online::SharedTable shared_;
+    RoomClient room_;
+    QString code_, service_;
+    int seatWanted_ = 0;
+    bool hosting_ = false;
+    QString trouble_;
+    QHash<QString, QElapsedTimer> rateStart_;  // each sender's second
+    QHash<QString, int> rateCount_;            // and its messages in it
+    QHash<QString, bool> told_;                // a sender's refusals told once
+};
+
+}  // namespace skarpo

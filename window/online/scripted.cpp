@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/online/scripted.h"
+
+#include <QHash>
+#include <QTimer>
+#include <cstdio>
+
+#include "window/board/canvas.h"
+#include "window/online/onlinetable.h"
+#include "window/window.h"
+
+namespace skarpo {
+
+namespace {
+constexpr int clickPeriod = 5;  // ms between looks for a view to click
+
+void say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+}  // namespace
+
+bool scriptTable(Window& window, const QString& script) {
+    QHash<QString, QString> keys;
+    for (const QString& word : script.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        keys.insert(word.section(QLatin1Char('='), 0, 0), word.section(QLatin1Char('='), 1));
+    const QString role = keys.value(QStringLiteral("role")), name = keys.value(QStringLiteral("name"));
+    if ((role != QLatin1String("host") && role != QLatin1String("join")) || name.isEmpty()) {
+        std::fprintf(stderr, "skarpo: SKARPO_TEST_TABLE wants role=host or role=join, and name=\n");
+        return false;
+    }
+    window.platform().pauseScale = keys.value(QStringLiteral("pace"), QStringLiteral("1")).toDouble();
+    window.table().setSpeed(static_cast<Speed>(keys.value(QStringLiteral("speed"), QStringLiteral("0")).toInt()));
+    RoomClient::Server server{keys.value(QStringLiteral("domain")),
+                              keys.value(QStringLiteral("server")),
+                              static_cast<quint16>(keys.value(QStringLiteral("port")).toUInt()),
+                              {},
+                              {}};
+    auto* online = new OnlineTable(window, name);
+    online->shared().onThrow = [](std::uint32_t n, std::uint64_t check) {
+        say(QStringLiteral("throw %1 %2").arg(n).arg(check, 16, 16, QLatin1Char('0')));
+    };
+    bool started = false;
+    online->changed = [online, &window, started]() mutable {
+        if (!started && online->shared().started()) say(QStringLiteral("started")), started = true;
+        if (!online->trouble().isEmpty()) say(QStringLiteral("trouble ") + online->trouble());
+        window.afterCommand();
+    };
+    if (role == QLatin1String("host")) {
+        std::array<std::string, 5> seats;
+        const QStringList given = keys.value(QStringLiteral("seats")).split(QLatin1Char(','));
+        for (int s = 1; s <= 4 && s <= given.size(); ++s) {
+            const QString& seat = given[s - 1];
+            seats[std::size_t(s)] = seat == QLatin1String("me")  ? name.toStdString()
+                                    : seat == QLatin1String("-") ? online::computerSeat
+                                                                 : online::invitedSeat;
+        }
+        online->host(server, keys.value(QStringLiteral("service")), seats,
+                     static_cast<Strength>(keys.value(QStringLiteral("strength"), QStringLiteral("1")).toInt()));
+        QObject::connect(&online->room(), &RoomClient::entered, online, [online] {
+            say(QStringLiteral("code ") + online->code());
+            say(QStringLiteral("link ") + online->link());
+        });
+    } else {
+        online->join(server, keys.value(QStringLiteral("room")), keys.value(QStringLiteral("seat")).toInt());
+        QObject::connect(&online->room(), &RoomClient::entered, online, [] { say(QStringLiteral("entered")); });
+    }
+    // the person here clicks the first view that takes a click, as soon as there is one
+    auto* clicker = new QTimer(online);
+    QObject::connect(clicker, &QTimer::timeout, online, [&window] {
+        const auto views = window.canvas().focusChain();
+        if (!views.empty()) window.canvas().activate(views.front());
+    });
+    clicker->start(clickPeriod);
+    return true;
+}
+
+}  // namespace skarpo

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// For the tests of a shared table: a window that hosts or joins a table by itself, clicks for its own seats as soon
+// as the board takes a click, and writes to standard output what the test compares. Set by the test-only
+// environment variable SKARPO_TEST_TABLE, space-separated key=value:
+//   role=host|join server=HOST port=N domain=D service=S name=NICK  (both)
+//   seats=me,+,+,- strength=0..2                                       (host: me, "+" invited, "-" the computer)
+//   room=ROOM@SERVICE seat=N                                           (join)
+//   pace=F speed=0..2                                                  (pauses F times as long; the speed)
+// It writes "code K7Q-3MX" and "link xmpp:..." (host) or "entered" (join) once in the room, "started", "throw N
+// CHECK" before each throw is made, and "trouble WORDS".
+#pragma once
+
+#include <QString>
+
+namespace skarpo {
+
+class Window;
+
+// Whether the script could be read (it says why not on standard error).
+bool scriptTable(Window& window, const QString& script);
+
+}  // namespace skarpo
