@@ -7,7 +7,7 @@
 #   scripts/table-server.sh --loopback [--port N] [--folder DIR]
 #       on 127.0.0.1 only, without TLS: for trying tables on one machine, and for the tests
 #
-# The domain is skarpo.localhost and the group-chat service tables.skarpo.localhost.
+# The domain is skarpo.localhost and the group-chat service conference.skarpo.localhost.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -52,11 +52,11 @@ c2s_require_encryption = false
 allow_unencrypted_plain_auth = true
 VirtualHost "skarpo.localhost"
     authentication = "anonymous"
-Component "tables.skarpo.localhost" "muc"
+Component "conference.skarpo.localhost" "muc"
     restrict_room_creation = false
     muc_room_default_public = false
     muc_room_default_persistent = false
     muc_room_default_history_length = 0
 CONFIG
-echo "Skarpo tables on 127.0.0.1:$port (domain skarpo.localhost, tables at tables.skarpo.localhost); log in $folder" >&2
+echo "Skarpo tables on 127.0.0.1:$port (domain skarpo.localhost, tables at conference.skarpo.localhost); log in $folder" >&2
 exec prosody --config "$folder/prosody.cfg.lua" -F

@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>Nabídka %1 nastavuje, jak rychle hraje počítač. %2 je jeho obvyklé tempo; při volbě %3 jsou jeho pauzy čtyřikrát kratší; při volbě %4 se každý jeho hod i tah, který po něm následuje, ukáže jen na desetinu sekundy. Tvoje vlastní hody a tahy si zachovají své tempo. Hráči a rychlost se uchovají od jednoho spuštění k dalšímu.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Místo pro pozvaného čeká na člověka u jiného počítače, když pořádáte stůl; do té doby za něj hraje počítač.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Pozvaný</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Někdo u stolu už má toto jméno</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>&amp;Připojit k:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>počítač:port, je-li jiný než serveru</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>S&amp;kupinový chat:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>Ú&amp;čet:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>prázdné: přihlásit anonymně</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Heslo:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>ptáme se pokaždé, nikdy se neukládá</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Vaše &amp;jméno:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>&amp;Kód nebo odkaz stolu:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX nebo xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>&amp;Uspořádat stůl…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>Přip&amp;ojit se ke stolu…</translation>
     </message>
 </context>
 <context>

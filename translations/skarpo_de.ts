@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>„%1“ legt fest, wie schnell der Computer spielt. „%2“ ist sein gewohntes Tempo; mit „%3“ dauern seine Pausen nur ein Viertel so lang; mit „%4“ wird jeder seiner Würfe samt dem Zug, der darauf folgt, nur eine Zehntelsekunde lang gezeigt. Deine eigenen Würfe und Züge behalten ihr Tempo. Die Spieler und das Tempo bleiben von einem Start zum nächsten erhalten.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Ein Platz für Eingeladene wartet auf eine Person an einem anderen Rechner, wenn du einen Tisch eröffnest; bis dahin spielt der Computer ihn.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Eingeladen</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Jemand am Tisch hat diesen Namen schon</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Verbinden &amp;mit:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>Rechner:Port, falls nicht der des Servers</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>&amp;Gruppenchat:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>leer: anonym anmelden</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;wort:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>wird jedes Mal erfragt, nie gespeichert</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>Tisch-&amp;Code oder Link:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX oder xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>Tisch &amp;eröffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>Tisch &amp;beitreten …</translation>
     </message>
 </context>
 <context>

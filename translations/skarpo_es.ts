@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>El menú %1 fija la rapidez con que juega el ordenador. %2 es su ritmo de siempre; con %3 sus pausas duran la cuarta parte; con %4 cada una de sus tiradas, con el movimiento que le sigue, se muestra solo durante una décima de segundo. Tus propias tiradas y movimientos conservan su ritmo. Los jugadores y la velocidad se conservan de una vez a la siguiente.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Un asiento para un invitado espera a una persona en otro ordenador cuando abres una mesa; hasta entonces lo juega el ordenador.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Invitado</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Alguien en la mesa ya tiene ese nombre</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Conec&amp;tar a:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>equipo:puerto, si no es el del servidor</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>Chat de &amp;grupo:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>C&amp;uenta:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>vacío: entrar de forma anónima</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Contrase&amp;ña:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>se pide cada vez, nunca se guarda</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Tu &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>&amp;Código o enlace de la mesa:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX, o xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>&amp;Abrir una mesa…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>&amp;Unirse a una mesa…</translation>
     </message>
 </context>
 <context>

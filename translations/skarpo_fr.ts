@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>«&#xa0;%1&#xa0;» règle la vitesse de jeu de l&apos;ordinateur. «&#xa0;%2&#xa0;» est son rythme habituel&#xa0;; avec «&#xa0;%3&#xa0;», ses pauses durent quatre fois moins longtemps&#xa0;; avec «&#xa0;%4&#xa0;», chacun de ses lancers, avec le déplacement qui suit, ne s&apos;affiche qu&apos;un dixième de seconde. Vos propres lancers et déplacements gardent leur rythme. Les joueurs et la vitesse sont conservés d&apos;un démarrage à l&apos;autre.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Une place d&apos;invité attend une personne sur une autre machine quand vous hébergez une table ; en attendant, l&apos;ordinateur la joue.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Invité</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Quelqu&apos;un à la table porte déjà ce nom</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur :</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Se connec&amp;ter à :</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>hôte:port, si ce n&apos;est pas celui du serveur</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>Salon de &amp;groupe :</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>C&amp;ompte :</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>vide : connexion anonyme</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Mot de pa&amp;sse :</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>demandé à chaque fois, jamais conservé</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Votre &amp;nom :</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>&amp;Code ou lien de la table :</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX, ou xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>&amp;Héberger une table…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>&amp;Rejoindre une table…</translation>
     </message>
 </context>
 <context>

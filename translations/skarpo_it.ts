@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>Il menu %1 stabilisce quanto veloce gioca il computer. %2 è il suo ritmo abituale; con %3 le sue pause durano un quarto; con %4 ogni suo lancio, con la mossa che segue, resta visibile solo per un decimo di secondo. I tuoi lanci e le tue mosse mantengono il loro ritmo. I giocatori e la velocità vengono conservati da un avvio all&apos;altro.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Un posto per un invitato aspetta una persona su un altro computer quando ospiti un tavolo; fino ad allora lo gioca il computer.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Invitato</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Qualcuno al tavolo ha già quel nome</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Connet&amp;ti a:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>host:porta, se non è quello del server</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>Chat di &amp;gruppo:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Account:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>vuoto: accesso anonimo</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>chiesta ogni volta, mai conservata</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Il tuo &amp;nome:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>&amp;Codice o collegamento del tavolo:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX, o xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>&amp;Ospitare un tavolo…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>&amp;Unirsi a un tavolo…</translation>
     </message>
 </context>
 <context>

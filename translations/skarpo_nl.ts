@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>%1 bepaalt hoe snel de computer speelt. %2 is zijn gewone tempo; met %3 duren zijn pauzes een kwart zo lang; met %4 wordt elk van zijn worpen, met de zet die volgt, maar een tiende seconde getoond. Je eigen worpen en zetten houden hun tempo. De spelers en de snelheid blijven van de ene start tot de volgende bewaard.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Een plaats voor een genodigde wacht op iemand aan een andere computer als je een tafel opent; tot dan speelt de computer hem.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Uitgenodigd</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Iemand aan de tafel heeft die naam al</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Verbinden &amp;met:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>host:poort, als het niet die van de server is</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>&amp;Groepschat:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Account:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>leeg: anoniem aanmelden</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>wordt elke keer gevraagd, nooit bewaard</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Je &amp;naam:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>Tafel&amp;code of link:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX, of xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>Tafel &amp;openen…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>Aan tafel &amp;deelnemen…</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>Menu %1 ustala, jak szybko gra komputer. %2 to jego zwykłe tempo; przy opcji %3 jego przerwy są czterokrotnie krótsze; przy opcji %4 każdy jego rzut wraz z następującym po nim ruchem jest pokazywany tylko przez jedną dziesiątą sekundy. Twoje własne rzuty i ruchy zachowują swoje tempo. Ustawienia graczy i szybkości są zachowywane od jednego uruchomienia do następnego.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Miejsce dla zaproszonego czeka na osobę przy innym komputerze, gdy otwierasz stół; do tego czasu gra na nim komputer.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Zaproszony</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Ktoś przy stole ma już to imię</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serwer:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Połą&amp;cz z:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>host:port, jeśli inny niż serwera</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>Czat &amp;grupowy:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>puste: zaloguj anonimowo</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>&amp;Hasło:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>pytane za każdym razem, nigdy nie zapisywane</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Twoje &amp;imię:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>&amp;Kod lub link stołu:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX lub xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>&amp;Otwórz stół…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>Dołącz do s&amp;tołu…</translation>
     </message>
 </context>
 <context>

@@ -618,6 +618,14 @@
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>%1 define a rapidez com que o computador joga. %2 é o seu ritmo de sempre; com %3, as pausas dele duram um quarto do tempo; com %4, cada lance dele, com o movimento que vem em seguida, aparece por apenas um décimo de segundo. Os seus próprios lances e movimentos mantêm o ritmo. Os jogadores e a velocidade são guardados de uma vez para a outra.</translation>
     </message>
+    <message>
+        <source>An invited seat waits for a person at another machine when you host a table; until then the computer plays it.</source>
+        <translation>Um lugar de convidado espera uma pessoa em outro computador quando você hospeda uma mesa; até lá o computador o joga.</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Convidado</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -1063,6 +1071,69 @@
     <message>
         <source>Someone at the table has that name</source>
         <translation>Alguém na mesa já tem esse nome</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>example.org</source>
+        <translation>example.org</translation>
+    </message>
+    <message>
+        <source>Connect &amp;to:</source>
+        <translation>Conec&amp;tar a:</translation>
+    </message>
+    <message>
+        <source>host:port, when not the server&apos;s own</source>
+        <translation>host:porta, se não for o do servidor</translation>
+    </message>
+    <message>
+        <source>&amp;Group chat:</source>
+        <translation>Bate-papo em &amp;grupo:</translation>
+    </message>
+    <message>
+        <source>conference.example.org</source>
+        <translation>conference.example.org</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>C&amp;onta:</translation>
+    </message>
+    <message>
+        <source>empty: sign in anonymously</source>
+        <translation>vazio: entrar anonimamente</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Se&amp;nha:</translation>
+    </message>
+    <message>
+        <source>asked each time, never kept</source>
+        <translation>pedida a cada vez, nunca guardada</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Seu &amp;nome:</translation>
+    </message>
+    <message>
+        <source>Table &amp;code or link:</source>
+        <translation>&amp;Código ou link da mesa:</translation>
+    </message>
+    <message>
+        <source>K7Q-3MX, or xmpp:...?join</source>
+        <translation>K7Q-3MX, ou xmpp:…?join</translation>
+    </message>
+    <message>
+        <source>&amp;Host a Table...</source>
+        <translation>&amp;Hospedar uma mesa…</translation>
+    </message>
+    <message>
+        <source>&amp;Join a Table...</source>
+        <translation>&amp;Participar de uma mesa…</translation>
     </message>
 </context>
 <context>

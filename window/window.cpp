@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +19,7 @@
 #include "window/dialogs/help.h"
 #include "window/dialogs/players.h"
 #include "window/dialogs/statistics.h"
+#include "window/dialogs/tables.h"
 #include "window/online/onlinetable.h"
 #include "window/words/accessibility.h"
 #include "window/words/outcomewords.h"
@@ -139,6 +141,10 @@ void Window::addOptionsMenu(QMenu* options) {
     sound_->setCheckable(true);
     players_ = options->addAction(QCoreApplication::translate("Seats", "&Players..."));
     connect(players_, &QAction::triggered, this, &Window::choosePlayers);
+    host_ = options->addAction(QCoreApplication::translate("Tables", "&Host a Table..."));
+    connect(host_, &QAction::triggered, this, [this] { openTableDialog(true); });
+    join_ = options->addAction(QCoreApplication::translate("Tables", "&Join a Table..."));
+    connect(join_, &QAction::triggered, this, [this] { openTableDialog(false); });
     QMenu* speed = options->addMenu(QCoreApplication::translate("Seats", "Spee&d"));
     auto* speeds = new QActionGroup(this);
     const char* const speedNames[] = {QT_TRANSLATE_NOOP("Seats", "&Normal"), QT_TRANSLATE_NOOP("Seats", "&Fast"),
@@ -341,6 +347,17 @@ void Window::choosePlayers() {
         canvas_->setFocus();
     });
     playersDialog_->open();
+}
+
+void Window::openTableDialog(bool host) {
+    QPointer<TableDialog>& open = host ? hostDialog_ : joinDialog_;
+    if (!open) {
+        open = host ? static_cast<TableDialog*>(new HostDialog(*this)) : new JoinDialog(*this);
+        open->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
 }
 
 Options Window::options() const {

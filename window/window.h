@@ -12,6 +12,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <functional>
@@ -50,6 +51,9 @@ public:
     QAction& soundAction() { return *sound_; }
     QAction& fullScreenAction() { return *fullScreen_; }
     QAction& playersAction() { return *players_; }
+    // Options > Host a Table... and Join a Table...
+    QAction& hostAction() { return *host_; }
+    QAction& joinAction() { return *join_; }
     // Options > Speed > Normal, Fast, Fastest
     QAction& speedAction(Speed speed) { return *speeds_[static_cast<std::size_t>(speed)]; }
     // The Players dialog while it is open.
@@ -126,6 +130,8 @@ private:
     void keepTimer1();
     // Opens the Players dialog; its choice takes effect with a new game.
     void choosePlayers();
+    // Opens Host a Table... or Join a Table..., one of each at a time.
+    void openTableDialog(bool host);
     // Counts the throws and celebrations since the last call, and saves what
     // changed: options at once, the rest a little later.
     void keepTally();
@@ -143,6 +149,7 @@ private:
     QAction* quit_ = nullptr;
     QAction* fullScreen_ = nullptr;
     QAction* players_ = nullptr;
+    QAction *host_ = nullptr, *join_ = nullptr;
     std::array<QAction*, 3> speeds_{};
     class PlayersDialog* playersDialog_ = nullptr;
     std::array<QAction*, 3> strength_{};
@@ -157,6 +164,7 @@ private:
     QAction* standings_ = nullptr;
     QAction* repeat_ = nullptr;
     class OnlineTable* online_ = nullptr;
+    QPointer<class TableDialog> hostDialog_, joinDialog_;
     QTimer timer1_;
     QElapsedTimer timer1Phase_;             // Timer1's ticks fall on its whole seconds
     std::unique_ptr<Destroyed> destroyed_;  // watches for the window being destroyed by another program

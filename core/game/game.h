@@ -18,7 +18,9 @@ namespace skarpo {
 // again once the window has closed.
 enum class Phase : std::uint8_t { DieWaits, MarksWait, Animating, Closed };
 
-enum class Seat : std::uint8_t { Person, Computer };
+// Invited: kept for a person at another machine when the table is shared; until then, and in a game on this
+// machine alone, the computer plays it.
+enum class Seat : std::uint8_t { Person, Computer, Invited };
 enum class Speed : std::uint8_t {
     Normal,
     Fast,

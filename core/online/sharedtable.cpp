@@ -43,6 +43,7 @@ void SharedTable::host(const std::array<std::string, 5>& names, Strength strengt
     hostName_ = me_;
     names_ = names;
     strength_ = strength;
+    seatingKnown_ = true;
     chain_ = std::make_unique<SecretChain>(fresh_());
     arrived();
 }
@@ -73,6 +74,7 @@ void SharedTable::seatingReceived(const Message& m) {
     if (started_ || (isHost() && m.names != names_)) return;  // the host's own latest seating counts
     names_ = m.names;
     commitment_ = m.value;
+    seatingKnown_ = true;
     notices_.push_back({Notice::Kind::Seated, {}, {}});
     for (int s = 1; s <= 4; ++s)
         if (names_[std::size_t(s)] == invitedSeat) return;
@@ -122,7 +124,8 @@ void SharedTable::receive(std::string_view sender, std::string_view payload) {
             break;
         case Act::Sit: sitAsked(sender, m.seat); break;
         case Act::Throw:
-            if (seat != m.seat) return ignore(sender, "not seated there");
+            if (seat == 0) return ignore(sender, "not seated");
+            if (names_[std::size_t(m.seat)] != sender) return ignore(sender, "not seated there");
             if (!pendingInRange(m.throwNumber)) return ignore(sender, "a throw out of turn");
             thrown_.try_emplace(m.throwNumber, Thrown{m.seat, m.value, std::string(sender)});
             break;
@@ -226,7 +229,7 @@ bool SharedTable::moveDue() {
     const Moved m = moved->second;
     moved_.erase(moved);
     const int seat = table_.toPlay();
-    if (seatOf(m.sender) != seat) return ignore(m.sender, "not seated there"), true;
+    if (names_[std::size_t(seat)] != m.sender) return ignore(m.sender, "not seated there"), true;
     if (table_.decide(viewOf(seat, m.at))) return true;
     ignore(m.sender, "an illegal move");
     if (m.sender == me_) movedHere_ = 0;  // the person here may choose again

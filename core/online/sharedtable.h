@@ -73,6 +73,8 @@ public:
     bool isHost() const { return hostName_ == me_; }
     const std::string& me() const { return me_; }
     bool started() const { return started_; }
+    // Whether the seating is known here: hosting, or told by the host.
+    bool seatingKnown() const { return seatingKnown_; }
     bool stopped() const { return stopped_; }
     // Throws made so far.
     std::uint32_t throws() const { return next_ - 1; }
@@ -125,7 +127,7 @@ private:
     std::map<std::uint32_t, Moved> moved_;
     std::map<std::string, std::uint64_t, std::less<>> lastSeq_;
     std::uint64_t seq_ = 0;
-    bool started_ = false, stopped_ = false;
+    bool started_ = false, stopped_ = false, seatingKnown_ = false;
     std::vector<Message> outgoing_;
     std::vector<Notice> notices_;
 };

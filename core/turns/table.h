@@ -50,6 +50,7 @@ public:
     // (the computer's too: it rests with the die waiting for it), and the timer's tick does nothing.
     void share(const std::array<bool, 5>& playedHere) { shared_ = true, playedHere_ = playedHere; }
     bool shared() const { return shared_; }
+    void unshare() { shared_ = false; }
     // What was decided for the player to play, here or elsewhere: the die thrown (a person's or the computer's held
     // throw) or a mark's counter moved. Taken while the game waits for it; whether taken.
     bool decide(ViewId view);

@@ -4,7 +4,7 @@
 # SERVICE, and stop_server ends it. Every wait is bounded.
 
 DOMAIN=skarpo.localhost
-SERVICE=tables.skarpo.localhost
+SERVICE=conference.skarpo.localhost
 
 free_port() {
     python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'

@@ -14,7 +14,11 @@ PlayersDialog::PlayersDialog(const std::array<Seat, 5>& chosen, QWidget* parent)
     setWindowTitle(QCoreApplication::translate("Seats", "Players"));
     auto* layout = new QVBoxLayout(this);
     const QString note =
-        QCoreApplication::translate("Seats", "Who plays each colour. The change takes effect with a new game.");
+        QCoreApplication::translate("Seats", "Who plays each colour. The change takes effect with a new game.") +
+        QLatin1Char(' ') +
+        QCoreApplication::translate("Seats",
+                                    "An invited seat waits for a person at another machine when you host a "
+                                    "table; until then the computer plays it.");
     auto* said = new QLabel(note, this);
     said->setWordWrap(true);
     layout->addWidget(said);
@@ -30,7 +34,9 @@ PlayersDialog::PlayersDialog(const std::array<Seat, 5>& chosen, QWidget* parent)
         auto* box = new QComboBox(this);
         box->addItem(QCoreApplication::translate("Seats", "Person"));
         box->addItem(QCoreApplication::translate("Seats", "Computer"));
-        box->setCurrentIndex(chosen[static_cast<std::size_t>(p)] == Seat::Person ? 0 : 1);
+        // a person at another machine, at a table this one hosts; the computer plays it meanwhile
+        box->addItem(QCoreApplication::translate("Seats", "Invited"));
+        box->setCurrentIndex(static_cast<int>(chosen[static_cast<std::size_t>(p)]));
         box->setAccessibleDescription(note);
         auto* label = new QLabel(QCoreApplication::translate("Seats", names[p - 1]), this);
         label->setBuddy(box);
@@ -48,8 +54,7 @@ PlayersDialog::PlayersDialog(const std::array<Seat, 5>& chosen, QWidget* parent)
 
 std::array<Seat, 5> PlayersDialog::seats() const {
     std::array<Seat, 5> out = Options{}.seats;
-    for (int p = 1; p <= 4; ++p)
-        out[static_cast<std::size_t>(p)] = choice(p).currentIndex() == 0 ? Seat::Person : Seat::Computer;
+    for (int p = 1; p <= 4; ++p) out[static_cast<std::size_t>(p)] = static_cast<Seat>(choice(p).currentIndex());
     return out;
 }
 

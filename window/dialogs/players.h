@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Options > Players...: for each of red, cyan, magenta and green, a person or
-// the computer. The choice takes effect with a new game, and the dialog says
-// so. Every choice is a labelled list box, reached by Tab and read by a
-// screen reader with its colour's name.
+// Options > Players...: for each of red, cyan, magenta and green, a person,
+// the computer, or a person invited to a table this machine hosts. The choice takes effect with a new game, and the
+// dialog says so. Every choice is a labelled list box, reached by Tab and read by a screen reader with its colour's
+// name.
 #pragma once
 
 #include <QDialog>

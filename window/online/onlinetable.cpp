@@ -43,6 +43,7 @@ OnlineTable::OnlineTable(Window& window, const QString& nick)
         if (affiliation == QLatin1String("owner") && !hosting_) shared_.join(who.toStdString());
         shared_.arrived();
         flush();
+        if (changed) changed();
     });
     connect(&room_, &RoomClient::failed, this, [this](RoomClient::Failure why) {
         trouble_ = wordsOf(why);
@@ -52,6 +53,8 @@ OnlineTable::OnlineTable(Window& window, const QString& nick)
 }
 
 OnlineTable::~OnlineTable() {
+    room_.leave();
+    window_.table().unshare();
     window_.platform().dice = nullptr;
     window_.setOnline(nullptr);
     window_.canvas().sendClick = nullptr;

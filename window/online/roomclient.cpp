@@ -79,6 +79,7 @@ struct RoomHooks {
         client->connected_ = false;
         client->inRoom_ = false;
         client->notifier_.reset();
+        client->connecting_.reset();
         const bool refused = error && error->type == XMPP_SE_NOT_AUTHORIZED;
         client->fail(certificateRefused ? RoomClient::Failure::Certificate
                      : refused || was   ? (was ? RoomClient::Failure::Disconnected : RoomClient::Failure::SignInRefused)
@@ -123,7 +124,9 @@ RoomClient::RoomClient(QObject* parent) : QObject(parent) {
 }
 
 RoomClient::~RoomClient() {
+    blockSignals(true);  // closing is no failure
     notifier_.reset();
+    connecting_.reset();
     if (conn_) {
         if (connected_) {
             xmpp_disconnect(conn_);
@@ -161,11 +164,19 @@ void RoomClient::signIn(const Server& server) {
 void RoomClient::watch(int fd) {
     notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &RoomClient::wake);
+    // the connection is made when the socket first takes writing: once
+    connecting_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
+    connect(connecting_.get(), &QSocketNotifier::activated, this, [this] {
+        connecting_->setEnabled(false);
+        wake();
+    });
 }
 
-// libstrophe runs once without waiting: it reads what came, writes what waits and runs its timed handlers.
+// libstrophe runs without waiting: it writes what waits, reads what came and runs its handlers and timed handlers;
+// and once more, for the answers the handlers made to leave at once.
 void RoomClient::wake() {
     if (!conn_) return;
+    xmpp_run_once(ctx_, 0);
     xmpp_run_once(ctx_, 0);
 }
 

@@ -76,7 +76,7 @@ private:
 
     _xmpp_ctx_t* ctx_ = nullptr;
     _xmpp_conn_t* conn_ = nullptr;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    std::unique_ptr<QSocketNotifier> notifier_, connecting_;
     QTimer timer_;
     QString room_, nick_;
     bool host_ = false, connected_ = false, inRoom_ = false, certificateRefused_ = false;

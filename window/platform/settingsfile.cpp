@@ -20,7 +20,7 @@ namespace skarpo {
 namespace {
 
 // the words stored for each choice, in the order of its enum
-constexpr std::array<const char*, 2> seatWords{"person", "computer"};
+constexpr std::array<const char*, 3> seatWords{"person", "computer", "invited"};
 constexpr std::array<const char*, 3> speedWords{"normal", "fast", "fastest"};
 constexpr std::array<const char*, 3> strengthWords{"easy", "normal", "strong"};
 constexpr std::array<const char*, 5> colourKeys{"", "red", "cyan", "magenta", "green"};

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Options > Host a Table... and Join a Table...: a table shared across machines through an XMPP server. Both ask
+// for the server (and where to reach it, when that differs), the group-chat service, an account or anonymous login
+// (a password is asked each time and never kept), and the player's name. Hosting opens a room for the seats chosen
+// in Options > Players... and shows the table's code and link to send to the others; joining takes a code or a link
+// and offers the free invited seats. Both show who sits where as people arrive and leave; names from the network
+// are shown as plain text. Every field is labelled, reached by Tab and read by a screen reader.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "window/online/roomclient.h"
+
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace skarpo {
+
+class OnlineTable;
+class Window;
+
+// What both dialogs ask, and the seats and the news they show.
+class TableDialog : public QDialog {
+    Q_OBJECT
+public:
+    QLineEdit& nameField() { return *name_; }
+    QLabel& seatLabel(int player) { return *seats_[static_cast<std::size_t>(player - 1)]; }
+    QLabel& news() { return *news_; }
+    QPushButton& goButton() { return *go_; }
+
+protected:
+    TableDialog(Window& window, const QString& title, const QString& go);
+    void addServerFields(QFormLayout* form);
+    RoomClient::Server server() const;
+    QString service() const;
+    // A new table for the window in place of any it had, shown here as it changes.
+    OnlineTable& freshTable();
+    virtual void tableChanged();
+    void say(const QString& words);
+
+    Window& window_;
+    QFormLayout* form_ = nullptr;
+    QLineEdit *domain_ = nullptr, *address_ = nullptr, *service_ = nullptr, *account_ = nullptr, *password_ = nullptr,
+              *name_ = nullptr;
+    std::array<QLabel*, 4> seats_{};
+    QLabel* news_ = nullptr;
+    QPushButton* go_ = nullptr;
+};
+
+class HostDialog : public TableDialog {
+    Q_OBJECT
+public:
+    explicit HostDialog(Window& window);
+    QLineEdit& linkField() { return *link_; }
+
+private:
+    void host();
+    void tableChanged() override;
+    QLineEdit* link_ = nullptr;
+};
+
+class JoinDialog : public TableDialog {
+    Q_OBJECT
+public:
+    explicit JoinDialog(Window& window);
+    QLineEdit& codeField() { return *code_; }
+    QComboBox& seatChoice() { return *seat_; }
+
+private:
+    void join();
+    void tableChanged() override;
+    QLineEdit* code_ = nullptr;
+    QComboBox* seat_ = nullptr;
+    QPushButton* sit_ = nullptr;
+};
+
+}  // namespace skarpo
