@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Někdo u stolu už má toto jméno</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>Čeká se na kostku pro %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>Čeká se na: %1 (%2)…</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Jemand am Tisch hat diesen Namen schon</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>Warten auf den Würfel für %1 …</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>Warten auf %1 (%2) …</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Quelqu&apos;un à la table porte déjà ce nom</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>En attente du dé de %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>En attente de %1 (%2)…</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

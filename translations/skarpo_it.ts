@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Qualcuno al tavolo ha già quel nome</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>In attesa del dado di %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>In attesa di %1 (%2)…</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

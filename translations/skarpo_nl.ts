@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Iemand aan de tafel heeft die naam al</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>Wachten op de dobbelsteen van %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>Wachten op %1 (%2)…</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

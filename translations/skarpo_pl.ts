@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Ktoś przy stole ma już to imię</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>Czekanie na kostkę dla: %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>Czekanie na: %1 (%2)…</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1072,6 +1072,14 @@
         <source>Someone at the table has that name</source>
         <translation>Alguém na mesa já tem esse nome</translation>
     </message>
+    <message>
+        <source>Waiting for the dice of %1...</source>
+        <translation>Esperando o dado de %1…</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 (%2)...</source>
+        <translation>Esperando %1 (%2)…</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

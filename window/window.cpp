@@ -217,7 +217,7 @@ void Window::connectBoard() {
     canvas_->afterEvent = [this] { afterCommand(); };
     // a key or the mouse on a mark: the status line says where its move ends
     canvas_->foreseenChanged = [this] {
-        if (status_) status_->follow(foreseenWords());
+        if (status_) status_->follow(statusWords());
     };
     // every step of the board is shown as it comes: the words around it follow, and the views that changed are
     // painted while the next step waits
@@ -248,8 +248,13 @@ QString Window::foreseenWords() const {
     return outcome ? words::outcomeLine(*outcome) : QString();
 }
 
+QString Window::statusWords() const {
+    const QString foreseen = foreseenWords();
+    return foreseen.isEmpty() && online_ ? online_->waitingWords() : foreseen;
+}
+
 void Window::followBoard() {
-    status_->follow(foreseenWords());
+    status_->follow(statusWords());
     speech_->follow();
     speak_->setChecked(speech_->speaks());
     const Game& game = table_.game();

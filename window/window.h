@@ -124,6 +124,8 @@ private:
     Options options() const;
     // The move of the marked view the canvas foresees, in words; empty for none.
     QString foreseenWords() const;
+    // What the status line says the player can do: the foreseen move, or at a shared table whom it waits for.
+    QString statusWords() const;
     // Runs Timer1 while its ticks matter (automatic play is on, or the die
     // waits for a computer player), in step with its ticks since the window
     // was made.

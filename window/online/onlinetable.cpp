@@ -137,6 +137,16 @@ void OnlineTable::flush() {
     }
 }
 
+QString OnlineTable::waitingWords() const {
+    if (!trouble_.isEmpty()) return trouble_;
+    const int seat = shared_.waitingFor();
+    if (seat == 0) return {};
+    const std::string& name = shared_.names()[std::size_t(seat)];
+    if (name.empty()) return tableWords(QT_TRANSLATE_NOOP("Table", "Waiting for the dice of %1...")).arg(nameOf(seat));
+    return tableWords(QT_TRANSLATE_NOOP("Table", "Waiting for %1 (%2)..."))
+        .arg(nameOf(seat), QString::fromStdString(name));
+}
+
 QString OnlineTable::nameOf(int seat) const { return tableWords(colours[seat]); }
 
 // The words any chat client shows with a message.

@@ -39,6 +39,8 @@ public:
     QString link() const;
     online::SharedTable& shared() { return shared_; }
     RoomClient& room() { return room_; }
+    // Whom the table waits for, in words ("Waiting for Cyan (Anna)..."); empty while it waits for nobody elsewhere.
+    QString waitingWords() const;
     // What went wrong last, in words; empty while nothing has.
     const QString& trouble() const { return trouble_; }
 

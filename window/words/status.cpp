@@ -11,6 +11,7 @@ StatusLine::StatusLine(const Table& table, QWidget* parent) : QStatusBar(parent)
     setSizeGripEnabled(false);
     setAccessibleName(tr("Status line"));
     text_ = new StatusText(this);
+    text_->setTextFormat(Qt::PlainText);  // it may name people from the network
     // long words are cut off rather than widening the window
     text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     text_->setAccessibleDescription(words::statusDescription());
