@@ -3,10 +3,11 @@
 # Four game processes at one table on a real prosody on this machine: the host and a guest each a person whose
 # clicks are scripted, two more guests watching, the computer at the other two seats, at the fastest speed with the
 # pauses shortened. Each writes every throw's number and the check of its own game as the throw is made; after 200
-# throws the four must have written the same, and none may have met trouble.
-# Usage: table_test.sh SKARPO_PROGRAM
+# throws the four must have written the same, and none may have met trouble. Meanwhile someone not seated enters
+# the room and sends a throw, a payload far too big and one of another version: each game names each and plays on.
+# Usage: table_test.sh SKARPO_PROGRAM RAW_CLIENT
 set -euo pipefail
-program="$1"
+program="$1" raw="$2"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../desktop/common.sh"
 source "$here/server.sh"
@@ -34,7 +35,8 @@ play() {
         SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$name.out" 2>"$work/$name.err" &
     pids+=($!)
 }
-played() { [ "$(grep -c '^throw' "$work/$1.out" 2>/dev/null)" -ge "$throws" ]; }
+made() { [ "$(grep -c '^throw' "$work/$1.out" 2>/dev/null)" -ge "$2" ]; }
+played() { made "$1" "$throws"; }
 
 play host role=host seats=me,+,-,- strength=0
 until_within 20 grep -q '^link ' "$work/host.out" || fail "the host opened no table: $(cat "$work/host.err")"
@@ -46,6 +48,9 @@ for who in bob eve; do
     until_within 20 grep -q '^entered' "$work/$who.out" || fail "$who did not enter: $(cat "$work/$who.err")"
 done
 play ann role=join room="$room" seat=2
+until_within 60 made host 20 || fail "the host made $(grep -c '^throw' "$work/host.out") of 20 throws"
+timeout 30 "$raw" "$PORT" "$DOMAIN" "$room" mallory "skarpo=1 seq=1 act=throw n=1 seat=1 val=$(printf '%064d' 0)" \
+    @oversized "skarpo=9 seq=3 act=sit seat=1" || fail "the raw client could not say its messages"
 for who in host ann bob eve; do
     until_within 120 played "$who" ||
         fail "$who made $(grep -c '^throw' "$work/$who.out") throws of $throws; it said: $(tail -n 5 "$work/$who.err")"
@@ -53,10 +58,15 @@ done
 for who in host ann bob eve; do
     if grep -q '^trouble' "$work/$who.out"; then fail "$who: $(grep '^trouble' "$work/$who.out" | head -n 1)"; fi
 done
+for who in host ann bob eve; do
+    for why in "not seated" oversized "wrong version"; do
+        grep -q "^skarpo: ignored from mallory: $why\$" "$work/$who.err" || fail "$who did not name mallory's $why"
+    done
+done
 grep '^throw' "$work/host.out" | head -n "$throws" >"$work/host.throws"
 for who in ann bob eve; do
     grep '^throw' "$work/$who.out" | head -n "$throws" | cmp -s - "$work/host.throws" ||
         fail "the game of $who differs from the host's: $(grep '^throw' "$work/$who.out" | head -n "$throws" |
             diff - "$work/host.throws" | head -n 3)"
 done
-echo "four processes, $throws throws, every game alike after every throw"
+echo "four processes, $throws throws, every game alike after every throw; a stranger's messages named and refused"

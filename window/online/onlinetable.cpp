@@ -14,7 +14,8 @@ namespace skarpo {
 
 namespace {
 
-constexpr int maxPerSecond = 50;  // messages a sender may send in a second; more are dropped
+constexpr qsizetype maxTold = 1000;  // refusals remembered as told
+constexpr int maxPerSecond = 50;     // messages a sender may send in a second; more are dropped
 
 online::Digest freshDigest() {
     online::Digest d;
@@ -95,8 +96,7 @@ void OnlineTable::received(const QString& nick, const QByteArray& payload) {
     QElapsedTimer& start = rateStart_[nick];
     if (!start.isValid() || start.elapsed() >= 1000) start.start(), rateCount_[nick] = 0;
     if (++rateCount_[nick] > maxPerSecond) {
-        if (!told_.value(nick)) std::fprintf(stderr, "skarpo: %s sends too fast\n", qPrintable(nick));
-        told_[nick] = true;
+        tell(nick, "too fast");
         return;
     }
     shared_.receive(nick.toStdString(), std::string_view(payload.constData(), std::size_t(payload.size())));
@@ -118,9 +118,7 @@ void OnlineTable::flush() {
         using Kind = online::Notice::Kind;
         const QString who = QString::fromStdString(n.who);
         if (n.kind == Kind::Ignored) {
-            if (!told_.value(who))
-                std::fprintf(stderr, "skarpo: ignored from %s: %s\n", qPrintable(who), n.why.c_str());
-            told_[who] = true;
+            tell(who, n.why);
         } else if (n.kind == Kind::WrongReveal) {
             trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
                                                     "The host %1 revealed a throw that does not match "
@@ -135,6 +133,14 @@ void OnlineTable::flush() {
         if (n.kind == Kind::WrongReveal || n.kind == Kind::Differs)
             std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
     }
+}
+
+// What a sender sent that was refused, on standard error: each sender's each reason once.
+void OnlineTable::tell(const QString& who, const std::string& why) {
+    const QString key = who + QLatin1Char('\n') + QString::fromStdString(why);
+    if (told_.contains(key)) return;
+    if (told_.size() < maxTold) told_.insert(key);
+    std::fprintf(stderr, "skarpo: ignored from %s: %s\n", qPrintable(who), why.c_str());
 }
 
 QString OnlineTable::waitingWords() const {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -53,6 +54,7 @@ public:
 private:
     void received(const QString& nick, const QByteArray& payload);
     void flush();
+    void tell(const QString& who, const std::string& why);
     QString wordsOf(const online::Message& m) const;
     QString nameOf(int seat) const;
 
@@ -66,7 +68,7 @@ private:
     QString trouble_;
     QHash<QString, QElapsedTimer> rateStart_;  // each sender's second
     QHash<QString, int> rateCount_;            // and its messages in it
-    QHash<QString, bool> told_;                // a sender's refusals told once
+    QSet<QString> told_;                       // each sender's refusals, each told once
 };
 
 }  // namespace skarpo
