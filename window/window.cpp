@@ -261,8 +261,12 @@ void Window::followBoard() {
     auto_->setChecked(game.autoplay);
     sound_->setChecked(game.sound);
     speeds_[static_cast<std::size_t>(game.options.speed)]->setChecked(true);
-    for (std::size_t i = 0; i < strength_.size(); ++i)
+    // at a table shared across machines the game and the computer's strength are the table's, not this window's
+    newGame_->setEnabled(!table_.shared());
+    for (std::size_t i = 0; i < strength_.size(); ++i) {
         strength_[i]->setChecked(game.options.strength == static_cast<Strength>(i));
+        strength_[i]->setEnabled(!table_.shared());
+    }
     canvas_->followBoard();
     keepTally();
 }
