@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 
+#include "window/board/shapes.h"
 #include "window/words/words.h"
 
 namespace skarpo {
@@ -16,12 +17,12 @@ StatusLine::StatusLine(const Table& table, QWidget* parent) : QStatusBar(parent)
     text_->setAccessibleDescription(words::statusDescription());
     addWidget(text_, 1);
 
-    // every player's last throw, on the player's colour
+    // every player's last throw, on the player's colour after the player's shape
     const QFontMetrics metrics(font());
     for (int p = 1; p <= 4; ++p) {
-        auto* label = new QLabel(this);
+        auto* label = new ShapedLabel(p, Ink::Black, {}, this);
         label->setAlignment(Qt::AlignCenter);
-        label->setFixedWidth(metrics.height() * 3 / 2);
+        label->setFixedWidth(metrics.height() * 5 / 2);
         label->setStyleSheet(QStringLiteral("QLabel { background: #%1; color: black; font-weight: bold; }")
                                  .arg(colour::ofPlayer(p), 6, 16, QLatin1Char('0')));
         tray_[static_cast<std::size_t>(p - 1)] = label;

@@ -2,7 +2,8 @@
 // The status line below the board: in words, what just happened and what
 // player 1 can do now ("Your throw: 5. Choose a yellow counter", "Magenta
 // captured your counter"), and beside it every player's last throw, kept
-// until that player's next. The words are what a screen reader announces.
+// until that player's next, after the player's shape on its colour. The words
+// are what a screen reader announces.
 #pragma once
 
 #include <QLabel>
