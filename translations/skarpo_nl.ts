@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = pion (pionnen); die = dobbelsteen; to throw = gooien; a throw = worp; another throw after a six = nog een worp; square = vakje; ring = baan; place (in start area, home column) = plaats; start area = startgebied; entry square = beginvakje; home column = thuisrij; final place = eindplaats; x2 square = x2-vakje; corner = hoekvakje; to capture = slaan (geslagen); opponent = tegenstander; turn = beurt; to move a counter = verzetten, a move = zet; to bring in = op de baan brengen; to come in = op de baan komen; board = bord; game = spel; the player is addressed as je/jij; status line = statusregel; screen reader = schermlezer. Menus: New Game = &amp;Nieuw spel; AutoPlay = &amp;Automatisch spelen, its item Auto = Automatisch; Options = &amp;Opties, its items Sound = &amp;Geluid, Full Screen = &amp;Volledig scherm; Help = &amp;Help, its items How to Play = &amp;Spelregels, About Skarpo = &amp;Over Skarpo; Quit = &amp;Afsluiten. Board and status line: doubling square = x2-vakje; the square that leads into a home column = afslag naar de thuisrij; a counter of a colour = pion van cyaan, pion van magenta, pion van groen; the players in the status line = Cyaan, Magenta, Groen; what just happened in the perfect tense (heeft ... gegooid, heeft ... geslagen); last throw = laatste worp; empty = leeg; can move = kan verzet worden; on/off = staat aan/staat uit; die (its name on the board) = Dobbelsteen.</translatorcomment>
-        <translation>Skarpo is een race met de dobbelsteen voor vier spelers, over een ronde baan van 60 vakjes. Jij speelt rood; de computer speelt cyaan, magenta en groen. Elke speler heeft vier pionnen. Die wachten in het startgebied van hun speler, gaan één keer met de klok mee rond de baan, draaien dan de eigen thuisrij van hun speler in en eindigen op de vier eindplaatsen daarvan.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>De dobbelsteen gooien</translation>
     </message>
@@ -325,6 +320,11 @@
     <message>
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>%1, %2 en %3 bepalen hoe sterk de computer speelt: Makkelijk zet willekeurig, Normaal speelt zoals altijd en Sterk kijkt vooruit naar de worpen die komen en weegt voortgang, slaan en het gevaar voor zijn pionnen af. %4 laat zien hoe vaak elke kleur alle vier pionnen thuis heeft gebracht en hoe vaak elk aantal ogen is gegooid, met een oordeel of de dobbelsteen eerlijk lijkt. De sterkte, de grootte van het venster en deze tellingen blijven van de ene start tot de volgende bewaard.</translation>
+    </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pion (pionnen); die = dobbelsteen; to throw = gooien; a throw = worp; another throw after a six = nog een worp; square = vakje; ring = baan; place (in start area, home column) = plaats; start area = startgebied; entry square = beginvakje; home column = thuisrij; final place = eindplaats; x2 square = x2-vakje; corner = hoekvakje; to capture = slaan (geslagen); opponent = tegenstander; turn = beurt; to move a counter = verzetten, a move = zet; to bring in = op de baan brengen; to come in = op de baan komen; board = bord; game = spel; the player is addressed as je/jij; status line = statusregel; screen reader = schermlezer. Menus: New Game = &amp;Nieuw spel; AutoPlay = &amp;Automatisch spelen, its item Auto = Automatisch; Options = &amp;Opties, its items Sound = &amp;Geluid, Full Screen = &amp;Volledig scherm; Help = &amp;Help, its items How to Play = &amp;Spelregels, About Skarpo = &amp;Over Skarpo; Quit = &amp;Afsluiten. Board and status line: doubling square = x2-vakje; the square that leads into a home column = afslag naar de thuisrij; a counter of a colour = pion van cyaan, pion van magenta, pion van groen; the players in the status line = Cyaan, Magenta, Groen; what just happened in the perfect tense (heeft ... gegooid, heeft ... geslagen); last throw = laatste worp; empty = leeg; can move = kan verzet worden; on/off = staat aan/staat uit; die (its name on the board) = Dobbelsteen.; shapes = cirkel (rood), vierkant (cyaan), driehoek (magenta), ster (groen); shape = vorm</translatorcomment>
+        <translation>Elke kleur wordt door een mens of door de computer gespeeld, zoals gekozen bij %1; tenzij anders gekozen speel jij rood en speelt de computer de andere drie. Elke speler heeft vier pionnen. Die wachten in het startgebied van hun speler, gaan één keer met de klok mee rond de baan, draaien dan de eigen thuisrij van hun speler in en eindigen op de vier eindplaatsen daarvan.</translation>
     </message>
 </context>
 <context>
@@ -652,6 +652,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>de instellingen kunnen niet in %1 bewaard worden; het spel gaat verder zonder ze te bewaren</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo is een race met de dobbelsteen voor vier spelers, over een ronde baan van 60 vakjes: rood, de cirkel; cyaan, het vierkant; magenta, de driehoek; en groen, de ster. De vorm van elke kleur staat op haar pionnen en plaatsen, zodat ook zonder de kleur te zien is van wie ze zijn.</translation>
     </message>
 </context>
 <context>

@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = peão (peões); die = dado; to throw = lançar (o dado); a throw = lançamento; the number thrown = o número tirado; square = casa; ring = circuito; a counter&apos;s journey = trajeto; place (in start area, home column) = espaço; start area = área de partida; entry square = casa de saída; home column = reta final; final place = espaço de chegada; x2 square = casa x2; corner = canto; to capture = capturar (captura); opponent = adversário; turn = vez; to move = mover, a move = movimento; to bring in = colocar no circuito; to come in = entrar no circuito; board = tabuleiro; game = jogo; the player is addressed as você; the program is o Skarpo; status line = linha de status; screen reader = leitor de tela. Menus: New Game = &amp;Novo jogo; AutoPlay = &amp;Jogo automático, its item Auto = Automático; Options = &amp;Opções, its items Sound = &amp;Som, Full Screen = &amp;Tela cheia; Help = &amp;Ajuda, its items How to Play = &amp;Como jogar, About Skarpo = &amp;Sobre o Skarpo; Quit = &amp;Sair. Board and status line: doubling square = casa x2; the square that leads into a home column = entrada para a reta final; a counter of a colour = peão ciano, peão magenta, peão verde; your counter (captured) = um peão seu; the players in the status line = o ciano, o magenta, o verde (with the article); Your throw = Você tirou; last throw = último lançamento; empty = livre; can move = pode se mover; on/off = ativado/desativado; die (its name on the board) = Dado.</translatorcomment>
-        <translation>O Skarpo é uma corrida de dados para quatro jogadores em um circuito de 60 casas. Você joga com o vermelho; o computador joga com o ciano, o magenta e o verde. Cada jogador tem quatro peões. Eles esperam na área de partida do jogador, dão uma volta no circuito, no sentido horário, depois entram na reta final do próprio jogador e terminam nos seus quatro espaços de chegada.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Lançar o dado</translation>
     </message>
@@ -325,6 +320,11 @@
     <message>
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>%1, %2 e %3 definem a força com que o computador joga: Fácil move ao acaso, Normal joga como sempre e Forte olha à frente os lançamentos que virão, pesando o avanço, as capturas e o perigo para os seus peões. %4 mostra quantas vezes cada cor levou os quatro peões à chegada e quantas vezes saiu cada face do dado, com um veredito sobre se o dado parece justo. A força, o tamanho da janela e essas contagens são guardados de uma vez para a outra.</translation>
+    </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = peão (peões); die = dado; to throw = lançar (o dado); a throw = lançamento; the number thrown = o número tirado; square = casa; ring = circuito; a counter&apos;s journey = trajeto; place (in start area, home column) = espaço; start area = área de partida; entry square = casa de saída; home column = reta final; final place = espaço de chegada; x2 square = casa x2; corner = canto; to capture = capturar (captura); opponent = adversário; turn = vez; to move = mover, a move = movimento; to bring in = colocar no circuito; to come in = entrar no circuito; board = tabuleiro; game = jogo; the player is addressed as você; the program is o Skarpo; status line = linha de status; screen reader = leitor de tela. Menus: New Game = &amp;Novo jogo; AutoPlay = &amp;Jogo automático, its item Auto = Automático; Options = &amp;Opções, its items Sound = &amp;Som, Full Screen = &amp;Tela cheia; Help = &amp;Ajuda, its items How to Play = &amp;Como jogar, About Skarpo = &amp;Sobre o Skarpo; Quit = &amp;Sair. Board and status line: doubling square = casa x2; the square that leads into a home column = entrada para a reta final; a counter of a colour = peão ciano, peão magenta, peão verde; your counter (captured) = um peão seu; the players in the status line = o ciano, o magenta, o verde (with the article); Your throw = Você tirou; last throw = último lançamento; empty = livre; can move = pode se mover; on/off = ativado/desativado; die (its name on the board) = Dado.; shapes = círculo (vermelho), quadrado (ciano), triângulo (magenta), estrela (verde); shape = forma</translatorcomment>
+        <translation>Cada cor é jogada por uma pessoa ou pelo computador, conforme escolhido em %1; salvo outra escolha, você joga com o vermelho e o computador com as outras três. Cada jogador tem quatro peões. Eles esperam na área de partida do jogador, dão uma volta no circuito, no sentido horário, depois entram na reta final do próprio jogador e terminam nos seus quatro espaços de chegada.</translation>
     </message>
 </context>
 <context>
@@ -652,6 +652,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>não é possível salvar as configurações em %1; o jogo continua sem salvá-las</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>O Skarpo é uma corrida de dados para quatro jogadores em um circuito de 60 casas: o vermelho, o círculo; o ciano, o quadrado; o magenta, o triângulo; e o verde, a estrela. A forma de cada cor aparece nos seus peões e nos seus espaços, para que se veja de quem são mesmo sem a cor.</translation>
     </message>
 </context>
 <context>

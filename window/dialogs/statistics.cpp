@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -65,7 +66,10 @@ StatisticsDialog::StatisticsDialog(Window& window) : QDialog(&window), window_(w
     homes_->setIconSize(QSize(side, side));
     for (int p = 0; p < 4; ++p) {
         homes_->item(p, 0)->setText(colours[p]);
-        homes_->item(p, 0)->setIcon(shapePixmap(p + 1, side, devicePixelRatioF(), Ink::OwnColour));
+        const QPixmap drawn = shapePixmap(p + 1, side, devicePixelRatioF(), Ink::OwnColour);
+        QIcon shape(drawn);
+        shape.addPixmap(drawn, QIcon::Selected);  // on a selected row as on any other
+        homes_->item(p, 0)->setIcon(shape);
     }
     homesLabel->setBuddy(homes_);
 
