@@ -44,9 +44,10 @@ ShapedLabel::ShapedLabel(int player, Ink ink, const QString& text, QWidget* pare
 
 void ShapedLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    QPainter painter(this);
-    const QPixmap shape = shapePixmap(player_, side_, devicePixelRatioF(), ink_);
-    painter.drawPixmap(QPoint(side_ / 6, (height() - side_) / 2), shape);
+    // drawn once for the screen's pixels, again when the window moves to a screen with others
+    if (shape_.isNull() || shape_.devicePixelRatio() != devicePixelRatioF())
+        shape_ = shapePixmap(player_, side_, devicePixelRatioF(), ink_);
+    QPainter(this).drawPixmap(QPoint(side_ / 6, (height() - side_) / 2), shape_);
 }
 
 }  // namespace skarpo

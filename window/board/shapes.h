@@ -38,6 +38,7 @@ private:
     int player_;
     Ink ink_;
     int side_;  // the shape's side, in logical pixels
+    QPixmap shape_;
 };
 
 }  // namespace skarpo
