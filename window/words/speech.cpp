@@ -158,6 +158,10 @@ void Speech::tell(const Happening& h) {
         case Kind::SoundOn:
         case Kind::SoundOff: return say(words::sentence(h, table_.soleRed()));
         case Kind::Opening: return;
+        case Kind::Resumed:
+            flushTurn();
+            dieWaited_ = true;  // whose turn it is, said here
+            return say(words::sentence(h, table_.soleRed()));
         default: break;
     }
     if (h.player < 1 || h.player > 4) return;
