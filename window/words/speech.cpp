@@ -7,8 +7,8 @@
 #include <QDBusVariant>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTextToSpeech>
 
+#include "window/words/voice.h"
 #include "window/words/words.h"
 
 namespace skarpo {
@@ -265,10 +265,9 @@ void Speech::say(const QString& text) {
     if (!speaks() || silent) return;
     queue_ << s;
     if (!voice_) {
-        voice_ = new QTextToSpeech(QStringLiteral("speechd"), this);
         //: the language of the voice that speaks the game, as a locale name (de, pt_BR ...)
-        voice_->setLocale(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))));
-        connect(voice_, &QTextToSpeech::stateChanged, this, [this] { speakNext(); });
+        voice_ = new Voice(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))), this);
+        connect(voice_, &Voice::changed, this, [this] { speakNext(); });
     }
     speakNext();
 }
@@ -278,7 +277,7 @@ void Speech::say(const QString& text) {
 // to stop (which would silence the screen reader too).
 void Speech::speakNext() {
     if (!voice_ || queue_.isEmpty()) return;
-    if (voice_->state() == QTextToSpeech::Error) {
+    if (voice_->failed()) {
         // the speech service is not there (yet, or any more): the next
         // text tries afresh, with the latest few that wait
         voice_->deleteLater();
@@ -286,7 +285,7 @@ void Speech::speakNext() {
         while (queue_.size() > 3) queue_.removeFirst();
         return;
     }
-    if (voice_->state() != QTextToSpeech::Ready) return;
+    if (!voice_->ready()) return;
     voice_->say(queue_.join(QLatin1Char(' ')));
     queue_.clear();
 }
