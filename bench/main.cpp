@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // skarpo_bench: the game's performance figures, one a line with its unit and
-// its target. In order: the start to the first painted frame; processor
+// its target. In order: the start to the first painted frame, here and in
+// fresh and resumed starts of the game as its program starts; processor
 // time, repaints and painted pixels while the window idles and while it
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
@@ -39,6 +40,7 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
+#include "bench/startup.h"
 #include "tools/match.h"
 #include "window/board/canvas.h"
 #include "window/window.h"
@@ -550,6 +552,7 @@ void strong(const BenchOptions& opt) {
 int main(int argc, char** argv) {
     const double mainAt = monotonicSeconds();
     const std::optional<double> ageAtMain = processAge();
+    if (argc == 2 && std::strcmp(argv[1], "--first-frame") == 0) return firstFrameOnly(argc, argv, mainAt, ageAtMain);
     const BenchOptions opt = parse(argc, argv);
     const double load = loadAverage();
     int qtArgc = 1;
@@ -562,6 +565,7 @@ int main(int argc, char** argv) {
                 qPrintable(QGuiApplication::platformName()), sysconf(_SC_NPROCESSORS_ONLN), load,
                 opt.quick ? " (quick: figures rough)" : "");
     if (!bench.firstFrame(mainAt, ageAtMain)) return std::printf("no frame was painted within 10 s\n"), 1;
+    if (!startFigures(argv[0], opt.quick ? 3 : 15)) return std::printf("the game's start did not paint\n"), 1;
     bench.follow();
     const QSize first = window.size();
     if (!bench.atSize("its first size", 0.3)) return std::printf("automatic play did not get going\n"), 1;
