@@ -6,9 +6,10 @@
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
 // real pause; a round of three computer turns at each speed, in the window
-// and on the virtual clock; the peak memory; the speed of the game itself on
-// a virtual clock; the calls per second of the move model; and the time the
-// Strong computer player takes to choose a move.
+// and on the virtual clock; the time a save of the game takes; the peak
+// memory; the speed of the game itself on a virtual clock; the calls per
+// second of the move model; and the time the Strong computer player takes to
+// choose a move.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -23,9 +24,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -275,6 +279,7 @@ public:
     bool animating(const std::string& where, double target);
     void pauses();
     void rounds();
+    void saves();
     double pausesPerSecond() const { return pausesPerSecond_; }
     const std::vector<double>& throwLengths() const { return allThrows_; }
 
@@ -441,6 +446,25 @@ void Bench::pauses() {
     print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
 }
 
+// The saved game: what one write costs (the whole file synced to the disk, then renamed over the last one), and how
+// many the window made while it played above. The window writes after the table has asked for the pause that follows
+// a decision, whose end is then fixed: a write lengthens no pause shorter than itself.
+void Bench::saves() {
+    const GameFile* file = window_.gameFile();
+    if (!file) return;
+    const long played = file->writes();
+    std::vector<double> took;
+    for (int i = 0; i < (opt_.quick ? 20 : 200); ++i) {
+        const double t0 = monotonicSeconds();
+        window_.saveGame();
+        took.push_back(monotonicSeconds() - t0);
+    }
+    const Spread s = spreadOf(took);
+    print({"the game saved: median", 1000 * s.median, "ms", 2, {}, {}});
+    print({"the game saved: max", 1000 * s.max, "ms", 2, 15, {}});
+    print({"  saves while the window played above", static_cast<double>(played), "", 0, {}, {}});
+}
+
 // A round of three computer turns at each speed, in the window (automatic play plays red) and on the virtual clock
 // (a thousand rounds each), from the first pause of cyan's turn to the die waiting for red again. The figure with
 // the target is the median of the rounds of exactly three computer throws; every round, sixes too, follows it.
@@ -558,7 +582,11 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
-    Window window;
+    // the game saved as the program saves it, on the disk of the player's own saved game, in a folder of the bench's
+    const QString stateHome = QFileInfo(QFileInfo(GameFile::standardPath()).absolutePath()).absolutePath();
+    QDir().mkpath(stateHome);
+    const QTemporaryDir saves(stateHome + QStringLiteral("/skarpo-bench-XXXXXX"));
+    Window window(nullptr, {}, saves.isValid() ? saves.filePath(QStringLiteral("game.txt")) : QString());
     window.exitProgram = [] {};  // the bench closes nothing
     Bench bench(opt, window);
     std::printf("skarpo_bench on %s, %ld processors, load average %.2f at start%s\n",
@@ -585,6 +613,7 @@ int main(int argc, char** argv) {
         print({"throw: median length, both sizes", spreadOf(bench.throwLengths()).median, "s", 4, 1.775, {}});
     bench.pauses();
     bench.rounds();
+    bench.saves();
     print({"peak memory of the window, after all the above", peakResidentMiB(), "MiB", 1, 60, {}});
     if (!opt.quick)
         if (const auto game = gamePeakMiB(3))

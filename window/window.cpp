@@ -409,7 +409,8 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 void Window::endProgram() {
-    saveGame();  // first: a statistic lost is better than one counted twice
+    saveGame();                           // first: a statistic lost is better than one counted twice
+    if (gameFile_) gameFile_->release();  // the program ends at once, past any destructor
     saveSettings();
     table_.close();
     exitProgram();

@@ -94,6 +94,11 @@ QString GameFile::putAside(int version) {
     return {};
 }
 
+void GameFile::release() {
+    if (lock_.isLocked()) lock_.unlock();
+    keeps_ = false;
+}
+
 bool GameFile::write(const Game& game, const std::vector<Happening>& news) {
     if (!keeps_) return false;
     QSaveFile file(path_);

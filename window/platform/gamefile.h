@@ -36,6 +36,8 @@ public:
     // Writes the game and its news, when this program keeps the file; false when it was not written (the first
     // failure says so on the standard error).
     bool write(const Game& game, const std::vector<Happening>& news);
+    // Lets the file go, as the program ends: nothing more is written, and the lock beside it is gone.
+    void release();
     // How many times the file was written.
     long writes() const { return writes_; }
 
