@@ -266,7 +266,7 @@ QString Window::foreseenWords() const {
 void Window::followBoard() {
     status_->follow(foreseenWords());
     // what was decided is kept before the board shows any of it, with the news the status line now words
-    if (table_.decided() != gameDecided_) saveGame();
+    if (gameChanged()) saveGame();
     speech_->follow();
     speak_->setChecked(speech_->speaks());
     const Game& game = table_.game();
@@ -323,8 +323,13 @@ void Window::saveSettings() {
     }
 }
 
+// Something decided, or news told, since the game was last written: what a step of the board shows otherwise (how
+// far a stage has got) a game taken up finishes the same way.
+bool Window::gameChanged() const { return table_.decided() != gameDecided_ || status_->news() != gameNews_; }
+
 void Window::saveGame() {
     gameDecided_ = table_.decided();
+    gameNews_ = status_->news();
     if (gameFile_ && table_.phase() != Phase::Closed) gameFile_->write(table_.game(), status_->news());
 }
 
@@ -409,7 +414,9 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 void Window::endProgram() {
-    saveGame();                           // first: a statistic lost is better than one counted twice
+    // first: a statistic lost is better than one counted twice; and only when it changed, for a write waits for the
+    // disk, and the program is to end at once
+    if (gameChanged()) saveGame();
     if (gameFile_) gameFile_->release();  // the program ends at once, past any destructor
     saveSettings();
     table_.close();

@@ -18,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/turns/table.h"
 #include "window/dialogs/tally.h"
@@ -111,6 +112,7 @@ private:
 
     Remembered readSettings(const QString& path);
     void takeUpSavedGame(const QString& path);
+    bool gameChanged() const;
     void addMenus();
     void addOptionsMenu(QMenu* options);
     void addHelpItems();
@@ -132,8 +134,9 @@ private:
 
     std::unique_ptr<SettingsFile> settings_;
     std::unique_ptr<GameFile> gameFile_;
-    std::uint64_t gameDecided_ = 0;  // the table's decisions when the game was last written
-    Remembered saved_;               // as last read or written
+    std::uint64_t gameDecided_ = 0;    // the table's decisions when the game was last written ...
+    std::vector<Happening> gameNews_;  // ... and the news written with it
+    Remembered saved_;                 // as last read or written
     QtPlatform platform_;
     Table table_;
     Canvas* canvas_ = nullptr;

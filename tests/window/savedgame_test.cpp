@@ -50,21 +50,22 @@ struct SavedGame : ::testing::Test {
     }
 };
 
-// People and the computer play (automatic play for the people): whenever a step decided something, the file holds
-// the game as it is now, before the window has handled any event and so before it has painted a thing.
+// People and the computer play (automatic play for the people): whenever a step decided something or told news, the
+// file holds the game as it is now, before the window has handled any event and so before it has painted a thing.
 TEST_F(SavedGame, WhatIsDecidedIsOnDiskBeforeTheBoardShowsIt) {
     auto w = open();
     w->table().chooseSeats({Seat::Person, Seat::Person, Seat::Computer, Seat::Person, Seat::Computer});
     w->newGameAction().trigger();
     w->autoAction().trigger();
     int written = 0;
-    for (auto seen = w->table().decided(); written < 300; step(*w)) {
-        if (w->table().decided() == seen) continue;
-        seen = w->table().decided();
+    auto seen = std::pair(w->table().decided(), w->status().news());
+    for (; written < 300; step(*w)) {
+        if (std::pair(w->table().decided(), w->status().news()) == seen) continue;
+        seen = std::pair(w->table().decided(), w->status().news());
         ASSERT_EQ(file(), textOf(w->table().game(), w->status().news()));
         ++written;
     }
-    EXPECT_EQ(w->gameFile()->writes(), written + 1);  // and the seats with the new game
+    EXPECT_EQ(w->gameFile()->writes(), written + 2);  // and the seats with the new game, and "Automatic play is on"
 }
 
 // A game closed while red's move captures is taken up after that move, red's throw beside the status line,
