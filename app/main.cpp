@@ -6,8 +6,7 @@
 #include <cstdlib>
 
 #include "app/display.h"
-#include "window/platform/sessionend.h"
-#include "window/window.h"
+#include "window/program.h"
 #include "window/words/language.h"
 
 namespace {
@@ -49,19 +48,10 @@ int main(int argc, char** argv) {
 
     QApplication app(qtArgc, qtArgv);
     display.connection.reset();  // the toolkit has its own now
-    // ties the window to its desktop entry (and so to its icon and name)
-    QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
-    // the settings' folder and file: ~/.config/skarpo/Skarpo.conf
-    QCoreApplication::setOrganizationName(QStringLiteral("skarpo"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("skarpo.github.io"));
-    QCoreApplication::setApplicationName(QStringLiteral("Skarpo"));
-
-    const skarpo::Language language;  // before the window, whose texts it translates
-    skarpo::Window window(nullptr, skarpo::SettingsFile::standardPath());
-    skarpo::SessionEnd session([&window](int) { window.endProgram(); });
-    theWindow = &window;
+    skarpo::Program program;
+    theWindow = &program.window();
     std::atexit(displayGone);
-    window.showAsRemembered();
+    program.window().showAsRemembered();
     const int status = app.exec();
     theWindow = nullptr;
     return status;

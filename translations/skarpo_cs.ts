@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>hru v %1 si drží jiné okno hry; hra tohoto okna se neukládá</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>uloženou hru v %1 nelze použít (%2); začíná nová hra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>uložená hra v %1 pochází z novější verze hry; je uschována jako %2 a začíná nová hra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>uložená hra v %1 pochází z novější verze hry a zůstává beze změny; začíná nová hra, která se neukládá</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>hru nelze uložit do %1; pokračuje bez ukládání</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Hra obnovena: jsi na tahu</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou azuroví</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou purpuroví</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou zelení</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou červení</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Uloženou hru nešlo použít: začíná nová hra</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Uložená hra pochází z novější verze a byla odložena stranou: začíná nová hra</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Jiné okno si drží svou hru: tato hra se neukládá</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>není to hra, kterou tato verze umí obnovit</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

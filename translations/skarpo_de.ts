@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>das Spiel in %1 gehört einem anderen Fenster des Spiels; das Spiel dieses Fensters wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>das gespeicherte Spiel in %1 ist nicht verwendbar (%2); ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>das gespeicherte Spiel in %1 stammt aus einer neueren Version des Spiels; es wird als %2 aufbewahrt und ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>das gespeicherte Spiel in %1 stammt aus einer neueren Version des Spiels und bleibt unverändert; ein neues Spiel beginnt und wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>das Spiel kann nicht in %1 gespeichert werden; es geht ohne Speichern weiter</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Spiel fortgesetzt: Du bist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Cyan ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Magenta ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Grün ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Rot ist am Zug</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Das gespeicherte Spiel war nicht verwendbar: Ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Das gespeicherte Spiel stammt aus einer neueren Version und wurde beiseitegelegt: Ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Ein anderes Fenster bewahrt sein Spiel auf: Dieses Spiel wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>kein Spiel, das diese Version fortsetzen kann</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

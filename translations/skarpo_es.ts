@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>la partida de %1 la guarda otra ventana del juego; la partida de esta ventana no se guarda</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>la partida guardada en %1 no se puede usar (%2); empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>la partida guardada en %1 es de una versión más nueva del juego; se conserva como %2 y empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>la partida guardada en %1 es de una versión más nueva del juego y se deja como está; empieza una partida nueva que no se guarda</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>la partida no se puede guardar en %1; sigue sin guardarse</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Partida reanudada: es tu turno</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Partida reanudada: turno de Cian</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Partida reanudada: turno de Magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Partida reanudada: turno de Verde</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Partida reanudada: turno de Rojo</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>No se pudo usar la partida guardada: empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>La partida guardada es de una versión más nueva y se ha apartado: empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Otra ventana guarda su partida: esta partida no se guarda</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>no es una partida que esta versión pueda reanudar</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>la partie dans %1 est gardée par une autre fenêtre du jeu ; la partie de cette fenêtre n’est pas enregistrée</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>la partie enregistrée dans %1 est inutilisable (%2) ; une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>la partie enregistrée dans %1 vient d’une version plus récente du jeu ; elle est conservée sous %2 et une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>la partie enregistrée dans %1 vient d’une version plus récente du jeu et reste telle quelle ; une nouvelle partie commence et n’est pas enregistrée</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>la partie ne peut pas être enregistrée dans %1 ; elle continue sans être enregistrée</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Partie reprise&#xa0;: à vous de jouer</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de cyan</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de vert</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de rouge</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>La partie enregistrée était inutilisable&#xa0;: une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>La partie enregistrée vient d’une version plus récente et a été mise de côté&#xa0;: une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Une autre fenêtre garde sa partie&#xa0;: cette partie n’est pas enregistrée</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>ce n’est pas une partie que cette version peut reprendre</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

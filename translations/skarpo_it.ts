@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>la partita in %1 è tenuta da un&apos;altra finestra del gioco; la partita di questa finestra non viene salvata</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>la partita salvata in %1 non si può usare (%2); inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>la partita salvata in %1 viene da una versione più recente del gioco; è conservata come %2 e inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>la partita salvata in %1 viene da una versione più recente del gioco e resta com&apos;è; inizia una nuova partita che non viene salvata</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>la partita non si può salvare in %1; continua senza salvare</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Partita ripresa: tocca a te</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Ciano</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Verde</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Rosso</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Non è stato possibile usare la partita salvata: inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>La partita salvata viene da una versione più recente ed è stata messa da parte: inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Un&apos;altra finestra tiene la sua partita: questa partita non viene salvata</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>non è una partita che questa versione può riprendere</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>het spel in %1 wordt bewaard door een ander venster van het spel; het spel van dit venster wordt niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>het opgeslagen spel in %1 is onbruikbaar (%2); een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>het opgeslagen spel in %1 komt uit een nieuwere versie van het spel; het wordt bewaard als %2 en een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>het opgeslagen spel in %1 komt uit een nieuwere versie van het spel en blijft zoals het is; een nieuw spel begint en wordt niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>het spel kan niet in %1 worden opgeslagen; het gaat verder zonder opslaan</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Spel hervat: jij bent aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Spel hervat: cyaan is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Spel hervat: magenta is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Spel hervat: groen is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Spel hervat: rood is aan de beurt</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Het opgeslagen spel was onbruikbaar: een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Het opgeslagen spel komt uit een nieuwere versie en is opzij gezet: een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Een ander venster bewaart zijn spel: dit spel wordt niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>geen spel dat deze versie kan hervatten</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>grę w %1 trzyma inne okno gry; gra w tym oknie nie jest zapisywana</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>zapisanej gry w %1 nie można użyć (%2); zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>zapisana gra w %1 pochodzi z nowszej wersji gry; została zachowana jako %2 i zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>zapisana gra w %1 pochodzi z nowszej wersji gry i zostaje bez zmian; zaczyna się nowa gra, która nie jest zapisywana</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>nie można zapisać gry w %1; gra toczy się dalej bez zapisywania</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Gra wznowiona: twoja kolej</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Gra wznowiona: kolej błękitnych</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Gra wznowiona: kolej purpurowych</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Gra wznowiona: kolej zielonych</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Gra wznowiona: kolej czerwonych</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Nie można było użyć zapisanej gry: zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Zapisana gra pochodzi z nowszej wersji i została odłożona: zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Inne okno trzyma swoją grę: ta gra nie jest zapisywana</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>to nie jest gra, którą ta wersja może wznowić</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

@@ -437,6 +437,65 @@
     </message>
 </context>
 <context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>o jogo em %1 é mantido por outra janela do jogo; o jogo desta janela não é salvo</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>o jogo salvo em %1 não pode ser usado (%2); começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>o jogo salvo em %1 é de uma versão mais nova do jogo; ele foi guardado como %2 e começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>o jogo salvo em %1 é de uma versão mais nova do jogo e fica como está; começa um novo jogo, que não é salvo</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>o jogo não pode ser salvo em %1; ele continua sem salvar</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Jogo retomado: sua vez</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Jogo retomado: vez do ciano</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Jogo retomado: vez do magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Jogo retomado: vez do verde</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Jogo retomado: vez do vermelho</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Não foi possível usar o jogo salvo: começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>O jogo salvo é de uma versão mais nova e foi posto de lado: começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Outra janela mantém o seu jogo: este jogo não é salvo</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>não é um jogo que esta versão possa retomar</translation>
+    </message>
+</context>
+<context>
     <name>Seats</name>
     <message>
         <source>Players</source>

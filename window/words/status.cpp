@@ -40,8 +40,10 @@ void StatusLine::follow(const QString& foreseen) {
     if (!fresh.empty()) {
         QString said;
         for (const Happening& h : fresh) said = words::joined(said, words::sentence(h, table_.soleRed()));
-        // a move alone says nothing here: the news before it stays
-        if (!said.isEmpty()) news_ = said;
+        // a move alone says nothing here: the news before it stays; a game resumed is told after it
+        const bool resumed = fresh.size() == 1 && fresh[0].kind == Happening::Kind::Resumed;
+        if (resumed) news_ = words::joined(news_, said), told_.push_back(fresh[0]);
+        if (!said.isEmpty() && !resumed) news_ = said, told_ = fresh;
         showThrows();
     }
     const QString now =
@@ -52,6 +54,20 @@ void StatusLine::follow(const QString& foreseen) {
     // built, while none listens). Named first, the label does not tell again.
     text_->setAccessibleName(now);
     text_->setText(now);
+}
+
+void StatusLine::restore(const std::vector<Happening>& news) {
+    told_.clear();
+    news_.clear();
+    for (const Happening& h : news)
+        if (h.kind != Happening::Kind::Resumed)
+            told_.push_back(h), news_ = words::joined(news_, words::sentence(h, table_.soleRed()));
+}
+
+void StatusLine::tell(const QString& notice) {
+    news_ = notice;
+    told_.clear();
+    follow();
 }
 
 void StatusLine::showThrows() {

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/turns/table.h"
 
@@ -33,6 +34,12 @@ public:
     // player 1 can do while there is one.
     void follow(const QString& foreseen = {});
 
+    // The happenings the news is made of, and the news taken up from them (at a new start, in a resumed game).
+    const std::vector<Happening>& news() const { return told_; }
+    void restore(const std::vector<Happening>& news);
+    // A notice in place of the news, until the next.
+    void tell(const QString& notice);
+
     QString text() const { return text_->text(); }
     // The last throw of player 1..4 as shown, 0 for none.
     int lastThrow(int player) const { return table_.game().lastThrows[static_cast<std::size_t>(player)]; }
@@ -45,8 +52,9 @@ private:
     const Table& table_;
     StatusText* text_ = nullptr;
     std::array<QLabel*, 4> tray_{};
-    std::uint64_t seen_ = 0;  // happenings read
-    QString news_;            // what the latest happenings said
+    std::uint64_t seen_ = 0;       // happenings read
+    QString news_;                 // what the latest happenings said
+    std::vector<Happening> told_;  // ... and they
 };
 
 }  // namespace skarpo
