@@ -7,8 +7,7 @@
 
 #include "app/display.h"
 #include "window/online/scripted.h"
-#include "window/platform/sessionend.h"
-#include "window/window.h"
+#include "window/program.h"
 #include "window/words/language.h"
 
 namespace {
@@ -50,22 +49,13 @@ int main(int argc, char** argv) {
 
     QApplication app(qtArgc, qtArgv);
     display.connection.reset();  // the toolkit has its own now
-    // ties the window to its desktop entry (and so to its icon and name)
-    QGuiApplication::setDesktopFileName(QStringLiteral(SKARPO_APP_ID));
-    // the settings' folder and file: ~/.config/skarpo/Skarpo.conf
-    QCoreApplication::setOrganizationName(QStringLiteral("skarpo"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("skarpo.github.io"));
-    QCoreApplication::setApplicationName(QStringLiteral("Skarpo"));
-
-    const skarpo::Language language;  // before the window, whose texts it translates
-    skarpo::Window window(nullptr, skarpo::SettingsFile::standardPath());
-    skarpo::SessionEnd session([&window](int) { window.endProgram(); });
-    theWindow = &window;
+    skarpo::Program program;
+    theWindow = &program.window();
     std::atexit(displayGone);
-    window.showAsRemembered();
+    program.window().showAsRemembered();
     // a test's table shared across machines, played by itself
     if (qEnvironmentVariableIsSet("SKARPO_TEST_TABLE") &&
-        !skarpo::scriptTable(window, qEnvironmentVariable("SKARPO_TEST_TABLE")))
+        !skarpo::scriptTable(program.window(), qEnvironmentVariable("SKARPO_TEST_TABLE")))
         return 2;
     const int status = app.exec();
     theWindow = nullptr;

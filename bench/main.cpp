@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // skarpo_bench: the game's performance figures, one a line with its unit and
-// its target. In order: the start to the first painted frame; processor
+// its target. In order: the start to the first painted frame, here and in
+// fresh and resumed starts of the game as its program starts; processor
 // time, repaints and painted pixels while the window idles and while it
 // animates a game played by automatic play, and the length of its throws,
 // at the window's first size and at 2160 by 2160 pixels; the accuracy of the
 // real pause; a round of three computer turns at each speed, in the window
-// and on the virtual clock; the peak memory; the speed of the game itself on
-// a virtual clock; the calls per second of the move model; and the time the
-// Strong computer player takes to choose a move.
+// and on the virtual clock; the time a save of the game takes; the peak
+// memory; the speed of the game itself on a virtual clock; the calls per
+// second of the move model; and the time the Strong computer player takes to
+// choose a move.
 //
 //   skarpo_bench [--quick] [--throws N]
 //
@@ -22,9 +24,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -39,6 +44,7 @@
 
 #include "bench/corespeed.h"
 #include "bench/measure.h"
+#include "bench/startup.h"
 #include "tools/match.h"
 #include "window/board/canvas.h"
 #include "window/window.h"
@@ -273,6 +279,7 @@ public:
     bool animating(const std::string& where, double target);
     void pauses();
     void rounds();
+    void saves();
     double pausesPerSecond() const { return pausesPerSecond_; }
     const std::vector<double>& throwLengths() const { return allThrows_; }
 
@@ -439,6 +446,25 @@ void Bench::pauses() {
     print({"  pauses of each length", static_cast<double>(rounds), "", 0, {}, {}});
 }
 
+// The saved game: what one write costs (the whole file synced to the disk, then renamed over the last one), and how
+// many the window made while it played above. The window writes after the table has asked for the pause that follows
+// a decision, whose end is then fixed: a write lengthens no pause shorter than itself.
+void Bench::saves() {
+    const GameFile* file = window_.gameFile();
+    if (!file) return;
+    const long played = file->writes();
+    std::vector<double> took;
+    for (int i = 0; i < (opt_.quick ? 20 : 200); ++i) {
+        const double t0 = monotonicSeconds();
+        window_.saveGame();
+        took.push_back(monotonicSeconds() - t0);
+    }
+    const Spread s = spreadOf(took);
+    print({"the game saved: median", 1000 * s.median, "ms", 2, {}, {}});
+    print({"the game saved: max", 1000 * s.max, "ms", 2, 15, {}});
+    print({"  saves while the window played above", static_cast<double>(played), "", 0, {}, {}});
+}
+
 // A round of three computer turns at each speed, in the window (automatic play plays red) and on the virtual clock
 // (a thousand rounds each), from the first pause of cyan's turn to the die waiting for red again. The figure with
 // the target is the median of the rounds of exactly three computer throws; every round, sixes too, follows it.
@@ -550,18 +576,24 @@ void strong(const BenchOptions& opt) {
 int main(int argc, char** argv) {
     const double mainAt = monotonicSeconds();
     const std::optional<double> ageAtMain = processAge();
+    if (argc == 2 && std::strcmp(argv[1], "--first-frame") == 0) return firstFrameOnly(argc, argv, mainAt, ageAtMain);
     const BenchOptions opt = parse(argc, argv);
     const double load = loadAverage();
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
-    Window window;
+    // the game saved as the program saves it, on the disk of the player's own saved game, in a folder of the bench's
+    const QString stateHome = QFileInfo(QFileInfo(GameFile::standardPath()).absolutePath()).absolutePath();
+    QDir().mkpath(stateHome);
+    const QTemporaryDir saves(stateHome + QStringLiteral("/skarpo-bench-XXXXXX"));
+    Window window(nullptr, {}, saves.isValid() ? saves.filePath(QStringLiteral("game.txt")) : QString());
     window.exitProgram = [] {};  // the bench closes nothing
     Bench bench(opt, window);
     std::printf("skarpo_bench on %s, %ld processors, load average %.2f at start%s\n",
                 qPrintable(QGuiApplication::platformName()), sysconf(_SC_NPROCESSORS_ONLN), load,
                 opt.quick ? " (quick: figures rough)" : "");
     if (!bench.firstFrame(mainAt, ageAtMain)) return std::printf("no frame was painted within 10 s\n"), 1;
+    if (!startFigures(argv[0], opt.quick ? 3 : 15)) return std::printf("the game's start did not paint\n"), 1;
     bench.follow();
     const QSize first = window.size();
     if (!bench.atSize("its first size", 0.3)) return std::printf("automatic play did not get going\n"), 1;
@@ -581,7 +613,10 @@ int main(int argc, char** argv) {
         print({"throw: median length, both sizes", spreadOf(bench.throwLengths()).median, "s", 4, 1.775, {}});
     bench.pauses();
     bench.rounds();
+    bench.saves();
     print({"peak memory of the window, after all the above", peakResidentMiB(), "MiB", 1, 60, {}});
+    // the program left alone keeps its game in the bench's folder, not in the player's
+    if (saves.isValid()) qputenv("XDG_STATE_HOME", saves.path().toLocal8Bit());
     if (!opt.quick)
         if (const auto game = gamePeakMiB(3))
             print({"peak memory of skarpo itself, 3 s idle", *game, "MiB", 1, 60, {}});

@@ -9,6 +9,7 @@ The game's icon is drawn apart, as vector artwork: pictures/icons/.
 Run it after changing a drawing; the files it writes are kept in the
 repository, so building the game does not need Python.
 """
+import math
 import os
 
 SIZE = 32
@@ -67,12 +68,6 @@ class Canvas:
                 if ch == "#":
                     self.set(left + dx, top + dy, c)
 
-    def overlay(self, other):
-        for y in range(SIZE):
-            for x in range(SIZE):
-                if other.px[y][x] is not CLEAR:
-                    self.px[y][x] = other.px[y][x]
-
     def rotated(self, quarter_turns):
         """Turned clockwise by the given number of quarter turns."""
         out = self
@@ -88,44 +83,102 @@ class Canvas:
 C = (SIZE - 1) / 2 + 0.5  # the picture's centre in pixel-centre coordinates
 
 
-def pips(cv, player, top):
-    """The player's number as a row of 1 to 4 black pips, 2 pixels square and
-    2 apart, centred across the picture with their top row at `top`: it tells
-    the players' counters apart without their colours."""
-    width = 4 * player - 2
-    left = SIZE // 2 - width // 2
-    for k in range(player):
-        for dx in (0, 1):
-            for dy in (0, 1):
-                cv.set(left + 4 * k + dx, top + dy, BLACK)
+# Every colour has its shape, so that the players' counters and places tell
+# whose they are without their colours: red a circle, cyan a square, magenta
+# a triangle, green a star. Each is a test of a pixel's centre, `r` its size
+# (about half its width), centred on (cx, cy).
+def circle(r, cx, cy):
+    return lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= (r - 0.3) ** 2
 
 
-def counter(player, diamond):
-    """A square with a diamond over it, the player's pips across the
-    diamond's middle; around it the background shows."""
+def square(r, cx, cy):
+    half = 0.8 * r  # as heavy as the circle
+    return lambda x, y: abs(x - cx) <= half and abs(y - cy) <= half
+
+
+def triangle(r, cx, cy):
+    """Pointing up, its base wider than it is high below the point."""
+    top, base = cy - r, cy + 0.78 * r
+    return lambda x, y: top <= y <= base and abs(x - cx) <= (y - top) * 1.05 * r / (base - top)
+
+
+def star(r, cx, cy):
+    """Five points, one up; the inner corners halfway in, so that the points
+    stay thick at the smallest size."""
+    outer = 1.12 * r
+    cy += 0.1 * outer  # the points below reach less far than the one above
+    corners = []
+    for k in range(10):
+        reach = outer if k % 2 == 0 else outer / 2
+        corners.append((cx + reach * math.sin(k * math.pi / 5), cy - reach * math.cos(k * math.pi / 5)))
+
+    def inside(x, y):
+        crossings = 0
+        for (x1, y1), (x2, y2) in zip(corners, corners[1:] + corners[:1]):
+            if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+                crossings += 1
+        return crossings % 2 == 1
+
+    return inside
+
+
+SHAPE = {1: circle, 2: square, 3: triangle, 4: star}
+
+
+def emblem(cv, player, r, cx=None, cy=None, halo=None):
+    """The player's shape in black, upright, with a one-pixel halo of the
+    given colour round it if any."""
+    inside = SHAPE[player](r, C if cx is None else cx, C if cy is None else cy)
+    if halo:
+        cv.fill(lambda x, y: any(inside(x + dx, y + dy) for dx, dy in ((0, 0), (1, 0), (-1, 0), (0, 1), (0, -1))), halo)
+    cv.fill(inside, BLACK)
+
+
+def counter(player, diamond, size):
+    """A square with a diamond over it, both edged in black so that the
+    counter stands out on a place of its own colour; the player's shape in
+    black on the diamond, in a white halo that keeps it clear of the diamond
+    whatever its colour. Around it the background shows."""
     cv = Canvas()
     cv.rim()
     cv.shape(lambda x, y: 7 <= x <= 25 and 7 <= y <= 25, SHADE[player])
     cv.shape(lambda x, y: abs(x - C) + abs(y - C) <= diamond, PLAYER[player])
-    pips(cv, player, 15)
+    emblem(cv, player, size, halo=WHITE)
     return cv
 
 
-def arrow_up(player):
-    """A thick black arrow pointing up with the player's pips trailing
-    behind it, centred, to be turned as needed."""
+def shape(player):
+    """The player's shape alone, in its colour edged in black, as large as on
+    a counter: the window shows it faintly on the player's empty places, and
+    beside the colour's name."""
     cv = Canvas()
-    cv.fill(lambda x, y: 14 <= x <= 18 and 14 <= y <= 20, BLACK)
-    cv.fill(lambda x, y: 6 <= y <= 15 and abs(x - C) <= (y - 6) * 0.8 + 0.6, BLACK)
-    pips(cv, player, 22)
+    cv.shape(SHAPE[player](6, C, C), PLAYER[player])
     return cv
 
 
-def oval(player, quarter_turns):
+# the way a direction points, by quarter turns clockwise from up
+DIRECTIONS = {0: (0, -1), 1: (1, 0), 2: (0, 1), 3: (-1, 0)}
+
+
+def disc(player, quarter_turns):
+    """A disc in the player's colour holding a thick black arrow and the
+    player's shape side by side: the shape left of an arrow up or down,
+    above one left or right."""
+    dx, dy = DIRECTIONS[quarter_turns % 4]
+    sx, sy = (-1, 0) if dx == 0 else (0, -1)  # towards the shape
     cv = Canvas()
     cv.rim()
-    cv.shape(lambda x, y: ((x - C) / 13) ** 2 + ((y - C) / 11.5) ** 2 <= 1, PLAYER[player])
-    cv.overlay(arrow_up(player).rotated(quarter_turns))
+    cv.shape(lambda x, y: (x - C) ** 2 + (y - C) ** 2 <= 13.5**2, PLAYER[player])
+
+    def arrow(x, y):
+        along = (x - C) * dx + (y - C) * dy
+        across = (x - C) * sx + (y - C) * sy + 5.4  # the arrow's axis, 5.4 away from the shape's side
+        if 1 <= along <= 8:  # the head
+            return abs(across) <= (8 - along) * 5 / 7
+        return -8 <= along <= 1 and abs(across) <= 1.6
+
+    cv.fill(arrow, BLACK)
+    emblem(cv, player, 5.2, C + 6 * sx, C + 6 * sy)
     return cv
 
 
@@ -246,15 +299,17 @@ def pictures():
     for f in range(1, 7):
         out[f"die-{f}"] = die(f)
     for p in range(1, 5):
-        out[f"counter-{p}"] = counter(p, 11.5)
+        out[f"counter-{p}"] = counter(p, 11.5, 6)
     for p in range(1, 5):
-        out[f"counter-large-{p}"] = counter(p, 14.5)
+        out[f"counter-large-{p}"] = counter(p, 14.5, 8)
     # into the home column: red up, cyan right, magenta down, green left
     for p in range(1, 5):
-        out[f"home-turn-{p}"] = oval(p, p - 1)
+        out[f"home-turn-{p}"] = disc(p, p - 1)
     # along the ring from the entry square: red left, cyan up, magenta right, green down
     for p in range(1, 5):
-        out[f"entry-{p}"] = oval(p, p + 2)
+        out[f"entry-{p}"] = disc(p, p + 2)
+    for p in range(1, 5):
+        out[f"shape-{p}"] = shape(p)
     out["doubling"] = doubling()
     for k in range(1, 5):
         out[f"corner-{k}"] = corner(k)

@@ -2,11 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the game window on a virtual display: starts the game
 # under xvfb-run, plays player 1's turns for a while (a click on the die, then
-# a click on a marked counter, as a person would) and grabs the window.
+# a click on a marked counter, as a person would) and grabs the window, in
+# colour and, beside it, in grey (as a screen without colour shows it: the
+# luminance of each pixel).
 #
-# Usage: scripts/screenshot.sh [OUTPUT.png] [SECONDS]
-#   OUTPUT.png  where the picture goes (default: docs/screenshot.png)
+# Usage: scripts/screenshot.sh [OUTPUT.png] [SECONDS] [SIZE]
+#   OUTPUT.png  where the picture goes (default: docs/screenshot.png); the grey
+#               one goes to OUTPUT-grey.png
 #   SECONDS     how long to play before the picture is taken (default: 60)
+#   SIZE        the window's size when the picture is taken, WIDTHxHEIGHT
+#               (default: as it opens), at most 2560x2560
 # QT_SCALE_FACTOR=2 takes it at twice the pixels. The game is built into
 # build/ first, unless SKARPO_GAME names a program to run instead.
 set -euo pipefail
@@ -16,6 +21,7 @@ if [ "${1:-}" != --inside ]; then
     source "$here/setup.sh"
     out="$(realpath -m "${1:-$skarpo_root/docs/screenshot.png}")"
     seconds="${2:-60}"
+    size="${3:-}"
     need xvfb xauth xdotool imagemagick
     if [ -z "${SKARPO_GAME:-}" ]; then
         need_build_tools
@@ -24,16 +30,19 @@ if [ "${1:-}" != --inside ]; then
     fi
     mkdir -p "$(dirname "$out")"
     export SKARPO_GAME
-    exec xvfb-run -a -s "-screen 0 1920x1440x24" "$0" --inside "$out" "$seconds"
+    exec xvfb-run -a -s "-screen 0 2560x2560x24" "$0" --inside "$out" "$seconds" "$size"
 fi
 
 # ---- on the virtual display ----
 out="$2"
 seconds="$3"
+size="$4"
 scratch="$(mktemp -d)"
-"$SKARPO_GAME" &
+# a settings file of its own: the window opens at its first size, with the
+# default players, and the player's own file stays as it is
+XDG_CONFIG_HOME="$scratch/config" "$SKARPO_GAME" &
 game=$!
-trap 'kill "$game" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill "$game" 2>/dev/null && wait "$game" 2>/dev/null; rm -rf "$scratch"' EXIT
 
 window="$(xdotool search --sync --onlyvisible --name '^Skarpo$' | head -n 1)"
 sleep 1
@@ -65,5 +74,11 @@ while [ "$SECONDS" -lt "$end" ]; do
     sleep 1
 done
 
+if [ -n "$size" ]; then
+    xdotool windowsize --sync "$window" "${size%x*}" "${size#*x}"
+    sleep 2  # the board grows and is painted anew
+fi
 /usr/bin/import -window "$window" "$out"
-echo "wrote $out ($(/usr/bin/identify -format '%wx%h' "$out"))"
+grey="${out%.png}-grey.png"
+/usr/bin/convert "$out" -grayscale Rec709Luminance "$grey"
+echo "wrote $out and $grey ($(/usr/bin/identify -format '%wx%h' "$out"))"

@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = figurka; die = kostka; throw (noun) = hod; throw (verb) = hodit kostkou, házet; move on by the throw = posunout o hozený počet polí (in the column: míst); six = šestka; a 1 = jednička; square = pole; ring = okruh; board = hrací plán; start area = startovní prostor; entry square = vstupní pole; come in = vstoupit na okruh; bring in = nasadit figurku; home column = domácí sloupec; place (start area, home column) = místo; final place = cílové místo; capture = vyhodit, vyhození, vyhozená figurka; opponent = soupeř; another throw = hod navíc; x2 square = pole x2; special squares = zvláštní pole; corner = roh; lap = kolo; whose turn = kdo je na tahu; move (noun) = tah; counter can move = figurka může táhnout; turns yellow = zežloutne; red, cyan, magenta, green = červené, azurové, purpurové, zelené (hraješ za červené); computer = počítač; automatic play = automatická hra; sound = zvuk; beep = pípnutí; menu = nabídka; menu item in a text = příkaz %1, a check item = volba %1 (so the name needs no declension); status line = stavový řádek; screen reader = čtečka obrazovky; focus = fokus; full screen = režim celé obrazovky; the player is addressed as &quot;ty&quot; (klikni), wording kept free of grammatical gender. Menu captions: Nápo&amp;věda (&amp;Jak hrát, &amp;O hře Skarpo); on the bar: &amp;Nová hra, &amp;Automatická hra (item &amp;Auto), &amp;Možnosti (&amp;Zvuk; C kept free for &amp;Celá obrazovka); the window action Quit = &amp;Ukončit. Status line and board: a player named by colour = azurových etc. in the genitive (Hod azurových: %1, Startovní prostor azurových, místo %1), a happening told by the counter (Azurová figurka vyhodila tvou figurku); your throw = tvůj hod; last throw = poslední hod; none yet = zatím žádný; no move = nemůžeš táhnout / figurky nemohou táhnout; reach a final place = dorazit na cílové místo; doubling square = pole x2; way into the home column = odbočka do domácího sloupce; place in a start area or column = Startovní prostor/Domácí sloupec, místo %1; empty = prázdné; rolling (die) = kutálí se; on/off = zapnutý/vypnutý; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknutím ... (Kliknutím hodíš kostkou).</translatorcomment>
-        <translation>Skarpo je závod s kostkou pro čtyři hráče po okruhu o 60 polích. Ty hraješ za červené, počítač za azurové, purpurové a zelené. Každý hráč má čtyři figurky. Figurky čekají ve startovním prostoru hráče, jednou oběhnou okruh ve směru hodinových ručiček, potom odbočí do hráčova vlastního domácího sloupce a skončí na jeho čtyřech cílových místech.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Házení kostkou</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>Příkazy %1, %2 a %3 nastavují, jak silně hraje počítač: Snadný táhne náhodně, Normální hraje jako vždy a Silný se dívá dopředu přes nadcházející hody a zvažuje postup, vyhazování a nebezpečí pro své figurky. Příkaz %4 ukazuje, kolikrát každá barva dostala všechny čtyři figurky do cíle a kolikrát padlo každé číslo na kostce, spolu s posouzením, zda kostka vypadá poctivě. Síla počítače, velikost okna a tyto počty se uchovají od jednoho spuštění k dalšímu.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = figurka; die = kostka; throw (noun) = hod; throw (verb) = hodit kostkou, házet; move on by the throw = posunout o hozený počet polí (in the column: míst); six = šestka; a 1 = jednička; square = pole; ring = okruh; board = hrací plán; start area = startovní prostor; entry square = vstupní pole; come in = vstoupit na okruh; bring in = nasadit figurku; home column = domácí sloupec; place (start area, home column) = místo; final place = cílové místo; capture = vyhodit, vyhození, vyhozená figurka; opponent = soupeř; another throw = hod navíc; x2 square = pole x2; special squares = zvláštní pole; corner = roh; lap = kolo; whose turn = kdo je na tahu; move (noun) = tah; counter can move = figurka může táhnout; turns yellow = zežloutne; red, cyan, magenta, green = červené, azurové, purpurové, zelené (hraješ za červené); computer = počítač; automatic play = automatická hra; sound = zvuk; beep = pípnutí; menu = nabídka; menu item in a text = příkaz %1, a check item = volba %1 (so the name needs no declension); status line = stavový řádek; screen reader = čtečka obrazovky; focus = fokus; full screen = režim celé obrazovky; the player is addressed as &quot;ty&quot; (klikni), wording kept free of grammatical gender. Menu captions: Nápo&amp;věda (&amp;Jak hrát, &amp;O hře Skarpo); on the bar: &amp;Nová hra, &amp;Automatická hra (item &amp;Auto), &amp;Možnosti (&amp;Zvuk; C kept free for &amp;Celá obrazovka); the window action Quit = &amp;Ukončit. Status line and board: a player named by colour = azurových etc. in the genitive (Hod azurových: %1, Startovní prostor azurových, místo %1), a happening told by the counter (Azurová figurka vyhodila tvou figurku); your throw = tvůj hod; last throw = poslední hod; none yet = zatím žádný; no move = nemůžeš táhnout / figurky nemohou táhnout; reach a final place = dorazit na cílové místo; doubling square = pole x2; way into the home column = odbočka do domácího sloupce; place in a start area or column = Startovní prostor/Domácí sloupec, místo %1; empty = prázdné; rolling (die) = kutálí se; on/off = zapnutý/vypnutý; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknutím ... (Kliknutím hodíš kostkou).; shapes = kruh (červená), čtverec (azurová), trojúhelník (purpurová), hvězda (zelená); shape = tvar</translatorcomment>
+        <translation>Každou barvu hraje člověk, nebo počítač, jak určí příkaz %1; pokud nezvolíš jinak, hraješ za červené a počítač za ostatní tři. Každý hráč má čtyři figurky. Figurky čekají ve startovním prostoru hráče, jednou oběhnou okruh ve směru hodinových ručiček, potom odbočí do hráčova vlastního domácího sloupce a skončí na jeho čtyřech cílových místech.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Kam tah dopadne, uvidíš ještě předtím, než ho uděláš: přesuň fokus klávesnice na některou ze svých žlutých figurek, nebo na ní podrž ukazatel myši. Hrací plán pak ukáže terč tam, kde by figurka skončila, kroužek kolem každého pole x2 nebo rohu, jež ji posune dál, tečky na polích, přes která přejde, a křížek na každé figurce, kterou by vyhodila. Stavový řádek a bublinová nápověda říkají totéž slovy.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>hru v %1 si drží jiné okno hry; hra tohoto okna se neukládá</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>uloženou hru v %1 nelze použít (%2); začíná nová hra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>uložená hra v %1 pochází z novější verze hry; je uschována jako %2 a začíná nová hra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>uložená hra v %1 pochází z novější verze hry a zůstává beze změny; začíná nová hra, která se neukládá</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>hru nelze uložit do %1; pokračuje bez ukládání</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Hra obnovena: jsi na tahu</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou azuroví</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou purpuroví</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou zelení</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Hra obnovena: na tahu jsou červení</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Uloženou hru nešlo použít: začíná nová hra</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Uložená hra pochází z novější verze a byla odložena stranou: začíná nová hra</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Jiné okno si drží svou hru: tato hra se neukládá</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>není to hra, kterou tato verze umí obnovit</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>nastavení nelze uložit do %1; hra pokračuje bez ukládání</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo je závod s kostkou pro čtyři hráče po okruhu o 60 polích: červená je kruh, azurová čtverec, purpurová trojúhelník a zelená hvězda. Tvar každé barvy je na jejích figurkách i místech, takže je poznat, komu patří, i bez barvy.</translation>
     </message>
 </context>
 <context>

@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo); way into the home column = Abzweigung in die Zielbahn; a player named as owner = von Cyan/Magenta/Grün (Startbereich von Cyan, Platz 2; Letzter Wurf von Grün), a counter by its colour = deine/cyanfarbene/magentafarbene/grüne Figur; a number thrown in running text = eine %1 (Cyan hat eine 6 gewürfelt; zeigt eine 6); status line parts joined as „%1. %2“; on/off = eingeschaltet/ausgeschaltet; quit = Beenden; menu captions: &amp;Neues Spiel, &amp;Automatik ▸ &amp;Für mich spielen, &amp;Optionen ▸ &amp;Ton (V left for &amp;Vollbildmodus)</translatorcomment>
-        <translation>Skarpo ist ein Würfelrennen für vier Spieler auf einem Ring aus 60 Feldern. Du spielst Rot, der Computer spielt Cyan, Magenta und Grün. Jeder Spieler hat vier Figuren. Sie warten im Startbereich ihres Spielers, laufen einmal im Uhrzeigersinn um den Ring, biegen dann in die eigene Zielbahn ihres Spielers ein und kommen auf deren vier Endplätzen an.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Würfeln</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>„%1“, „%2“ und „%3“ legen fest, wie stark der Computer spielt: Leicht zieht zufällig, Normal spielt wie immer, und Stark schaut über die kommenden Würfe voraus und wägt Fortschritt, Schlagen und die Gefahr für seine Figuren ab. „%4“ zeigt, wie oft jede Farbe alle vier Figuren auf die Endplätze gebracht hat und wie oft jede Augenzahl gefallen ist, samt einem Urteil, ob der Würfel fair wirkt. Die Spielstärke, die Größe des Fensters und diese Zählungen bleiben von einem Start zum nächsten erhalten.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo); way into the home column = Abzweigung in die Zielbahn; a player named as owner = von Cyan/Magenta/Grün (Startbereich von Cyan, Platz 2; Letzter Wurf von Grün), a counter by its colour = deine/cyanfarbene/magentafarbene/grüne Figur; a number thrown in running text = eine %1 (Cyan hat eine 6 gewürfelt; zeigt eine 6); status line parts joined as „%1. %2“; on/off = eingeschaltet/ausgeschaltet; quit = Beenden; menu captions: &amp;Neues Spiel, &amp;Automatik ▸ &amp;Für mich spielen, &amp;Optionen ▸ &amp;Ton (V left for &amp;Vollbildmodus); shapes = Kreis (Rot), Quadrat (Cyan), Dreieck (Magenta), Stern (Grün); shape = Form</translatorcomment>
+        <translation>Jede Farbe spielt ein Mensch oder der Computer, wie unter „%1“ gewählt; wenn nichts anderes gewählt ist, spielst du Rot und der Computer die anderen drei. Jeder Spieler hat vier Figuren. Sie warten im Startbereich ihres Spielers, laufen einmal im Uhrzeigersinn um den Ring, biegen dann in die eigene Zielbahn ihres Spielers ein und kommen auf deren vier Endplätzen an.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Wohin ein Zug führt, siehst du, bevor du ihn machst: Setze den Tastaturfokus auf eine deiner gelben Figuren oder lass die Maus auf ihr ruhen. Das Brett zeigt dann eine Zielscheibe, wo die Figur landen würde, einen Kreis um jedes x2-Feld und Eckfeld, das sie weiterbringt, Punkte auf den Feldern, über die sie zieht, und ein Kreuz auf jeder Figur, die sie schlagen würde. Die Statuszeile und der Tooltip sagen dasselbe in Worten.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>das Spiel in %1 gehört einem anderen Fenster des Spiels; das Spiel dieses Fensters wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>das gespeicherte Spiel in %1 ist nicht verwendbar (%2); ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>das gespeicherte Spiel in %1 stammt aus einer neueren Version des Spiels; es wird als %2 aufbewahrt und ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>das gespeicherte Spiel in %1 stammt aus einer neueren Version des Spiels und bleibt unverändert; ein neues Spiel beginnt und wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>das Spiel kann nicht in %1 gespeichert werden; es geht ohne Speichern weiter</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Spiel fortgesetzt: Du bist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Cyan ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Magenta ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Grün ist am Zug</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Spiel fortgesetzt: Rot ist am Zug</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Das gespeicherte Spiel war nicht verwendbar: Ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Das gespeicherte Spiel stammt aus einer neueren Version und wurde beiseitegelegt: Ein neues Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Ein anderes Fenster bewahrt sein Spiel auf: Dieses Spiel wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>kein Spiel, das diese Version fortsetzen kann</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>die Einstellungen können nicht in %1 gespeichert werden; das Spiel geht weiter, ohne sie zu speichern</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo ist ein Würfelrennen für vier Spieler auf einem Ring aus 60 Feldern: Rot, der Kreis; Cyan, das Quadrat; Magenta, das Dreieck; und Grün, der Stern. Die Form jeder Farbe steht auf ihren Figuren und Plätzen, sodass man auch ohne die Farbe sieht, wem sie gehören.</translation>
     </message>
 </context>
 <context>

@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = ficha; die = dado; to throw = tirar (el dado); a throw = tirada; a six gives another throw = un seis da otra tirada; square = casilla; ring = circuito; lap = vuelta; board = tablero; start area = casa (sacar una ficha de casa, salir, volver a casa); entry square = casilla de salida; home column = pasillo de llegada (el pasillo); final places = posiciones finales; place = posición; to move (a counter) = mover; to move on by the throw = avanzar según la tirada; to land on = caer en (una casilla), caer sobre (una ficha); to capture = capturar; capture = captura; opponent = rival; x2 square = casilla x2; corner = esquina; jump = salto; turn = turno; game = partida; new game = partida nueva; player = jugador; the computer = el ordenador; marked (yellow) = amarilla; automatic play = juego automático; sound = sonido; beep = pitido; setting/menu toggle = opción; menu command = orden; full screen = pantalla completa; screen reader = lector de pantalla; status line = línea de estado; focus = foco; help = ayuda; click = clic, hacer clic; the player is addressed as tú; mnemonics: menu bar Ay&amp;uda (U), leaving N, A, O free for the other three; Help menu &amp;Cómo se juega (C), &amp;Acerca de Skarpo (A); status line and board: the other players are named Cian, Magenta, Verde (capitalised, no article); Cian ha sacado un 4; No puedes mover con un 3; Has capturado una ficha cian; Cian ha capturado una ficha tuya; all four counters home = las cuatro fichas en las posiciones finales (never &quot;en casa&quot;, casa is the start area); start place = casa, posición N; home column place = pasillo de llegada, posición N; way into the home column (square before the entry square) = desvío al pasillo de llegada; doubling square = casilla x2; counter as a description = ficha tuya / ficha cian; empty = vacía; can move = puede moverse; tooltips &quot;Click me to ...&quot; = Haz clic aquí para ...; menus: Partida &amp;nueva (N), Juego &amp;automático (A) ▸ &amp;Automático (A), &amp;Opciones (O) ▸ &amp;Sonido (S), P left free in Opciones for &amp;Pantalla completa; &amp;Salir (Ctrl+Q, not in a menu)</translatorcomment>
-        <translation>Skarpo es una carrera de dados para cuatro jugadores alrededor de un circuito de 60 casillas. Tú juegas con el rojo; el ordenador, con el cian, el magenta y el verde. Cada jugador tiene cuatro fichas. Las fichas esperan en la casa de su jugador, dan una sola vuelta al circuito en el sentido de las agujas del reloj, después entran en el pasillo de llegada de su jugador y terminan en sus cuatro posiciones finales.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Tirar el dado</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>Las órdenes %1, %2 y %3 fijan la fuerza con la que juega el ordenador: Fácil mueve al azar, Normal juega como siempre y Fuerte mira por adelantado las tiradas que vienen, sopesando el avance, las capturas y el peligro para sus fichas. La orden %4 muestra cuántas veces cada color ha llevado sus cuatro fichas a las posiciones finales y cuántas veces ha salido cada cara del dado, con un veredicto sobre si el dado parece justo. La fuerza, el tamaño de la ventana y estos recuentos se conservan de una vez a la siguiente.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = ficha; die = dado; to throw = tirar (el dado); a throw = tirada; a six gives another throw = un seis da otra tirada; square = casilla; ring = circuito; lap = vuelta; board = tablero; start area = casa (sacar una ficha de casa, salir, volver a casa); entry square = casilla de salida; home column = pasillo de llegada (el pasillo); final places = posiciones finales; place = posición; to move (a counter) = mover; to move on by the throw = avanzar según la tirada; to land on = caer en (una casilla), caer sobre (una ficha); to capture = capturar; capture = captura; opponent = rival; x2 square = casilla x2; corner = esquina; jump = salto; turn = turno; game = partida; new game = partida nueva; player = jugador; the computer = el ordenador; marked (yellow) = amarilla; automatic play = juego automático; sound = sonido; beep = pitido; setting/menu toggle = opción; menu command = orden; full screen = pantalla completa; screen reader = lector de pantalla; status line = línea de estado; focus = foco; help = ayuda; click = clic, hacer clic; the player is addressed as tú; mnemonics: menu bar Ay&amp;uda (U), leaving N, A, O free for the other three; Help menu &amp;Cómo se juega (C), &amp;Acerca de Skarpo (A); status line and board: the other players are named Cian, Magenta, Verde (capitalised, no article); Cian ha sacado un 4; No puedes mover con un 3; Has capturado una ficha cian; Cian ha capturado una ficha tuya; all four counters home = las cuatro fichas en las posiciones finales (never &quot;en casa&quot;, casa is the start area); start place = casa, posición N; home column place = pasillo de llegada, posición N; way into the home column (square before the entry square) = desvío al pasillo de llegada; doubling square = casilla x2; counter as a description = ficha tuya / ficha cian; empty = vacía; can move = puede moverse; tooltips &quot;Click me to ...&quot; = Haz clic aquí para ...; menus: Partida &amp;nueva (N), Juego &amp;automático (A) ▸ &amp;Automático (A), &amp;Opciones (O) ▸ &amp;Sonido (S), P left free in Opciones for &amp;Pantalla completa; &amp;Salir (Ctrl+Q, not in a menu); shapes = círculo (rojo), cuadrado (cian), triángulo (magenta), estrella (verde); shape = forma</translatorcomment>
+        <translation>Cada color lo juega una persona o el ordenador, según se elija con la orden %1; si no se elige otra cosa, tú juegas con el rojo y el ordenador con los otros tres. Cada jugador tiene cuatro fichas. Las fichas esperan en la casa de su jugador, dan una sola vuelta al circuito en el sentido de las agujas del reloj, después entran en el pasillo de llegada de su jugador y terminan en sus cuatro posiciones finales.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Puedes ver adónde llega un movimiento antes de hacerlo: pon el foco del teclado en una de tus fichas amarillas o deja el ratón quieto sobre ella. El tablero muestra entonces una diana donde terminaría la ficha, un círculo alrededor de cada casilla x2 o esquina que la lleva más lejos, puntos en las casillas por las que pasa y una cruz sobre cada ficha que capturaría. La línea de estado y la información emergente lo dicen también con palabras.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>la partida de %1 la guarda otra ventana del juego; la partida de esta ventana no se guarda</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>la partida guardada en %1 no se puede usar (%2); empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>la partida guardada en %1 es de una versión más nueva del juego; se conserva como %2 y empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>la partida guardada en %1 es de una versión más nueva del juego y se deja como está; empieza una partida nueva que no se guarda</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>la partida no se puede guardar en %1; sigue sin guardarse</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Partida reanudada: es tu turno</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Partida reanudada: turno de Cian</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Partida reanudada: turno de Magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Partida reanudada: turno de Verde</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Partida reanudada: turno de Rojo</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>No se pudo usar la partida guardada: empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>La partida guardada es de una versión más nueva y se ha apartado: empieza una partida nueva</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Otra ventana guarda su partida: esta partida no se guarda</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>no es una partida que esta versión pueda reanudar</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>no se puede guardar la configuración en %1; el juego sigue sin guardarla</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo es una carrera de dados para cuatro jugadores alrededor de un circuito de 60 casillas: el rojo, el círculo; el cian, el cuadrado; el magenta, el triángulo; y el verde, la estrella. La forma de cada color está en sus fichas y en sus posiciones, de modo que se ve de quién son incluso sin el color.</translation>
     </message>
 </context>
 <context>

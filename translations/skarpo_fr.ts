@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo); way into the home column = bifurcation vers la colonne d&apos;arrivée; a player&apos;s places and squares by the colour adjective after the noun (zone de départ verte, place 2; case d&apos;entrée cyan; pion vert), the players as subjects capitalised at the start of a sentence (Vert a fait un 6), otherwise lower case (dernier lancer de vert); a number thrown = un %1 (Cyan a fait un 6; affiche un 6); status line parts joined as «&#xa0;%1. %2&#xa0;»; on/off = activé/désactivé; quit = Quitter; menu captions: &amp;Nouvelle partie, &amp;Jeu automatique ▸ &amp;Jouer à ma place, &amp;Options ▸ &amp;Son (P left for &amp;Plein écran)</translatorcomment>
-        <translation>Skarpo est une course de dés pour quatre joueurs sur un circuit de 60 cases. Vous jouez en rouge&#xa0;; l&apos;ordinateur joue en cyan, en magenta et en vert. Chaque joueur a quatre pions. Ils attendent dans la zone de départ de leur joueur, font une fois le tour du circuit dans le sens des aiguilles d&apos;une montre, puis entrent dans la colonne d&apos;arrivée de leur joueur et finissent sur ses quatre places finales.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Lancer le dé</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>«&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;» règlent la force de jeu de l&apos;ordinateur&#xa0;: Facile joue au hasard, Normal joue comme toujours, et Fort anticipe les lancers à venir en pesant la progression, les prises et le danger pour ses pions. «&#xa0;%4&#xa0;» montre combien de fois chaque couleur a amené ses quatre pions à l&apos;arrivée et combien de fois chaque face du dé est sortie, avec un verdict sur l&apos;honnêteté du dé. La force, la taille de la fenêtre et ces comptes sont conservés d&apos;un démarrage à l&apos;autre.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo); way into the home column = bifurcation vers la colonne d&apos;arrivée; a player&apos;s places and squares by the colour adjective after the noun (zone de départ verte, place 2; case d&apos;entrée cyan; pion vert), the players as subjects capitalised at the start of a sentence (Vert a fait un 6), otherwise lower case (dernier lancer de vert); a number thrown = un %1 (Cyan a fait un 6; affiche un 6); status line parts joined as «&#xa0;%1. %2&#xa0;»; on/off = activé/désactivé; quit = Quitter; menu captions: &amp;Nouvelle partie, &amp;Jeu automatique ▸ &amp;Jouer à ma place, &amp;Options ▸ &amp;Son (P left for &amp;Plein écran); shapes = rond (rouge), carré (cyan), triangle (magenta), étoile (vert); shape = forme</translatorcomment>
+        <translation>Chaque couleur est jouée par une personne ou par l&apos;ordinateur, selon le choix fait dans «&#xa0;%1&#xa0;»&#xa0;; sauf autre choix, vous jouez en rouge et l&apos;ordinateur joue les trois autres. Chaque joueur a quatre pions. Ils attendent dans la zone de départ de leur joueur, font une fois le tour du circuit dans le sens des aiguilles d&apos;une montre, puis entrent dans la colonne d&apos;arrivée de leur joueur et finissent sur ses quatre places finales.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Vous pouvez voir où aboutit un déplacement avant de le faire&#xa0;: placez le focus du clavier sur l&apos;un de vos pions jaunes, ou laissez la souris immobile dessus. Le plateau montre alors une cible là où le pion s&apos;arrêterait, un cercle autour de chaque case x2 ou coin qui le fait aller plus loin, des points sur les cases par lesquelles il passe et une croix sur tout pion qu&apos;il prendrait. La ligne d&apos;état et l&apos;info-bulle le disent aussi en toutes lettres.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>la partie dans %1 est gardée par une autre fenêtre du jeu ; la partie de cette fenêtre n’est pas enregistrée</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>la partie enregistrée dans %1 est inutilisable (%2) ; une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>la partie enregistrée dans %1 vient d’une version plus récente du jeu ; elle est conservée sous %2 et une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>la partie enregistrée dans %1 vient d’une version plus récente du jeu et reste telle quelle ; une nouvelle partie commence et n’est pas enregistrée</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>la partie ne peut pas être enregistrée dans %1 ; elle continue sans être enregistrée</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Partie reprise&#xa0;: à vous de jouer</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de cyan</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de vert</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Partie reprise&#xa0;: au tour de rouge</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>La partie enregistrée était inutilisable&#xa0;: une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>La partie enregistrée vient d’une version plus récente et a été mise de côté&#xa0;: une nouvelle partie commence</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Une autre fenêtre garde sa partie&#xa0;: cette partie n’est pas enregistrée</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>ce n’est pas une partie que cette version peut reprendre</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>impossible d&apos;enregistrer les réglages dans %1&#xa0;; le jeu continue sans les enregistrer</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo est une course de dés pour quatre joueurs sur un circuit de 60 cases&#xa0;: rouge, le rond&#xa0;; cyan, le carré&#xa0;; magenta, le triangle&#xa0;; et vert, l&apos;étoile. La forme de chaque couleur figure sur ses pions et ses places, si bien qu&apos;on voit à qui ils sont même sans la couleur.</translation>
     </message>
 </context>
 <context>

@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = pedina; die = dado; to throw = lanciare (il dado); a throw = lancio; a six gives another throw = un sei dà diritto a un altro lancio; square = casella; ring = percorso (ad anello); lap = giro; board = tabellone; start area = zona di partenza; entry square = casella d&apos;ingresso; to bring in / to come in = far entrare / entrare; home column = colonna d&apos;arrivo (la colonna); final places = posti finali; place = posto; to move (a counter) = muovere; to move on by the throw = avanzare secondo il lancio; to land on = finire su; to capture = catturare; capture = cattura; opponent = avversario; x2 square = casella x2; corner = angolo; jump = salto; turn = turno (tocca a te); game = partita; new game = nuova partita; player = giocatore; the computer = il computer; marked (yellow) = gialla; automatic play = gioco automatico; sound = suono; beep = bip; setting/menu toggle = opzione; menu command = comando; full screen = schermo intero; screen reader = lettore di schermo; status line = riga di stato; focus = focus; help = guida (menu: aiuto); click = clic, fare clic; the player is addressed as tu; mnemonics: menu bar A&amp;iuto (I), leaving N, A, O free for the other three; Help menu &amp;Come si gioca (C), &amp;Informazioni su Skarpo (I); status line and board: the other players are named Ciano, Magenta, Verde (capitalised, no article); Ciano ha fatto 4; Nessuna mossa possibile con un 3; Hai catturato una pedina ciano; Ciano ha catturato una tua pedina; all four counters home = tutte e quattro le pedine nei posti finali; start place = zona di partenza, posto N; home column place = colonna d&apos;arrivo, posto N; way into the home column (square before the entry square) = svolta verso la colonna d&apos;arrivo; doubling square = casella x2; counter as a description = pedina tua / pedina ciano; empty = nessuna pedina (fits both casella and posto); can move = può muoversi; tooltips &quot;Click me to ...&quot; = Fai clic qui per ...; menus: &amp;Nuova partita (N), Gioco &amp;automatico (A) ▸ &amp;Automatico (A), &amp;Opzioni (O) ▸ &amp;Suono (S), I left free in Opzioni for Schermo &amp;intero; &amp;Esci (Ctrl+Q, not in a menu)</translatorcomment>
-        <translation>Skarpo è una corsa a dadi per quattro giocatori lungo un percorso ad anello di 60 caselle. Tu giochi con il rosso; il computer con il ciano, il magenta e il verde. Ogni giocatore ha quattro pedine. Le pedine aspettano nella zona di partenza del loro giocatore, fanno un solo giro del percorso in senso orario, poi entrano nella colonna d&apos;arrivo del loro giocatore e finiscono nei suoi quattro posti finali.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Lanciare il dado</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>I comandi %1, %2 e %3 stabiliscono quanto forte gioca il computer: Facile muove a caso, Normale gioca come sempre e Forte guarda avanti ai lanci che verranno, valutando l&apos;avanzamento, le catture e il pericolo per le sue pedine. Il comando %4 mostra quante volte ogni colore ha portato all&apos;arrivo tutte e quattro le pedine e quante volte è uscita ogni faccia del dado, con un giudizio sull&apos;onestà del dado. La forza, la dimensione della finestra e questi conteggi vengono conservati da un avvio all&apos;altro.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pedina; die = dado; to throw = lanciare (il dado); a throw = lancio; a six gives another throw = un sei dà diritto a un altro lancio; square = casella; ring = percorso (ad anello); lap = giro; board = tabellone; start area = zona di partenza; entry square = casella d&apos;ingresso; to bring in / to come in = far entrare / entrare; home column = colonna d&apos;arrivo (la colonna); final places = posti finali; place = posto; to move (a counter) = muovere; to move on by the throw = avanzare secondo il lancio; to land on = finire su; to capture = catturare; capture = cattura; opponent = avversario; x2 square = casella x2; corner = angolo; jump = salto; turn = turno (tocca a te); game = partita; new game = nuova partita; player = giocatore; the computer = il computer; marked (yellow) = gialla; automatic play = gioco automatico; sound = suono; beep = bip; setting/menu toggle = opzione; menu command = comando; full screen = schermo intero; screen reader = lettore di schermo; status line = riga di stato; focus = focus; help = guida (menu: aiuto); click = clic, fare clic; the player is addressed as tu; mnemonics: menu bar A&amp;iuto (I), leaving N, A, O free for the other three; Help menu &amp;Come si gioca (C), &amp;Informazioni su Skarpo (I); status line and board: the other players are named Ciano, Magenta, Verde (capitalised, no article); Ciano ha fatto 4; Nessuna mossa possibile con un 3; Hai catturato una pedina ciano; Ciano ha catturato una tua pedina; all four counters home = tutte e quattro le pedine nei posti finali; start place = zona di partenza, posto N; home column place = colonna d&apos;arrivo, posto N; way into the home column (square before the entry square) = svolta verso la colonna d&apos;arrivo; doubling square = casella x2; counter as a description = pedina tua / pedina ciano; empty = nessuna pedina (fits both casella and posto); can move = può muoversi; tooltips &quot;Click me to ...&quot; = Fai clic qui per ...; menus: &amp;Nuova partita (N), Gioco &amp;automatico (A) ▸ &amp;Automatico (A), &amp;Opzioni (O) ▸ &amp;Suono (S), I left free in Opzioni for Schermo &amp;intero; &amp;Esci (Ctrl+Q, not in a menu); shapes = cerchio (rosso), quadrato (ciano), triangolo (magenta), stella (verde); shape = forma</translatorcomment>
+        <translation>Ogni colore è giocato da una persona o dal computer, come scelto con il comando %1; salvo scelte diverse, tu giochi con il rosso e il computer con gli altri tre. Ogni giocatore ha quattro pedine. Le pedine aspettano nella zona di partenza del loro giocatore, fanno un solo giro del percorso in senso orario, poi entrano nella colonna d&apos;arrivo del loro giocatore e finiscono nei suoi quattro posti finali.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Puoi vedere dove arriva una mossa prima di farla: porta il focus della tastiera su una delle tue pedine gialle, oppure tieni fermo il mouse sopra di essa. Il tabellone mostra allora un bersaglio dove la pedina finirebbe, un cerchio intorno a ogni casella x2 o angolo che la porta più avanti, dei puntini sulle caselle che attraversa e una croce su ogni pedina che catturerebbe. La riga di stato e il suggerimento lo dicono anche a parole.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>la partita in %1 è tenuta da un&apos;altra finestra del gioco; la partita di questa finestra non viene salvata</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>la partita salvata in %1 non si può usare (%2); inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>la partita salvata in %1 viene da una versione più recente del gioco; è conservata come %2 e inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>la partita salvata in %1 viene da una versione più recente del gioco e resta com&apos;è; inizia una nuova partita che non viene salvata</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>la partita non si può salvare in %1; continua senza salvare</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Partita ripresa: tocca a te</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Ciano</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Verde</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Partita ripresa: tocca a Rosso</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Non è stato possibile usare la partita salvata: inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>La partita salvata viene da una versione più recente ed è stata messa da parte: inizia una nuova partita</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Un&apos;altra finestra tiene la sua partita: questa partita non viene salvata</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>non è una partita che questa versione può riprendere</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>non è possibile salvare le impostazioni in %1; il gioco continua senza salvarle</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo è una corsa a dadi per quattro giocatori lungo un percorso ad anello di 60 caselle: il rosso, il cerchio; il ciano, il quadrato; il magenta, il triangolo; e il verde, la stella. La forma di ogni colore è sulle sue pedine e sui suoi posti, così si vede di chi sono anche senza il colore.</translation>
     </message>
 </context>
 <context>

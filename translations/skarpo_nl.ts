@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = pion (pionnen); die = dobbelsteen; to throw = gooien; a throw = worp; another throw after a six = nog een worp; square = vakje; ring = baan; place (in start area, home column) = plaats; start area = startgebied; entry square = beginvakje; home column = thuisrij; final place = eindplaats; x2 square = x2-vakje; corner = hoekvakje; to capture = slaan (geslagen); opponent = tegenstander; turn = beurt; to move a counter = verzetten, a move = zet; to bring in = op de baan brengen; to come in = op de baan komen; board = bord; game = spel; the player is addressed as je/jij; status line = statusregel; screen reader = schermlezer. Menus: New Game = &amp;Nieuw spel; AutoPlay = &amp;Automatisch spelen, its item Auto = Automatisch; Options = &amp;Opties, its items Sound = &amp;Geluid, Full Screen = &amp;Volledig scherm; Help = &amp;Help, its items How to Play = &amp;Spelregels, About Skarpo = &amp;Over Skarpo; Quit = &amp;Afsluiten. Board and status line: doubling square = x2-vakje; the square that leads into a home column = afslag naar de thuisrij; a counter of a colour = pion van cyaan, pion van magenta, pion van groen; the players in the status line = Cyaan, Magenta, Groen; what just happened in the perfect tense (heeft ... gegooid, heeft ... geslagen); last throw = laatste worp; empty = leeg; can move = kan verzet worden; on/off = staat aan/staat uit; die (its name on the board) = Dobbelsteen.</translatorcomment>
-        <translation>Skarpo is een race met de dobbelsteen voor vier spelers, over een ronde baan van 60 vakjes. Jij speelt rood; de computer speelt cyaan, magenta en groen. Elke speler heeft vier pionnen. Die wachten in het startgebied van hun speler, gaan één keer met de klok mee rond de baan, draaien dan de eigen thuisrij van hun speler in en eindigen op de vier eindplaatsen daarvan.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>De dobbelsteen gooien</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>%1, %2 en %3 bepalen hoe sterk de computer speelt: Makkelijk zet willekeurig, Normaal speelt zoals altijd en Sterk kijkt vooruit naar de worpen die komen en weegt voortgang, slaan en het gevaar voor zijn pionnen af. %4 laat zien hoe vaak elke kleur alle vier pionnen thuis heeft gebracht en hoe vaak elk aantal ogen is gegooid, met een oordeel of de dobbelsteen eerlijk lijkt. De sterkte, de grootte van het venster en deze tellingen blijven van de ene start tot de volgende bewaard.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pion (pionnen); die = dobbelsteen; to throw = gooien; a throw = worp; another throw after a six = nog een worp; square = vakje; ring = baan; place (in start area, home column) = plaats; start area = startgebied; entry square = beginvakje; home column = thuisrij; final place = eindplaats; x2 square = x2-vakje; corner = hoekvakje; to capture = slaan (geslagen); opponent = tegenstander; turn = beurt; to move a counter = verzetten, a move = zet; to bring in = op de baan brengen; to come in = op de baan komen; board = bord; game = spel; the player is addressed as je/jij; status line = statusregel; screen reader = schermlezer. Menus: New Game = &amp;Nieuw spel; AutoPlay = &amp;Automatisch spelen, its item Auto = Automatisch; Options = &amp;Opties, its items Sound = &amp;Geluid, Full Screen = &amp;Volledig scherm; Help = &amp;Help, its items How to Play = &amp;Spelregels, About Skarpo = &amp;Over Skarpo; Quit = &amp;Afsluiten. Board and status line: doubling square = x2-vakje; the square that leads into a home column = afslag naar de thuisrij; a counter of a colour = pion van cyaan, pion van magenta, pion van groen; the players in the status line = Cyaan, Magenta, Groen; what just happened in the perfect tense (heeft ... gegooid, heeft ... geslagen); last throw = laatste worp; empty = leeg; can move = kan verzet worden; on/off = staat aan/staat uit; die (its name on the board) = Dobbelsteen.; shapes = cirkel (rood), vierkant (cyaan), driehoek (magenta), ster (groen); shape = vorm</translatorcomment>
+        <translation>Elke kleur wordt door een mens of door de computer gespeeld, zoals gekozen bij %1; tenzij anders gekozen speel jij rood en speelt de computer de andere drie. Elke speler heeft vier pionnen. Die wachten in het startgebied van hun speler, gaan één keer met de klok mee rond de baan, draaien dan de eigen thuisrij van hun speler in en eindigen op de vier eindplaatsen daarvan.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Je kunt zien waar een zet uitkomt voordat je hem doet: zet de toetsenbordfocus op een van je gele pionnen, of laat de muis erop rusten. Het bord toont dan een schietschijf waar de pion zou eindigen, een cirkel om elk x2-vakje of hoekvakje dat hem verder brengt, stippen op de vakjes die hij passeert en een kruis op elke pion die hij zou slaan. De statusregel en de tooltip zeggen hetzelfde in woorden.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>het spel in %1 wordt bewaard door een ander venster van het spel; het spel van dit venster wordt niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>het opgeslagen spel in %1 is onbruikbaar (%2); een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>het opgeslagen spel in %1 komt uit een nieuwere versie van het spel; het wordt bewaard als %2 en een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>het opgeslagen spel in %1 komt uit een nieuwere versie van het spel en blijft zoals het is; een nieuw spel begint en wordt niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>het spel kan niet in %1 worden opgeslagen; het gaat verder zonder opslaan</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Spel hervat: jij bent aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Spel hervat: cyaan is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Spel hervat: magenta is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Spel hervat: groen is aan de beurt</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Spel hervat: rood is aan de beurt</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Het opgeslagen spel was onbruikbaar: een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Het opgeslagen spel komt uit een nieuwere versie en is opzij gezet: een nieuw spel begint</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Een ander venster bewaart zijn spel: dit spel wordt niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>geen spel dat deze versie kan hervatten</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>de instellingen kunnen niet in %1 bewaard worden; het spel gaat verder zonder ze te bewaren</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo is een race met de dobbelsteen voor vier spelers, over een ronde baan van 60 vakjes: rood, de cirkel; cyaan, het vierkant; magenta, de driehoek; en groen, de ster. De vorm van elke kleur staat op haar pionnen en plaatsen, zodat ook zonder de kleur te zien is van wie ze zijn.</translation>
     </message>
 </context>
 <context>

@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as &quot;ty&quot; (kliknij), wording kept free of grammatical gender. Menu captions: &amp;Pomoc (&amp;Jak grać, &amp;O grze Skarpo); on the bar: &amp;Nowa gra, Gra &amp;automatyczna (item &amp;Auto), &amp;Opcje (&amp;Dźwięk; P kept free for &amp;Pełny ekran); the window action Quit = &amp;Zakończ. Status line and board: a player named by colour = błękitnych etc. in the genitive (Rzut błękitnych: %1, Baza błękitnych, miejsce %1), a happening told by the counter (Błękitny pionek zbił twój pionek; pionek stays pionek in the accusative); your throw = twój rzut; last throw = ostatni rzut; none yet = na razie brak; no move = brak ruchu / żaden pionek nie może się ruszyć; reach a final place = dotrzeć na miejsce końcowe; doubling square = pole x2; way into the home column = pole skrętu do kolumny domowej; place in a start area or column = Baza/Kolumna domowa, miejsce %1; empty = puste; rolling (die) = toczy się; on/off = włączony/wyłączony; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknij, aby ...</translatorcomment>
-        <translation>Skarpo to wyścig z kostką dla czterech graczy po okrężnym torze z 60 pól. Grasz czerwonymi; komputer gra błękitnymi, purpurowymi i zielonymi. Każdy gracz ma cztery pionki. Czekają one w bazie gracza, raz okrążają tor zgodnie z ruchem wskazówek zegara, a następnie skręcają do własnej kolumny domowej gracza i kończą drogę na jej czterech miejscach końcowych.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Rzut kostką</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>Polecenia %1, %2 i %3 ustawiają, jak silnie gra komputer: Łatwy rusza się losowo, Normalny gra jak zawsze, a Silny patrzy naprzód na nadchodzące rzuty, ważąc postęp, zbicia i zagrożenie dla swoich pionków. Polecenie %4 pokazuje, ile razy każdy kolor doprowadził wszystkie cztery pionki do domu i ile razy wypadła każda liczba oczek, wraz z oceną, czy kostka wygląda na uczciwą. Siła gry, rozmiar okna i te liczniki są zachowywane od jednego uruchomienia do następnego.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as &quot;ty&quot; (kliknij), wording kept free of grammatical gender. Menu captions: &amp;Pomoc (&amp;Jak grać, &amp;O grze Skarpo); on the bar: &amp;Nowa gra, Gra &amp;automatyczna (item &amp;Auto), &amp;Opcje (&amp;Dźwięk; P kept free for &amp;Pełny ekran); the window action Quit = &amp;Zakończ. Status line and board: a player named by colour = błękitnych etc. in the genitive (Rzut błękitnych: %1, Baza błękitnych, miejsce %1), a happening told by the counter (Błękitny pionek zbił twój pionek; pionek stays pionek in the accusative); your throw = twój rzut; last throw = ostatni rzut; none yet = na razie brak; no move = brak ruchu / żaden pionek nie może się ruszyć; reach a final place = dotrzeć na miejsce końcowe; doubling square = pole x2; way into the home column = pole skrętu do kolumny domowej; place in a start area or column = Baza/Kolumna domowa, miejsce %1; empty = puste; rolling (die) = toczy się; on/off = włączony/wyłączony; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknij, aby ...; shapes = koło (czerwony), kwadrat (błękitny), trójkąt (purpurowy), gwiazda (zielony); shape = kształt</translatorcomment>
+        <translation>Każdym kolorem gra człowiek albo komputer, zależnie od wyboru w poleceniu %1; jeśli nie wybrano inaczej, grasz czerwonymi, a komputer pozostałymi trzema kolorami. Każdy gracz ma cztery pionki. Czekają one w bazie gracza, raz okrążają tor zgodnie z ruchem wskazówek zegara, a następnie skręcają do własnej kolumny domowej gracza i kończą drogę na jej czterech miejscach końcowych.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Zanim wykonasz ruch, możesz zobaczyć, gdzie się skończy: ustaw fokus klawiatury na jednym ze swoich żółtych pionków albo zatrzymaj na nim wskaźnik myszy. Plansza pokaże wtedy tarczę strzelniczą tam, gdzie pionek by się zatrzymał, okrąg wokół każdego pola x2 lub narożnika przenoszącego go dalej, kropki na polach, przez które przejdzie, i krzyżyk na każdym pionku, który by zbił. Wiersz stanu i podpowiedź mówią to samo słowami.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>grę w %1 trzyma inne okno gry; gra w tym oknie nie jest zapisywana</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>zapisanej gry w %1 nie można użyć (%2); zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>zapisana gra w %1 pochodzi z nowszej wersji gry; została zachowana jako %2 i zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>zapisana gra w %1 pochodzi z nowszej wersji gry i zostaje bez zmian; zaczyna się nowa gra, która nie jest zapisywana</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>nie można zapisać gry w %1; gra toczy się dalej bez zapisywania</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Gra wznowiona: twoja kolej</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Gra wznowiona: kolej błękitnych</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Gra wznowiona: kolej purpurowych</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Gra wznowiona: kolej zielonych</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Gra wznowiona: kolej czerwonych</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Nie można było użyć zapisanej gry: zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>Zapisana gra pochodzi z nowszej wersji i została odłożona: zaczyna się nowa gra</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Inne okno trzyma swoją grę: ta gra nie jest zapisywana</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>to nie jest gra, którą ta wersja może wznowić</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>nie można zapisać ustawień w %1; gra toczy się dalej bez zapisywania</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>Skarpo to wyścig z kostką dla czterech graczy po okrężnym torze z 60 pól: czerwony to koło, błękitny – kwadrat, purpurowy – trójkąt, a zielony – gwiazda. Kształt każdego koloru widnieje na jego pionkach i miejscach, więc widać, czyje są, nawet bez koloru.</translation>
     </message>
 </context>
 <context>

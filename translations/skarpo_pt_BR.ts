@@ -182,11 +182,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer plays cyan, magenta and green. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
-        <translatorcomment>glossary: counter = peão (peões); die = dado; to throw = lançar (o dado); a throw = lançamento; the number thrown = o número tirado; square = casa; ring = circuito; a counter&apos;s journey = trajeto; place (in start area, home column) = espaço; start area = área de partida; entry square = casa de saída; home column = reta final; final place = espaço de chegada; x2 square = casa x2; corner = canto; to capture = capturar (captura); opponent = adversário; turn = vez; to move = mover, a move = movimento; to bring in = colocar no circuito; to come in = entrar no circuito; board = tabuleiro; game = jogo; the player is addressed as você; the program is o Skarpo; status line = linha de status; screen reader = leitor de tela. Menus: New Game = &amp;Novo jogo; AutoPlay = &amp;Jogo automático, its item Auto = Automático; Options = &amp;Opções, its items Sound = &amp;Som, Full Screen = &amp;Tela cheia; Help = &amp;Ajuda, its items How to Play = &amp;Como jogar, About Skarpo = &amp;Sobre o Skarpo; Quit = &amp;Sair. Board and status line: doubling square = casa x2; the square that leads into a home column = entrada para a reta final; a counter of a colour = peão ciano, peão magenta, peão verde; your counter (captured) = um peão seu; the players in the status line = o ciano, o magenta, o verde (with the article); Your throw = Você tirou; last throw = último lançamento; empty = livre; can move = pode se mover; on/off = ativado/desativado; die (its name on the board) = Dado.</translatorcomment>
-        <translation>O Skarpo é uma corrida de dados para quatro jogadores em um circuito de 60 casas. Você joga com o vermelho; o computador joga com o ciano, o magenta e o verde. Cada jogador tem quatro peões. Eles esperam na área de partida do jogador, dão uma volta no circuito, no sentido horário, depois entram na reta final do próprio jogador e terminam nos seus quatro espaços de chegada.</translation>
-    </message>
-    <message>
         <source>Throwing the die</source>
         <translation>Lançar o dado</translation>
     </message>
@@ -326,6 +321,11 @@
         <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
         <translation>%1, %2 e %3 definem a força com que o computador joga: Fácil move ao acaso, Normal joga como sempre e Forte olha à frente os lançamentos que virão, pesando o avanço, as capturas e o perigo para os seus peões. %4 mostra quantas vezes cada cor levou os quatro peões à chegada e quantas vezes saiu cada face do dado, com um veredito sobre se o dado parece justo. A força, o tamanho da janela e essas contagens são guardados de uma vez para a outra.</translation>
     </message>
+    <message>
+        <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
+        <translatorcomment>glossary: counter = peão (peões); die = dado; to throw = lançar (o dado); a throw = lançamento; the number thrown = o número tirado; square = casa; ring = circuito; a counter&apos;s journey = trajeto; place (in start area, home column) = espaço; start area = área de partida; entry square = casa de saída; home column = reta final; final place = espaço de chegada; x2 square = casa x2; corner = canto; to capture = capturar (captura); opponent = adversário; turn = vez; to move = mover, a move = movimento; to bring in = colocar no circuito; to come in = entrar no circuito; board = tabuleiro; game = jogo; the player is addressed as você; the program is o Skarpo; status line = linha de status; screen reader = leitor de tela. Menus: New Game = &amp;Novo jogo; AutoPlay = &amp;Jogo automático, its item Auto = Automático; Options = &amp;Opções, its items Sound = &amp;Som, Full Screen = &amp;Tela cheia; Help = &amp;Ajuda, its items How to Play = &amp;Como jogar, About Skarpo = &amp;Sobre o Skarpo; Quit = &amp;Sair. Board and status line: doubling square = casa x2; the square that leads into a home column = entrada para a reta final; a counter of a colour = peão ciano, peão magenta, peão verde; your counter (captured) = um peão seu; the players in the status line = o ciano, o magenta, o verde (with the article); Your throw = Você tirou; last throw = último lançamento; empty = livre; can move = pode se mover; on/off = ativado/desativado; die (its name on the board) = Dado.; shapes = círculo (vermelho), quadrado (ciano), triângulo (magenta), estrela (verde); shape = forma</translatorcomment>
+        <translation>Cada cor é jogada por uma pessoa ou pelo computador, conforme escolhido em %1; salvo outra escolha, você joga com o vermelho e o computador com as outras três. Cada jogador tem quatro peões. Eles esperam na área de partida do jogador, dão uma volta no circuito, no sentido horário, depois entram na reta final do próprio jogador e terminam nos seus quatro espaços de chegada.</translation>
+    </message>
 </context>
 <context>
     <name>Outcome</name>
@@ -434,6 +434,65 @@
     <message>
         <source>You can see where a move lands before you make it: put the keyboard focus on one of your yellow counters, or rest the mouse on it. The board then shows a target where the counter would end, a circle round each x2 square or corner that carries it on, dots on the squares it passes and a cross on any counter it would capture. The status line and the tooltip say the same in words.</source>
         <translation>Você pode ver onde um movimento termina antes de fazê-lo: coloque o foco do teclado em um dos seus peões amarelos ou deixe o mouse parado sobre ele. O tabuleiro mostra então um alvo onde o peão terminaria, um círculo em volta de cada casa x2 ou canto que o leva adiante, pontos nas casas por onde ele passa e uma cruz em cada peão que ele capturaria. A linha de status e a dica dizem o mesmo em palavras.</translation>
+    </message>
+</context>
+<context>
+    <name>SavedGame</name>
+    <message>
+        <source>the game in %1 is kept by another window of the game; this window&apos;s game is not saved</source>
+        <translation>o jogo em %1 é mantido por outra janela do jogo; o jogo desta janela não é salvo</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 cannot be used (%2); a new game begins</source>
+        <translation>o jogo salvo em %1 não pode ser usado (%2); começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game; it is kept as %2 and a new game begins</source>
+        <translation>o jogo salvo em %1 é de uma versão mais nova do jogo; ele foi guardado como %2 e começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>the saved game in %1 is from a newer version of the game and is left as it is; a new game begins and is not saved</source>
+        <translation>o jogo salvo em %1 é de uma versão mais nova do jogo e fica como está; começa um novo jogo, que não é salvo</translation>
+    </message>
+    <message>
+        <source>the game cannot be saved in %1; it goes on without saving</source>
+        <translation>o jogo não pode ser salvo em %1; ele continua sem salvar</translation>
+    </message>
+    <message>
+        <source>Game resumed: your turn</source>
+        <translation>Jogo retomado: sua vez</translation>
+    </message>
+    <message>
+        <source>Game resumed: cyan&apos;s turn</source>
+        <translation>Jogo retomado: vez do ciano</translation>
+    </message>
+    <message>
+        <source>Game resumed: magenta&apos;s turn</source>
+        <translation>Jogo retomado: vez do magenta</translation>
+    </message>
+    <message>
+        <source>Game resumed: green&apos;s turn</source>
+        <translation>Jogo retomado: vez do verde</translation>
+    </message>
+    <message>
+        <source>Game resumed: red&apos;s turn</source>
+        <translation>Jogo retomado: vez do vermelho</translation>
+    </message>
+    <message>
+        <source>The saved game could not be used: a new game begins</source>
+        <translation>Não foi possível usar o jogo salvo: começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>The saved game is from a newer version and was put aside: a new game begins</source>
+        <translation>O jogo salvo é de uma versão mais nova e foi posto de lado: começa um novo jogo</translation>
+    </message>
+    <message>
+        <source>Another window keeps its game: this game is not saved</source>
+        <translation>Outra janela mantém o seu jogo: este jogo não é salvo</translation>
+    </message>
+    <message>
+        <source>not a game this version can take up</source>
+        <translation>não é um jogo que esta versão possa retomar</translation>
     </message>
 </context>
 <context>
@@ -660,6 +719,13 @@
     <message>
         <source>the settings cannot be saved in %1; the game goes on without saving them</source>
         <translation>não é possível salvar as configurações em %1; o jogo continua sem salvá-las</translation>
+    </message>
+</context>
+<context>
+    <name>Shapes</name>
+    <message>
+        <source>Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; magenta, the triangle; and green, the star. Each colour&apos;s shape stands on its counters and its places, so that whose they are shows even without the colour.</source>
+        <translation>O Skarpo é uma corrida de dados para quatro jogadores em um circuito de 60 casas: o vermelho, o círculo; o ciano, o quadrado; o magenta, o triângulo; e o verde, a estrela. A forma de cada cor aparece nos seus peões e nos seus espaços, para que se veja de quem são mesmo sem a cor.</translation>
     </message>
 </context>
 <context>

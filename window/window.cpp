@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeySequence>
@@ -68,7 +69,7 @@ public:
 };
 #endif
 
-Window::Window(QWidget* parent, const QString& settingsPath)
+Window::Window(QWidget* parent, const QString& settingsPath, const QString& gamePath)
     : QMainWindow(parent), saved_(readSettings(settingsPath)), table_(platform_, saved_.options) {
     tally_ = saved_.tally;
     saveTimer_.setSingleShot(true);
@@ -96,6 +97,7 @@ Window::Window(QWidget* parent, const QString& settingsPath)
     setStatusBar(status_);
     speech_ = new Speech(table_, this);
     addHelpItems();
+    takeUpSavedGame(gamePath);
     afterCommand();
     canvas_->setFocus();
     if (QGuiApplication::platformName() == QLatin1String("xcb")) destroyed_ = std::make_unique<Destroyed>(*this);
@@ -105,6 +107,27 @@ Remembered Window::readSettings(const QString& path) {
     if (path.isEmpty()) return {};
     settings_ = std::make_unique<SettingsFile>(path);
     return settings_->read();
+}
+
+// The game saved at the last end, taken up again: its news as the status line showed it, the stage it was in
+// finished at once, and written again (its news at least is new). A file that cannot be used leaves the new game
+// and says so.
+void Window::takeUpSavedGame(const QString& path) {
+    gameDecided_ = table_.decided();  // a fresh game is written at its first decision
+    if (path.isEmpty()) return;
+    gameFile_ = std::make_unique<GameFile>(path);
+    const GameFile::Saved saved = gameFile_->read();
+    using Problem = GameFile::Problem;
+    const char* const notices[] = {
+        nullptr, QT_TRANSLATE_NOOP("SavedGame", "The saved game could not be used: a new game begins"),
+        QT_TRANSLATE_NOOP("SavedGame", "The saved game is from a newer version and was put aside: a new game begins"),
+        QT_TRANSLATE_NOOP("SavedGame", "Another window keeps its game: this game is not saved")};
+    if (saved.problem != Problem::None)
+        status_->tell(QCoreApplication::translate("SavedGame", notices[static_cast<int>(saved.problem)]));
+    if (!saved.game) return;
+    table_.resume(*saved.game);
+    status_->restore(saved.news);
+    gameDecided_ = ~table_.decided();
 }
 
 // The menu bar: New Game, AutoPlay > Auto, Options, Help; and Ctrl+Q.
@@ -255,6 +278,8 @@ QString Window::statusWords() const {
 
 void Window::followBoard() {
     status_->follow(statusWords());
+    // what was decided is kept before the board shows any of it, with the news the status line now words
+    if (gameChanged()) saveGame();
     speech_->follow();
     speak_->setChecked(speech_->speaks());
     const Game& game = table_.game();
@@ -313,6 +338,27 @@ void Window::saveSettings() {
         tally_ = r.tally;  // with what another window added
         emit tallyChanged();
     }
+}
+
+// Something decided, or news told, since the game was last written: what a step of the board shows otherwise (how
+// far a stage has got) a game taken up finishes the same way.
+bool Window::gameChanged() const { return table_.decided() != gameDecided_ || status_->news() != gameNews_; }
+
+void Window::saveGame() {
+    gameDecided_ = table_.decided();
+    gameNews_ = status_->news();
+    GameFile* file = fileOfGame();
+    if (file && table_.phase() != Phase::Closed) file->write(table_.game(), status_->news());
+}
+
+GameFile* Window::fileOfGame() {
+    if (!gameFile_ || !table_.shared()) return gameFile_.get();
+    if (!tableFile_) {
+        tableFile_ =
+            std::make_unique<GameFile>(QFileInfo(gameFile_->path()).absolutePath() + QStringLiteral("/table.txt"));
+        tableFile_->take();  // another window at a table on this machine may keep it: then this one writes nothing
+    }
+    return tableFile_.get();
 }
 
 void Window::resetTally() {
@@ -408,6 +454,11 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 void Window::endProgram() {
+    // first: a statistic lost is better than one counted twice; and only when it changed, for a write waits for the
+    // disk, and the program is to end at once
+    if (gameChanged()) saveGame();
+    if (gameFile_) gameFile_->release();  // the program ends at once, past any destructor
+    if (tableFile_) tableFile_->release();
     saveSettings();
     table_.close();
     exitProgram();

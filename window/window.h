@@ -7,7 +7,9 @@
 // board grows with it. Closing the window (or Ctrl+Q) ends the program at
 // once. "Options" > "Computer" sets how strong the computer plays, and
 // "Options" > "Statistics" shows the tally. Given a settings file, the
-// window remembers the options, its size and state and the tally in it.
+// window remembers the options, its size and state and the tally in it;
+// given a game file, it takes up the game saved there and keeps the game
+// in it after every decision and when it ends.
 #pragma once
 
 #include <QElapsedTimer>
@@ -17,9 +19,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/turns/table.h"
 #include "window/dialogs/tally.h"
+#include "window/platform/gamefile.h"
 #include "window/platform/qtplatform.h"
 #include "window/platform/settingsfile.h"
 
@@ -37,8 +41,9 @@ class Window : public QMainWindow {
     Q_OBJECT
 public:
     // With a settings file the window starts from what it remembers and keeps
-    // it up to date; without one nothing is read or written.
-    explicit Window(QWidget* parent = nullptr, const QString& settingsPath = {});
+    // it up to date; with a game file it resumes the game saved there and
+    // keeps the game in it; without them nothing is read or written.
+    explicit Window(QWidget* parent = nullptr, const QString& settingsPath = {}, const QString& gamePath = {});
     ~Window() override;
 
     Table& table() { return table_; }
@@ -101,6 +106,11 @@ public:
     void resetTally();
     // Writes the settings file now, if there is one.
     void saveSettings();
+    // The game file, if there is one; writes it now. While the table is shared the game goes to the table's file
+    // beside it (table.txt), and the player's own game stays as it was.
+    const GameFile* gameFile() const { return gameFile_.get(); }
+    const GameFile* tableFile() const { return tableFile_.get(); }
+    void saveGame();
     // What the window would write.
     Remembered remembered() const;
 
@@ -116,6 +126,10 @@ private:
     class Destroyed;
 
     Remembered readSettings(const QString& path);
+    void takeUpSavedGame(const QString& path);
+    bool gameChanged() const;
+    // Where the game is written: the table's file while the table is shared, else the player's own (or none).
+    GameFile* fileOfGame();
     void addMenus();
     void addOptionsMenu(QMenu* options);
     void addHelpItems();
@@ -139,7 +153,11 @@ private:
     void keepTally();
 
     std::unique_ptr<SettingsFile> settings_;
-    Remembered saved_;  // as last read or written
+    std::unique_ptr<GameFile> gameFile_;
+    std::unique_ptr<GameFile> tableFile_;  // made when a shared table first writes
+    std::uint64_t gameDecided_ = 0;        // the table's decisions when the game was last written ...
+    std::vector<Happening> gameNews_;      // ... and the news written with it
+    Remembered saved_;                     // as last read or written
     QtPlatform platform_;
     Table table_;
     Canvas* canvas_ = nullptr;

@@ -16,11 +16,13 @@
 //   player 1 12 40 0 -5 column 3 home 1    each counter (0 or -5 waiting, 1..60 on the ring, 100 in the home
 //   ...                                    column, 101 home), the home column's places taken, how many are home
 //   stage move 3 ring:12 person            what is moving, how far it has got, and what it is
+//   news threw 2 5 captured 2 1            the happenings the status line words: kind, player, value
 //
 // Reading checks every value and the rules' invariants: a text that does not read back gives the reason, never a
-// position the rules cannot reach.
+// position the rules cannot reach. A game that has ended (closed) is written but never read back: it takes nothing.
 #include "core/game/game.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -37,7 +39,7 @@ PersonBits Game::persons() const {
 
 namespace {
 
-constexpr const char* version = "skarpo-game 1";
+constexpr const char* heading = "skarpo-game ";  // and the version
 const std::vector<const char*> phases = {"die", "marks", "moving", "closed"};
 const std::vector<const char*> speeds = {"normal", "fast", "fastest"};
 const std::vector<const char*> strengths = {"easy", "normal", "strong"};
@@ -45,6 +47,9 @@ const std::vector<const char*> dies = {"hidden", "shown", "waits"};
 const std::vector<const char*> stages = {"rest", "opening", "roll", "marking", "lost", "glance", "move", "pause"};
 const std::vector<const char*> placeKinds = {"none", "ring", "start", "column", "final"};
 const std::vector<const char*> stepKinds = {"move", "pause", "lost", "back"};
+const std::vector<const char*> newsKinds = {"new",  "opening", "threw", "nomove",  "captured", "home",  "allhome",
+                                            "auto", "noauto",  "sound", "nosound", "entered",  "moved", "resumed"};
+constexpr int mostNews = 8;
 
 std::string placeText(Place p) {
     return std::string(placeKinds[static_cast<int>(p.kind)]) + ":" + std::to_string(p.index);
@@ -179,10 +184,11 @@ void readPlayer(Words& w, Position& at, int p) {
 
 }  // namespace
 
-std::string textOf(const Game& g) {
+std::string textOf(const Game& g, const std::vector<Happening>& news) {
     std::ostringstream out;
     const Position& at = g.position;
-    out << version << "\nphase " << phases[static_cast<int>(g.phase)] << "\nopened " << yes(g.opened) << "\nseats";
+    out << heading << textVersion << "\nphase " << phases[static_cast<int>(g.phase)] << "\nopened " << yes(g.opened)
+        << "\nseats";
     for (int p = 1; p <= 4; ++p) out << (g.person(p) ? " person" : " computer");
     out << "\nspeed " << speeds[static_cast<int>(g.options.speed)] << "\nstrength "
         << strengths[static_cast<int>(g.options.strength)] << "\nauto " << yes(g.autoplay) << "\nsound " << yes(g.sound)
@@ -201,7 +207,23 @@ std::string textOf(const Game& g) {
     }
     out << '\n';
     if (g.animation.stage != Stage::Rest) writeAnimation(out, g.animation);
+    if (!news.empty()) {
+        out << "news";
+        for (std::size_t i = news.size() > mostNews ? news.size() - mostNews : 0; i < news.size(); ++i)
+            out << ' ' << newsKinds[static_cast<std::size_t>(news[i].kind)] << ' ' << news[i].player << ' '
+                << news[i].value;
+        out << '\n';
+    }
     return out.str();
+}
+
+int versionOf(const std::string& text) {
+    const std::string first = text.substr(0, text.find('\n'));
+    int v = 0;
+    const char* end = first.data() + first.size();
+    if (first.rfind(heading, 0) != 0) return 0;
+    const auto [at, ec] = std::from_chars(first.data() + std::string(heading).size(), end, v);
+    return ec == std::errc() && at == end && v > 0 ? v : 0;
 }
 
 ReadGame readGame(const std::string& text) {
@@ -210,7 +232,8 @@ ReadGame readGame(const std::string& text) {
     std::string& error = read.error;
     std::istringstream in(text);
     std::string line;
-    if (!std::getline(in, line) || line != version) return {{}, "not a saved game of this version"};
+    if (!std::getline(in, line) || line != heading + std::to_string(textVersion))
+        return {{}, {}, "not a saved game of this version"};
     g.position = Position::fresh();
     std::map<std::string, int> seen;
     while (std::getline(in, line) && error.empty()) {
@@ -246,10 +269,14 @@ ReadGame readGame(const std::string& text) {
                        static_cast<std::int8_t>(w.number(0, 4))};
         else if (key == "marks")
             while (w.more() && g.marks.count < 10) g.marks.at[static_cast<std::size_t>(g.marks.count++)] = w.place();
-        else if (key == "player")
+        else if (key == "player" && seen[key] <= 4)
             readPlayer(w, g.position, w.number(seen[key], seen[key]));
         else if (key == "stage")
             g.animation = readAnimation(w);
+        else if (key == "news")
+            while (w.more() && read.news.size() < mostNews)
+                read.news.push_back(
+                    {w.named<Happening::Kind>(newsKinds), w.number(0, 4), w.number(0, Happening::columnBase + 6)});
         else
             w.fail("'" + key + "' is not part of a game");
         w.end();
@@ -259,11 +286,13 @@ ReadGame readGame(const std::string& text) {
         if (error.empty() && seen[key] < (std::string(key) == "player" ? 4 : 1))
             error = std::string("'") + key + "' is missing";
     if (error.empty()) error = faultsOf(g.position, g.persons());
-    if (!error.empty()) return {{}, error};
+    if (!error.empty()) return {{}, {}, error};
     // what the game waits for, and how it came to it
     const bool moving = g.animation.stage != Stage::Rest;
     const LegalMoves legal = g.thrower > 0 ? legalMoves(g.position, g.thrower, g.thrown) : LegalMoves{};
-    if ((g.phase == Phase::Animating) != moving)
+    if (g.phase == Phase::Closed)
+        error = "a game that has ended";
+    else if ((g.phase == Phase::Animating) != moving)
         error = "a game moves exactly while it is moving";
     else if (g.phase == Phase::MarksWait &&
              (!(g.marks == legal) || legal.count == 0 || !g.person(g.thrower) || g.thrown == 0))
@@ -274,10 +303,19 @@ ReadGame readGame(const std::string& text) {
         error = "the die waits but is not shown so";
     else if (!g.opened && !(g.position == Position::fresh()))
         error = "counters out before the game began";
+    else if (moving && g.thrower == 0 && g.animation.stage != Stage::Opening && g.animation.stage != Stage::Roll)
+        error = "a turn shown before anyone threw";
+    else if (moving && g.animation.computer != (g.animation.stage != Stage::Opening &&
+                                                !g.person(g.animation.stage == Stage::Roll ? g.next : g.thrower)))
+        error = "a turn shown as another player's";
     else if (g.animation.stage == Stage::Move &&
              !outcome(g.position, g.thrower, g.animation.from, g.thrown, !g.animation.computer).moves)
         error = "a move the rules cannot make";
-    if (!error.empty()) return {{}, error};
+    else if (g.animation.stage == Stage::Roll &&
+             (g.animation.roll < 1 ||
+              std::find(g.animation.faces.begin(), g.animation.faces.end(), 0) != g.animation.faces.end()))
+        error = "a roll without its faces";
+    if (!error.empty()) return {{}, {}, error};
     return read;
 }
 

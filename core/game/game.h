@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/game/happenings.h"
 #include "core/players/players.h"
@@ -90,12 +91,18 @@ struct Game {
     bool operator==(const Game&) const = default;
 };
 
-// The game as text, a line a part, beginning with its version; and read back: the game, or why it cannot be.
-std::string textOf(const Game& game);
+// The game as text, a line a part, beginning with its version; and read back: the game, or why it cannot be. A saved
+// game also holds its news: the happenings the status line was wording (a few at most).
+std::string textOf(const Game& game, const std::vector<Happening>& news = {});
 struct ReadGame {
     Game game;
+    std::vector<Happening> news;
     std::string error;  // empty when read
 };
 ReadGame readGame(const std::string& text);
+// The version a text says it is in: 0 for a text that names none.
+int versionOf(const std::string& text);
+// The version this game writes and reads.
+constexpr int textVersion = 1;
 
 }  // namespace skarpo

@@ -28,6 +28,7 @@ struct Happening {
         Entered,  // a new counter of `player` came onto the ring at square `value`
         Moved,    // a counter of `player` ended its move on ring square `value` (1..60), or on
                   // home-column position `value` - columnBase (1..6)
+        Resumed,  // a game saved before is taken up again; it is `player`'s turn
     };
     // `value` of a Moved happening into the home column: columnBase + the position.
     static constexpr int columnBase = 100;
@@ -46,9 +47,12 @@ public:
     void publish(Happening h) {
         last_[count_ % kept] = h;
         ++count_;
+        counted_ += h.kind == Happening::Kind::Threw || h.kind == Happening::Kind::AllHome;
     }
     // How many have been published since the board was made.
     std::uint64_t count() const { return count_; }
+    // How many of them were throws and celebrations: the news the statistics count, which must never be told twice.
+    std::uint64_t counted() const { return counted_; }
     // The ones published after the first `seen`, oldest first (at most the
     // last `kept`).
     std::vector<Happening> since(std::uint64_t seen) const {
@@ -62,6 +66,7 @@ public:
 private:
     std::array<Happening, kept> last_{};
     std::uint64_t count_ = 0;
+    std::uint64_t counted_ = 0;
 };
 
 }  // namespace skarpo

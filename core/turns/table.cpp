@@ -34,6 +34,21 @@ Table::Table(Platform& platform, const Options& options) : platform_(platform), 
 Table::Table(Platform& platform, const Game& game) : platform_(platform), seats_(game.options.seats) { takeUp(game); }
 
 void Table::takeUp(const Game& game) {
+    replay(game);
+    if (game_.phase == Phase::Animating) platform_.wake(0);
+}
+
+void Table::resume(Game game) {
+    game.autoplay = game.sound = false;
+    replay(game);
+    pace_ = 0;  // the rest of the stage at once; the next one begins at its own pace
+    run();
+    told_.publish({Kind::Resumed, whoseTurn()});
+}
+
+// The game as it stood, what the board showed then, and a stage's script brought up to the step it had made,
+// silently.
+void Table::replay(const Game& game) {
     game_ = game;
     script_ = {};
     platform_.wake(-1);
@@ -41,13 +56,11 @@ void Table::takeUp(const Game& game) {
     if (game_.phase != Phase::Animating) return;
     const Animation& a = game_.animation;
     if (a.stage == Stage::Move) moving_ = outcome(game_.position, game_.thrower, a.from, game_.thrown, !a.computer);
-    // the script brought up to the step it had made, silently
     show_.told = nullptr, show_.platform = nullptr;
     pace();
     script_ = scriptOf(show_, game_, moving_);
     for (int n = 0; n < a.step; ++n) nextPause();
     show_.told = &told_, show_.platform = &platform_;
-    platform_.wake(0);
 }
 
 const Player& Table::seated(int player) const {
@@ -91,6 +104,7 @@ void Table::newGame() {
     fresh.options = {seats_, game_.options.speed, game_.options.strength};
     fresh.thrown = game_.thrown, fresh.autoplay = game_.autoplay, fresh.sound = game_.sound;
     game_ = fresh;
+    ++decisions_;
     platform_.reseed();
     render(views_, game_);
     told_.publish({Kind::NewGame});
@@ -202,6 +216,7 @@ void Table::roll() {
     a.computer = !game_.person(game_.next);
     for (std::int8_t& f : a.faces) f = static_cast<std::int8_t>(static_cast<int>(platform_.random() * 6) + 1);
     a.roll = static_cast<std::int8_t>(platform_.random() * 6 + 1);
+    ++decisions_;
     begin(Stage::Roll);
 }
 
@@ -239,6 +254,7 @@ void Table::move(Place from, bool computer) {
         game_.marks = {};
         game_.phase = Phase::Animating;
         game_.animation.computer = false;
+        ++decisions_;
     }
     game_.animation.from = from;
     moving_ = outcome(game_.position, game_.thrower, from, game_.thrown, !computer);
@@ -266,8 +282,10 @@ void Table::moved() {
 // The computer's turn, step by step: its moves, its pauses, a throw it cannot use.
 void Table::turnStep(int at) {
     Animation& a = game_.animation;
-    if (at == 0)
+    if (at == 0) {
         a.turn = seated(game_.thrower).turn(game_.position, game_.thrower, game_.thrown, platform_), a.moved = {};
+        ++decisions_;
+    }
     for (a.turnAt = at; a.turnAt < a.turn.count; ++a.turnAt) {
         const TurnStep& s = a.turn.steps[static_cast<std::size_t>(a.turnAt)];
         if (s.kind == TurnStep::Kind::Move) return move(s.from, true);
@@ -333,6 +351,12 @@ void Table::showFrames() {
 }
 
 // ---- what the window asks ----
+
+int Table::whoseTurn() const {
+    const Stage stage = game_.animation.stage;
+    if (game_.phase == Phase::DieWaits || stage == Stage::Roll || stage == Stage::Opening) return game_.next;
+    return game_.thrower > 0 ? game_.thrower : game_.next;
+}
 
 int Table::toPlay() const {
     return game_.phase == Phase::DieWaits ? game_.next : game_.phase == Phase::MarksWait ? game_.thrower : 0;

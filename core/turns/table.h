@@ -21,6 +21,10 @@ public:
     // A game taken up where it stood; one that was animating goes on from the same step.
     Table(Platform& platform, const Game& game);
     void takeUp(const Game& game);
+    // A game saved before and taken up again at a new start, with automatic play and the sound off: a stage it was
+    // in the middle of is finished at once, without its pauses, its news told (the throw rolling comes to the face
+    // it was to show, the move being shown is made), and the game goes on as usual. Tells whose turn it is.
+    void resume(Game game);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
@@ -36,11 +40,18 @@ public:
     void toggleSound();
     void setSpeed(Speed speed) {
         game_.options.speed = speed;
+        ++decisions_;
         pace();
     }
-    void setStrength(Strength strength) { game_.options.strength = strength; }
+    void setStrength(Strength strength) {
+        game_.options.strength = strength;
+        ++decisions_;
+    }
     // Who plays each colour from the next new game on.
-    void chooseSeats(const std::array<Seat, 5>& seats) { seats_ = seats; }
+    void chooseSeats(const std::array<Seat, 5>& seats) {
+        seats_ = seats;
+        ++decisions_;
+    }
     const std::array<Seat, 5>& chosenSeats() const { return seats_; }
     // The window closes: nothing is taken any more.
     void close();
@@ -76,6 +87,12 @@ public:
     bool ticksMatter() const;
     // Whether a person plays red and the computer all the rest, as the game began: then red is "you".
     bool soleRed() const;
+    // How many times something was decided that a game taken up later must neither undo nor tell again: a throw
+    // drawn, a person's move, a computer's turn, a new game, the seats, speed or strength chosen, and a throw or a
+    // celebration told (the statistics count them). Whatever is to outlive the program is to be kept when it changes.
+    std::uint64_t decided() const { return decisions_ + told_.counted(); }
+    // The player whose turn it is: whose die or marks wait, whose throw rolls, whose move or turn is shown.
+    int whoseTurn() const;
 
 private:
     const Player& seated(int player) const;
@@ -98,6 +115,7 @@ private:
     void showDie();
     void showFrames();
     void pace();
+    void replay(const Game& game);
 
     Platform& platform_;
     Game game_;
@@ -111,6 +129,7 @@ private:
     std::array<const Player*, 5> players_{};
     bool shared_ = false;
     std::array<bool, 5> playedHere_{};
+    std::uint64_t decisions_ = 0;
 };
 
 }  // namespace skarpo

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 #include "tests/support/clock.h"
 
@@ -14,7 +15,7 @@ using namespace skarpo;
 using Kind = Happening::Kind;
 
 namespace {
-constexpr Seat C = Seat::Computer;
+constexpr Seat C = Seat::Computer, P = Seat::Person;
 
 // The next tick of the timer, once the table rests.
 void nextTick(test::Clock& clock, Table& table) {
@@ -88,4 +89,47 @@ TEST(Table, AGameTakenUpFromItsValueGoesOnAsTheOther) {
          {Stage::Opening, Stage::Roll, Stage::Marking, Stage::LostThrow, Stage::Glance, Stage::Move, Stage::Pause})
         EXPECT_GT(byStage[static_cast<int>(s)], 0) << static_cast<int>(s);
     EXPECT_GT(celebrations, 0);
+}
+
+// A game taken up at a new start in the middle of any stage comes at once to where the other comes once the stage is
+// played out with its pauses: the same value (automatic play and the sound off), the same views and the same news,
+// then whose turn it is. People and the computer play, at the game's pace and at the fastest.
+TEST(Table, AResumedGameFinishesItsStageAtOnce) {
+    Options options;
+    options.seats = {P, P, C, P, C};
+    test::Played a(options, 5);
+    a.table.toggleAuto();
+    Seeded pick(6);
+    std::array<int, 8> byStage{};
+    for (long steps = 0; steps < 60000; ++steps) {
+        if (steps % 20000 == 19999) a.table.newGame();
+        if (steps == 40000) a.table.setSpeed(Speed::Fastest);
+        if (!a.clock.step(a.table)) nextTick(a.clock, a.table);
+        if (a.table.phase() != Phase::Animating || !pick.chance(0.05)) continue;
+        const Game saved = a.table.game();
+        ++byStage[static_cast<int>(saved.animation.stage)];
+        test::Clock clock = a.clock;  // the same dice from here on
+        Table b(clock, Game{});
+        b.resume(saved);
+        const auto told = a.table.happenings().count();
+        auto stageOf = [&] { return std::tuple(a.table.game().animation.stage, a.table.game().animation.turnAt); };
+        for (auto [stage, step] = std::pair(stageOf(), saved.animation.step); a.table.phase() == Phase::Animating;) {
+            ASSERT_TRUE(a.clock.step(a.table));
+            if (stageOf() != stage || a.table.game().animation.step < step) break;
+            step = a.table.game().animation.step;
+        }
+        Game played = a.table.game();
+        played.autoplay = false;
+        ASSERT_TRUE(played == b.game()) << steps << "\n"
+                                        << textOf(saved) << "\n"
+                                        << textOf(played) << "\n"
+                                        << textOf(b.game());
+        ASSERT_TRUE(test::seen(a.table.views()) == test::seen(b.views())) << steps;
+        auto news = a.table.happenings().since(told);
+        news.push_back({Kind::Resumed, b.whoseTurn()});
+        ASSERT_EQ(b.happenings().since(0), news) << steps;
+    }
+    for (Stage s :
+         {Stage::Opening, Stage::Roll, Stage::Marking, Stage::LostThrow, Stage::Glance, Stage::Move, Stage::Pause})
+        EXPECT_GT(byStage[static_cast<int>(s)], 0) << static_cast<int>(s);
 }

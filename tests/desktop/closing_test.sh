@@ -34,7 +34,8 @@ run() {
     local n=$1 how=$2 delay=$3 slot=$SLOT
     local pid w took ms rc=0 log
     log="$(mktemp)"
-    "$game" >/dev/null 2>"$log" &
+    # each run a new game, in a state folder of its own
+    XDG_STATE_HOME="$XDG_STATE_HOME/$n" "$game" >/dev/null 2>"$log" &
     pid=$!
     # xdotool gives up when another run's window vanishes under its search: asked again; nine games start at
     # once, in about a second on an idle machine, so 30 s leaves room for a loaded one

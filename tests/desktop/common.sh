@@ -3,6 +3,13 @@
 # how they step aside (exit 77, which ctest counts as skipped) where a tool
 # they need is missing.
 
+# The game keeps the game in progress in the user's state folder: every test has an empty one of its own, so that no
+# test takes up a game another left (or one of the person running the tests), and none is left behind. Scripts that
+# set a trap of their own on EXIT remove it there too.
+XDG_STATE_HOME="$(mktemp -d)"
+export XDG_STATE_HOME
+trap 'rm -rf "$XDG_STATE_HOME"' EXIT
+
 fail() {
     echo "FAIL: $*" >&2
     exit 1

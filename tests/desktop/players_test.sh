@@ -20,7 +20,7 @@ start_xvfb 800x700
 # the settings the game remembers stay in the scratch folder, and start from none
 XDG_CONFIG_HOME=$scratch/config LANG=C.UTF-8 LC_ALL= LANGUAGE= "$game" >"$scratch/game.log" 2>&1 &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$xvfb_dir"' EXIT
+trap 'kill "$pid" 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$xvfb_dir" "$XDG_STATE_HOME"' EXIT
 w=
 for _ in $(seq 300); do
     w="$(xdotool search --all --onlyvisible --pid "$pid" --name '^Skarpo$' 2>/dev/null | head -1)" && [ -n "$w" ] && break

@@ -25,7 +25,7 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=
     --load=module-null-sink --load="module-native-protocol-unix socket=$scratch/sound.sock auth-anonymous=1" \
     2>"$scratch/pulseaudio.log" &
 server=$!
-trap 'kill "$server" 2>/dev/null || true' EXIT
+trap 'kill "$server" 2>/dev/null || true; rm -rf "$XDG_STATE_HOME"' EXIT
 await_socket pulseaudio "$server" "$scratch/sound.sock" "$scratch/pulseaudio.log"
 
 export PULSE_SERVER=unix:$scratch/sound.sock

@@ -69,7 +69,7 @@ unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 source "$here/xvfb.sh"
 start_xvfb 1024x768
 pids=()
-trap 'kill "${pids[@]}" "$xvfb_pid" 2>/dev/null || true' EXIT
+trap 'kill "${pids[@]}" "$xvfb_pid" 2>/dev/null || true; rm -rf "$XDG_STATE_HOME"' EXIT
 
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr \
     --load=module-null-sink --load="module-native-protocol-unix socket=$scratch/run/sound.sock auth-anonymous=1" \

@@ -27,7 +27,7 @@ weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --id
     --socket=$socket --log="$scratch/weston.log" &
 weston=$!
 pids=("$weston")
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$XDG_STATE_HOME"' EXIT
 await_socket weston "$weston" "$scratch/$socket" "$scratch/weston.log"
 export WAYLAND_DISPLAY=$socket
 

@@ -20,7 +20,7 @@ start_xvfb() {
     Xvfb -displayfd 1 -screen 0 "$1x24" -nolisten tcp $noreset >"$xvfb_dir/display" 2>"$xvfb_dir/log" &
     xvfb_pid=$!
     xvfb_lock=
-    trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_dir" $xvfb_lock' EXIT
+    trap 'kill "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_dir" "$XDG_STATE_HOME" $xvfb_lock' EXIT
     # it starts in a fraction of a second on an idle machine
     number_or_gone() { [ -s "$xvfb_dir/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null; }
     until_within 20 number_or_gone && [ -s "$xvfb_dir/display" ] || fail "Xvfb did not start: $(cat "$xvfb_dir/log")"

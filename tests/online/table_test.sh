@@ -31,7 +31,7 @@ play() {
     local name="$1"
     shift
     mkdir -p "$work/$name"
-    HOME="$work/$name" XDG_CONFIG_HOME="$work/$name" QT_QPA_PLATFORM=offscreen \
+    HOME="$work/$name" XDG_CONFIG_HOME="$work/$name" XDG_STATE_HOME="$work/$name/state" QT_QPA_PLATFORM=offscreen \
         SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$name.out" 2>"$work/$name.err" &
     pids+=($!)
 }
@@ -68,5 +68,11 @@ for who in ann bob eve; do
     grep '^throw' "$work/$who.out" | head -n "$throws" | cmp -s - "$work/host.throws" ||
         fail "the game of $who differs from the host's: $(grep '^throw' "$work/$who.out" | head -n "$throws" |
             diff - "$work/host.throws" | head -n 3)"
+done
+# the table's game is kept as the table's, beside each player's own game (its speed chosen, never thrown)
+for who in host ann bob eve; do
+    grep -q '^skarpo-game ' "$work/$who/state/skarpo/table.txt" || fail "$who kept no game of the table"
+    own="$work/$who/state/skarpo/game.txt"
+    [ ! -e "$own" ] || grep -qx 'last 0 0 0 0' "$own" || fail "$who wrote the table's game over its own"
 done
 echo "four processes, $throws throws, every game alike after every throw; a stranger's messages named and refused"

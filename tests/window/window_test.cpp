@@ -26,7 +26,8 @@ namespace {
 
 // The first pixel of `got` unlike the canvas drawn by hand in device pixels: the board's green, then each visible
 // view in drawing order, the board's top left at `origin`, k device pixels to a pixel of the board: its background
-// (a frame's edge black, k pixels wide) under its artwork, artwork pixels k by k.
+// (a frame's edge black, k pixels wide) under its artwork, artwork pixels k by k; a player's empty place with the
+// player's shape.
 std::string misdrawn(const QImage& got, const Canvas& canvas, int k, QPoint origin) {
     QImage want(got.size(), QImage::Format_RGB32);
     want.fill(QColor::fromRgb(colour::window));
@@ -39,8 +40,10 @@ std::string misdrawn(const QImage& got, const Canvas& canvas, int k, QPoint orig
         painter.fillRect(r, QColor::fromRgb(id.family == Family::Frame ? 0 : v.back));
         painter.fillRect(r.adjusted(k, k, -k, -k), QColor::fromRgb(v.back));
         painter.setClipRect(r);
-        if (v.picture != Picture::None)
-            painter.drawImage(r.topLeft(), canvas.art(v.picture).toImage().scaled(32 * k, 32 * k));
+        Place place;
+        const int owner = v.picture == Picture::Blank ? playerOf(id, place) : 0;
+        const QImage art = owner ? Canvas::emptyPlace(owner) : canvas.art(v.picture).toImage();
+        if (v.picture != Picture::None) painter.drawImage(r.topLeft(), art.scaled(32 * k, 32 * k));
         painter.setClipping(false);
     }
     for (int y = 0; y < got.height(); ++y)

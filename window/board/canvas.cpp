@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "window/board/shapes.h"
 #include "window/words/outcomewords.h"
 #include "window/words/words.h"
 
@@ -51,6 +52,26 @@ Canvas::Canvas(Table& table, QWidget* parent) : QWidget(parent), table_(table), 
     setMouseTracking(true);  // a mark the mouse rests on shows its move
     for (int i = 1; i < pictureCount; ++i)
         art_[static_cast<std::size_t>(i)] = QPixmap(resourceOf(static_cast<Picture>(i)));
+    for (int p = 1; p <= 4; ++p)
+        art_[static_cast<std::size_t>(pictureCount + p - 1)] = QPixmap::fromImage(emptyPlace(p));
+}
+
+QImage Canvas::emptyPlace(int player) {
+    QImage shape = shapeArt(player);
+    QPainter ink(&shape);
+    ink.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    ink.fillRect(shape.rect(), QColor(0, 0, 0, 64));  // black, a quarter opaque
+    ink.end();
+    QImage place = QImage(resourceOf(Picture::Blank)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter(&place).drawImage(0, 0, shape);
+    return place;
+}
+
+std::size_t Canvas::artIndex(ViewId id) const {
+    const Picture p = viewOf(id).picture;
+    Place place;
+    const int owner = p == Picture::Blank ? playerOf(id, place) : 0;
+    return static_cast<std::size_t>(owner > 0 ? pictureCount + owner - 1 : static_cast<int>(p));
 }
 
 QString Canvas::resourceOf(Picture p) { return QStringLiteral(":/pictures/%1.xpm").arg(QLatin1String(pictureName(p))); }
@@ -100,14 +121,16 @@ QRectF Canvas::rectOf(ViewId v) const {
     return logical(deviceRect(v, at), at.ratio);
 }
 
-const QPixmap& Canvas::artFor(Picture p, Colour back, qreal scale) const {
+const QPixmap& Canvas::artFor(ViewId id, qreal scale) const {
     if (scale != scaledFor_) {
         scaled_.clear();
         scaledFor_ = scale;
     }
-    QPixmap& s = scaled_[(static_cast<std::uint64_t>(p) << 32) | back];
+    const std::size_t index = artIndex(id);
+    const Colour back = viewOf(id).back;
+    QPixmap& s = scaled_[(static_cast<std::uint64_t>(index) << 32) | back];
     // laid on the view's background once, so that drawing it is a plain copy
-    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art(p).toImage(), back, scale));
+    if (s.isNull()) s = QPixmap::fromImage(scaledArt(art_[index].toImage(), back, scale));
     return s;
 }
 
@@ -146,7 +169,7 @@ void Canvas::paintView(QPainter& painter, ViewId id, const QRect& r, const Place
     // the artwork is 32 pixels of the board square, drawn at the view's top
     // left on the view's background; it covers a 480-twip view whole, but
     // for a pixel at scales that are no eighth
-    const QPixmap* art = v.picture == Picture::None ? nullptr : &artFor(v.picture, v.back, at.scale);
+    const QPixmap* art = v.picture == Picture::None ? nullptr : &artFor(id, at.scale);
     if (!art || art->width() < r.width() || art->height() < r.height()) fill(painter, r, qcolour(v.back));
     if (id.family == Family::Frame) {
         // a single line, as thick as a whole number of pixels allows

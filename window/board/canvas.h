@@ -51,6 +51,11 @@ public:
     static QString resourceOf(Picture p);
     // The 32 by 32 artwork of a picture.
     const QPixmap& art(Picture p) const { return art_[static_cast<std::size_t>(p)]; }
+    // The artwork of player 1..4's empty place (a start place, a home place): the empty place's, the player's shape
+    // faint over it, a shade darker than the place whatever its colour.
+    static QImage emptyPlace(int player);
+    // The 32 by 32 artwork a view shows: its picture's, or on a player's empty place that place's.
+    const QPixmap& artOf(ViewId v) const { return art_[artIndex(v)]; }
 
     // Artwork for `ratio` device pixels to a pixel of the artwork, in device
     // pixels, laid on a background colour. At a whole ratio every artwork
@@ -180,12 +185,15 @@ private:
     static QRect deviceRect(ViewId v, const Placement& at);
     Look lookOf(ViewId v, const Placement& at) const;
     void paintView(QPainter& painter, ViewId id, const QRect& r, const Placement& at) const;
-    // A picture's artwork at `scale`, laid on a background colour.
-    const QPixmap& artFor(Picture p, Colour back, qreal scale) const;
+    // Where a view's artwork is kept in art_.
+    std::size_t artIndex(ViewId id) const;
+    // A view's artwork at `scale`, laid on its background colour.
+    const QPixmap& artFor(ViewId id, qreal scale) const;
 
     Table& table_;
-    std::array<QPixmap, pictureCount> art_;
-    // the artwork as drawn, by picture and background, in device pixels for that scale
+    // every picture's artwork, then the empty places of players 1..4
+    std::array<QPixmap, pictureCount + 4> art_;
+    // the artwork as drawn, by artwork and background, in device pixels for that scale
     mutable std::unordered_map<std::uint64_t, QPixmap> scaled_;
     mutable qreal scaledFor_ = 0;
 

@@ -202,11 +202,19 @@ QString key(const QKeySequence& k) { return k.toString(QKeySequence::NativeText)
 QString Help::howToPlay(Window& window) {
     const QString newGame = menuPath(window.newGameAction());
     QString html;
-    html +=
-        paragraph(tr("Skarpo is a dice race for four players round a ring of 60 squares. You play red; the computer "
-                     "plays cyan, magenta and green. Each player has four counters. They wait in the player's start "
-                     "area, travel once round the ring, clockwise, then turn into the player's own home column and end "
-                     "in its four final places."));
+    // the colours with their shapes, and who plays them whatever the seats
+    html += paragraph(
+        QCoreApplication::translate(
+            "Shapes",
+            "Skarpo is a dice race for four players round a ring of 60 squares: red, the circle; cyan, the square; "
+            "magenta, the triangle; and green, the star. Each colour's shape stands on its counters and its places, "
+            "so that whose they are shows even without the colour.") +
+        QLatin1Char(' ') +
+        tr("A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and "
+           "the computer plays the other three. Each player has four counters. They wait in the player's start area, "
+           "travel once round the ring, clockwise, then turn into the player's own home column and end in its four "
+           "final places.")
+            .arg(menuPath(window.playersAction())));
 
     html += heading(tr("Throwing the die"));
     html += pictured({

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "window/board/shapes.h"
+
 namespace skarpo {
 
 PlayersDialog::PlayersDialog(const std::array<Seat, 5>& chosen, QWidget* parent) : QDialog(parent) {
@@ -38,7 +40,7 @@ PlayersDialog::PlayersDialog(const std::array<Seat, 5>& chosen, QWidget* parent)
         box->addItem(QCoreApplication::translate("Seats", "Invited"));
         box->setCurrentIndex(static_cast<int>(chosen[static_cast<std::size_t>(p)]));
         box->setAccessibleDescription(note);
-        auto* label = new QLabel(QCoreApplication::translate("Seats", names[p - 1]), this);
+        auto* label = new ShapedLabel(p, Ink::OwnColour, QCoreApplication::translate("Seats", names[p - 1]), this);
         label->setBuddy(box);
         form->addRow(label, box);
         choices_[static_cast<std::size_t>(p - 1)] = box;

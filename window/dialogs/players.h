@@ -2,7 +2,7 @@
 // Options > Players...: for each of red, cyan, magenta and green, a person,
 // the computer, or a person invited to a table this machine hosts. The choice takes effect with a new game, and the
 // dialog says so. Every choice is a labelled list box, reached by Tab and read by a screen reader with its colour's
-// name.
+// name; the colour's shape stands beside it.
 #pragma once
 
 #include <QDialog>

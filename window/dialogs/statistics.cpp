@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
@@ -10,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "window/board/shapes.h"
 #include "window/window.h"
 
 namespace skarpo {
@@ -59,7 +61,16 @@ StatisticsDialog::StatisticsDialog(Window& window) : QDialog(&window), window_(w
     auto* homesLabel = new QLabel(tr("All four counters home"), this);
     homes_ = countTable(this, tr("All four counters home"), {tr("Colour"), tr("Times")}, 4);
     const QString colours[] = {tr("Red"), tr("Cyan"), tr("Magenta"), tr("Green")};
-    for (int p = 0; p < 4; ++p) homes_->item(p, 0)->setText(colours[p]);
+    // each colour's name after its shape
+    const int side = shapeSide(fontMetrics().height());
+    homes_->setIconSize(QSize(side, side));
+    for (int p = 0; p < 4; ++p) {
+        homes_->item(p, 0)->setText(colours[p]);
+        const QPixmap drawn = shapePixmap(p + 1, side, devicePixelRatioF(), Ink::OwnColour);
+        QIcon shape(drawn);
+        shape.addPixmap(drawn, QIcon::Selected);  // on a selected row as on any other
+        homes_->item(p, 0)->setIcon(shape);
+    }
     homesLabel->setBuddy(homes_);
 
     auto* facesLabel = new QLabel(tr("Faces of the die"), this);

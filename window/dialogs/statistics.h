@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Statistics dialog: for each colour how many times all four of its
-// counters came home, how often each face of the die came up, and in plain
+// The Statistics dialog: for each colour (its name beside its shape) how
+// many times all four of its counters came home, how often each face of the die came up, and in plain
 // words whether the die throws like a fair one. Its tables are read by the
 // keyboard and a screen reader cell by cell; "Reset" sets every count back
 // to zero after asking. It follows the game while it is open, and does not

@@ -7,8 +7,8 @@
 #include <QDBusVariant>
 #include <QFileInfo>
 #include <QLocale>
-#include <QTextToSpeech>
 
+#include "window/words/voice.h"
 #include "window/words/words.h"
 
 namespace skarpo {
@@ -158,6 +158,10 @@ void Speech::tell(const Happening& h) {
         case Kind::SoundOn:
         case Kind::SoundOff: return say(words::sentence(h, table_.soleRed()));
         case Kind::Opening: return;
+        case Kind::Resumed:
+            flushTurn();
+            dieWaited_ = true;  // whose turn it is, said here
+            return say(words::sentence(h, table_.soleRed()));
         default: break;
     }
     if (h.player < 1 || h.player > 4) return;
@@ -261,10 +265,9 @@ void Speech::say(const QString& text) {
     if (!speaks() || silent) return;
     queue_ << s;
     if (!voice_) {
-        voice_ = new QTextToSpeech(QStringLiteral("speechd"), this);
         //: the language of the voice that speaks the game, as a locale name (de, pt_BR ...)
-        voice_->setLocale(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))));
-        connect(voice_, &QTextToSpeech::stateChanged, this, [this] { speakNext(); });
+        voice_ = new Voice(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))), this);
+        connect(voice_, &Voice::changed, this, [this] { speakNext(); });
     }
     speakNext();
 }
@@ -274,7 +277,7 @@ void Speech::say(const QString& text) {
 // to stop (which would silence the screen reader too).
 void Speech::speakNext() {
     if (!voice_ || queue_.isEmpty()) return;
-    if (voice_->state() == QTextToSpeech::Error) {
+    if (voice_->failed()) {
         // the speech service is not there (yet, or any more): the next
         // text tries afresh, with the latest few that wait
         voice_->deleteLater();
@@ -282,7 +285,7 @@ void Speech::speakNext() {
         while (queue_.size() > 3) queue_.removeFirst();
         return;
     }
-    if (voice_->state() != QTextToSpeech::Ready) return;
+    if (!voice_->ready()) return;
     voice_->say(queue_.join(QLatin1Char(' ')));
     queue_.clear();
 }

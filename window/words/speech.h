@@ -24,9 +24,9 @@
 
 #include "core/turns/table.h"
 
-class QTextToSpeech;
-
 namespace skarpo {
+
+class Voice;
 
 class Speech : public QObject {
     Q_OBJECT
@@ -90,7 +90,7 @@ private:
     bool screenReader_ = false;
     QString last_;
     QStringList queue_;  // waiting for the voice to finish
-    QTextToSpeech* voice_ = nullptr;
+    Voice* voice_ = nullptr;
 };
 
 }  // namespace skarpo

@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 
+#include "window/board/shapes.h"
 #include "window/words/words.h"
 
 namespace skarpo {
@@ -17,12 +18,12 @@ StatusLine::StatusLine(const Table& table, QWidget* parent) : QStatusBar(parent)
     text_->setAccessibleDescription(words::statusDescription());
     addWidget(text_, 1);
 
-    // every player's last throw, on the player's colour
+    // every player's last throw, on the player's colour after the player's shape
     const QFontMetrics metrics(font());
     for (int p = 1; p <= 4; ++p) {
-        auto* label = new QLabel(this);
+        auto* label = new ShapedLabel(p, Ink::Black, {}, this);
         label->setAlignment(Qt::AlignCenter);
-        label->setFixedWidth(metrics.height() * 3 / 2);
+        label->setFixedWidth(metrics.height() * 5 / 2);
         label->setStyleSheet(QStringLiteral("QLabel { background: #%1; color: black; font-weight: bold; }")
                                  .arg(colour::ofPlayer(p), 6, 16, QLatin1Char('0')));
         tray_[static_cast<std::size_t>(p - 1)] = label;
@@ -40,8 +41,10 @@ void StatusLine::follow(const QString& foreseen) {
     if (!fresh.empty()) {
         QString said;
         for (const Happening& h : fresh) said = words::joined(said, words::sentence(h, table_.soleRed()));
-        // a move alone says nothing here: the news before it stays
-        if (!said.isEmpty()) news_ = said;
+        // a move alone says nothing here: the news before it stays; a game resumed is told after it
+        const bool resumed = fresh.size() == 1 && fresh[0].kind == Happening::Kind::Resumed;
+        if (resumed) news_ = words::joined(news_, said), told_.push_back(fresh[0]);
+        if (!said.isEmpty() && !resumed) news_ = said, told_ = fresh;
         showThrows();
     }
     const QString now =
@@ -52,6 +55,20 @@ void StatusLine::follow(const QString& foreseen) {
     // built, while none listens). Named first, the label does not tell again.
     text_->setAccessibleName(now);
     text_->setText(now);
+}
+
+void StatusLine::restore(const std::vector<Happening>& news) {
+    told_.clear();
+    news_.clear();
+    for (const Happening& h : news)
+        if (h.kind != Happening::Kind::Resumed)
+            told_.push_back(h), news_ = words::joined(news_, words::sentence(h, table_.soleRed()));
+}
+
+void StatusLine::tell(const QString& notice) {
+    news_ = notice;
+    told_.clear();
+    follow();
 }
 
 void StatusLine::showThrows() {

@@ -2,13 +2,15 @@
 // The status line below the board: in words, what just happened and what
 // player 1 can do now ("Your throw: 5. Choose a yellow counter", "Magenta
 // captured your counter"), and beside it every player's last throw, kept
-// until that player's next. The words are what a screen reader announces.
+// until that player's next, after the player's shape on its colour. The words
+// are what a screen reader announces.
 #pragma once
 
 #include <QLabel>
 #include <QStatusBar>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "core/turns/table.h"
 
@@ -32,6 +34,12 @@ public:
     // player 1 can do while there is one.
     void follow(const QString& foreseen = {});
 
+    // The happenings the news is made of, and the news taken up from them (at a new start, in a resumed game).
+    const std::vector<Happening>& news() const { return told_; }
+    void restore(const std::vector<Happening>& news);
+    // A notice in place of the news, until the next.
+    void tell(const QString& notice);
+
     QString text() const { return text_->text(); }
     // The last throw of player 1..4 as shown, 0 for none.
     int lastThrow(int player) const { return table_.game().lastThrows[static_cast<std::size_t>(player)]; }
@@ -44,8 +52,9 @@ private:
     const Table& table_;
     StatusText* text_ = nullptr;
     std::array<QLabel*, 4> tray_{};
-    std::uint64_t seen_ = 0;  // happenings read
-    QString news_;            // what the latest happenings said
+    std::uint64_t seen_ = 0;       // happenings read
+    QString news_;                 // what the latest happenings said
+    std::vector<Happening> told_;  // ... and they
 };
 
 }  // namespace skarpo

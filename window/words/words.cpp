@@ -50,6 +50,14 @@ const char* const allHomeTexts[] = {
     QT_TRANSLATE_NOOP("Status", "Magenta has all four counters home"),
     QT_TRANSLATE_NOOP("Status", "Green has all four counters home"),
 };
+// a game saved before, taken up again; red's own when red is named by its colour
+const char* const resumedTexts[] = {
+    QT_TRANSLATE_NOOP("SavedGame", "Game resumed: your turn"),
+    QT_TRANSLATE_NOOP("SavedGame", "Game resumed: cyan's turn"),
+    QT_TRANSLATE_NOOP("SavedGame", "Game resumed: magenta's turn"),
+    QT_TRANSLATE_NOOP("SavedGame", "Game resumed: green's turn"),
+};
+const char* const redResumed = QT_TRANSLATE_NOOP("SavedGame", "Game resumed: red's turn");
 const char* const lastThrowTexts[] = {
     QT_TRANSLATE_NOOP("Status", "Your last throw: %1"),
     QT_TRANSLATE_NOOP("Status", "Cyan's last throw: %1"),
@@ -144,6 +152,7 @@ const char* const waitingTexts[] = {
 QString status(const char* text) { return QCoreApplication::translate("Status", text); }
 QString seats(const char* text) { return QCoreApplication::translate("Seats", text); }
 QString board(const char* text) { return QCoreApplication::translate("Board", text); }
+QString saved(const char* text) { return QCoreApplication::translate("SavedGame", text); }
 
 std::size_t of(int player) { return static_cast<std::size_t>(player - 1); }
 
@@ -194,6 +203,8 @@ QString sentence(const Happening& h, bool you) {
         case Kind::AutoOff: return status(QT_TRANSLATE_NOOP("Status", "Automatic play is off"));
         case Kind::SoundOn: return status(QT_TRANSLATE_NOOP("Status", "Sound is on"));
         case Kind::SoundOff: return status(QT_TRANSLATE_NOOP("Status", "Sound is off"));
+        case Kind::Resumed:
+            return player ? !you && h.player == 1 ? saved(redResumed) : saved(resumedTexts[of(h.player)]) : QString();
         case Kind::Entered:
         case Kind::Moved: return {};  // the board shows where; the speech tells it
     }
