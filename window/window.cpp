@@ -300,6 +300,8 @@ void Window::saveSettings() {
 }
 
 void Window::resetTally() {
+    // nothing new since the last write: the file holds it all already (a window closing does not wait for the disk)
+    if (settings_->current() && r == saved_ && unsaved_ == Tally{} && !replaceTally_) return;
     tally_ = Tally{};
     unsaved_ = Tally{};
     replaceTally_ = true;
