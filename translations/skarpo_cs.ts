@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Počítač</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Táhne kamenem vybraným náhodně z těch, které mohou táhnout.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Drží se jednoduchých pravidel: přivede kámen do domácího sloupce, využije pole zdvojení nebo roh, který ho posune dopředu, jinak táhne kamenem, který je nejdál.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Hledí dopředu na hody, které přijdou, a váží postup, vyhazování i nebezpečí pro své kameny.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Po hodu zežloutne každá tvoje figurka, která může táhnout. Kliknutím na některou z nich ji posuneš o hozený počet polí. Figurka nemůže táhnout, pokud by její tah skončil na některé z tvých vlastních figurek, ale přes jakékoli figurky přeskakovat smí. Pokud nemůže táhnout žádná, hra sama přejde na dalšího hráče (po šestce házíš znovu).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Potom počítač postupně hází a táhne za azurové, purpurové a zelené, dokud na tebe kostka znovu nečeká. Zatímco se figurky pohybují, hrací plán nereaguje na kliknutí; nabídky fungují vždy.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Verze %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Závod s kostkou po okruhu o 60 polích: ty proti třem počítačovým hráčům.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo je svobodný software šířený pod licencí GNU General Public License, verze 3 nebo (podle tvé volby) kterékoli pozdější verze (GPL-3.0-or-later): můžeš ho šířit a upravovat za podmínek této licence.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo si na tvém počítači vede jediný soubor, %1: své možnosti, velikost okna a statistiku. Každá hra sama existuje jen v paměti a po zavření okna zmizí.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>Příkazy %1, %2 a %3 nastavují, jak silně hraje počítač: Snadný táhne náhodně, Normální hraje jako vždy a Silný se dívá dopředu přes nadcházející hody a zvažuje postup, vyhazování a nebezpečí pro své figurky. Příkaz %4 ukazuje, kolikrát každá barva dostala všechny čtyři figurky do cíle a kolikrát padlo každé číslo na kostce, spolu s posouzením, zda kostka vypadá poctivě. Síla počítače, velikost okna a tyto počty se uchovají od jednoho spuštění k dalšímu.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: counter = figurka; die = kostka; throw (noun) = hod; throw (verb) = hodit kostkou, házet; move on by the throw = posunout o hozený počet polí (in the column: míst); six = šestka; a 1 = jednička; square = pole; ring = okruh; board = hrací plán; start area = startovní prostor; entry square = vstupní pole; come in = vstoupit na okruh; bring in = nasadit figurku; home column = domácí sloupec; place (start area, home column) = místo; final place = cílové místo; capture = vyhodit, vyhození, vyhozená figurka; opponent = soupeř; another throw = hod navíc; x2 square = pole x2; special squares = zvláštní pole; corner = roh; lap = kolo; whose turn = kdo je na tahu; move (noun) = tah; counter can move = figurka může táhnout; turns yellow = zežloutne; red, cyan, magenta, green = červené, azurové, purpurové, zelené (hraješ za červené); computer = počítač; automatic play = automatická hra; sound = zvuk; beep = pípnutí; menu = nabídka; menu item in a text = příkaz %1, a check item = volba %1 (so the name needs no declension); status line = stavový řádek; screen reader = čtečka obrazovky; focus = fokus; full screen = režim celé obrazovky; the player is addressed as &quot;ty&quot; (klikni), wording kept free of grammatical gender. Menu captions: Nápo&amp;věda (&amp;Jak hrát, &amp;O hře Skarpo); on the bar: &amp;Nová hra, &amp;Automatická hra (item &amp;Auto), &amp;Možnosti (&amp;Zvuk; C kept free for &amp;Celá obrazovka); the window action Quit = &amp;Ukončit. Status line and board: a player named by colour = azurových etc. in the genitive (Hod azurových: %1, Startovní prostor azurových, místo %1), a happening told by the counter (Azurová figurka vyhodila tvou figurku); your throw = tvůj hod; last throw = poslední hod; none yet = zatím žádný; no move = nemůžeš táhnout / figurky nemohou táhnout; reach a final place = dorazit na cílové místo; doubling square = pole x2; way into the home column = odbočka do domácího sloupce; place in a start area or column = Startovní prostor/Domácí sloupec, místo %1; empty = prázdné; rolling (die) = kutálí se; on/off = zapnutý/vypnutý; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknutím ... (Kliknutím hodíš kostkou).; shapes = kruh (červená), čtverec (azurová), trojúhelník (purpurová), hvězda (zelená); shape = tvar</translatorcomment>
         <translation>Každou barvu hraje člověk, nebo počítač, jak určí příkaz %1; pokud nezvolíš jinak, hraješ za červené a počítač za ostatní tři. Každý hráč má čtyři figurky. Figurky čekají ve startovním prostoru hráče, jednou oběhnou okruh ve směru hodinových ručiček, potom odbočí do hráčova vlastního domácího sloupce a skončí na jeho čtyřech cílových místech.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>V této hře: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Pak tah postupuje kolem desky: počítač hází a táhne za každou barvu, kterou hraje, a kostka čeká na každou barvu, kterou hraje člověk. Zatímco se kameny pohybují, deska nepřijímá kliknutí; nabídky odpovídají vždy.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>%1 nastavuje, jak silně počítač hraje, a to od jeho příštího tahu. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1 ukazuje, kolikrát která barva dovedla domů všechny čtyři kameny a jak často padlo které číslo kostky, s posudkem, zda kostka vypadá poctivě. Síla, velikost okna a tyto počty se pamatují od jednoho spuštění k dalšímu.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Závod s kostkou pro čtyři barvy po okruhu 60 polí, každou barvu hraje člověk nebo počítač: jeden člověk proti počítači, několik lidí spolu, nebo počítač sám.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Rozestaví novou hru; všechna nastavení zůstanou, jak jsou</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>Počítač hází a táhne i za lidi, jednou za sekundu</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Pípnutí při každém vyhození kamene</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Určuje u každé barvy, zda ji hraje člověk, nebo počítač, a to od příští nové hry</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>Počítač hraje svým obvyklým tempem</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>Pauzy počítače jsou čtyřikrát kratší</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Každý hod počítače i jeho tah se ukáže na desetinu sekundy</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>Deska zaplní celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Předčítá hru nahlas, i bez čtečky obrazovky</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Kolikrát která barva dovedla domů všechny čtyři kameny a jak poctivá je kostka</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Kde stojí každý kámen: řečeno nahlas, nebo bez řeči ukázáno</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>Naposledy řečené ještě jednou: nahlas, nebo bez řeči ukázáno</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Sdílí tuto hru s lidmi u jiných počítačů přes chatovací server</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Zasedne ke stolu, který pořádá někdo jiný, podle jeho kódu nebo odkazu</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Počítač</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Hráči…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>R&amp;ychlost</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>vyhodí červenou</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>Příkaz %1 určí pro každou barvu, zda ji hraje člověk, nebo počítač; změna platí od nové hry. U jedné obrazovky může hrát několik lidí: kostka pak postupně čeká na každou barvu, za kterou hraje člověk.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>Nabídka %1 nastavuje, jak rychle hraje počítač. %2 je jeho obvyklé tempo; při volbě %3 jsou jeho pauzy čtyřikrát kratší; při volbě %4 se každý jeho hod i tah, který po něm následuje, ukáže jen na desetinu sekundy. Tvoje vlastní hody a tahy si zachovají své tempo. Hráči a rychlost se uchovají od jednoho spuštění k dalšímu.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Pozvaný</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>%1 určuje u každé barvy, zda ji hraje člověk, nebo počítač; změna platí od nové hry. Na jedné obrazovce může hrát několik lidí: kostka pak čeká postupně na barvu každého z nich a stavový řádek ji jmenuje („Červené: klikni na kostku“). Políčka posledních hodů vedle něj jsou u barev, které hrají lidé, orámována černě. Když kostka přejde od jednoho člověka k druhému, klávesnice počká %2 sekundy, než hodí, aby klávesy toho, kdo právě hrál, nehodily za dalšího.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Červené: začni kliknutím na kostku</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Azurové: začni kliknutím na kostku</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Purpurové: začni kliknutím na kostku</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Zelené: začni kliknutím na kostku</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>hraje člověk</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>hraje počítač</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Hráči…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX nebo xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>&amp;Uspořádat stůl…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>Přip&amp;ojit se ke stolu…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Mnohem nerovnoměrnější, než padá poctivá kostka: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>&amp;Statistika</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Započítané hody: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Podíl každého čísla jako sloupce; čára značí podíl poctivé kostky</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Statistika…</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Computer</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Zieht eine Figur, zufällig gewählt unter denen, die ziehen können.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Folgt einfachen Regeln: bringt eine Figur in ihre Zielspalte, nutzt ein Verdopplungsfeld oder eine Ecke, die sie vorwärts trägt, und zieht sonst die Figur, die am weitesten ist.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Schaut voraus auf die kommenden Würfe und wägt Fortschritt, Schlagen und die Gefahr für seine Figuren ab.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Nach deinem Wurf wird jede deiner Figuren, die ziehen kann, gelb. Klicke eine davon an, um sie um die gewürfelte Augenzahl weiterzuziehen. Eine Figur kann nicht ziehen, wenn ihr Zug auf einer deiner eigenen Figuren enden würde, sie darf aber über jede Figur hinwegziehen. Kann keine Figur ziehen, ist von selbst der Nächste an der Reihe (nach einer Sechs würfelst du noch einmal).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Danach würfelt und zieht der Computer der Reihe nach für Cyan, Magenta und Grün, bis der Würfel wieder auf dich wartet. Solange Figuren ziehen, nimmt das Brett keine Klicks an; die Menüs reagieren immer.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Ein Würfelrennen auf einem Ring aus 60 Feldern: du gegen drei Computerspieler.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo ist freie Software unter der GNU General Public License, Version 3 oder (nach deiner Wahl) jeder späteren Version (GPL-3.0-or-later): Du darfst es unter den Bedingungen dieser Lizenz weitergeben und verändern.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo legt eine einzige Datei auf deinem Computer an, %1: seine Optionen, die Größe des Fensters und die Statistik. Jedes Spiel selbst existiert nur im Arbeitsspeicher und ist fort, sobald das Fenster geschlossen wird.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>„%1“, „%2“ und „%3“ legen fest, wie stark der Computer spielt: Leicht zieht zufällig, Normal spielt wie immer, und Stark schaut über die kommenden Würfe voraus und wägt Fortschritt, Schlagen und die Gefahr für seine Figuren ab. „%4“ zeigt, wie oft jede Farbe alle vier Figuren auf die Endplätze gebracht hat und wie oft jede Augenzahl gefallen ist, samt einem Urteil, ob der Würfel fair wirkt. Die Spielstärke, die Größe des Fensters und diese Zählungen bleiben von einem Start zum nächsten erhalten.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: address the player as du; counter = Figur (always, never Stein/Spielstein); die = Würfel; to throw = würfeln; throw (event) = Wurf; the number thrown = Augenzahl (um die gewürfelte Augenzahl ziehen); a six = eine Sechs (a 1 = eine Eins); another throw = ein weiterer Wurf / noch einmal würfeln; to move a counter = ziehen; move = Zug; whose turn = wer am Zug ist; square (on the ring) = Feld; place (start area, home column, final) = Platz; ring = Ring; board = Brett; start area = Startbereich; entry square = Einsetzfeld; bring in / come in = einsetzen / eingesetzt werden; home column = Zielbahn; final place = Endplatz; doubling square = x2-Feld; corner = Eckfeld; jump = Sprung; capture = schlagen (heading Schlagen), captured counter = geschlagene Figur; opponent&apos;s counter = gegnerische Figur; player = Spieler; colours = Rot, Cyan, Magenta, Grün; automatic play = automatisches Spiel; sound = Ton; beep = Piepton; full screen = Vollbildmodus; status line = Statuszeile; screen reader = Screenreader; menu items named in running text in „…“ quotes; How to Play = Spielanleitung; About = Über; menu bar mnemonics: H is taken by &amp;Hilfe (Help menu: &amp;Spielanleitung, Ü&amp;ber Skarpo); way into the home column = Abzweigung in die Zielbahn; a player named as owner = von Cyan/Magenta/Grün (Startbereich von Cyan, Platz 2; Letzter Wurf von Grün), a counter by its colour = deine/cyanfarbene/magentafarbene/grüne Figur; a number thrown in running text = eine %1 (Cyan hat eine 6 gewürfelt; zeigt eine 6); status line parts joined as „%1. %2“; on/off = eingeschaltet/ausgeschaltet; quit = Beenden; menu captions: &amp;Neues Spiel, &amp;Automatik ▸ &amp;Für mich spielen, &amp;Optionen ▸ &amp;Ton (V left for &amp;Vollbildmodus); shapes = Kreis (Rot), Quadrat (Cyan), Dreieck (Magenta), Stern (Grün); shape = Form</translatorcomment>
         <translation>Jede Farbe spielt ein Mensch oder der Computer, wie unter „%1“ gewählt; wenn nichts anderes gewählt ist, spielst du Rot und der Computer die anderen drei. Jeder Spieler hat vier Figuren. Sie warten im Startbereich ihres Spielers, laufen einmal im Uhrzeigersinn um den Ring, biegen dann in die eigene Zielbahn ihres Spielers ein und kommen auf deren vier Endplätzen an.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>In diesem Spiel: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Dann geht der Zug reihum weiter: Der Computer würfelt und zieht für jede Farbe, die er spielt, und der Würfel wartet auf jede Farbe, die ein Mensch spielt. Solange Figuren ziehen, nimmt das Brett keine Klicks an; die Menüs antworten immer.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>„%1“ legt fest, wie stark der Computer spielt, ab seinem nächsten Zug. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>„%1“ zeigt, wie oft jede Farbe alle vier Figuren heimgebracht hat und wie oft jede Augenzahl gefallen ist, mit einem Urteil darüber, ob der Würfel fair wirkt. Die Spielstärke, die Fenstergröße und diese Zahlen bleiben von einem Start zum nächsten erhalten.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Ein Würfelrennen für vier Farben um einen Ring aus 60 Feldern, jede Farbe gespielt von einem Menschen oder vom Computer: ein Mensch gegen den Computer, mehrere Menschen miteinander oder der Computer allein.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Baut ein neues Spiel auf; alle Einstellungen bleiben, wie sie sind</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>Der Computer würfelt und zieht auch für die Menschen, einmal pro Sekunde</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Ein Piepton, wann immer eine Figur geschlagen wird</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Legt für jede Farbe fest, ob ein Mensch oder der Computer sie spielt, ab dem nächsten neuen Spiel</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>Der Computer spielt in seinem gewohnten Tempo</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>Die Pausen des Computers dauern nur ein Viertel so lang</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Jeder Wurf des Computers samt seinem Zug wird eine Zehntelsekunde lang gezeigt</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>Das Brett füllt den ganzen Bildschirm</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Liest das Spiel laut vor, auch ohne Bildschirmleser</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Wie oft jede Farbe alle vier Figuren heimgebracht hat und wie fair der Würfel ist</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Wo jede Figur steht: laut gesagt, oder ohne Sprachausgabe gezeigt</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>Das zuletzt Gesagte noch einmal: laut, oder ohne Sprachausgabe gezeigt</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Teilt dieses Spiel über einen Chat-Server mit Menschen an anderen Rechnern</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Nimmt an einem Tisch Platz, den jemand anderes eröffnet hat, über seinen Code oder Link</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Computer</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Spieler …</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>Te&amp;mpo</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>schlägt Rot</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>„%1“ legt für jede Farbe fest, ob ein Mensch oder der Computer sie spielt; die Änderung gilt ab einem neuen Spiel. Mehrere Menschen können an einem Bildschirm spielen: Der Würfel wartet dann reihum auf jede Farbe, die ein Mensch spielt.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>„%1“ legt fest, wie schnell der Computer spielt. „%2“ ist sein gewohntes Tempo; mit „%3“ dauern seine Pausen nur ein Viertel so lang; mit „%4“ wird jeder seiner Würfe samt dem Zug, der darauf folgt, nur eine Zehntelsekunde lang gezeigt. Deine eigenen Würfe und Züge behalten ihr Tempo. Die Spieler und das Tempo bleiben von einem Start zum nächsten erhalten.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Eingeladen</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>„%1“ legt für jede Farbe fest, ob ein Mensch oder der Computer sie spielt; die Änderung gilt ab einem neuen Spiel. Mehrere Menschen können an einem Bildschirm spielen: Der Würfel wartet dann der Reihe nach auf die Farbe jedes Menschen, und die Statuszeile nennt sie („Rot: Klicke auf den Würfel“). Die Kästchen der letzten Würfe daneben sind bei den Farben, die Menschen spielen, schwarz umrahmt. Wenn der Würfel von einem Menschen zum anderen geht, wartet die Tastatur %2 Sekunden, bevor sie würfelt, damit die Tasten dessen, der gerade gespielt hat, nicht für den nächsten würfeln.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Rot: Klicke auf den Würfel, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Cyan: Klicke auf den Würfel, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Magenta: Klicke auf den Würfel, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Grün: Klicke auf den Würfel, um zu beginnen</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>gespielt von einem Menschen</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>gespielt vom Computer</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Spieler …</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX oder xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>Tisch &amp;eröffnen …</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>Tisch &amp;beitreten …</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Weit ungleichmäßiger, als ein fairer Würfel fällt: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>St&amp;atistik</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Gezählte Würfe: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Anteil jeder Augenzahl als Balken; die Linie zeigt den Anteil eines fairen Würfels</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>St&amp;atistik …</translation>
     </message>
 </context>
 <context>

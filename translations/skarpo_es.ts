@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Ordenador</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Mueve una ficha elegida al azar entre las que pueden moverse.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Sigue reglas sencillas: lleva una ficha a su columna de casa, aprovecha una casilla doble o una esquina que la hace avanzar y, si no, mueve la ficha más adelantada.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Mira por adelantado las tiradas que vendrán y sopesa el avance, las capturas y el peligro para sus fichas.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Tras tu tirada, cada una de tus fichas que puede moverse se vuelve amarilla. Haz clic en una para avanzarla según la tirada. Una ficha no puede moverse si su movimiento terminaría en una de tus propias fichas, pero puede pasar por encima de cualquier ficha. Si ninguna puede moverse, el turno pasa solo (después de un seis vuelves a tirar).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Después, el ordenador tira y mueve por el cian, el magenta y el verde, uno tras otro, hasta que el dado vuelve a esperarte. Mientras las fichas se mueven, el tablero no admite clics; los menús responden siempre.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Versión %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Una carrera de dados alrededor de un circuito de 60 casillas: tú contra tres jugadores manejados por el ordenador.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo es software libre bajo la Licencia Pública General de GNU (GNU General Public License), versión 3 o (a tu elección) cualquier versión posterior (GPL-3.0-or-later): puedes compartirlo y modificarlo según los términos de esa licencia.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo guarda un solo archivo en tu ordenador, %1: sus opciones, el tamaño de la ventana y las estadísticas. Cada partida vive en la memoria y desaparece al cerrar la ventana.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>Las órdenes %1, %2 y %3 fijan la fuerza con la que juega el ordenador: Fácil mueve al azar, Normal juega como siempre y Fuerte mira por adelantado las tiradas que vienen, sopesando el avance, las capturas y el peligro para sus fichas. La orden %4 muestra cuántas veces cada color ha llevado sus cuatro fichas a las posiciones finales y cuántas veces ha salido cada cara del dado, con un veredicto sobre si el dado parece justo. La fuerza, el tamaño de la ventana y estos recuentos se conservan de una vez a la siguiente.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: counter = ficha; die = dado; to throw = tirar (el dado); a throw = tirada; a six gives another throw = un seis da otra tirada; square = casilla; ring = circuito; lap = vuelta; board = tablero; start area = casa (sacar una ficha de casa, salir, volver a casa); entry square = casilla de salida; home column = pasillo de llegada (el pasillo); final places = posiciones finales; place = posición; to move (a counter) = mover; to move on by the throw = avanzar según la tirada; to land on = caer en (una casilla), caer sobre (una ficha); to capture = capturar; capture = captura; opponent = rival; x2 square = casilla x2; corner = esquina; jump = salto; turn = turno; game = partida; new game = partida nueva; player = jugador; the computer = el ordenador; marked (yellow) = amarilla; automatic play = juego automático; sound = sonido; beep = pitido; setting/menu toggle = opción; menu command = orden; full screen = pantalla completa; screen reader = lector de pantalla; status line = línea de estado; focus = foco; help = ayuda; click = clic, hacer clic; the player is addressed as tú; mnemonics: menu bar Ay&amp;uda (U), leaving N, A, O free for the other three; Help menu &amp;Cómo se juega (C), &amp;Acerca de Skarpo (A); status line and board: the other players are named Cian, Magenta, Verde (capitalised, no article); Cian ha sacado un 4; No puedes mover con un 3; Has capturado una ficha cian; Cian ha capturado una ficha tuya; all four counters home = las cuatro fichas en las posiciones finales (never &quot;en casa&quot;, casa is the start area); start place = casa, posición N; home column place = pasillo de llegada, posición N; way into the home column (square before the entry square) = desvío al pasillo de llegada; doubling square = casilla x2; counter as a description = ficha tuya / ficha cian; empty = vacía; can move = puede moverse; tooltips &quot;Click me to ...&quot; = Haz clic aquí para ...; menus: Partida &amp;nueva (N), Juego &amp;automático (A) ▸ &amp;Automático (A), &amp;Opciones (O) ▸ &amp;Sonido (S), P left free in Opciones for &amp;Pantalla completa; &amp;Salir (Ctrl+Q, not in a menu); shapes = círculo (rojo), cuadrado (cian), triángulo (magenta), estrella (verde); shape = forma</translatorcomment>
         <translation>Cada color lo juega una persona o el ordenador, según se elija con la orden %1; si no se elige otra cosa, tú juegas con el rojo y el ordenador con los otros tres. Cada jugador tiene cuatro fichas. Las fichas esperan en la casa de su jugador, dan una sola vuelta al circuito en el sentido de las agujas del reloj, después entran en el pasillo de llegada de su jugador y terminan en sus cuatro posiciones finales.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>En esta partida: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Después el turno pasa alrededor del tablero: el ordenador tira y mueve por cada color que juega, y el dado espera a cada color que juega una persona. Mientras las fichas se mueven, el tablero no acepta clics; los menús siempre responden.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>%1 fija la fuerza con que juega el ordenador, a partir de su próximo movimiento. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1 muestra cuántas veces cada color ha llevado sus cuatro fichas a casa y cuántas veces ha salido cada cara del dado, con un juicio sobre si el dado parece justo. La fuerza, el tamaño de la ventana y estas cuentas se recuerdan de un inicio al siguiente.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Una carrera de dados para cuatro colores alrededor de un anillo de 60 casillas; cada color lo juega una persona o el ordenador: una persona contra el ordenador, varias personas juntas o el ordenador solo.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Prepara una partida nueva; todas las opciones quedan como están</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>El ordenador también tira y mueve por las personas, una vez por segundo</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Un pitido cada vez que se captura una ficha</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Elige para cada color si lo juega una persona o el ordenador, desde la próxima partida nueva</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>El ordenador juega a su ritmo de siempre</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>Las pausas del ordenador duran la cuarta parte</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Cada tirada del ordenador, con su movimiento, se muestra una décima de segundo</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>El tablero llena toda la pantalla</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Lee el juego en voz alta, también sin lector de pantalla</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Cuántas veces cada color llevó sus cuatro fichas a casa y cuán justo es el dado</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Dónde está cada ficha: dicho en voz alta, o mostrado sin voz</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>Lo último que se dijo, otra vez: en voz alta, o mostrado sin voz</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Comparte esta partida con personas en otros equipos a través de un servidor de chat</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Ocupa un asiento en una mesa que abre otra persona, con su código o su enlace</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Ordenador</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Jugadores…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>&amp;Velocidad</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>captura rojo</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>La orden %1 elige para cada color si lo juega una persona o el ordenador; el cambio se aplica en una partida nueva. Varias personas pueden jugar en una misma pantalla: el dado espera entonces, por turnos, a cada color que juega una persona.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>El menú %1 fija la rapidez con que juega el ordenador. %2 es su ritmo de siempre; con %3 sus pausas duran la cuarta parte; con %4 cada una de sus tiradas, con el movimiento que le sigue, se muestra solo durante una décima de segundo. Tus propias tiradas y movimientos conservan su ritmo. Los jugadores y la velocidad se conservan de una vez a la siguiente.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Invitado</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>%1 elige para cada color si lo juega una persona o el ordenador; el cambio vale desde una partida nueva. Varias personas pueden jugar en una misma pantalla: el dado espera entonces por turno al color de cada persona, y la línea de estado lo nombra («Rojo: haz clic en el dado»). Las casillas de las últimas tiradas a su lado tienen un marco negro en los colores que juegan personas. Cuando el dado pasa de una persona a otra, el teclado espera %2 segundos antes de tirar, para que las teclas de quien acaba de jugar no tiren por el siguiente.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Rojo: haz clic en el dado para empezar</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Cian: haz clic en el dado para empezar</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Magenta: haz clic en el dado para empezar</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Verde: haz clic en el dado para empezar</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>lo juega una persona</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>lo juega el ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Jugadores…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX, o xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>&amp;Abrir una mesa…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>&amp;Unirse a una mesa…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Mucho más desigual de lo que sale un dado justo: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>&amp;Estadísticas</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Tiradas contadas: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Proporción de cada cara en barras; la línea marca la proporción de un dado justo</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Estadísticas…</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Ordinateur</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Déplace un pion choisi au hasard parmi ceux qui peuvent bouger.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Suit des règles simples&#xa0;: fait entrer un pion dans sa colonne d&apos;arrivée, prend une case double ou un coin qui le fait avancer, sinon déplace le pion le plus avancé.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Anticipe les lancers à venir en pesant la progression, les prises et le danger pour ses pions.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Après votre lancer, chacun de vos pions qui peut se déplacer devient jaune. Cliquez sur l&apos;un d&apos;eux pour le faire avancer de la valeur du dé. Un pion ne peut pas se déplacer si son déplacement devait s&apos;achever sur l&apos;un de vos propres pions, mais il peut passer par-dessus n&apos;importe quel pion. Si aucun ne peut se déplacer, le tour passe de lui-même au joueur suivant (après un six, vous relancez le dé).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Ensuite, l&apos;ordinateur lance le dé et joue tour à tour pour cyan, magenta et vert, jusqu&apos;à ce que le dé vous attende de nouveau. Pendant que des pions se déplacent, le plateau ignore les clics&#xa0;; les menus, eux, répondent toujours.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Une course de dés sur un circuit de 60 cases&#xa0;: vous contre trois joueurs contrôlés par l&apos;ordinateur.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo est un logiciel libre distribué sous la GNU General Public License, version 3 ou (à votre choix) toute version ultérieure (GPL-3.0-or-later)&#xa0;: vous pouvez le partager et le modifier selon les termes de cette licence.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo conserve un seul fichier sur votre ordinateur, %1&#xa0;: ses options, la taille de la fenêtre et les statistiques. Chaque partie n&apos;existe qu&apos;en mémoire et disparaît à la fermeture de la fenêtre.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>«&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» et «&#xa0;%3&#xa0;» règlent la force de jeu de l&apos;ordinateur&#xa0;: Facile joue au hasard, Normal joue comme toujours, et Fort anticipe les lancers à venir en pesant la progression, les prises et le danger pour ses pions. «&#xa0;%4&#xa0;» montre combien de fois chaque couleur a amené ses quatre pions à l&apos;arrivée et combien de fois chaque face du dé est sortie, avec un verdict sur l&apos;honnêteté du dé. La force, la taille de la fenêtre et ces comptes sont conservés d&apos;un démarrage à l&apos;autre.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: address the player as vous; counter = pion; die = dé; to throw = lancer le dé; throw (event) = lancer (n.); the number thrown = la valeur du dé; a six = un six (a 1 = un 1); another throw = un nouveau lancer; to move a counter = déplacer (a counter moves = se déplace, moves on = avance); move = déplacement; your turn = c&apos;est à vous de jouer; square (on the ring) = case; place (start area, home column, final) = place; ring = circuit; board = plateau; start area = zone de départ; entry square = case d&apos;entrée; bring in / come in = faire entrer / entrer; home column = colonne d&apos;arrivée; final place = place finale; doubling square = case x2; corner = coin; jump = saut; capture = prendre (heading Prises), captured counter = pion pris; opponent&apos;s counter = pion adverse; player = joueur; colours = rouge, cyan, magenta, vert; automatic play = jeu automatique; sound = son; beep = bip; full screen = plein écran; status line = ligne d&apos;état; screen reader = lecteur d&apos;écran; game (one match) = partie; menu items named in running text in « … » quotes; no-break space before ; : ! ? and inside « »; How to Play = Comment jouer; About = À propos de; menu bar mnemonics: A is taken by &amp;Aide, so the AutoPlay menu needs another letter (Help menu: &amp;Comment jouer, À &amp;propos de Skarpo); way into the home column = bifurcation vers la colonne d&apos;arrivée; a player&apos;s places and squares by the colour adjective after the noun (zone de départ verte, place 2; case d&apos;entrée cyan; pion vert), the players as subjects capitalised at the start of a sentence (Vert a fait un 6), otherwise lower case (dernier lancer de vert); a number thrown = un %1 (Cyan a fait un 6; affiche un 6); status line parts joined as «&#xa0;%1. %2&#xa0;»; on/off = activé/désactivé; quit = Quitter; menu captions: &amp;Nouvelle partie, &amp;Jeu automatique ▸ &amp;Jouer à ma place, &amp;Options ▸ &amp;Son (P left for &amp;Plein écran); shapes = rond (rouge), carré (cyan), triangle (magenta), étoile (vert); shape = forme</translatorcomment>
         <translation>Chaque couleur est jouée par une personne ou par l&apos;ordinateur, selon le choix fait dans «&#xa0;%1&#xa0;»&#xa0;; sauf autre choix, vous jouez en rouge et l&apos;ordinateur joue les trois autres. Chaque joueur a quatre pions. Ils attendent dans la zone de départ de leur joueur, font une fois le tour du circuit dans le sens des aiguilles d&apos;une montre, puis entrent dans la colonne d&apos;arrivée de leur joueur et finissent sur ses quatre places finales.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>Dans cette partie&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Puis le tour passe autour du plateau&#xa0;: l&apos;ordinateur lance et joue pour chaque couleur qu&apos;il joue, et le dé attend chaque couleur jouée par une personne. Pendant que des pions bougent, le plateau ne prend aucun clic&#xa0;; les menus répondent toujours.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>«&#xa0;%1&#xa0;» règle la force de jeu de l&apos;ordinateur, dès son prochain coup. %2&#xa0;: %3 %4&#xa0;: %5 %6&#xa0;: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>«&#xa0;%1&#xa0;» montre combien de fois chaque couleur a ramené ses quatre pions et combien de fois chaque face du dé est sortie, avec un verdict sur l&apos;équité du dé. La force, la taille de la fenêtre et ces comptes sont gardés d&apos;un lancement à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Une course de dés pour quatre couleurs autour d&apos;un anneau de 60 cases, chaque couleur jouée par une personne ou par l&apos;ordinateur&#xa0;: une personne contre l&apos;ordinateur, plusieurs personnes ensemble, ou l&apos;ordinateur seul.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Met en place une nouvelle partie&#xa0;; chaque option reste telle quelle</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>L&apos;ordinateur lance et joue aussi pour les personnes, une fois par seconde</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Un bip chaque fois qu&apos;un pion est pris</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Choisit pour chaque couleur si une personne ou l&apos;ordinateur la joue, dès la prochaine nouvelle partie</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>L&apos;ordinateur joue à son rythme habituel</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>Les pauses de l&apos;ordinateur durent quatre fois moins longtemps</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Chaque lancer de l&apos;ordinateur, avec son déplacement, s&apos;affiche un dixième de seconde</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>Le plateau remplit tout l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Lit le jeu à voix haute, même sans lecteur d&apos;écran</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Combien de fois chaque couleur a ramené ses quatre pions, et si le dé est équitable</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Où se trouve chaque pion&#xa0;: dit à voix haute, ou affiché sans la voix</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>La dernière chose dite, à nouveau&#xa0;: à voix haute, ou affichée sans la voix</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Partage cette partie avec des personnes sur d&apos;autres machines, par un serveur de discussion</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Prend place à une table qu&apos;une autre personne héberge, par son code ou son lien</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Ordinateur</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Joueurs…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>&amp;Vitesse</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>prend rouge</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>«&#xa0;%1&#xa0;» permet de choisir pour chaque couleur si elle est jouée par une personne ou par l&apos;ordinateur&#xa0;; le changement prend effet à la prochaine nouvelle partie. Plusieurs personnes peuvent jouer sur le même écran&#xa0;: le dé attend alors tour à tour chaque couleur jouée par une personne.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>«&#xa0;%1&#xa0;» règle la vitesse de jeu de l&apos;ordinateur. «&#xa0;%2&#xa0;» est son rythme habituel&#xa0;; avec «&#xa0;%3&#xa0;», ses pauses durent quatre fois moins longtemps&#xa0;; avec «&#xa0;%4&#xa0;», chacun de ses lancers, avec le déplacement qui suit, ne s&apos;affiche qu&apos;un dixième de seconde. Vos propres lancers et déplacements gardent leur rythme. Les joueurs et la vitesse sont conservés d&apos;un démarrage à l&apos;autre.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Invité</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>«&#xa0;%1&#xa0;» choisit pour chaque couleur si une personne ou l&apos;ordinateur la joue&#xa0;; le changement prend effet avec une nouvelle partie. Plusieurs personnes peuvent jouer sur un même écran&#xa0;: le dé attend alors tour à tour la couleur de chaque personne, et la ligne d&apos;état la nomme («&#xa0;Rouge&#xa0;: cliquez sur le dé&#xa0;»). Les cases des derniers lancers à côté sont encadrées de noir pour les couleurs jouées par des personnes. Quand le dé passe d&apos;une personne à une autre, le clavier attend %2 secondes avant de lancer, pour que les touches de celle qui vient de jouer ne lancent pas pour la suivante.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Rouge&#xa0;: cliquez sur le dé pour commencer</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Cyan&#xa0;: cliquez sur le dé pour commencer</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Magenta&#xa0;: cliquez sur le dé pour commencer</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Vert&#xa0;: cliquez sur le dé pour commencer</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>jouée par une personne</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>jouée par l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Joueurs…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX, ou xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>&amp;Héberger une table…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>&amp;Rejoindre une table…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Bien plus irrégulier qu&apos;un dé honnête&#xa0;: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>S&amp;tatistiques</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Lancers comptés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Part de chaque face en barres&#xa0;; la ligne marque la part d&apos;un dé équitable</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistiques…</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Computer</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Muove una pedina scelta a caso fra quelle che possono muoversi.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Segue regole semplici: porta una pedina nella sua colonna di casa, sfrutta una casella doppia o un angolo che la porta avanti, altrimenti muove la pedina più avanzata.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Guarda avanti ai lanci che verranno, soppesando l&apos;avanzamento, le catture e il pericolo per le sue pedine.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Dopo il tuo lancio, ogni tua pedina che può muoversi diventa gialla. Fai clic su una di esse per farla avanzare secondo il lancio. Una pedina non può muoversi se la sua mossa terminerebbe su una delle tue pedine, ma può scavalcare qualsiasi pedina. Se nessuna può muoversi, il turno passa da solo (dopo un sei lanci di nuovo).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Poi il computer lancia e muove per il ciano, il magenta e il verde, uno dopo l&apos;altro, finché il dado non torna ad aspettare te. Mentre le pedine si muovono, il tabellone non accetta clic; i menu rispondono sempre.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Versione %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Una corsa a dadi lungo un percorso ad anello di 60 caselle: tu contro tre giocatori guidati dal computer.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo è software libero distribuito secondo la GNU General Public License, versione 3 o (a tua scelta) qualsiasi versione successiva (GPL-3.0-or-later): puoi condividerlo e modificarlo secondo i termini di quella licenza.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo salva un solo file sul tuo computer, %1: le sue opzioni, la dimensione della finestra e le statistiche. Ogni partita vive in memoria e scompare quando si chiude la finestra.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>I comandi %1, %2 e %3 stabiliscono quanto forte gioca il computer: Facile muove a caso, Normale gioca come sempre e Forte guarda avanti ai lanci che verranno, valutando l&apos;avanzamento, le catture e il pericolo per le sue pedine. Il comando %4 mostra quante volte ogni colore ha portato all&apos;arrivo tutte e quattro le pedine e quante volte è uscita ogni faccia del dado, con un giudizio sull&apos;onestà del dado. La forza, la dimensione della finestra e questi conteggi vengono conservati da un avvio all&apos;altro.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: counter = pedina; die = dado; to throw = lanciare (il dado); a throw = lancio; a six gives another throw = un sei dà diritto a un altro lancio; square = casella; ring = percorso (ad anello); lap = giro; board = tabellone; start area = zona di partenza; entry square = casella d&apos;ingresso; to bring in / to come in = far entrare / entrare; home column = colonna d&apos;arrivo (la colonna); final places = posti finali; place = posto; to move (a counter) = muovere; to move on by the throw = avanzare secondo il lancio; to land on = finire su; to capture = catturare; capture = cattura; opponent = avversario; x2 square = casella x2; corner = angolo; jump = salto; turn = turno (tocca a te); game = partita; new game = nuova partita; player = giocatore; the computer = il computer; marked (yellow) = gialla; automatic play = gioco automatico; sound = suono; beep = bip; setting/menu toggle = opzione; menu command = comando; full screen = schermo intero; screen reader = lettore di schermo; status line = riga di stato; focus = focus; help = guida (menu: aiuto); click = clic, fare clic; the player is addressed as tu; mnemonics: menu bar A&amp;iuto (I), leaving N, A, O free for the other three; Help menu &amp;Come si gioca (C), &amp;Informazioni su Skarpo (I); status line and board: the other players are named Ciano, Magenta, Verde (capitalised, no article); Ciano ha fatto 4; Nessuna mossa possibile con un 3; Hai catturato una pedina ciano; Ciano ha catturato una tua pedina; all four counters home = tutte e quattro le pedine nei posti finali; start place = zona di partenza, posto N; home column place = colonna d&apos;arrivo, posto N; way into the home column (square before the entry square) = svolta verso la colonna d&apos;arrivo; doubling square = casella x2; counter as a description = pedina tua / pedina ciano; empty = nessuna pedina (fits both casella and posto); can move = può muoversi; tooltips &quot;Click me to ...&quot; = Fai clic qui per ...; menus: &amp;Nuova partita (N), Gioco &amp;automatico (A) ▸ &amp;Automatico (A), &amp;Opzioni (O) ▸ &amp;Suono (S), I left free in Opzioni for Schermo &amp;intero; &amp;Esci (Ctrl+Q, not in a menu); shapes = cerchio (rosso), quadrato (ciano), triangolo (magenta), stella (verde); shape = forma</translatorcomment>
         <translation>Ogni colore è giocato da una persona o dal computer, come scelto con il comando %1; salvo scelte diverse, tu giochi con il rosso e il computer con gli altri tre. Ogni giocatore ha quattro pedine. Le pedine aspettano nella zona di partenza del loro giocatore, fanno un solo giro del percorso in senso orario, poi entrano nella colonna d&apos;arrivo del loro giocatore e finiscono nei suoi quattro posti finali.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>In questa partita: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Poi il turno passa intorno al tabellone: il computer lancia e muove per ogni colore che gioca, e il dado aspetta ogni colore giocato da una persona. Mentre le pedine si muovono, il tabellone non accetta clic; i menu rispondono sempre.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>%1 stabilisce quanto forte gioca il computer, dalla sua prossima mossa. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1 mostra quante volte ogni colore ha portato a casa tutte e quattro le pedine e quante volte è uscita ogni faccia del dado, con un giudizio su quanto il dado sembri equo. La forza, le dimensioni della finestra e questi conteggi restano da un avvio all&apos;altro.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Una corsa di dadi per quattro colori intorno a un anello di 60 caselle, ogni colore giocato da una persona o dal computer: una persona contro il computer, più persone insieme, o il computer da solo.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Prepara una nuova partita; ogni opzione resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>Il computer lancia e muove anche per le persone, una volta al secondo</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Un segnale acustico ogni volta che una pedina viene catturata</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Sceglie per ogni colore se lo gioca una persona o il computer, dalla prossima nuova partita</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>Il computer gioca al suo ritmo abituale</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>Le pause del computer durano un quarto</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Ogni lancio del computer, con la sua mossa, resta visibile un decimo di secondo</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>Il tabellone riempie tutto lo schermo</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Legge il gioco ad alta voce, anche senza lettore di schermo</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Quante volte ogni colore ha portato a casa tutte e quattro le pedine, e quanto è equo il dado</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Dove si trova ogni pedina: detto ad alta voce, o mostrato senza voce</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>L&apos;ultima cosa detta, di nuovo: ad alta voce, o mostrata senza voce</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Condivide questa partita con persone su altri computer, tramite un server di chat</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Prende posto a un tavolo ospitato da qualcun altro, con il suo codice o il suo link</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Computer</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Giocatori…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>&amp;Velocità</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>cattura rosso</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>Il comando %1 sceglie per ogni colore se lo gioca una persona o il computer; la modifica vale da una nuova partita. Più persone possono giocare sullo stesso schermo: il dado aspetta allora a turno ogni colore giocato da una persona.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>Il menu %1 stabilisce quanto veloce gioca il computer. %2 è il suo ritmo abituale; con %3 le sue pause durano un quarto; con %4 ogni suo lancio, con la mossa che segue, resta visibile solo per un decimo di secondo. I tuoi lanci e le tue mosse mantengono il loro ritmo. I giocatori e la velocità vengono conservati da un avvio all&apos;altro.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Invitato</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>%1 sceglie per ogni colore se lo gioca una persona o il computer; la modifica vale da una nuova partita. Più persone possono giocare sullo stesso schermo: il dado aspetta allora a turno il colore di ogni persona, e la riga di stato lo nomina («Rosso: fai clic sul dado»). Le caselle degli ultimi lanci accanto hanno una cornice nera per i colori giocati da persone. Quando il dado passa da una persona a un&apos;altra, la tastiera aspetta %2 secondi prima di lanciare, così che i tasti di chi ha appena giocato non lancino per il successivo.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Rosso: fai clic sul dado per cominciare</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Ciano: fai clic sul dado per cominciare</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Magenta: fai clic sul dado per cominciare</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Verde: fai clic sul dado per cominciare</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>giocato da una persona</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>giocato dal computer</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Giocatori…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX, o xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>&amp;Ospitare un tavolo…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>&amp;Unirsi a un tavolo…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Molto più irregolare di un dado onesto: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>S&amp;tatistiche</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Lanci contati: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Quota di ogni faccia in barre; la linea segna la quota di un dado equo</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>S&amp;tatistiche…</translation>
     </message>
 </context>
 <context>

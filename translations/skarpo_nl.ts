@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Computer</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Zet een pion die willekeurig gekozen is uit de pionnen die kunnen zetten.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Volgt eenvoudige regels: brengt een pion in zijn thuiskolom, neemt een verdubbelvak of een hoek die hem vooruit brengt, en zet anders de pion die het verst is.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Kijkt vooruit naar de worpen die komen en weegt voortgang, slaan en het gevaar voor zijn pionnen.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Na je worp kleurt elke pion van jou die verzet kan worden geel. Klik op een ervan om hem het gegooide aantal vakjes vooruit te zetten. Een pion kan niet verzet worden als zijn zet op een van je eigen pionnen zou eindigen, maar hij mag elke pion passeren. Kan er geen enkele pion verzet worden, dan gaat de beurt vanzelf naar de volgende speler (na een zes gooi je opnieuw).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Daarna gooit en zet de computer om de beurt voor cyaan, magenta en groen, tot de dobbelsteen weer op jou wacht. Zolang er pionnen bewegen, reageert het bord niet op klikken; de menu&apos;s reageren altijd.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Versie %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Een race met de dobbelsteen over een ronde baan van 60 vakjes: jij tegen drie computerspelers.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo is vrije software onder de GNU General Public License, versie 3 of (naar jouw keuze) elke latere versie (GPL-3.0-or-later): je mag het delen en aanpassen volgens de voorwaarden van die licentie.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo bewaart één bestand op je computer, %1: de opties, de grootte van het venster en de statistieken. Elk spel zelf bestaat alleen in het geheugen en is verdwenen zodra het venster sluit.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>%1, %2 en %3 bepalen hoe sterk de computer speelt: Makkelijk zet willekeurig, Normaal speelt zoals altijd en Sterk kijkt vooruit naar de worpen die komen en weegt voortgang, slaan en het gevaar voor zijn pionnen af. %4 laat zien hoe vaak elke kleur alle vier pionnen thuis heeft gebracht en hoe vaak elk aantal ogen is gegooid, met een oordeel of de dobbelsteen eerlijk lijkt. De sterkte, de grootte van het venster en deze tellingen blijven van de ene start tot de volgende bewaard.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: counter = pion (pionnen); die = dobbelsteen; to throw = gooien; a throw = worp; another throw after a six = nog een worp; square = vakje; ring = baan; place (in start area, home column) = plaats; start area = startgebied; entry square = beginvakje; home column = thuisrij; final place = eindplaats; x2 square = x2-vakje; corner = hoekvakje; to capture = slaan (geslagen); opponent = tegenstander; turn = beurt; to move a counter = verzetten, a move = zet; to bring in = op de baan brengen; to come in = op de baan komen; board = bord; game = spel; the player is addressed as je/jij; status line = statusregel; screen reader = schermlezer. Menus: New Game = &amp;Nieuw spel; AutoPlay = &amp;Automatisch spelen, its item Auto = Automatisch; Options = &amp;Opties, its items Sound = &amp;Geluid, Full Screen = &amp;Volledig scherm; Help = &amp;Help, its items How to Play = &amp;Spelregels, About Skarpo = &amp;Over Skarpo; Quit = &amp;Afsluiten. Board and status line: doubling square = x2-vakje; the square that leads into a home column = afslag naar de thuisrij; a counter of a colour = pion van cyaan, pion van magenta, pion van groen; the players in the status line = Cyaan, Magenta, Groen; what just happened in the perfect tense (heeft ... gegooid, heeft ... geslagen); last throw = laatste worp; empty = leeg; can move = kan verzet worden; on/off = staat aan/staat uit; die (its name on the board) = Dobbelsteen.; shapes = cirkel (rood), vierkant (cyaan), driehoek (magenta), ster (groen); shape = vorm</translatorcomment>
         <translation>Elke kleur wordt door een mens of door de computer gespeeld, zoals gekozen bij %1; tenzij anders gekozen speel jij rood en speelt de computer de andere drie. Elke speler heeft vier pionnen. Die wachten in het startgebied van hun speler, gaan één keer met de klok mee rond de baan, draaien dan de eigen thuisrij van hun speler in en eindigen op de vier eindplaatsen daarvan.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>In dit spel: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Daarna gaat de beurt rond het bord: de computer gooit en zet voor elke kleur die hij speelt, en de dobbelsteen wacht op elke kleur die een mens speelt. Zolang er pionnen bewegen, neemt het bord geen klikken aan; de menu&apos;s reageren altijd.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>%1 bepaalt hoe sterk de computer speelt, vanaf zijn volgende zet. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1 toont hoe vaak elke kleur alle vier pionnen thuis heeft gebracht en hoe vaak elk aantal ogen is gegooid, met een oordeel of de dobbelsteen eerlijk lijkt. De sterkte, de grootte van het venster en deze tellingen worden van de ene start tot de volgende onthouden.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Een dobbelrace voor vier kleuren rond een ring van 60 vakken, elke kleur gespeeld door een mens of door de computer: één mens tegen de computer, meerdere mensen samen, of de computer alleen.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Zet een nieuw spel klaar; alle instellingen blijven zoals ze zijn</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>De computer gooit en zet ook voor de mensen, eens per seconde</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Een piep telkens als er een pion geslagen wordt</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Kiest voor elke kleur of een mens of de computer hem speelt, vanaf het volgende nieuwe spel</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>De computer speelt in zijn gewone tempo</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>De pauzes van de computer duren een kwart zo lang</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Elke worp van de computer, met zijn zet, wordt een tiende seconde getoond</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>Het bord vult het hele scherm</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Leest het spel hardop voor, ook zonder schermlezer</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Hoe vaak elke kleur alle vier pionnen thuis bracht, en hoe eerlijk de dobbelsteen is</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Waar elke pion staat: hardop gezegd, of zonder spraak getoond</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>Het laatst gezegde nog eens: hardop, of zonder spraak getoond</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Deelt dit spel via een chatserver met mensen aan andere computers</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Neemt plaats aan een tafel die iemand anders opent, met de code of de link ervan</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Computer</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>S&amp;pelers…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>Sn&amp;elheid</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>slaat rood</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>%1 bepaalt voor elke kleur of een mens of de computer hem speelt; de wijziging geldt vanaf een nieuw spel. Meerdere mensen kunnen aan één scherm spelen: de dobbelsteen wacht dan om de beurt op elke kleur die een mens speelt.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>%1 bepaalt hoe snel de computer speelt. %2 is zijn gewone tempo; met %3 duren zijn pauzes een kwart zo lang; met %4 wordt elk van zijn worpen, met de zet die volgt, maar een tiende seconde getoond. Je eigen worpen en zetten houden hun tempo. De spelers en de snelheid blijven van de ene start tot de volgende bewaard.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Uitgenodigd</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>%1 kiest voor elke kleur of een mens of de computer hem speelt; de wijziging geldt vanaf een nieuw spel. Meerdere mensen kunnen op één scherm spelen: de dobbelsteen wacht dan om de beurt op de kleur van elke mens, en de statusregel noemt die („Rood: klik op de dobbelsteen”). De vakjes van de laatste worpen ernaast zijn zwart omrand bij de kleuren die mensen spelen. Als de dobbelsteen van de ene mens naar de andere gaat, wacht het toetsenbord %2 seconden voordat het gooit, zodat de toetsen van wie net speelde niet voor de volgende gooien.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Rood: klik op de dobbelsteen om te beginnen</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Cyaan: klik op de dobbelsteen om te beginnen</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Magenta: klik op de dobbelsteen om te beginnen</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Groen: klik op de dobbelsteen om te beginnen</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>gespeeld door een mens</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>gespeeld door de computer</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>S&amp;pelers…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX, of xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>Tafel &amp;openen…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>Aan tafel &amp;deelnemen…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Veel ongelijker dan een eerlijke dobbelsteen valt: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>&amp;Statistieken</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Getelde worpen: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Aandeel van elk aantal ogen als staven; de lijn geeft het aandeel van een eerlijke dobbelsteen aan</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Statistieken…</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Komputer</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Rusza pionkiem wybranym losowo spośród tych, które mogą się ruszyć.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Trzyma się prostych zasad: wprowadza pionek do jego kolumny domowej, korzysta z pola podwajającego lub rogu, który niesie go naprzód, a w przeciwnym razie rusza pionkiem, który jest najdalej.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Patrzy naprzód na nadchodzące rzuty, ważąc postęp, bicia i zagrożenie dla swoich pionków.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Po rzucie każdy z twoich pionków, który może się ruszyć, zmienia kolor na żółty. Kliknij jeden z nich, aby przesunąć go o wyrzuconą liczbę oczek. Pionek nie może się ruszyć, jeśli jego ruch skończyłby się na jednym z twoich własnych pionków, ale może przeskakiwać nad dowolnymi pionkami. Jeśli żaden nie może się ruszyć, kolej sama przechodzi dalej (po szóstce rzucasz ponownie).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Następnie komputer po kolei rzuca kostką i wykonuje ruchy błękitnymi, purpurowymi i zielonymi, aż kostka znów będzie czekać na ciebie. Podczas ruchu pionków plansza nie reaguje na kliknięcia; menu działa zawsze.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Wersja %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Wyścig z kostką po okrężnym torze z 60 pól: ty przeciwko trzem graczom komputerowym.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>Skarpo jest wolnym oprogramowaniem udostępnianym na licencji GNU General Public License w wersji 3 lub (według twojego wyboru) dowolnej późniejszej wersji (GPL-3.0-or-later): możesz je rozpowszechniać i zmieniać na warunkach tej licencji.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>Skarpo zapisuje na twoim komputerze jeden plik, %1: swoje opcje, rozmiar okna i statystyki. Każda gra istnieje tylko w pamięci i znika po zamknięciu okna.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>Polecenia %1, %2 i %3 ustawiają, jak silnie gra komputer: Łatwy rusza się losowo, Normalny gra jak zawsze, a Silny patrzy naprzód na nadchodzące rzuty, ważąc postęp, zbicia i zagrożenie dla swoich pionków. Polecenie %4 pokazuje, ile razy każdy kolor doprowadził wszystkie cztery pionki do domu i ile razy wypadła każda liczba oczek, wraz z oceną, czy kostka wygląda na uczciwą. Siła gry, rozmiar okna i te liczniki są zachowywane od jednego uruchomienia do następnego.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: counter = pionek; die = kostka; throw (noun) = rzut; throw (verb) = rzucić kostką; move on by the throw = przesunąć o wyrzuconą liczbę oczek; six = szóstka; a 1 = jedynka; square = pole; ring = (okrężny) tor; board = plansza; start area = baza; entry square = pole wejścia; come in = wejść na tor; bring in = wprowadzić pionek na tor; home column = kolumna domowa; place (start area, home column) = miejsce; final place = miejsce końcowe; capture = zbić, zbicie, zbity pionek; opponent = przeciwnik; another throw = dodatkowy rzut; x2 square = pole x2; special squares = pola specjalne; corner = narożnik; lap = okrążenie; turn (whose turn) = kolej; move (noun) = ruch; counter can move = pionek może się ruszyć; turns yellow = zmienia kolor na żółty; red, cyan, magenta, green = czerwone, błękitne, purpurowe, zielone (grasz czerwonymi); computer = komputer; automatic play = gra automatyczna; sound = dźwięk; beep = sygnał dźwiękowy; menu item in a text = polecenie %1, a check item = opcja %1 (so the name needs no declension); menu = menu; status line = wiersz stanu; screen reader = czytnik ekranu; focus = fokus; full screen = tryb pełnoekranowy; the player is addressed as &quot;ty&quot; (kliknij), wording kept free of grammatical gender. Menu captions: &amp;Pomoc (&amp;Jak grać, &amp;O grze Skarpo); on the bar: &amp;Nowa gra, Gra &amp;automatyczna (item &amp;Auto), &amp;Opcje (&amp;Dźwięk; P kept free for &amp;Pełny ekran); the window action Quit = &amp;Zakończ. Status line and board: a player named by colour = błękitnych etc. in the genitive (Rzut błękitnych: %1, Baza błękitnych, miejsce %1), a happening told by the counter (Błękitny pionek zbił twój pionek; pionek stays pionek in the accusative); your throw = twój rzut; last throw = ostatni rzut; none yet = na razie brak; no move = brak ruchu / żaden pionek nie może się ruszyć; reach a final place = dotrzeć na miejsce końcowe; doubling square = pole x2; way into the home column = pole skrętu do kolumny domowej; place in a start area or column = Baza/Kolumna domowa, miejsce %1; empty = puste; rolling (die) = toczy się; on/off = włączony/wyłączony; the joiner &quot;%1. %2&quot; stays as in English; tooltips &quot;Click me to ...&quot; = Kliknij, aby ...; shapes = koło (czerwony), kwadrat (błękitny), trójkąt (purpurowy), gwiazda (zielony); shape = kształt</translatorcomment>
         <translation>Każdym kolorem gra człowiek albo komputer, zależnie od wyboru w poleceniu %1; jeśli nie wybrano inaczej, grasz czerwonymi, a komputer pozostałymi trzema kolorami. Każdy gracz ma cztery pionki. Czekają one w bazie gracza, raz okrążają tor zgodnie z ruchem wskazówek zegara, a następnie skręcają do własnej kolumny domowej gracza i kończą drogę na jej czterech miejscach końcowych.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>W tej grze: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Potem kolejka przechodzi dookoła planszy: komputer rzuca i rusza za każdy kolor, którym gra, a kostka czeka na każdy kolor, którym gra człowiek. Gdy pionki się ruszają, plansza nie przyjmuje kliknięć; menu zawsze odpowiadają.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>%1 ustala, jak silnie gra komputer, począwszy od jego następnego ruchu. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1 pokazuje, ile razy każdy kolor wprowadził do domu wszystkie cztery pionki i jak często wypadała każda liczba oczek, z oceną, czy kostka wygląda na uczciwą. Siła, rozmiar okna i te liczby są zapamiętywane od jednego uruchomienia do następnego.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Wyścig z kostką dla czterech kolorów dookoła pierścienia z 60 pól, każdym kolorem gra człowiek albo komputer: jedna osoba przeciw komputerowi, kilka osób razem albo sam komputer.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Rozstawia nową grę; wszystkie opcje zostają bez zmian</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>Komputer rzuca i rusza także za ludzi, raz na sekundę</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Sygnał dźwiękowy przy każdym zbiciu pionka</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Wybiera dla każdego koloru, czy gra nim człowiek, czy komputer, od następnej nowej gry</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>Komputer gra w swoim zwykłym tempie</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>Przerwy komputera są czterokrotnie krótsze</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Każdy rzut komputera wraz z jego ruchem jest pokazywany przez jedną dziesiątą sekundy</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>Plansza wypełnia cały ekran</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Czyta grę na głos, także bez czytnika ekranu</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Ile razy każdy kolor wprowadził do domu wszystkie cztery pionki i jak uczciwa jest kostka</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Gdzie stoi każdy pionek: powiedziane na głos albo pokazane bez mowy</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>Ostatnio powiedziane jeszcze raz: na głos albo pokazane bez mowy</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Udostępnia tę grę ludziom przy innych komputerach przez serwer czatu</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Zajmuje miejsce przy stole, który otworzył ktoś inny, po jego kodzie lub odnośniku</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Komputer</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Gracze…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>Sz&amp;ybkość</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>zbija czerwonego</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>Polecenie %1 ustala dla każdego koloru, czy gra nim człowiek, czy komputer; zmiana obowiązuje od nowej gry. Przy jednym ekranie może grać kilka osób: kostka czeka wtedy po kolei na każdy kolor, którym gra człowiek.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>Menu %1 ustala, jak szybko gra komputer. %2 to jego zwykłe tempo; przy opcji %3 jego przerwy są czterokrotnie krótsze; przy opcji %4 każdy jego rzut wraz z następującym po nim ruchem jest pokazywany tylko przez jedną dziesiątą sekundy. Twoje własne rzuty i ruchy zachowują swoje tempo. Ustawienia graczy i szybkości są zachowywane od jednego uruchomienia do następnego.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Zaproszony</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>%1 wybiera dla każdego koloru, czy gra nim człowiek, czy komputer; zmiana obowiązuje od nowej gry. Na jednym ekranie może grać kilka osób: kostka czeka wtedy po kolei na kolor każdej z nich, a wiersz stanu go nazywa („Czerwone: kliknij kostkę”). Pola ostatnich rzutów obok mają czarną ramkę przy kolorach, którymi grają ludzie. Gdy kostka przechodzi od jednej osoby do drugiej, klawiatura czeka %2 s, zanim rzuci, aby klawisze tego, kto właśnie grał, nie rzuciły za następnego.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Czerwone: kliknij kostkę, aby zacząć</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Błękitne: kliknij kostkę, aby zacząć</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Purpurowe: kliknij kostkę, aby zacząć</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Zielone: kliknij kostkę, aby zacząć</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>gra człowiek</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>gra komputer</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Gracze…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX lub xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>&amp;Otwórz stół…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>Dołącz do s&amp;tołu…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>O wiele bardziej nierówna, niż wypada uczciwa kostka: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>&amp;Statystyki</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Policzone rzuty: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Udział każdej liczby oczek jako słupki; linia oznacza udział uczciwej kostki</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Statystyki…</translation>
     </message>
 </context>
 <context>

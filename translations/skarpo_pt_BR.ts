@@ -178,6 +178,18 @@
         <source>&amp;Computer</source>
         <translation>&amp;Computador</translation>
     </message>
+    <message>
+        <source>Moves a counter chosen at random among those that can move.</source>
+        <translation>Move uma peça escolhida ao acaso entre as que podem se mover.</translation>
+    </message>
+    <message>
+        <source>Follows simple rules: brings a counter into its home column, takes a doubling square or a corner that carries it forward, otherwise moves the counter farthest along.</source>
+        <translation>Segue regras simples: leva uma peça para a sua coluna de casa, aproveita uma casa dupla ou um canto que a leva adiante e, se não, move a peça mais adiantada.</translation>
+    </message>
+    <message>
+        <source>Looks ahead over the throws to come, weighing progress, captures and the danger to its counters.</source>
+        <translation>Olha adiante para os lances que virão, pesando o avanço, as capturas e o perigo para as suas peças.</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -200,10 +212,6 @@
     <message>
         <source>After your throw, each of your counters that can move turns yellow. Click one to move it on by the throw. A counter cannot move if its move would end on one of your own counters, but it may pass over any counter. If none can move, the turn passes on by itself (after a six you throw again).</source>
         <translation>Depois do seu lançamento, cada peão seu que pode se mover fica amarelo. Clique em um deles para avançá-lo pelo número tirado. Um peão não pode se mover se o movimento terminar em um dos seus próprios peões, mas pode passar por cima de qualquer peão. Se nenhum puder se mover, a vez passa sozinha para o próximo jogador (depois de um seis, você lança de novo).</translation>
-    </message>
-    <message>
-        <source>Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for you again. While counters move, the board takes no clicks; the menus always answer.</source>
-        <translation>Depois, o computador lança o dado e move os peões do ciano, do magenta e do verde, um de cada vez, até o dado esperar por você de novo. Enquanto os peões se movem, o tabuleiro não aceita cliques; os menus sempre respondem.</translation>
     </message>
     <message>
         <source>A counter leaves the start area only with a six. It comes onto the ring on its player&apos;s entry square, the one with an arrow in the player&apos;s colour pointing the way round. After a six, click the yellow place of your start area to bring in a counter, or move one already on the ring. No counter can come in while one of the player&apos;s own counters stands on the entry square.</source>
@@ -274,10 +282,6 @@
         <translation>Versão %1</translation>
     </message>
     <message>
-        <source>A dice race round a ring of 60 squares: you against three computer players.</source>
-        <translation>Uma corrida de dados em um circuito de 60 casas: você contra três jogadores controlados pelo computador.</translation>
-    </message>
-    <message>
         <source>Skarpo is free software under the GNU General Public License, version 3 or (at your choice) any later version (GPL-3.0-or-later): you may share and change it under the terms of that licence.</source>
         <translation>O Skarpo é software livre sob a GNU General Public License, versão 3 ou (a seu critério) qualquer versão posterior (GPL-3.0-or-later): você pode compartilhá-lo e modificá-lo nos termos dessa licença.</translation>
     </message>
@@ -318,13 +322,96 @@
         <translation>O Skarpo guarda um único arquivo no seu computador, %1: as opções, o tamanho da janela e as estatísticas. Todo jogo em si existe só na memória e desaparece quando a janela é fechada.</translation>
     </message>
     <message>
-        <source>%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to its counters. %4 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
-        <translation>%1, %2 e %3 definem a força com que o computador joga: Fácil move ao acaso, Normal joga como sempre e Forte olha à frente os lançamentos que virão, pesando o avanço, as capturas e o perigo para os seus peões. %4 mostra quantas vezes cada cor levou os quatro peões à chegada e quantas vezes saiu cada face do dado, com um veredito sobre se o dado parece justo. A força, o tamanho da janela e essas contagens são guardados de uma vez para a outra.</translation>
-    </message>
-    <message>
         <source>A person or the computer plays each colour, as chosen in %1; unless chosen otherwise, you play red and the computer plays the other three. Each player has four counters. They wait in the player&apos;s start area, travel once round the ring, clockwise, then turn into the player&apos;s own home column and end in its four final places.</source>
         <translatorcomment>glossary: counter = peão (peões); die = dado; to throw = lançar (o dado); a throw = lançamento; the number thrown = o número tirado; square = casa; ring = circuito; a counter&apos;s journey = trajeto; place (in start area, home column) = espaço; start area = área de partida; entry square = casa de saída; home column = reta final; final place = espaço de chegada; x2 square = casa x2; corner = canto; to capture = capturar (captura); opponent = adversário; turn = vez; to move = mover, a move = movimento; to bring in = colocar no circuito; to come in = entrar no circuito; board = tabuleiro; game = jogo; the player is addressed as você; the program is o Skarpo; status line = linha de status; screen reader = leitor de tela. Menus: New Game = &amp;Novo jogo; AutoPlay = &amp;Jogo automático, its item Auto = Automático; Options = &amp;Opções, its items Sound = &amp;Som, Full Screen = &amp;Tela cheia; Help = &amp;Ajuda, its items How to Play = &amp;Como jogar, About Skarpo = &amp;Sobre o Skarpo; Quit = &amp;Sair. Board and status line: doubling square = casa x2; the square that leads into a home column = entrada para a reta final; a counter of a colour = peão ciano, peão magenta, peão verde; your counter (captured) = um peão seu; the players in the status line = o ciano, o magenta, o verde (with the article); Your throw = Você tirou; last throw = último lançamento; empty = livre; can move = pode se mover; on/off = ativado/desativado; die (its name on the board) = Dado.; shapes = círculo (vermelho), quadrado (ciano), triângulo (magenta), estrela (verde); shape = forma</translatorcomment>
         <translation>Cada cor é jogada por uma pessoa ou pelo computador, conforme escolhido em %1; salvo outra escolha, você joga com o vermelho e o computador com as outras três. Cada jogador tem quatro peões. Eles esperam na área de partida do jogador, dão uma volta no circuito, no sentido horário, depois entram na reta final do próprio jogador e terminam nos seus quatro espaços de chegada.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>In this game: %1.</source>
+        <translation>Nesta partida: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Then the turn passes on round the board: the computer throws and moves for each colour it plays, and the die waits for each colour a person plays. While counters move, the board takes no clicks; the menus always answer.</source>
+        <translation>Depois a vez passa ao redor do tabuleiro: o computador lança e move por cada cor que joga, e o dado espera cada cor que uma pessoa joga. Enquanto as peças se movem, o tabuleiro não aceita cliques; os menus sempre respondem.</translation>
+    </message>
+    <message>
+        <source>%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7</source>
+        <translation>%1 define a força com que o computador joga, a partir do seu próximo movimento. %2: %3 %4: %5 %6: %7</translation>
+    </message>
+    <message>
+        <source>%1 shows how often each colour has brought all four counters home and how often each face of the die has come up, with a verdict on whether the die looks fair. The strength, the window&apos;s size and these counts are remembered from one start to the next.</source>
+        <translation>%1 mostra quantas vezes cada cor levou as quatro peças para casa e quantas vezes saiu cada face do dado, com um veredito sobre se o dado parece justo. A força, o tamanho da janela e essas contagens são lembrados de uma vez para a outra.</translation>
+    </message>
+    <message>
+        <source>A dice race for four colours round a ring of 60 squares, each colour played by a person or by the computer: one person against the computer, several people together, or the computer alone.</source>
+        <translation>Uma corrida de dados para quatro cores ao redor de um anel de 60 casas, cada cor jogada por uma pessoa ou pelo computador: uma pessoa contra o computador, várias pessoas juntas ou o computador sozinho.</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Lays out a new game; every option stays as it is</source>
+        <translation>Monta uma partida nova; todas as opções ficam como estão</translation>
+    </message>
+    <message>
+        <source>The computer also throws and moves for the people, once a second</source>
+        <translation>O computador também lança e move pelas pessoas, uma vez por segundo</translation>
+    </message>
+    <message>
+        <source>A beep whenever a counter is captured</source>
+        <translation>Um bipe sempre que uma peça é capturada</translation>
+    </message>
+    <message>
+        <source>Chooses for each colour whether a person or the computer plays it, from the next new game</source>
+        <translation>Escolhe para cada cor se uma pessoa ou o computador a joga, a partir da próxima partida nova</translation>
+    </message>
+    <message>
+        <source>The computer plays at its usual pace</source>
+        <translation>O computador joga no seu ritmo de sempre</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s pauses are a quarter as long</source>
+        <translation>As pausas do computador duram um quarto do tempo</translation>
+    </message>
+    <message>
+        <source>Each throw of the computer&apos;s, and its move, is shown for a tenth of a second</source>
+        <translation>Cada lance do computador, com o seu movimento, aparece por um décimo de segundo</translation>
+    </message>
+    <message>
+        <source>The board fills the whole screen</source>
+        <translation>O tabuleiro ocupa a tela inteira</translation>
+    </message>
+    <message>
+        <source>Says the game aloud, also without a screen reader</source>
+        <translation>Lê o jogo em voz alta, também sem leitor de tela</translation>
+    </message>
+    <message>
+        <source>How often each colour brought all four counters home, and how fair the die is</source>
+        <translation>Quantas vezes cada cor levou as quatro peças para casa, e quão justo é o dado</translation>
+    </message>
+    <message>
+        <source>Where every counter stands: said aloud, or shown without speech</source>
+        <translation>Onde está cada peça: dito em voz alta, ou mostrado sem a fala</translation>
+    </message>
+    <message>
+        <source>The last thing said, again: aloud, or shown without speech</source>
+        <translation>A última coisa dita, de novo: em voz alta, ou mostrada sem a fala</translation>
+    </message>
+    <message>
+        <source>Shares this game with people at other machines, through a chat server</source>
+        <translation>Compartilha esta partida com pessoas em outros computadores, por um servidor de bate-papo</translation>
+    </message>
+    <message>
+        <source>Takes a seat at a table someone else hosts, by its code or link</source>
+        <translation>Ocupa um lugar em uma mesa que outra pessoa hospeda, pelo código ou pelo link dela</translation>
     </message>
 </context>
 <context>
@@ -530,10 +617,6 @@
         <translation>Computador</translation>
     </message>
     <message>
-        <source>&amp;Players...</source>
-        <translation>&amp;Jogadores…</translation>
-    </message>
-    <message>
         <source>Spee&amp;d</source>
         <translation>&amp;Velocidade</translation>
     </message>
@@ -670,10 +753,6 @@
         <translation>captura o vermelho</translation>
     </message>
     <message>
-        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn.</source>
-        <translation>%1 escolhe, para cada cor, se quem joga é uma pessoa ou o computador; a mudança vale a partir de um novo jogo. Várias pessoas podem jogar na mesma tela: o dado então espera, uma de cada vez, por cada cor jogada por uma pessoa.</translation>
-    </message>
-    <message>
         <source>%1 sets how fast the computer plays. %2 is its usual pace; with %3 its pauses are a quarter as long; with %4 each of its throws, and the move that follows, is shown for only a tenth of a second. Your own throws and moves keep their pace. The players and the speed are remembered from one start to the next.</source>
         <translation>%1 define a rapidez com que o computador joga. %2 é o seu ritmo de sempre; com %3, as pausas dele duram um quarto do tempo; com %4, cada lance dele, com o movimento que vem em seguida, aparece por apenas um décimo de segundo. Os seus próprios lances e movimentos mantêm o ritmo. Os jogadores e a velocidade são guardados de uma vez para a outra.</translation>
     </message>
@@ -684,6 +763,38 @@
     <message>
         <source>Invited</source>
         <translation>Convidado</translation>
+    </message>
+    <message>
+        <source>%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a new game. Several people can play on one screen: the die then waits for each person&apos;s colour in turn, and the status line names it (&quot;Red: click the die&quot;). The boxes of the last throws beside it are framed in black for the colours people play. When the die passes from one person to another, the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not throw for the next.</source>
+        <translation>%1 escolhe para cada cor se uma pessoa ou o computador a joga; a mudança vale a partir de uma partida nova. Várias pessoas podem jogar na mesma tela: o dado então espera, na vez de cada uma, a cor de cada pessoa, e a linha de status a nomeia (“Vermelho: clique no dado”). As caixas dos últimos lances ao lado têm moldura preta nas cores jogadas por pessoas. Quando o dado passa de uma pessoa para outra, o teclado espera %2 segundos antes de lançar, para que as teclas de quem acabou de jogar não lancem pelo próximo.</translation>
+    </message>
+    <message>
+        <source>Red: click the die to start</source>
+        <translation>Vermelho: clique no dado para começar</translation>
+    </message>
+    <message>
+        <source>Cyan: click the die to start</source>
+        <translation>Ciano: clique no dado para começar</translation>
+    </message>
+    <message>
+        <source>Magenta: click the die to start</source>
+        <translation>Magenta: clique no dado para começar</translation>
+    </message>
+    <message>
+        <source>Green: click the die to start</source>
+        <translation>Verde: clique no dado para começar</translation>
+    </message>
+    <message>
+        <source>played by a person</source>
+        <translation>jogada por uma pessoa</translation>
+    </message>
+    <message>
+        <source>played by the computer</source>
+        <translation>jogada pelo computador</translation>
+    </message>
+    <message>
+        <source>&amp;Players…</source>
+        <translation>&amp;Jogadores…</translation>
     </message>
 </context>
 <context>
@@ -1202,11 +1313,11 @@
         <translation>K7Q-3MX, ou xmpp:…?join</translation>
     </message>
     <message>
-        <source>&amp;Host a Table...</source>
+        <source>&amp;Host a Table…</source>
         <translation>&amp;Hospedar uma mesa…</translation>
     </message>
     <message>
-        <source>&amp;Join a Table...</source>
+        <source>&amp;Join a Table…</source>
         <translation>&amp;Participar de uma mesa…</translation>
     </message>
 </context>
@@ -1308,12 +1419,16 @@
         <translation>Muito mais desigual do que um dado justo: p = %1.</translation>
     </message>
     <message>
-        <source>S&amp;tatistics</source>
-        <translation>&amp;Estatísticas</translation>
-    </message>
-    <message>
         <source>Throws counted: %1.</source>
         <translation>Lançamentos contados: %1.</translation>
+    </message>
+    <message>
+        <source>Share of each face as bars; the line marks a fair die&apos;s share</source>
+        <translation>Parcela de cada face em barras; a linha marca a parcela de um dado justo</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics…</source>
+        <translation>&amp;Estatísticas…</translation>
     </message>
 </context>
 <context>

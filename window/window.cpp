@@ -26,6 +26,7 @@
 #include "window/words/outcomewords.h"
 #include "window/words/speech.h"
 #include "window/words/status.h"
+#include "window/words/words.h"
 
 #ifdef SKARPO_XCB
 #include <xcb/xcb.h>
@@ -38,6 +39,18 @@ constexpr int timer1Period = 1000;  // ms: Timer1 ticks once a second
 constexpr int saveDelay = 3000;     // ms: the tally is written this long after it changed
 
 QString computerWords(const char* text) { return QCoreApplication::translate("Computer", text); }
+
+// A menu item's words without "&".
+QString caption(const QAction& item) { return item.iconText(); }
+
+// What a menu item does, shown in the status line while the item is under the mouse or the keys, and given to a
+// screen reader as the item's description.
+void explain(QAction* item, const QString& what) {
+    item->setStatusTip(what);
+    item->setWhatsThis(what);
+    item->setToolTip(what);
+}
+QString tip(const char* text) { return QCoreApplication::translate("Menu", text); }
 }  // namespace
 
 #ifdef SKARPO_XCB
@@ -138,6 +151,8 @@ void Window::addMenus() {
     QMenu* autoPlay = bar->addMenu(tr("&AutoPlay"));
     auto_ = autoPlay->addAction(tr("&Auto"));
     auto_->setCheckable(true);
+    explain(newGame_, tip(QT_TRANSLATE_NOOP("Menu", "Lays out a new game; every option stays as it is")));
+    explain(auto_, tip(QT_TRANSLATE_NOOP("Menu", "The computer also throws and moves for the people, once a second")));
     addOptionsMenu(bar->addMenu(tr("&Options")));
     // Ctrl+Q ends the game as closing the window does
     quit_ = new QAction(tr("&Quit"), this);
@@ -158,23 +173,36 @@ void Window::addMenus() {
     });
 }
 
-// Options: Sound, Players..., Speed, Full Screen, Speak the Game, Computer, Statistics.
+// Options: Sound, Players…, Host a Table…, Join a Table…, Speed, Full Screen, Speak the Game, Computer, Statistics.
 void Window::addOptionsMenu(QMenu* options) {
     sound_ = options->addAction(tr("&Sound"));
     sound_->setCheckable(true);
-    players_ = options->addAction(QCoreApplication::translate("Seats", "&Players..."));
+    explain(sound_, tip(QT_TRANSLATE_NOOP("Menu", "A beep whenever a counter is captured")));
+    players_ = options->addAction(QCoreApplication::translate("Seats", "&Players…"));
+    explain(players_,
+            tip(QT_TRANSLATE_NOOP("Menu",
+                                  "Chooses for each colour whether a person or the computer plays it, from the next "
+                                  "new game")));
     connect(players_, &QAction::triggered, this, &Window::choosePlayers);
-    host_ = options->addAction(QCoreApplication::translate("Tables", "&Host a Table..."));
+    host_ = options->addAction(QCoreApplication::translate("Tables", "&Host a Table…"));
+    explain(host_,
+            tip(QT_TRANSLATE_NOOP("Menu", "Shares this game with people at other machines, through a chat server")));
     connect(host_, &QAction::triggered, this, [this] { openTableDialog(true); });
-    join_ = options->addAction(QCoreApplication::translate("Tables", "&Join a Table..."));
+    join_ = options->addAction(QCoreApplication::translate("Tables", "&Join a Table…"));
+    explain(join_, tip(QT_TRANSLATE_NOOP("Menu", "Takes a seat at a table someone else hosts, by its code or link")));
     connect(join_, &QAction::triggered, this, [this] { openTableDialog(false); });
     QMenu* speed = options->addMenu(QCoreApplication::translate("Seats", "Spee&d"));
     auto* speeds = new QActionGroup(this);
     const char* const speedNames[] = {QT_TRANSLATE_NOOP("Seats", "&Normal"), QT_TRANSLATE_NOOP("Seats", "&Fast"),
                                       QT_TRANSLATE_NOOP("Seats", "Fa&stest")};
+    const char* const speedTips[] = {
+        QT_TRANSLATE_NOOP("Menu", "The computer plays at its usual pace"),
+        QT_TRANSLATE_NOOP("Menu", "The computer's pauses are a quarter as long"),
+        QT_TRANSLATE_NOOP("Menu", "Each throw of the computer's, and its move, is shown for a tenth of a second")};
     for (int k = 0; k < 3; ++k) {
         QAction* a = speeds_[static_cast<std::size_t>(k)] =
             speed->addAction(QCoreApplication::translate("Seats", speedNames[k]));
+        explain(a, tip(speedTips[k]));
         a->setCheckable(true);
         speeds->addAction(a);
         connect(a, &QAction::triggered, this, [this, k] {
@@ -184,6 +212,7 @@ void Window::addOptionsMenu(QMenu* options) {
     }
     fullScreen_ = options->addAction(tr("&Full Screen"));
     fullScreen_->setCheckable(true);
+    explain(fullScreen_, tip(QT_TRANSLATE_NOOP("Menu", "The board fills the whole screen")));
     // F11 first, then whatever else the desktop calls full screen
     QList<QKeySequence> keys{QKeySequence(Qt::Key_F11)};
     for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::FullScreen))
@@ -196,6 +225,7 @@ void Window::addOptionsMenu(QMenu* options) {
     // the game said aloud: while a screen reader runs, or when chosen here
     speak_ = options->addAction(QCoreApplication::translate("Speech", "Speak the &Game"));
     speak_->setCheckable(true);
+    explain(speak_, tip(QT_TRANSLATE_NOOP("Menu", "Says the game aloud, also without a screen reader")));
     // how strong the computer plays: takes effect with its next move
     QMenu* computer = options->addMenu(QCoreApplication::translate("Computer", "&Computer"));
     auto* strengths = new QActionGroup(this);
@@ -203,6 +233,7 @@ void Window::addOptionsMenu(QMenu* options) {
                                    QT_TRANSLATE_NOOP("Computer", "&Strong")};
     for (std::size_t i = 0; i < strength_.size(); ++i) {
         QAction* a = strength_[i] = computer->addAction(computerWords(strengthNames[i]));
+        explain(a, words::strengthTip(static_cast<Strength>(i)));
         a->setCheckable(true);
         strengths->addAction(a);
         connect(a, &QAction::triggered, this, [this, i] {
@@ -211,7 +242,9 @@ void Window::addOptionsMenu(QMenu* options) {
         });
     }
     options->addSeparator();
-    statistics_ = options->addAction(StatisticsDialog::tr("S&tatistics"));
+    statistics_ = options->addAction(StatisticsDialog::tr("S&tatistics…"));
+    explain(statistics_, tip(QT_TRANSLATE_NOOP(
+                             "Menu", "How often each colour brought all four counters home, and how fair the die is")));
     connect(statistics_, &QAction::triggered, this, [this] {
         if (statisticsDialog_ == nullptr) statisticsDialog_ = new StatisticsDialog(*this);
         statisticsDialog_->refresh();
@@ -229,9 +262,20 @@ void Window::addHelpItems() {
     standings_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
     repeat_ = help->addAction(QCoreApplication::translate("Speech", "Sa&y Again"));
     repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    explain(standings_,
+            tip(QT_TRANSLATE_NOOP("Menu", "Where every counter stands: said aloud, or shown without speech")));
+    explain(repeat_, tip(QT_TRANSLATE_NOOP("Menu", "The last thing said, again: aloud, or shown without speech")));
     connect(speak_, &QAction::triggered, this, [this](bool on) { speech_->choose(on); });
-    connect(standings_, &QAction::triggered, this, [this] { speech_->readBoard(); });
-    connect(repeat_, &QAction::triggered, this, [this] { speech_->repeat(); });
+    // without speech, what would be said is shown
+    connect(standings_, &QAction::triggered, this, [this] {
+        speech_->readBoard();
+        if (!speech_->speaks()) showNote(*this, caption(*standings_), Speech::standingsLines(table_));
+    });
+    connect(repeat_, &QAction::triggered, this, [this] {
+        speech_->repeat();
+        if (!speech_->speaks())
+            showNote(*this, caption(*repeat_), {speech_->last().isEmpty() ? status_->text() : speech_->last()});
+    });
     canvas_->onBusy = [this] { speech_->busy(); };
 }
 
@@ -330,6 +374,8 @@ void Window::saveSettings() {
     saveTimer_.stop();
     if (!settings_) return;
     Remembered r = remembered();
+    // nothing new since the last write: the file holds it all already (a window closing does not wait for the disk)
+    if (settings_->current() && r == saved_ && unsaved_ == Tally{} && !replaceTally_) return;
     r.tally = settings_->write(r, unsaved_, replaceTally_);
     unsaved_ = Tally{};
     replaceTally_ = false;

@@ -27,7 +27,7 @@ start_xvfb 1024x768
 inode() { stat -c %i "$file" 2>/dev/null || echo none; }
 
 # Starts the game, copies the file it writes as it takes up the saved game to $1, and waits for its window; sets
-# `pid` and `window`. The copy is made before the game's first pause can end: nothing else is decided before that.
+# `pid` and `window`. On a busy machine the game may decide once or twice more before the copy: the check allows that.
 start() {
     local before
     before=$(inode)

@@ -127,7 +127,13 @@ class Shown:
         # what a focused yellow counter would do is no news either
         news = tuple(p for p in parts if p not in PROMPTS and not OUTCOME.match(p))
         if news and news != self.last:
-            self.news.extend(news)
+            # a computer's throw told again with where its counter went ("Cyan threw 5, moved to 17") is one event
+            if self.last and self.news and news[0].startswith(self.news[-1] + ", "):
+                self.news[-1] = news[0]
+                news_after = news[1:]
+            else:
+                news_after = news
+            self.news.extend(news_after)
             self.last = news
 
 

@@ -104,57 +104,58 @@ TEST_F(Help, HowToPlayAndAbout) {
 const std::map<QString, std::array<const char*, 3>> captions = {
     {"en",
      {"&New Game, &AutoPlay, &Options, &Help",
-      "&Auto; &Sound, &Players..., &Host a Table..., &Join a Table..., Spee&d, &Full Screen, Speak the &Game, "
-      "&Computer, , S&tatistics; &How to Play, "
+      "&Auto; &Sound, &Players…, &Host a Table…, &Join a Table…, Spee&d, &Full Screen, Speak the &Game, &Computer, , "
+      "S&tatistics…; &How to Play, "
       "&About Skarpo, , &Where the Counters Stand, Sa&y Again",
       "Close"}},
     {"cs",
      {"&Nová hra, &Automatická hra, &Možnosti, Nápo&věda",
       "&Auto; &Zvuk, &Hráči…, &Uspořádat stůl…, Přip&ojit se ke stolu…, R&ychlost, &Celá obrazovka, Př&edčítat hru, "
-      "&Počítač, , &Statistika; &Jak hrát, &O hře "
+      "&Počítač, , &Statistika…; &Jak hrát, &O hře "
       "Skarpo, , &Kde stojí figurky, Ř&íct znovu",
       "Zavřít"}},
     {"de",
      {"&Neues Spiel, &Automatik, &Optionen, &Hilfe",
       "&Für mich spielen; &Ton, &Spieler …, Tisch &eröffnen …, Tisch &beitreten …, Te&mpo, &Vollbildmodus, Spiel "
-      "vor&lesen, &Computer, , St&atistik; "
+      "vor&lesen, &Computer, , St&atistik …; "
       "&Spielanleitung, Ü&ber Skarpo, , &Wo die Figuren stehen, &Noch einmal sagen",
       "Schließen"}},
     {"es",
      {"Partida &nueva, Juego &automático, &Opciones, Ay&uda",
       "&Automático; &Sonido, &Jugadores…, &Abrir una mesa…, &Unirse a una mesa…, &Velocidad, &Pantalla completa, &Leer "
       "el juego en voz alta, &Ordenador, , "
-      "&Estadísticas; &Cómo se juega, &Acerca de Skarpo, , &Dónde están las fichas, &Repetir",
+      "&Estadísticas…; &Cómo se juega, &Acerca de Skarpo, , &Dónde están las fichas, &Repetir",
       "Cerrar"}},
     {"fr",
      {"&Nouvelle partie, &Jeu automatique, &Options, &Aide",
       "&Jouer à ma place; &Son, &Joueurs…, &Héberger une table…, &Rejoindre une table…, &Vitesse, &Plein écran, &Lire "
       "le jeu à voix haute, &Ordinateur, , "
-      "S&tatistiques; &Comment jouer, À &propos de Skarpo, , &Où sont les pions, &Répéter",
+      "S&tatistiques…; &Comment jouer, À &propos de Skarpo, , &Où sont les pions, &Répéter",
       "Fermer"}},
     {"it",
      {"&Nuova partita, Gioco &automatico, &Opzioni, A&iuto",
       "&Automatico; &Suono, &Giocatori…, &Ospitare un tavolo…, &Unirsi a un tavolo…, &Velocità, Schermo &intero, "
       "&Leggi il gioco ad alta voce, &Computer, , "
-      "S&tatistiche; &Come si gioca, &Informazioni su Skarpo, , &Dove sono le pedine, &Ripeti",
+      "S&tatistiche…; &Come si gioca, &Informazioni su Skarpo, , &Dove sono le pedine, &Ripeti",
       "Chiudi"}},
     {"nl",
      {"&Nieuw spel, &Automatisch spelen, &Opties, &Help",
       "&Automatisch; &Geluid, S&pelers…, Tafel &openen…, Aan tafel &deelnemen…, Sn&elheid, &Volledig scherm, Spel "
-      "voor&lezen, &Computer, , &Statistieken; "
+      "voor&lezen, &Computer, , &Statistieken…; "
       "&Spelregels, &Over Skarpo, , &Waar de pionnen staan, &Nog eens zeggen",
       "Sluiten"}},
     {"pl",
      {"&Nowa gra, Gra &automatyczna, &Opcje, &Pomoc",
       "&Auto; &Dźwięk, &Gracze…, &Otwórz stół…, Dołącz do s&tołu…, Sz&ybkość, &Pełny ekran, &Czytaj grę na głos, "
-      "&Komputer, , &Statystyki; &Jak grać, &O "
+      "&Komputer, , &Statystyki…; &Jak grać, "
+      "&O "
       "grze Skarpo, , &Gdzie stoją pionki, Powtó&rz",
       "Zamknij"}},
     {"pt_BR",
      {"&Novo jogo, &Jogo automático, &Opções, &Ajuda",
       "&Automático; &Som, &Jogadores…, &Hospedar uma mesa…, &Participar de uma mesa…, &Velocidade, &Tela cheia, &Ler o "
       "jogo em voz alta, &Computador, , "
-      "&Estatísticas; &Como jogar, &Sobre o Skarpo, , &Onde estão os peões, &Repetir",
+      "&Estatísticas…; &Como jogar, &Sobre o Skarpo, , &Onde estão os peões, &Repetir",
       "Fechar"}},
 };
 

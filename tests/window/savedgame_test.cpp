@@ -59,7 +59,8 @@ TEST_F(SavedGame, WhatIsDecidedIsOnDiskBeforeTheBoardShowsIt) {
     w->autoAction().trigger();
     int written = 0;
     auto seen = std::pair(w->table().decided(), w->status().news());
-    for (; written < 300; step(*w)) {
+    while (written < 300) {
+        step(*w);
         if (std::pair(w->table().decided(), w->status().news()) == seen) continue;
         seen = std::pair(w->table().decided(), w->status().news());
         ASSERT_EQ(file(), textOf(w->table().game(), w->status().news()));

@@ -151,6 +151,13 @@ TEST_F(Settings, TheWindowRemembersAcrossStarts) {
         tally = w.tally();
         EXPECT_TRUE(tally.allHome[1] == 4 && tally.throws() > 60);
         w.endProgram();
+        // closed again with nothing new, the window leaves the file as it is: a close waits for no disk
+        struct stat before {
+        }, after{};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+        w.endProgram();
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_EQ(before.st_ino, after.st_ino);
     }
     Window w(nullptr, path);
     EXPECT_EQ(w.table().game().options.strength, Strength::Easy);

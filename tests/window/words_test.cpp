@@ -7,10 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QDialog>
+#include <QTextBrowser>
 
 #include "tests/window/live.h"
 #include "window/words/accessibility.h"
+#include "window/words/language.h"
+#include "window/words/outcomewords.h"
 #include "window/words/speech.h"
+#include "window/words/words.h"
 
 using namespace skarpo;
 using namespace skarpo::test;
@@ -161,8 +166,91 @@ TEST_F(Heard, WhereTheCountersStandAndAgain) {
         "Magenta: home column 2, home column 6, 2 home. Green: 3 at the start, square 15.";
     EXPECT_EQ(Speech::standings(table).toStdString(), standings);
     key(Qt::Key_B, Qt::ControlModifier);
-    key(Qt::Key_R, Qt::ControlModifier);
+    // without speech the same words are shown, one player a line; Escape closes them, and Ctrl+R shows them again
+    auto* note = window.findChild<QDialog*>("note");
+    ASSERT_TRUE(note && note->isVisible());
+    const auto shown = [&] { return note->findChild<QTextBrowser*>()->toPlainText().replace('\n', ' ').toStdString(); };
+    EXPECT_EQ(shown(), standings);
+    QTest::keyClick(note, Qt::Key_Escape);
+    ASSERT_FALSE(note->isVisible());
+    window.repeatAction().trigger();  // the board's window may not be active yet again
+    EXPECT_TRUE(note->isVisible() && shown() == standings);
     EXPECT_EQ(said.join('|').toStdString(), standings + "|" + standings);
+}
+
+// The status line keeps room for two lines of words: the longest it can say in every language fits them at the
+// smallest window, so that the board never moves for the words.
+TEST(StatusWords, TheLongestFitTwoLinesAtTheSmallestWindow) {
+    const QStringList languages = Language::shipped() << "en";
+    for (const QString& lang : languages) {
+        const Language language{QLocale(lang)};
+        Window window;
+        window.exitProgram = [] {};
+        window.resize(1, 1);  // the smallest it can be
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QLabel& label = window.status().textLabel();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().size() == QSize(543, 531); }, 2000));
+        // green, played by a person, foresees 51 to 54, doubling on to the corner 57 (taking cyan), across to 27
+        // (taking magenta); a computer's turn told with where it went, a capture and the prompt after a six
+        Table& table = window.table();
+        table.chooseSeats({Seat::Person, Seat::Person, Seat::Computer, Seat::Computer, Seat::Person});
+        table.newGame();
+        Position at = Position::fresh();
+        place(at, 4, {6});
+        place(at, 2, {42});
+        place(at, 3, {57});
+        const Outcome move = outcome(at, 4, Place::ring(51), 3, true);
+        ASSERT_EQ(move.captures(), 2);
+        const QString longest[] = {
+            words::joined(words::sentence({Happening::Kind::Threw, 4, 3}, false), words::outcomeLine(move)),
+            words::joined(words::listed(words::sentence({Happening::Kind::Threw, 3, 6}, false),
+                                        words::computerMove(table, {Happening::Kind::Moved, 3, 106})),
+                          words::prompt(table, 0)),
+            words::joined(words::sentence({Happening::Kind::Captured, 4, 3}, false),
+                          QCoreApplication::translate("Seats", "Green: click the die to throw again")),
+        };
+        for (const QString& text : longest) {
+            label.setText(text);
+            // wrapped into the room it keeps, or else on one line as wide as the label
+            const bool whole = label.wordWrap() ? label.heightForWidth(label.width()) <= label.height()
+                                                : label.fontMetrics().horizontalAdvance(text) <= label.width();
+            EXPECT_TRUE(whole) << lang.toStdString() << ": " << text.toStdString() << " in " << label.width() << " by "
+                               << label.height();
+        }
+    }
+}
+
+// With red and green played by people, a key pressed just after the die passed from green to red is green's, not
+// red's throw, however long green goes on pressing; red's key after a pause throws. The status line names whose
+// the die is, and the boxes of the last throws are framed for the people's colours.
+TEST_F(Keys, AKeyJustAfterTheHandOverIsNotTheNextPersonsThrow) {
+    table.chooseSeats({Seat::Person, Seat::Person, Seat::Computer, Seat::Computer, Seat::Person});
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(status(), "New game. Red: click the die to start");
+    Position at = Position::fresh();
+    place(at, 4, {20});
+    take(thrownOn(at, 4, 3));
+    settle(window);
+    canvas.activate(square(5));  // green moves (as a click: red's new game handed the board to green just now)
+    settle(window);
+    ASSERT_TRUE(table.phase() == Phase::DieWaits && table.toPlay() == 1 && focus() == die)
+        << int(table.phase()) << " " << table.toPlay() << " " << status();
+    EXPECT_TRUE(window.status().text().endsWith("Red: click the die")) << status();
+    ASSERT_TRUE(canvas.handingOver());
+    // a burst, a key every 0.4 s (a machine too busy to keep the pace ends it: the next key is then no longer in it)
+    for (int n = 0; n < 4 && canvas.handingOver(); ++n) {
+        key(Qt::Key_Space);
+        EXPECT_EQ(table.phase(), Phase::DieWaits) << n;
+        QTest::qWait(Canvas::handOverMs / 2);
+    }
+    QTest::qWait(Canvas::handOverMs);
+    key(Qt::Key_Space);
+    EXPECT_EQ(table.phase(), Phase::Animating) << "red's own key throws";
+    QStringList framed;
+    for (int p = 1; p <= 4; ++p)
+        framed << (window.status().throwLabel(p).styleSheet().contains("solid") ? "framed" : "plain");
+    EXPECT_EQ(framed.join(' '), "framed plain plain framed");
 }
 
 // The menu's switch says so, and the game then speaks (or not) whatever the desktop says of a screen reader. The

@@ -12,6 +12,7 @@
 // focused view.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QRegion>
 #include <QString>
@@ -144,6 +145,17 @@ public:
     // taken, and the player is told.
     std::function<void()> onBusy;
 
+    // When the die passes from one person to another, a key that comes
+    // within this long of the change, or of a key refused for it, is taken
+    // for a key of the person who just played and is not passed on: one who
+    // presses Space five or six times in a row presses every 0.2 to 0.5 s,
+    // and the key's own repeat is never taken; the next person reads whose
+    // turn it is before pressing, a second or more.
+    static constexpr int handOverMs = 800;
+    int handOverGuard = handOverMs;  // for a test: 0 takes every key at once
+    // Whether a key now would be refused so.
+    bool handingOver() const;
+
     // Schedules the repaint of every view whose look has changed since the
     // last refresh: its old and its new place. Does nothing when nothing
     // changed. The board's views are plain data, so whoever changes them
@@ -201,6 +213,8 @@ private:
     bool keyboard_ = false;   // the last thing pressed on the canvas was a key
     bool dieWaited_ = false;  // what followBoard() last saw
     bool marksStood_ = false;
+    int lastPerson_ = 0;        // the person the die or the marks last waited for
+    QElapsedTimer handedOver_;  // since the die passed to another person, or a key was refused for it
     // what every view in drawing order (Views::all) showed at the last refresh, and where
     // the focus ring was then (logical pixels; empty when not shown)
     std::vector<Look> shown_;

@@ -39,8 +39,16 @@ void Canvas::followBoard() {
     }
     dieWaited_ = dieWaits;
     marksStood_ = marks;
+    // the die or the marks wait for another person than before: a hand-over
+    const int waitsFor = dieWaits || marks ? table_.toPlay() : 0;
+    if (waitsFor > 0 && table_.game().person(waitsFor)) {
+        if (lastPerson_ != 0 && waitsFor != lastPerson_) handedOver_.start();
+        lastPerson_ = waitsFor;
+    }
     moveFocus(to);
 }
+
+bool Canvas::handingOver() const { return handedOver_.isValid() && handedOver_.elapsed() < handOverGuard; }
 
 bool Canvas::activate(Hit hit) {
     const bool taken = sendClick ? sendClick(hit) : table_.click(hit);
@@ -149,7 +157,12 @@ void Canvas::keyPressEvent(QKeyEvent* event) {
             setKeyboardInUse(true);
             if (table_.phase() == Phase::Animating && !event->isAutoRepeat() && onBusy) onBusy();
             // holding the key down clicks once
-            if (!event->isAutoRepeat() && focus_) activate(*focus_);
+            if (event->isAutoRepeat() || !focus_) return;
+            if (handingOver()) {
+                handedOver_.start();  // a burst of keys goes on: still the one who just played
+                return;
+            }
+            activate(*focus_);
             return;
         case Qt::Key_Left: moveFocusToward({-1, 0}); break;
         case Qt::Key_Right: moveFocusToward({1, 0}); break;

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -20,6 +21,7 @@
 #include "window/board/canvas.h"
 #include "window/platform/settingsfile.h"
 #include "window/window.h"
+#include "window/words/words.h"
 
 namespace skarpo {
 
@@ -115,6 +117,8 @@ public:
         activateWindow();
     }
 
+    void setTitle(const QString& title) { text_->setAccessibleName(title); }
+
     void setHtml(const QString& html) {
         html_ = html;
         ratio_ = devicePixelRatioF();
@@ -199,6 +203,16 @@ QString menuPath(const QAction& item) {
 
 QString key(const QKeySequence& k) { return k.toString(QKeySequence::NativeText); }
 
+// Who plays each colour in the game on the board: "In this game: Red, a person; Cyan, the computer; ...".
+QString seating(Window& window) {
+    QStringList colours;
+    for (int p = 1; p <= 4; ++p)
+        colours << QCoreApplication::translate("Help", "%1, %2")
+                       .arg(words::colourName(p), words::playedBy(window.table().game().person(p)));
+    return QCoreApplication::translate("Help", "In this game: %1.")
+        .arg(colours.join(QCoreApplication::translate("Help", "; ")));
+}
+
 QString Help::howToPlay(Window& window) {
     const QString newGame = menuPath(window.newGameAction());
     QString html;
@@ -214,7 +228,8 @@ QString Help::howToPlay(Window& window) {
            "the computer plays the other three. Each player has four counters. They wait in the player's start area, "
            "travel once round the ring, clockwise, then turn into the player's own home column and end in its four "
            "final places.")
-            .arg(menuPath(window.playersAction())));
+            .arg(menuPath(window.playersAction())) +
+        QLatin1Char(' ') + seating(window));
 
     html += heading(tr("Throwing the die"));
     html += pictured({
@@ -239,8 +254,9 @@ QString Help::howToPlay(Window& window) {
                       "would end, a circle round each x2 square or corner that carries it on, dots on the squares it "
                       "passes and a cross on any counter it would capture. The status line and the tooltip say the "
                       "same in words.")},
-        {nullptr, tr("Then the computer throws and moves for cyan, magenta and green in turn, until the die waits for "
-                     "you again. While counters move, the board takes no clicks; the menus always answer.")},
+        {nullptr, tr("Then the turn passes on round the board: the computer throws and moves for each colour it plays, "
+                     "and the die waits for each colour a person plays. While counters move, the board takes no "
+                     "clicks; the menus always answer.")},
         {"entry", tr("A counter leaves the start area only with a six. It comes onto the ring on its player's entry "
                      "square, the one with an arrow in the player's colour pointing the way round. After a six, click "
                      "the yellow place of your start area to bring in a counter, or move one already on the ring. No "
@@ -301,8 +317,11 @@ QString Help::howToSet(Window& window) {
             "Seats",
             "%1 chooses for each colour whether a person or the computer plays it; the change takes effect with a "
             "new game. Several people can play on one screen: the die then waits for each person's colour in "
-            "turn.")
-            .arg(menuPath(window.playersAction())));
+            "turn, and the status line names it (\"Red: click the die\"). The boxes of the last throws beside it "
+            "are framed in black for the colours people play. When the die passes from one person to another, "
+            "the keyboard waits %2 seconds before it throws, so that the keys of the one who just played do not "
+            "throw for the next.")
+            .arg(menuPath(window.playersAction()), QLocale().toString(Canvas::handOverMs / 1000.0, 'f', 1)));
     html +=
         paragraph(QCoreApplication::translate(
                       "Seats",
@@ -313,14 +332,17 @@ QString Help::howToSet(Window& window) {
                       .arg(menuPath(*menuOf(window.speedAction(Speed::Normal))->menuAction()),
                            caption(window.speedAction(Speed::Normal)), caption(window.speedAction(Speed::Fast)),
                            caption(window.speedAction(Speed::Fastest))));
+    const QAction& easy = window.strengthAction(Strength::Easy);
+    html += paragraph(tr("%1 sets how strong the computer plays, from its next move on. %2: %3 %4: %5 %6: %7")
+                          .arg(menuPath(*menuOf(easy)->menuAction()) + QStringLiteral(" \u25B8 ") + caption(easy),
+                               caption(easy), words::strengthTip(Strength::Easy),
+                               caption(window.strengthAction(Strength::Normal)), words::strengthTip(Strength::Normal),
+                               caption(window.strengthAction(Strength::Strong)), words::strengthTip(Strength::Strong)));
     html += paragraph(
-        tr("%1, %2 and %3 set how strong the computer plays: Easy moves at random, Normal plays as it always "
-           "has, and Strong looks ahead over the throws to come, weighing progress, captures and the danger to "
-           "its counters. %4 shows how often each colour has brought all four counters home and how often each "
-           "face of the die has come up, with a verdict on whether the die looks fair. The strength, the "
-           "window's size and these counts are remembered from one start to the next.")
-            .arg(menuPath(window.strengthAction(Strength::Easy)), menuPath(window.strengthAction(Strength::Normal)),
-                 menuPath(window.strengthAction(Strength::Strong)), menuPath(window.statisticsAction())));
+        tr("%1 shows how often each colour has brought all four counters home and how often each face of the die "
+           "has come up, with a verdict on whether the die looks fair. The strength, the window's size and these "
+           "counts are remembered from one start to the next.")
+            .arg(menuPath(window.statisticsAction())));
 
     return html;
 }
@@ -357,7 +379,10 @@ QString Help::about() {
     const QString licence = QStringLiteral("https://www.gnu.org/licenses/gpl-3.0.html");
     QString html = QStringLiteral("<p><img src=\"%1:icon\"></p><h2>Skarpo</h2>").arg(scheme);
     html += paragraph(tr("Version %1").arg(QStringLiteral(SKARPO_VERSION)));
-    html += paragraph(tr("A dice race round a ring of 60 squares: you against three computer players."));
+    html +=
+        paragraph(tr("A dice race for four colours round a ring of 60 squares, each colour played by a person or by "
+                     "the computer: one person against the computer, several people together, or the computer "
+                     "alone."));
     html +=
         paragraph(tr("Skarpo keeps one file on your computer, %1: its options, the window's size and the statistics. "
                      "Every game itself lives in memory, and is gone when the window closes.")
@@ -376,6 +401,20 @@ QString Help::about() {
 
 }  // namespace
 
+void showNote(Window& window, const QString& title, const QStringList& lines) {
+    // the one dialog of that name is a text dialog
+    auto* note =
+        static_cast<TextDialog*>(window.findChild<QDialog*>(QStringLiteral("note"), Qt::FindDirectChildrenOnly));
+    if (note == nullptr) note = new TextDialog(&window, QStringLiteral("note"), title);
+    note->setWindowTitle(title);
+    note->setTitle(title);
+    QString html;
+    for (const QString& line : lines) html += paragraph(line);
+    note->setHtml(html);
+    note->fitText(24);
+    note->present();
+}
+
 QMenu* addHelpMenu(Window& window) {
     QMenu* menu = window.menuBar()->addMenu(Help::tr("&Help"));
     QAction* howToPlay = menu->addAction(Help::tr("&How to Play"));
@@ -387,13 +426,13 @@ QMenu* addHelpMenu(Window& window) {
     QObject::connect(howToPlay, &QAction::triggered, &window, [&window, made = QPointer<TextDialog>()]() mutable {
         if (!made) {
             made = new TextDialog(&window, QStringLiteral("howToPlay"), Help::tr("How to Play"));
-            made->setHtml(Help::howToPlay(window));
             made->fit(40, 46);
             // beside the window when the screen has room for it there
             const QRect free = window.screen()->availableGeometry();
             const QPoint beside = window.frameGeometry().topRight() + QPoint(8, 0);
             if (free.contains(QRect(beside, made->frameGeometry().size()))) made->move(beside);
         }
+        made->setHtml(Help::howToPlay(window));  // for the seats in force
         made->present();
     });
     // About closes before the board takes input again; the game goes on

@@ -7,9 +7,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "window/board/shapes.h"
 #include "window/window.h"
@@ -41,9 +45,57 @@ QTableWidget* countTable(QWidget* parent, const QString& name, const QStringList
             if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             t->setItem(r, c, item);
         }
-    t->setCurrentCell(0, 0);
+    // the keys start from the first cell, which does not look chosen
+    t->selectionModel()->setCurrentIndex(t->model()->index(0, 0), QItemSelectionModel::NoUpdate);
     return t;
 }
+
+}  // namespace
+
+FaceChart::FaceChart(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(StatisticsDialog::tr("Share of each face as bars; the line marks a fair die's share"));
+    setFocusPolicy(Qt::TabFocus);  // reached by Tab, as the table is, for a screen reader to read it
+    setMinimumSize(fontMetrics().height() * 6, fontMetrics().height() * 6);
+}
+
+void FaceChart::setShares(const std::array<double, 6>& shares, bool any) {
+    shares_ = shares;
+    any_ = any;
+    update();
+}
+
+// Six bars, each face's share, scaled so that twice a fair share fills the height (a higher one is cut at the top);
+// a dashed line across them at a fair die's share, one in six; the faces' numbers below.
+void FaceChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QRectF area = QRectF(rect()).adjusted(2, 2, -2, -metrics.height() - 4);
+    const double fair = 100.0 / 6, top = 2 * fair;
+    const double slot = area.width() / 6;
+    const QColor ink = palette().color(QPalette::WindowText);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    for (int f = 0; f < 6; ++f) {
+        const double share = std::min(any_ ? shares_[static_cast<std::size_t>(f)] : 0.0, top);
+        const double h = area.height() * share / top;
+        const QRectF bar(area.left() + slot * f + slot * 0.2, area.bottom() - h, slot * 0.6, h);
+        painter.fillRect(bar, palette().color(QPalette::Highlight));
+        painter.setPen(ink);
+        painter.drawText(QRectF(area.left() + slot * f, area.bottom() + 2, slot, metrics.height()), Qt::AlignCenter,
+                         QLocale().toString(f + 1));
+    }
+    painter.setPen(QPen(ink, 1.5, Qt::DashLine));
+    const double y = area.bottom() - area.height() * fair / top;
+    painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    painter.setPen(QPen(ink, 1));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+namespace {
 
 // Tall enough for every row without scrolling.
 void fitRows(QTableWidget* t) {
@@ -103,7 +155,11 @@ StatisticsDialog::StatisticsDialog(Window& window) : QDialog(&window), window_(w
     layout->addWidget(homesLabel);
     layout->addWidget(homes_);
     layout->addWidget(facesLabel);
-    layout->addWidget(faces_);
+    auto* facesRow = new QHBoxLayout;
+    chart_ = new FaceChart(this);
+    facesRow->addWidget(faces_, 3);
+    facesRow->addWidget(chart_, 2);
+    layout->addLayout(facesRow);
     layout->addWidget(verdict_);
     layout->addStretch();
     layout->addWidget(buttons);
@@ -119,14 +175,20 @@ void StatisticsDialog::refresh() {
     const QLocale here;
     for (int p = 1; p <= 4; ++p) homes_->item(p - 1, 1)->setText(here.toString(static_cast<qulonglong>(t.allHome[p])));
     const std::uint64_t n = t.throws();
+    std::array<double, 6> shares{};
+    QStringList told;
     for (int f = 1; f <= 6; ++f) {
         faces_->item(f - 1, 1)->setText(here.toString(static_cast<qulonglong>(t.faces[f])));
         const double share = n == 0 ? 0 : 100.0 * static_cast<double>(t.faces[f]) / static_cast<double>(n);
+        shares[static_cast<std::size_t>(f - 1)] = share;
         faces_->item(f - 1, 2)->setText(n == 0 ? QStringLiteral("–") : tr("%1 %").arg(here.toString(share, 'f', 1)));
+        told << QStringLiteral("%1: %2").arg(here.toString(f), faces_->item(f - 1, 2)->text());
     }
+    chart_->setShares(shares, n > 0);
+    chart_->setAccessibleDescription(told.join(QStringLiteral("; ")));
 
     const DieVerdict v = judgeDie(t.faces);
-    const QString p = here.toString(v.p, 'g', 2);
+    const QString p = here.toString(v.p, 'f', 2);  // "0.50", "0.43": always two places
     const QString throws = tr("Throws counted: %1.").arg(here.toString(static_cast<qulonglong>(n)));
     QString words;
     switch (v.kind) {

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/platform/settingsfile.h"
 
+#include <sys/file.h>
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QThread>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -76,21 +79,64 @@ std::optional<Tally> tallyOf(const QSettings& s) {
 // read of a file and reads it again only when the file's time or size changed,
 // which another window's write in the same moment can leave as they were; a
 // copy under a name of its own is read anew.
-std::optional<Tally> countsNow(const QString& path) {
+bool copyOf(const QString& path, QTemporaryFile& copy) {
     QFile file(path);
-    QTemporaryFile copy;
-    if (!file.open(QIODevice::ReadOnly) || !copy.open()) return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly) || !copy.open()) return false;
     copy.write(file.readAll());
     copy.close();
+    return true;
+}
+
+std::optional<Tally> countsNow(const QString& path) {
+    QTemporaryFile copy;
+    if (!copyOf(path, copy)) return std::nullopt;
     return tallyOf(QSettings(copy.fileName(), QSettings::IniFormat));
 }
 
-// Takes the lock if it can within `ms`, asking again every 5 ms. Another window holds it only while it writes, a few
-// milliseconds; QLockFile's own wait sleeps 0.1, 0.2, 0.4, 0.8 s and so on between tries, which made a window
-// being closed beside other windows wait 1.5 or 3 s for a lock that had long been free.
-void lockWithin(QLockFile& lock, int ms) {
-    const QDeadlineTimer deadline(ms);
-    while (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired()) QThread::msleep(5);
+// One window at a time reads the counts and writes them back added to: a lock the kernel keeps on a file beside the
+// settings, taken if it can be within `ms` (asked again every 5 ms; another window holds it only while it writes, a
+// few milliseconds) and let go when the lock goes, or when its program ends in any way. Unlike a lock file of Qt's,
+// taking it writes nothing to the disk and waits for no flush of it: on a busy disk each such flush took a few
+// hundred milliseconds, and a window being closed waited for them.
+class WriteLock {
+public:
+    WriteLock(const QString& path, int ms) : file_(path) {
+        if (!file_.open(QIODevice::ReadWrite)) return;
+        const QDeadlineTimer deadline(ms);
+        while (::flock(file_.handle(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && !deadline.hasExpired())
+            QThread::msleep(5);
+    }
+    // closing the file lets the lock go
+    ~WriteLock() = default;
+
+private:
+    QFile file_;
+};
+
+QString line(const char* key, const QString& value) {
+    return QLatin1String(key) + QLatin1Char('=') + value + QLatin1Char('\n');
+}
+QString line(const QString& key, const QString& value) { return key + QLatin1Char('=') + value + QLatin1Char('\n'); }
+
+// The file's text as Qt's settings read it: sections in brackets, a key and its value a line. Every key and value is
+// a plain word or number, which the format keeps as it is.
+QByteArray textOf(const Remembered& r, const Tally& t) {
+    QString text = QStringLiteral("[General]\n") + line("version", QString::number(SettingsFile::version));
+    text += QStringLiteral("\n[computer]\n") +
+            line("speed", QLatin1String(speedWords[static_cast<std::size_t>(r.options.speed)])) +
+            line("strength", QLatin1String(strengthWords[static_cast<std::size_t>(r.options.strength)]));
+    text += QStringLiteral("\n[players]\n");
+    for (int p = 1; p <= 4; ++p)
+        text +=
+            line(QLatin1String(colourKeys[p]), QLatin1String(seatWords[static_cast<std::size_t>(r.options.seats[p])]));
+    text += QStringLiteral("\n[statistics]\n");
+    for (int p = 1; p <= 4; ++p) text += line(QLatin1String(colourKeys[p]), QString::number(t.allHome[p]));
+    for (int f = 1; f <= 6; ++f) text += line(QStringLiteral("face%1").arg(f), QString::number(t.faces[f]));
+    text += QStringLiteral("\n[window]\n") + line("fullScreen", QLatin1String(r.fullScreen ? "true" : "false")) +
+            line("height", QString::number(r.size.isValid() ? r.size.height() : 0)) +
+            line("maximised", QLatin1String(r.maximised ? "true" : "false")) +
+            line("width", QString::number(r.size.isValid() ? r.size.width() : 0));
+    return text.toUtf8();
 }
 
 void tell(const QString& line) { std::fprintf(stderr, "skarpo: %s\n", line.toLocal8Bit().constData()); }
@@ -108,6 +154,7 @@ QString SettingsFile::standardPath() {
 
 Remembered SettingsFile::read() {
     problem_.clear();
+    current_ = false;
     const Remembered defaults;
     const QFileInfo info(path_);
     if (!info.exists() && !info.isSymLink()) return defaults;
@@ -124,12 +171,10 @@ Remembered SettingsFile::read() {
     // large
     if (!info.isFile()) return fail(QCoreApplication::translate("Settings", "not a regular file"));
     if (info.size() > largest) return fail(QCoreApplication::translate("Settings", "far too large"));
-    {
-        QFile probe(path_);
-        if (!probe.open(QIODevice::ReadOnly)) return fail(QCoreApplication::translate("Settings", "unreadable"));
-    }
-
-    QSettings s(path_, QSettings::IniFormat);
+    // read afresh, as countsNow does
+    QTemporaryFile copy;
+    if (!copyOf(path_, copy)) return fail(QCoreApplication::translate("Settings", "unreadable"));
+    QSettings s(copy.fileName(), QSettings::IniFormat);
     if (s.status() != QSettings::NoError) return fail(QCoreApplication::translate("Settings", "not a settings file"));
     const auto v = numberOf(s, QStringLiteral("version"), 0, countLimit);
     if (!v) return fail(QCoreApplication::translate("Settings", "not a settings file"));
@@ -157,6 +202,7 @@ Remembered SettingsFile::read() {
     r.maximised = *maximised;
     r.fullScreen = *fullScreen;
     r.tally = *tally;
+    current_ = true;
     return r;
 }
 
@@ -168,6 +214,7 @@ Tally SettingsFile::write(const Remembered& r, const Tally& added, bool replaceT
                                              "the game goes on without saving them")
                      .arg(path_));
         writeFailed_ = true;
+        current_ = false;
     };
     // something other than a file in its place (a folder, a pipe) is left alone
     const QFileInfo info(path_);
@@ -176,13 +223,11 @@ Tally SettingsFile::write(const Remembered& r, const Tally& added, bool replaceT
         return r.tally;
     }
     QDir().mkpath(info.absolutePath());
-    // one window at a time reads the counts and writes them back added to;
     // where no lock can be made (a folder that cannot be written) the write
-    // fails anyway
-    // (a window that waits longer than ten seconds, on a machine far too busy,
-    // writes all the same: a count lost is better than a game that hangs)
-    QLockFile lock(path_ + QStringLiteral(".write-lock"));
-    lockWithin(lock, 10000);
+    // fails anyway; a window that waits longer than ten seconds, on a machine
+    // far too busy, writes all the same: a count lost is better than a game
+    // that hangs
+    const WriteLock lock(path_ + QStringLiteral(".write-lock"), 10000);
     Tally t = r.tally;
     if (!replaceTally) {
         // the counts in the file now, plus ours since the last write
@@ -190,23 +235,12 @@ Tally SettingsFile::write(const Remembered& r, const Tally& added, bool replaceT
         for (int p = 1; p <= 4; ++p) t.allHome[p] += added.allHome[p];
         for (int f = 1; f <= 6; ++f) t.faces[f] += added.faces[f];
     }
-    QSettings s(path_, QSettings::IniFormat);
-    s.clear();
-    s.setValue(QStringLiteral("version"), QString::number(version));
-    for (int p = 1; p <= 4; ++p)
-        s.setValue(QStringLiteral("players/%1").arg(QLatin1String(colourKeys[p])),
-                   QLatin1String(seatWords[static_cast<std::size_t>(r.options.seats[p])]));
-    s.setValue(QStringLiteral("computer/speed"), QLatin1String(speedWords[static_cast<std::size_t>(r.options.speed)]));
-    s.setValue(QStringLiteral("computer/strength"),
-               QLatin1String(strengthWords[static_cast<std::size_t>(r.options.strength)]));
-    s.setValue(QStringLiteral("window/width"), QString::number(r.size.isValid() ? r.size.width() : 0));
-    s.setValue(QStringLiteral("window/height"), QString::number(r.size.isValid() ? r.size.height() : 0));
-    s.setValue(QStringLiteral("window/maximised"), QLatin1String(r.maximised ? "true" : "false"));
-    s.setValue(QStringLiteral("window/fullScreen"), QLatin1String(r.fullScreen ? "true" : "false"));
-    for (int p = 1; p <= 4; ++p) s.setValue(homeKey(p), QString::number(t.allHome[p]));
-    for (int f = 1; f <= 6; ++f) s.setValue(faceKey(f), QString::number(t.faces[f]));
-    s.sync();  // QSettings writes the whole file anew and renames it into place
-    if (s.status() == QSettings::AccessError) failed();
+    // written whole under another name and renamed into place, flushed to the disk once
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(textOf(r, t)) < 0 || !file.commit())
+        failed();
+    else
+        current_ = true;
     return t;
 }
 

@@ -39,6 +39,8 @@ public:
     Remembered read();
     // Why the last read() gave the defaults; empty when it did not.
     const QString& problem() const { return problem_; }
+    // Whether the file holds what the last read() gave or the last write() wrote.
+    bool current() const { return current_; }
 
     // Writes `r`, its tally counts added to what the file holds then (so that
     // two windows both add theirs), or put in their place when `replaceTally`.
@@ -52,6 +54,7 @@ private:
     QString path_;
     QString problem_;
     bool writeFailed_ = false;
+    bool current_ = false;
 };
 
 }  // namespace skarpo

@@ -223,7 +223,7 @@ void Speech::flushTurn() {
     turnPlayer_ = 0;
 }
 
-QString Speech::standings(const Table& b) {
+QStringList Speech::standingsLines(const Table& b) {
     QStringList players;
     for (int p = 1; p <= 4; ++p) {
         QStringList parts;
@@ -242,7 +242,7 @@ QString Speech::standings(const Table& b) {
         players << spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2."))
                        .arg(nameOf(b, p), parts.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
     }
-    return players.join(QLatin1Char(' '));
+    return players;
 }
 
 void Speech::readBoard() { say(standings(table_)); }

@@ -62,7 +62,8 @@ public:
 
     // Where every counter stands, one short sentence a player:
     // "You: 2 at the start, square 12, home column 3. Cyan: ...".
-    static QString standings(const Table& b);
+    static QString standings(const Table& b) { return standingsLines(b).join(QLatin1Char(' ')); }
+    static QStringList standingsLines(const Table& b);
     // The player the words call "you": red, while a person plays red alone.
     static bool isYou(const Table& b, int player) { return b.soleRed() && player == 1; }
 

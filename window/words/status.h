@@ -2,8 +2,11 @@
 // The status line below the board: in words, what just happened and what
 // player 1 can do now ("Your throw: 5. Choose a yellow counter", "Magenta
 // captured your counter"), and beside it every player's last throw, kept
-// until that player's next, after the player's shape on its colour. The words
-// are what a screen reader announces.
+// until that player's next, after the player's shape on its colour; the boxes
+// of the colours people play are framed. The words are what a screen reader
+// announces. They wrap: the line keeps room for two lines of words, so that
+// the longest news does not make the board below jump, and grows only for
+// words that even two lines cannot hold.
 #pragma once
 
 #include <QLabel>
@@ -44,10 +47,18 @@ public:
     // The last throw of player 1..4 as shown, 0 for none.
     int lastThrow(int player) const { return table_.game().lastThrows[static_cast<std::size_t>(player)]; }
     StatusText& textLabel() { return *text_; }
+    // The lines of words the status line keeps room for, whatever it says.
+    static constexpr int linesKept = 2;
+
     QLabel& throwLabel(int player) { return *tray_[static_cast<std::size_t>(player - 1)]; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showThrows();
+    void setWords(const QString& words);
+    void keepRoom();
 
     const Table& table_;
     StatusText* text_ = nullptr;

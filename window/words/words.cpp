@@ -142,6 +142,13 @@ const char* const againTexts[] = {
     QT_TRANSLATE_NOOP("Seats", "Magenta: click the die to throw again"),
     QT_TRANSLATE_NOOP("Seats", "Green: click the die to throw again"),
 };
+// the first throw of a game with several people (or none at red): whose it is
+const char* const startTexts[] = {
+    QT_TRANSLATE_NOOP("Seats", "Red: click the die to start"),
+    QT_TRANSLATE_NOOP("Seats", "Cyan: click the die to start"),
+    QT_TRANSLATE_NOOP("Seats", "Magenta: click the die to start"),
+    QT_TRANSLATE_NOOP("Seats", "Green: click the die to start"),
+};
 const char* const waitingTexts[] = {
     QT_TRANSLATE_NOOP("Seats", "waiting for red's throw"),
     QT_TRANSLATE_NOOP("Seats", "waiting for cyan's throw"),
@@ -153,6 +160,8 @@ QString status(const char* text) { return QCoreApplication::translate("Status", 
 QString seats(const char* text) { return QCoreApplication::translate("Seats", text); }
 QString board(const char* text) { return QCoreApplication::translate("Board", text); }
 QString saved(const char* text) { return QCoreApplication::translate("SavedGame", text); }
+// the speech's words, where the status line says the same
+QString spoken(const char* text) { return QCoreApplication::translate("Speech", text); }
 
 std::size_t of(int player) { return static_cast<std::size_t>(player - 1); }
 
@@ -215,9 +224,12 @@ QString prompt(const Table& t, int lastThrower) {
     const Phase now = t.phase();
     if (now != Phase::DieWaits && now != Phase::MarksWait) return {};
     if (t.game().autoplay) return status(QT_TRANSLATE_NOOP("Status", "Automatic play is on"));
-    if (now == Phase::MarksWait) return status(QT_TRANSLATE_NOOP("Status", "Choose a yellow counter"));
-    if (!t.game().opened) return status(QT_TRANSLATE_NOOP("Status", "Click the die to start"));
     const int p = t.toPlay();
+    // a die that waits for the computer is thrown by itself: nothing to ask of anyone
+    if (p < 1 || p > 4 || !t.game().person(p)) return {};
+    if (now == Phase::MarksWait) return status(QT_TRANSLATE_NOOP("Status", "Choose a yellow counter"));
+    if (!t.game().opened)
+        return t.soleRed() ? status(QT_TRANSLATE_NOOP("Status", "Click the die to start")) : seats(startTexts[of(p)]);
     if (t.soleRed()) {
         if (lastThrower == 1) return status(QT_TRANSLATE_NOOP("Status", "Click the die to throw again"));
         return status(QT_TRANSLATE_NOOP("Status", "Your turn: click the die"));
@@ -230,6 +242,51 @@ QString joined(const QString& first, const QString& second) {
     if (second.isEmpty()) return first;
     //: two parts of the status line, one after the other
     return status(QT_TRANSLATE_NOOP("Status", "%1. %2")).arg(first, second);
+}
+
+QString listed(const QString& first, const QString& second) {
+    if (first.isEmpty()) return second;
+    if (second.isEmpty()) return first;
+    return first + spoken(QT_TRANSLATE_NOOP("Speech", ", ")) + second;
+}
+
+QString computerMove(const Table& t, const Happening& h) {
+    using Kind = Happening::Kind;
+    if ((h.kind != Kind::Moved && h.kind != Kind::Entered) || h.player < 1 || h.player > 4 || t.game().person(h.player))
+        return {};
+    if (h.kind == Kind::Entered) return spoken(QT_TRANSLATE_NOOP("Speech", "entered on %1")).arg(h.value);
+    if (h.value > Happening::columnBase)
+        return spoken(QT_TRANSLATE_NOOP("Speech", "moved into the home column, place %1"))
+            .arg(h.value - Happening::columnBase);
+    return spoken(QT_TRANSLATE_NOOP("Speech", "moved to %1")).arg(h.value);
+}
+
+QString playedBy(bool person) {
+    return person ? seats(QT_TRANSLATE_NOOP("Seats", "played by a person"))
+                  : seats(QT_TRANSLATE_NOOP("Seats", "played by the computer"));
+}
+
+QString colourName(int player) {
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Speech", "Red"),
+        QT_TRANSLATE_NOOP("Speech", "Cyan"),
+        QT_TRANSLATE_NOOP("Speech", "Magenta"),
+        QT_TRANSLATE_NOOP("Speech", "Green"),
+    };
+    return player >= 1 && player <= 4 ? spoken(names[of(player)]) : QString();
+}
+
+QString strengthTip(Strength strength) {
+    static const char* const tips[] = {
+        QT_TRANSLATE_NOOP("Computer", "Moves a counter chosen at random among those that can move."),
+        QT_TRANSLATE_NOOP("Computer",
+                          "Follows simple rules: brings a counter into its home column, takes a doubling square or "
+                          "a corner that carries it forward, otherwise moves the counter farthest along."),
+        QT_TRANSLATE_NOOP("Computer",
+                          "Looks ahead over the throws to come, weighing progress, captures and the danger to its "
+                          "counters."),
+    };
+    return QCoreApplication::translate("Computer", tips[static_cast<std::size_t>(strength)]);
 }
 
 QString lastThrow(int player, int value, bool you) {

@@ -24,6 +24,20 @@ QString prompt(const Table& t, int lastThrower);
 
 // Two parts of the status line, one after the other; either may be empty.
 QString joined(const QString& first, const QString& second);
+// Two parts of one sentence, "Cyan threw 5" and "moved to 17"; either may be empty.
+QString listed(const QString& first, const QString& second);
+
+// Where a computer's counter went, as the speech says it: "moved to 17",
+// "entered on 16"; empty for anything else, and for a person's move, which
+// the board shows as it is made.
+QString computerMove(const Table& t, const Happening& h);
+
+// Who plays a colour: "played by a person", "played by the computer".
+QString playedBy(bool person);
+// A colour's name: "Red", "Cyan" ...
+QString colourName(int player);
+// What a strength of the computer does, in a sentence: for the menu's tips and the help.
+QString strengthTip(Strength strength);
 
 // A player's last throw, 1..6, or 0 for none yet: "Cyan's last throw: 6".
 QString lastThrow(int player, int value, bool you = true);
