@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>Čeká se na: %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) opustil(a) stůl; %1 hraje počítač</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) je zpět</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>%1 hraje počítač</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%2 hraje %1</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Beru si %1 zpět</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>Klíč pro %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>Dosavadní hra</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>Warten auf %1 (%2) …</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) ist gegangen; der Computer spielt %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) ist zurück</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>Der Computer spielt %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 spielt %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Ich übernehme %1 wieder</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>Der Schlüssel für %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>Das Spiel bis jetzt</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>Esperando a %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) se fue; el ordenador juega con %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) ha vuelto</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>El ordenador juega con %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 juega con %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Recupero %1</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>La clave de %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>La partida hasta ahora</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

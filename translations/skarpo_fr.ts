@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>En attente de %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) est parti&#xa0;; l&apos;ordinateur joue %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) est de retour</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>L&apos;ordinateur joue %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 joue %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Je reprends %1</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>La clé de %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>La partie jusqu&apos;ici</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

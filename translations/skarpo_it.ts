@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>In attesa di %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) se n&apos;è andato; il computer gioca %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) è tornato</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>Il computer gioca %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 gioca %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Riprendo %1</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>La chiave di %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>La partita finora</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>Wachten op %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) is weg; de computer speelt %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) is terug</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>De computer speelt %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 speelt %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Ik neem %1 terug</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>De sleutel van %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>Het spel tot nu toe</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

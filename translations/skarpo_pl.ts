@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>Czekanie na: %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) opuszcza stół; %1 gra komputer</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) wraca</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>Komputer gra jako %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 gra jako %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Odbieram %1</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>Klucz dla %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>Dotychczasowa gra</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

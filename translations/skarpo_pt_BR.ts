@@ -1257,6 +1257,38 @@
         <source>Waiting for %1 (%2)...</source>
         <translation>Esperando %1 (%2)…</translation>
     </message>
+    <message>
+        <source>%1 (%2) left; the computer plays %1</source>
+        <translation>%1 (%2) saiu; o computador joga com %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is back</source>
+        <translation>%1 (%2) voltou</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The computer plays %1</source>
+        <translation>O computador joga com %1</translation>
+    </message>
+    <message>
+        <source>%1 plays %2</source>
+        <translation>%1 joga com %2</translation>
+    </message>
+    <message>
+        <source>I take %1 back</source>
+        <translation>Retomo %1</translation>
+    </message>
+    <message>
+        <source>The key of %1</source>
+        <translation>A chave de %1</translation>
+    </message>
+    <message>
+        <source>The game so far</source>
+        <translation>A partida até agora</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -394,14 +394,18 @@ void Window::saveGame() {
     gameDecided_ = table_.decided();
     gameNews_ = status_->news();
     GameFile* file = fileOfGame();
-    if (file && table_.phase() != Phase::Closed) file->write(table_.game(), status_->news());
+    if (file && table_.phase() != Phase::Closed)
+        file->write(table_.game(), status_->news(), file == tableFile_.get() ? tableLines_ : std::string());
+}
+
+QString Window::tablePath() const {
+    return gameFile_ ? QFileInfo(gameFile_->path()).absolutePath() + QStringLiteral("/table.txt") : QString();
 }
 
 GameFile* Window::fileOfGame() {
     if (!gameFile_ || !table_.shared()) return gameFile_.get();
     if (!tableFile_) {
-        tableFile_ =
-            std::make_unique<GameFile>(QFileInfo(gameFile_->path()).absolutePath() + QStringLiteral("/table.txt"));
+        tableFile_ = std::make_unique<GameFile>(tablePath());
         tableFile_->take();  // another window at a table on this machine may keep it: then this one writes nothing
     }
     return tableFile_.get();

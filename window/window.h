@@ -111,6 +111,13 @@ public:
     const GameFile* gameFile() const { return gameFile_.get(); }
     const GameFile* tableFile() const { return tableFile_.get(); }
     void saveGame();
+    // Lines written after the table's game in its file (each "table ..."), at once while the table is shared.
+    void keepTableLines(const std::string& lines) {
+        tableLines_ = lines;
+        if (table_.shared()) saveGame();
+    }
+    // Where the table's game is written; empty without a game file.
+    QString tablePath() const;
     // What the window would write.
     Remembered remembered() const;
 
@@ -184,6 +191,7 @@ private:
     QAction* standings_ = nullptr;
     QAction* repeat_ = nullptr;
     class OnlineTable* online_ = nullptr;
+    std::string tableLines_;
     QPointer<class TableDialog> hostDialog_, joinDialog_;
     QTimer timer1_;
     QElapsedTimer timer1Phase_;             // Timer1's ticks fall on its whole seconds

@@ -12,20 +12,27 @@ namespace {
 
 using Act = Message::Act;
 
-constexpr std::array<std::string_view, 6> actNames = {"table", "sit", "throw", "reveal", "move", "differs"};
+constexpr std::array<std::string_view, 11> actNames = {"table", "sit",   "throw", "reveal", "move", "differs",
+                                                       "seat",  "claim", "key",   "secret", "game"};
 
 // Which fields each action carries, besides the version, the sequence number and the action.
 struct Fields {
-    bool throwNumber, seat, value, at, check, table;
+    bool throwNumber, seat, value, at, check, table, who, game;
 };
-constexpr std::array<Fields, 6> fieldsOf = {{
-    {false, false, true, false, false, true},   // table
-    {false, true, false, false, false, false},  // sit
-    {true, true, true, false, false, false},    // throw
-    {true, false, true, false, true, false},    // reveal
-    {true, false, false, true, false, false},   // move
-    {true, false, false, false, true, false},   // differs
+constexpr std::array<Fields, 11> fieldsOf = {{
+    {false, false, true, false, false, true, false, false},   // table
+    {false, true, false, false, false, false, false, false},  // sit
+    {true, true, true, false, false, false, false, false},    // throw
+    {true, false, true, false, true, false, false, false},    // reveal
+    {true, false, false, true, false, false, false, false},   // move
+    {true, false, false, false, true, false, false, false},   // differs
+    {true, true, false, false, false, false, true, false},    // seat
+    {false, true, true, false, false, false, false, false},   // claim
+    {false, true, true, false, false, false, false, false},   // key
+    {false, true, true, false, false, false, false, false},   // secret
+    {true, false, true, false, false, true, false, true},     // game
 }};
+constexpr std::size_t maxText = 1000;  // bytes of a game's text
 
 const Fields& fields(Act act) { return fieldsOf[static_cast<std::size_t>(act)]; }
 
@@ -66,6 +73,29 @@ bool decodedName(std::string_view text, std::string& out) {
         if (out.size() > maxName) return false;
     }
     return !out.empty();
+}
+
+// A game's text in one field: a space as '_', a line's end as '/'; lower-case letters, digits, '.', '-' and ':' as
+// they are, and nothing else.
+std::string encodedText(std::string_view text) {
+    std::string out(text.substr(0, maxText));
+    for (char& c : out) c = c == ' ' ? '_' : c == '\n' ? '/' : c;
+    return out;
+}
+
+bool decodedText(std::string_view text, std::string& out) {
+    if (text.size() > maxText) return false;
+    out.clear();
+    for (char c : text) {
+        if (c == '_' || c == '/') {
+            out += c == '_' ? ' ' : '\n';
+        } else if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.' || c == '-' || c == ':') {
+            out += c;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string placeText(Place p) {
@@ -120,6 +150,14 @@ std::string field(std::string_view key, std::string_view value, Message& m) {
         m.strength = static_cast<Strength>(s);
     } else if (key.size() == 2 && key[0] == 's' && key[1] >= '1' && key[1] <= '4') {
         ok = decodedName(value, m.names[static_cast<std::size_t>(key[1] - '0')]);
+    } else if (key == "who") {
+        ok = decodedName(value, m.who);
+    } else if (key == "mv") {
+        ok = number<std::uint32_t>(value, m.moves, 0, 1000000000);
+    } else if (key.size() == 2 && (key[0] == 'v' || key[0] == 'k') && key[1] >= '1' && key[1] <= '4') {
+        ok = digestOf(value, (key[0] == 'v' ? m.latest : m.keys)[static_cast<std::size_t>(key[1] - '0')]);
+    } else if (key == "txt") {
+        ok = decodedText(value, m.text);
     } else {
         return "unknown field " + std::string(key.substr(0, 16));
     }
@@ -133,8 +171,10 @@ bool present(const std::map<std::string_view, std::string_view>& all, std::strin
 std::string missing(const std::map<std::string_view, std::string_view>& all, Act act) {
     const Fields& f = fields(act);
     const std::pair<bool, std::string_view> wanted[] = {
-        {f.throwNumber, "n"}, {f.seat, "seat"}, {f.value, "val"}, {f.at, "at"},    {f.check, "sum"},
-        {f.table, "str"},     {f.table, "s1"},  {f.table, "s2"},  {f.table, "s3"}, {f.table, "s4"}};
+        {f.throwNumber, "n"}, {f.seat, "seat"}, {f.value, "val"}, {f.at, "at"},    {f.check, "sum"}, {f.table, "str"},
+        {f.table, "s1"},      {f.table, "s2"},  {f.table, "s3"},  {f.table, "s4"}, {f.who, "who"},   {f.game, "mv"},
+        {f.game, "v1"},       {f.game, "v2"},   {f.game, "v3"},   {f.game, "v4"},  {f.game, "k1"},   {f.game, "k2"},
+        {f.game, "k3"},       {f.game, "k4"},   {f.game, "txt"}};
     std::size_t count = 3;
     for (const auto& [wants, key] : wanted) {
         if (wants && !present(all, key)) return "missing " + std::string(key);
@@ -157,6 +197,13 @@ std::string payloadOf(const Message& m) {
     if (f.table) {
         out += " str=" + std::to_string(static_cast<int>(m.strength));
         for (int s = 1; s <= 4; ++s) out += " s" + std::to_string(s) + "=" + encodedName(m.names[std::size_t(s)]);
+    }
+    if (f.who) out += " who=" + encodedName(m.who);
+    if (f.game) {
+        out += " mv=" + std::to_string(m.moves);
+        for (int s = 1; s <= 4; ++s) out += " v" + std::to_string(s) + "=" + hexOf(m.latest[std::size_t(s)]);
+        for (int s = 1; s <= 4; ++s) out += " k" + std::to_string(s) + "=" + hexOf(m.keys[std::size_t(s)]);
+        out += " txt=" + encodedText(m.text);
     }
     return out;
 }

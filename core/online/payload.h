@@ -19,8 +19,8 @@
 namespace skarpo::online {
 
 constexpr int protocolVersion = 1;
-constexpr std::size_t maxPayload = 600;
-constexpr std::size_t maxName = 32;  // bytes of a seated player's name
+constexpr std::size_t maxPayload = 1600;  // the largest, a game taken up, is about 1,200
+constexpr std::size_t maxName = 32;       // bytes of a seated player's name
 
 struct Message {
     enum class Act : std::uint8_t {
@@ -30,6 +30,11 @@ struct Message {
         Reveal,   // the host: throw n's secret, and the check of its game as the throw waited
         Move,     // the mover: with throw n, the counter at `at`
         Differs,  // a client whose game's check differs from the host's at throw n
+        Seat,     // the host: seat's new occupant (who: a name, or "" for the computer) from the table's rest n on
+        Claim,    // someone takes back a seat the computer took: the seat's secret (val)
+        Key,      // the host: the SHA-256 of the seat's secret (val), which its occupant was told privately
+        Secret,   // the host, privately to the seat's occupant: the seat's secret (val)
+        Game,     // the host, privately to someone who came after the game began: the game as it rests at throw n
     };
     Act act = Act::Table;
     std::uint64_t seq = 0;
@@ -39,7 +44,13 @@ struct Message {
     Place at;
     std::uint64_t check = 0;
     Strength strength = Strength::Normal;
-    std::array<std::string, 5> names;  // Table: [1..4]
+    std::array<std::string, 5> names;  // Table and Game: [1..4]
+    std::string who;                   // Seat
+    // Game: the moves made, each seat's latest value and the SHA-256 of each seat's secret (zero for none), the text
+    std::uint32_t moves = 0;
+    std::array<Digest, 5> latest{}, keys{};
+    std::string text;
+    std::string to;  // not in the payload: a private message to this occupant, or empty for the whole room
     bool operator==(const Message&) const = default;
 };
 

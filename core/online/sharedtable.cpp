@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/online/sharedtable.h"
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -8,7 +9,9 @@ namespace skarpo::online {
 
 namespace {
 using Act = Message::Act;
-constexpr std::size_t maxSenders = 64;  // sequence numbers kept for so many names
+constexpr std::size_t maxSenders = 64;   // sequence numbers kept for so many names
+constexpr std::size_t maxEarly = 256;    // messages a newcomer keeps until the game comes
+constexpr std::size_t maxNewcomers = 8;  // newcomers the host sends the game to at one rest
 constexpr ViewId theDie{Family::Die, 0};
 
 Message messageOf(Act act, std::uint32_t throwNumber = 0) {
@@ -48,8 +51,12 @@ void SharedTable::host(const std::array<std::string, 5>& names, Strength strengt
     arrived();
 }
 
-void SharedTable::arrived() {
-    if (!isHost() || !chain_ || started_) return;
+void SharedTable::arrived(const std::string& who) {
+    if (!isHost() || !chain_) return;
+    if (started_) {
+        if (!who.empty() && who != me_ && newcomers_.size() < maxNewcomers) newcomers_.push_back(who);
+        return;
+    }
     Message m = messageOf(Act::Table);
     m.value = chain_->commitment(), m.strength = strength_, m.names = names_;
     send(std::move(m));
@@ -98,6 +105,165 @@ void SharedTable::begin(Strength strength) {
     table_.share(here);
     table_.newGame();
     notices_.push_back({Notice::Kind::Started, {}, {}});
+    for (int s = 1; s <= 4 && isHost(); ++s)
+        if (!names_[std::size_t(s)].empty() && names_[std::size_t(s)] != me_) giveSecret(s);
+}
+
+// ---- the seats after the game began ----
+
+// A fresh secret for the seat: its SHA-256 to everyone, the secret to its occupant alone.
+void SharedTable::giveSecret(int seat) {
+    const auto s = std::size_t(seat);
+    secrets_[s] = fresh_();
+    Message key = messageOf(Act::Key);
+    key.seat = seat, key.value = sha256(secrets_[s]);
+    send(std::move(key));
+    Message secret = messageOf(Act::Secret);
+    secret.seat = seat, secret.value = secrets_[s], secret.to = names_[s];
+    send(std::move(secret));
+}
+
+void SharedTable::strand(int seat) {
+    const auto s = std::size_t(seat);
+    if (isHost() && started_ && seat >= 1 && seat <= 4 && !names_[s].empty() && names_[s] != me_) stranded_[s] = true;
+}
+
+void SharedTable::left(const std::string& who) {
+    lastSeq_.erase(who);
+    const int seat = seatOf(who);
+    if (seat != 0) strand(seat);
+}
+
+void SharedTable::claimed(std::string_view sender, const Message& m) {
+    const auto s = std::size_t(m.seat);
+    if (!started_ || keys_[s] == Digest{} || sha256(m.value) != keys_[s] || !names_[s].empty() || seatOf(sender) != 0 ||
+        sender.size() > maxName)
+        return ignore(sender, "a wrong claim");
+    if (claims_[s].empty()) claims_[s] = std::string(sender);
+}
+
+// The host's word on a seat: taken at once for who may send what, and changed in the game at its rest.
+void SharedTable::seatReceived(std::string_view sender, const Message& m) {
+    if (sender == me_) --seatsInFlight_;
+    const auto s = std::size_t(m.seat);
+    if (!started_ || (!m.who.empty() && claims_[s] != m.who)) return ignore(sender, "a seat nobody claimed");
+    seatChanges_.push_back({m.throwNumber, m.seat, names_[s], m.who, arrivals_});
+    names_[s] = m.who;
+    claims_[s].clear();
+    if (!m.who.empty()) keys_[s] = {};  // that secret is spent: a fresh one comes
+}
+
+// A seat change whose rest has come, in the room's order. Where marks wait, a move that came before the change
+// goes first, and the change follows at the next rest: a client that made the move before the change came is
+// there already. Whether a seat changed.
+bool SharedTable::seatsDue() {
+    for (auto c = seatChanges_.begin(); c != seatChanges_.end(); ++c) {
+        if (c->rest > rest()) continue;
+        const auto moved = moved_.find(next_ - 1);
+        if (table_.phase() == Phase::MarksWait && c->rest == rest() && moved != moved_.end() &&
+            moved->second.arrival < c->arrival)
+            continue;
+        const SeatChange change = *c;
+        seatChanges_.erase(c);
+        changeSeat(change);
+        return true;
+    }
+    return false;
+}
+
+void SharedTable::changeSeat(const SeatChange& change) {
+    Game game = table_.game();
+    const bool person = !change.who.empty();
+    game.options.seats[std::size_t(change.seat)] = person ? Seat::Person : Seat::Computer;
+    table_.takeUp(game);
+    std::array<bool, 5> here{};
+    for (std::size_t s = 1; s <= 4; ++s) here[s] = game.person(int(s)) && names_[s] == me_;
+    table_.share(here);
+    notices_.push_back(
+        {person ? Notice::Kind::SeatBack : Notice::Kind::SeatTaken, person ? change.who : change.was, {}, change.seat});
+    if (person && isHost()) giveSecret(change.seat);
+    if (!person && table_.phase() == Phase::MarksWait) {
+        // the computer moves for the seat it took
+        const Turn turn = computerPlayer(game.options.strength).turn(game.position, game.thrower, game.thrown, dice_);
+        if (turn.count > 0 && table_.decide(viewOf(game.thrower, turn.steps[0].from))) ++moves_;
+    }
+}
+
+// The host's changes at this rest, before the throw is released: the computer to the seats stranded (at marks that
+// wait, only to theirs), a seat claimed back to its claimer when its die waits, and the game to newcomers. Whether a
+// seat change is on its way: the rest waits for it.
+bool SharedTable::hostSeats() {
+    if (seatsInFlight_ > 0) return true;
+    const bool dieWaits = table_.phase() == Phase::DieWaits;
+    const int toPlay = table_.toPlay();
+    for (int seat = 1; seat <= 4; ++seat) {
+        const auto s = std::size_t(seat);
+        const bool person = table_.game().person(seat);
+        std::string who;
+        if (stranded_[s] && person && (dieWaits || seat == toPlay)) {
+            stranded_[s] = false;
+        } else if (!claims_[s].empty() && !person && dieWaits && seat == toPlay) {
+            who = claims_[s];
+        } else {
+            continue;
+        }
+        Message m = messageOf(Act::Seat, rest());
+        m.seat = seat, m.who = who;
+        send(std::move(m));
+        ++seatsInFlight_;
+    }
+    if (seatsInFlight_ > 0) return true;
+    if (dieWaits && thrown_.find(next_) == thrown_.end())
+        for (const std::string& newcomer : std::exchange(newcomers_, {})) sendGame(newcomer);
+    return false;
+}
+
+// The game as it rests at the die, for someone who came after it began.
+void SharedTable::sendGame(const std::string& to) {
+    Message m = messageOf(Act::Game, next_);
+    Game game = table_.game();
+    game.options.speed = Speed::Normal;
+    game.autoplay = game.sound = false;
+    m.to = to, m.names = names_, m.strength = strength_, m.value = commitment_, m.moves = moves_;
+    m.latest = latest_, m.keys = keys_, m.text = textOf(game);
+    send(std::move(m));
+}
+
+// A newcomer's messages wait for the host's game; then it takes the game up and reads them again. Whether the
+// message was taken so.
+bool SharedTable::late(std::string_view sender, std::string_view payload, const Message& m) {
+    if (m.act == Act::Game) {
+        if (started_ || !fromHost(sender)) return true;
+        caughtUp(m);
+        const std::size_t told = notices_.size();
+        for (const auto& [who, said] : std::exchange(early_, {})) receive(who, said);
+        // what the game had passed already is no one's fault
+        notices_.erase(std::remove_if(notices_.begin() + std::ptrdiff_t(told), notices_.end(),
+                                      [](const Notice& n) { return n.kind == Notice::Kind::Ignored; }),
+                       notices_.end());
+        return true;
+    }
+    if (started_ || m.act == Act::Table || m.act == Act::Sit) return false;
+    if (early_.size() < maxEarly) early_.emplace_back(sender, payload);
+    return true;
+}
+
+void SharedTable::caughtUp(const Message& m) {
+    ReadGame read = readGame(m.text);
+    if (!read.error.empty() || read.game.phase != Phase::DieWaits)
+        return ignore(hostName_, "a game that cannot be taken up: " + read.error);
+    names_ = m.names, strength_ = m.strength, commitment_ = m.value, latest_ = m.latest, keys_ = m.keys;
+    next_ = m.throwNumber, moves_ = m.moves;
+    seatingKnown_ = started_ = claimDue_ = true;
+    Game& game = read.game;
+    game.options.speed = table_.game().options.speed;
+    game.sound = table_.game().sound;
+    std::array<bool, 5> here{};
+    for (std::size_t s = 1; s <= 4; ++s) here[s] = game.person(int(s)) && names_[s] == me_;
+    table_.chooseSeats(game.options.seats);
+    table_.takeUp(game);
+    table_.share(here);
+    notices_.push_back({Notice::Kind::Started, {}, {}});
 }
 
 // ---- the messages ----
@@ -113,10 +279,12 @@ void SharedTable::receive(std::string_view sender, std::string_view payload) {
     const ReadPayload read = readPayload(payload);
     if (!read.error.empty()) return ignore(sender, read.error);
     const Message& m = read.message;
+    if (late(sender, payload, m)) return;
     auto last = lastSeq_.find(sender);
     if (last == lastSeq_.end() && lastSeq_.size() >= maxSenders) return ignore(sender, "too many senders");
     if (last != lastSeq_.end() && m.seq <= last->second) return ignore(sender, "replayed or out of sequence");
     lastSeq_[std::string(sender)] = m.seq;
+    ++arrivals_;
     const int seat = seatOf(sender);
     switch (m.act) {
         case Act::Table:
@@ -138,13 +306,26 @@ void SharedTable::receive(std::string_view sender, std::string_view payload) {
             if (seat == 0) return ignore(sender, "not seated");
             if (m.throwNumber + 1 < next_ || !pendingInRange(m.throwNumber + 1))
                 return ignore(sender, "a move out of turn");
-            moved_.try_emplace(m.throwNumber, Moved{m.at, std::string(sender)});
+            moved_.try_emplace(m.throwNumber, Moved{m.at, std::string(sender), seat, arrivals_});
             break;
         case Act::Differs:
             if (seat == 0 && sender != hostName_) return ignore(sender, "not seated");
             stopped_ = true;
             notices_.push_back({Notice::Kind::Differs, std::string(sender), "throw " + std::to_string(m.throwNumber)});
             break;
+        case Act::Seat:
+            if (fromHost(sender)) seatReceived(sender, m);
+            break;
+        case Act::Claim: claimed(sender, m); break;
+        case Act::Key:
+            if (fromHost(sender)) keys_[std::size_t(m.seat)] = m.value;
+            break;
+        case Act::Secret:
+            if (!fromHost(sender) || names_[std::size_t(m.seat)] != me_) break;
+            secret_ = {m.seat, m.value};
+            if (onSecret) onSecret(m.seat, m.value);
+            break;
+        case Act::Game: break;  // taken by late()
     }
 }
 
@@ -172,9 +353,20 @@ bool SharedTable::click(ViewId view) {
 // ---- acting on them ----
 
 void SharedTable::pump() {
-    for (int guard = 0; guard < 64 && started_ && !stopped_; ++guard) {
+    if (!started_ || stopped_) return;
+    // a newcomer with a seat's secret kept from before takes the seat back from the computer
+    if (const auto s = std::size_t(secret_.first);
+        s != 0 && claimDue_ && names_[s].empty() && keys_[s] == sha256(secret_.second)) {
+        claimDue_ = false;
+        Message m = messageOf(Act::Claim);
+        m.seat = secret_.first, m.value = secret_.second;
+        send(std::move(m));
+    }
+    for (int guard = 0; guard < 64 && !stopped_; ++guard) {
         const Phase now = table_.phase();
-        if (now == Phase::DieWaits ? !throwDue() : now == Phase::MarksWait ? !moveDue() : true) return;
+        if (now != Phase::DieWaits && now != Phase::MarksWait) return;
+        if (seatsDue()) continue;
+        if (now == Phase::DieWaits ? !throwDue() : !moveDue()) return;
     }
 }
 
@@ -182,7 +374,7 @@ void SharedTable::pump() {
 // computer); with both, every client checks the reveal and its game, and throws.
 bool SharedTable::throwDue() {
     const int seat = table_.toPlay();
-    const bool computer = names_[std::size_t(seat)].empty();
+    const bool computer = !table_.game().person(seat);
     auto thrown = thrown_.find(next_);
     if (thrown != thrown_.end() && thrown->second.seat != seat) {
         ignore(thrown->second.sender, "a throw out of turn");
@@ -190,6 +382,7 @@ bool SharedTable::throwDue() {
         return true;
     }
     const bool valueCame = computer || thrown != thrown_.end();
+    if (isHost() && chain_ && revealed_ < next_ && hostSeats()) return false;
     if (isHost() && chain_ && valueCame && revealed_ < next_ && next_ <= SecretChain::length) {
         revealed_ = next_;
         Message m = messageOf(Act::Reveal, next_);
@@ -213,7 +406,8 @@ bool SharedTable::throwDue() {
         return false;
     }
     const Digest value = computer ? mixedValue(latest_) : thrown->second.value;
-    if (!computer) latest_[std::size_t(seat)] = value, thrown_.erase(thrown);
+    if (!computer) latest_[std::size_t(seat)] = value;
+    if (thrown != thrown_.end()) thrown_.erase(thrown);
     commitment_ = r.secret;
     if (onThrow) onThrow(next_, check());
     dice_.start(throwDigest(r.secret, value, next_));
@@ -225,12 +419,15 @@ bool SharedTable::throwDue() {
 // The marks wait: the mover's choice, if legal.
 bool SharedTable::moveDue() {
     auto moved = moved_.find(next_ - 1);
-    if (moved == moved_.end()) return false;
+    if (moved == moved_.end()) {
+        if (isHost()) hostSeats();
+        return false;
+    }
     const Moved m = moved->second;
     moved_.erase(moved);
     const int seat = table_.toPlay();
-    if (names_[std::size_t(seat)] != m.sender) return ignore(m.sender, "not seated there"), true;
-    if (table_.decide(viewOf(seat, m.at))) return true;
+    if (m.seat != seat) return ignore(m.sender, "not seated there"), true;
+    if (table_.decide(viewOf(seat, m.at))) return ++moves_, true;
     ignore(m.sender, "an illegal move");
     if (m.sender == me_) movedHere_ = 0;  // the person here may choose again
     return true;

@@ -37,10 +37,13 @@ struct Notice {
         Ignored,      // a message ignored (who sent it, why)
         WrongReveal,  // the host's secret does not match its commitment (who: the host)
         Differs,      // a client's game differs from the host's (who: that client); the table stops
+        SeatTaken,    // the computer took a seat (who: the one who sat there)
+        SeatBack,     // someone took a seat back from the computer (who)
     };
     Kind kind;
     std::string who;
     std::string why;
+    int seat = 0;
 };
 
 class SharedTable {
@@ -55,8 +58,17 @@ public:
     void join(std::string hostName) { hostName_ = std::move(hostName); }
     // A guest asks for a free invited seat.
     void askSeat(int seat);
-    // Someone entered the room: the host tells them the seating.
-    void arrived();
+    // Someone entered the room: the host tells them the seating, or once the game began, the game.
+    void arrived(const std::string& who = {});
+    // The host: the computer takes the seat of whoever sits at `seat` (gone, or too long idle) at the next point
+    // where every game can change it alike.
+    void strand(int seat);
+    // Someone left the room: the host strands their seat, and whoever comes back with that name counts its messages
+    // afresh.
+    void left(const std::string& who);
+    // A seat's secret kept from before (a program started again at the table): once the game comes, it takes the
+    // seat back from the computer.
+    void keepSecret(int seat, const Digest& secret) { secret_ = {seat, secret}; }
 
     // A message of the room, in the room's order, this client's own included; `sender` the name it came from.
     void receive(std::string_view sender, std::string_view payload);
@@ -84,6 +96,10 @@ public:
     std::uint64_t check() const;
     // Told of each throw as it is made: its number, and the check of the game it was made in.
     std::function<void(std::uint32_t, std::uint64_t)> onThrow;
+    // Told when the host gives this client a seat's secret, to keep it (seat, secret).
+    std::function<void(int, const Digest&)> onSecret;
+    // The table's rests so far: each throw and each person's move made adds one; a seat changes at a rest.
+    std::uint32_t rest() const { return next_ + moves_; }
 
 private:
     struct Thrown {
@@ -98,6 +114,14 @@ private:
     struct Moved {
         Place at;
         std::string sender;
+        int seat;               // where the sender sat as the move came
+        std::uint64_t arrival;  // the room's order
+    };
+    struct SeatChange {
+        std::uint32_t rest;
+        int seat;
+        std::string was, who;
+        std::uint64_t arrival;
     };
 
     void send(Message m);
@@ -108,6 +132,15 @@ private:
     void begin(Strength strength);
     bool throwDue();
     bool moveDue();
+    bool late(std::string_view sender, std::string_view payload, const Message& m);
+    void caughtUp(const Message& m);
+    void seatReceived(std::string_view sender, const Message& m);
+    void claimed(std::string_view sender, const Message& m);
+    bool seatsDue();
+    void changeSeat(const SeatChange& change);
+    bool hostSeats();
+    void sendGame(const std::string& to);
+    void giveSecret(int seat);
     int seatOf(std::string_view name) const;
     bool pendingInRange(std::uint32_t n) const { return n >= next_ && n < next_ + 16; }
 
@@ -125,6 +158,18 @@ private:
     std::map<std::uint32_t, Thrown> thrown_;
     std::map<std::uint32_t, Revealed> revealedBy_;
     std::map<std::uint32_t, Moved> moved_;
+    std::vector<SeatChange> seatChanges_;                     // sent by the host, waiting for their rest
+    std::array<Digest, 5> keys_{};                            // the SHA-256 of each seat's secret, zero for none
+    std::array<std::string, 5> claims_;                       // who claimed each seat with its secret
+    std::array<Digest, 5> secrets_{};                         // the host's: each seat's secret
+    std::array<bool, 5> stranded_{};                          // the host's: seats for the computer to take
+    std::pair<int, Digest> secret_{};                         // this client's seat and its secret
+    std::vector<std::string> newcomers_;                      // the host's: who came after the game began
+    std::vector<std::pair<std::string, std::string>> early_;  // a newcomer's: what came before the game did
+    std::uint32_t moves_ = 0;                                 // persons' moves made
+    std::uint64_t arrivals_ = 0;                              // messages taken, in the room's order
+    int seatsInFlight_ = 0;                                   // the host's seat changes sent and not yet back
+    bool claimDue_ = false;                                   // a newcomer's: its secret is to be tried
     std::map<std::string, std::uint64_t, std::less<>> lastSeq_;
     std::uint64_t seq_ = 0;
     bool started_ = false, stopped_ = false, seatingKnown_ = false;

@@ -321,7 +321,13 @@ void Table::passTurn(int from) {
     game_.next = from % 4 + 1;
     game_.scene.frames = static_cast<std::int8_t>(game_.next);
     showFrames();
-    if (!game_.person(game_.next)) return shared_ ? rest(Phase::DieWaits) : roll();
+    if (!game_.person(game_.next) && !shared_) return roll();
+    if (!game_.person(game_.next)) {
+        // at a shared table the computer's die waits, shown so, for the throw to be released
+        game_.scene.die = Scene::Die::Waits;
+        showDie();
+        return rest(Phase::DieWaits);
+    }
     game_.scene.result = 0;
     dieWaits(game_.next);
 }

@@ -22,6 +22,8 @@ Message sample(Message::Act act) {
     Message m;
     m.act = act, m.seq = 41, m.throwNumber = 7, m.seat = 3, m.value = digestNumbered(1), m.at = Place::ring(60);
     m.check = 0x0123456789abcdefull, m.strength = Strength::Strong, m.names = {"", "ann", "", invitedSeat, "Zoë %x"};
+    m.who = "bob", m.moves = 12, m.latest[1] = digestNumbered(2), m.keys[4] = digestNumbered(3);
+    m.text = "skarpo-game 1\nstage glance 1 none:0 computer roll 0.600000024\n";
     return m;
 }
 
@@ -36,6 +38,7 @@ struct Client {
     std::uint64_t drawn;
     SharedTable shared;
     std::size_t read = 0;
+    bool gone = false;
     Client(std::string name, std::uint64_t seed)
         : drawn(seed), shared(table, clock.dice, std::move(name), [this] { return digestNumbered(++drawn); }) {}
 };
@@ -43,6 +46,7 @@ struct Client {
 struct Room {
     std::deque<Client> clients;
     std::vector<std::pair<std::string, std::string>> said;  // sender, payload
+    std::vector<std::string> to;                            // each one's only reader, or "" for all
     std::vector<Notice> notices;
     std::function<void(const std::string& sender, std::string& payload)> rewrite;  // a client's own, tampered
 
@@ -50,14 +54,19 @@ struct Room {
     void take(Client& c) {
         for (const Message& m : c.shared.takeOutgoing()) {
             said.emplace_back(c.shared.me(), payloadOf(m));
+            to.push_back(m.to);
             if (rewrite) rewrite(said.back().first, said.back().second);
         }
         for (Notice& n : c.shared.takeNotices()) notices.push_back(std::move(n));
     }
     // Every client reads what was said, acts, rests, and clicks the first view it may click.
     void round() {
+        to.resize(said.size());
         for (Client& c : clients) {
-            for (; c.read < said.size(); ++c.read) c.shared.receive(said[c.read].first, said[c.read].second);
+            if (c.gone) continue;
+            for (; c.read < said.size(); ++c.read)
+                if (to[c.read].empty() || to[c.read] == c.shared.me())
+                    c.shared.receive(said[c.read].first, said[c.read].second);
             for (int k = 0; k < 2; ++k) c.shared.pump(), c.clock.runUntilRest(c.table);
             if (const auto views = c.table.clickable(); !views.empty()) c.shared.click(views.front());
             take(c);
@@ -88,13 +97,17 @@ void seat(Room& room) {
 // repeated, missing, malformed or out of range, is refused with its reason.
 TEST(Payload, ReadsBackWhatItWritesAndRefusesTheRest) {
     using Act = Message::Act;
-    for (Act act : {Act::Table, Act::Sit, Act::Throw, Act::Reveal, Act::Move, Act::Differs}) {
+    for (Act act : {Act::Table, Act::Sit, Act::Throw, Act::Reveal, Act::Move, Act::Differs, Act::Seat, Act::Claim,
+                    Act::Key, Act::Secret, Act::Game}) {
         const std::string text = payloadOf(sample(act));
         const ReadPayload read = readPayload(text);
         ASSERT_EQ(read.error, "") << text;
         EXPECT_EQ(payloadOf(read.message), text);
     }
     EXPECT_EQ(readPayload(payloadOf(sample(Act::Table))).message.names, sample(Act::Table).names);
+    const Message game = readPayload(payloadOf(sample(Act::Game))).message;
+    EXPECT_TRUE(game.text == sample(Act::Game).text && game.latest == sample(Act::Game).latest &&
+                game.keys == sample(Act::Game).keys);
     const std::string move = "skarpo=1 seq=5 act=move n=9 at=c6";
     const std::pair<std::string, std::string> refused[] = {
         {"skarpo=2 seq=5 act=move n=9 at=c6", "wrong version"},
@@ -109,6 +122,7 @@ TEST(Payload, ReadsBackWhatItWritesAndRefusesTheRest) {
         {"skarpo=1 seq=5  act=move n=9 at=c6", "not key=value"},
         {"skarpo=1 seq=5 act=throw n=9 seat=5 val=" + std::string(64, 'a'), "bad seat"},
         {"skarpo=1 seq=5 act=throw n=9 seat=1 val=" + std::string(64, 'A'), "bad val"},
+        {"skarpo=1 seq=5 act=seat n=9 seat=1 who=%0A", "bad who"},
     };
     for (const auto& [text, why] : refused) EXPECT_EQ(readPayload(text).error, why) << text;
 }
@@ -204,6 +218,43 @@ TEST(SharedTable, AGameThatDiffersStopsTheTable) {
     ann.table.takeUp(changed);
     for (int rounds = 0; rounds < 50 && !host.shared.stopped(); ++rounds) room.round();
     EXPECT_TRUE(host.shared.stopped() && room.noticed(Notice::Kind::Differs, "ann"));
+}
+
+// A guest who leaves has the computer play its seat from the next rest on, in every game alike; started again, it
+// takes up the host's game, and its seat back with the secret it kept, at its next turn.
+TEST(SharedTable, ASeatLeftToTheComputerIsTakenBack) {
+    Room room;
+    seat(room);
+    Client &host = room.clients[0], &ann = room.clients[1];
+    while (host.shared.throws() < 20) room.round();
+    Message kept;  // the secret told to ann alone
+    for (std::size_t k = 0; k < room.said.size(); ++k)
+        if (room.to[k] == "ann") kept = readPayload(room.said[k].second).message;
+    ASSERT_EQ(kept.act, Message::Act::Secret);
+    ASSERT_EQ(kept.seat, 2);
+    ann.gone = true;
+    for (Client& c : room.clients) c.shared.left("ann");
+    for (int rounds = 0; rounds < 200 && !room.noticed(Notice::Kind::SeatTaken, "ann"); ++rounds) room.round();
+    ASSERT_TRUE(room.noticed(Notice::Kind::SeatTaken, "ann"));
+    const std::uint32_t taken = host.shared.throws();
+    while (host.shared.throws() < taken + 20) room.round();
+    Client& again = room.add("ann");
+    again.read = room.said.size();
+    again.shared.keepSecret(kept.seat, kept.value);
+    again.shared.join("host");
+    host.shared.arrived("ann");
+    for (int rounds = 0; rounds < 400 && !room.noticed(Notice::Kind::SeatBack, "ann"); ++rounds) room.round();
+    ASSERT_TRUE(room.noticed(Notice::Kind::SeatBack, "ann"));
+    const std::uint32_t back = host.shared.throws();
+    while (host.shared.throws() < back + 40) room.round();
+    room.round(), room.round();
+    for (const Client& c : room.clients) {
+        if (c.gone) continue;
+        EXPECT_EQ(c.shared.check(), host.shared.check()) << c.shared.me();
+        EXPECT_EQ(c.shared.names()[2], "ann");
+    }
+    EXPECT_TRUE(again.table.game().person(2));
+    for (const Notice& n : room.notices) EXPECT_NE(n.kind, Notice::Kind::Ignored) << n.who << ": " << n.why;
 }
 
 // A table's code is drawn from unmistakable letters; typed loosely or in a link it names the same room, and

@@ -5,6 +5,10 @@
 # pauses shortened. Each writes every throw's number and the check of its own game as the throw is made; after 200
 # throws the four must have written the same, and none may have met trouble. Meanwhile someone not seated enters
 # the room and sends a throw, a payload far too big and one of another version: each game names each and plays on.
+# Beside it, at a second table, a guest stops playing in the middle of its turn and is killed with SIGKILL: the
+# computer takes its seat at once; started again with the same folders, it follows the game again and takes its seat
+# back at its next turn; when it stops playing again, the computer takes the seat after the idle limit. Every throw
+# the guest saw made is the host's, with the same game.
 # Usage: table_test.sh SKARPO_PROGRAM RAW_CLIENT
 set -euo pipefail
 program="$1" raw="$2"
@@ -25,18 +29,25 @@ trap finish EXIT
 start_server "$work/server"
 
 throws=200
+idle=3  # seconds the host waits for a guest's turn (60 for players)
 common="server=127.0.0.1 port=$PORT domain=$DOMAIN service=$SERVICE pace=0.05 speed=2"
-# `play NAME SCRIPT...`: a game process on the offscreen platform, with a home of its own
+# `play NAME SCRIPT...`: a game process on the offscreen platform, with a home of its own; its output in NAME.out
+# and NAME.err, or in $OUT.out and $OUT.err
 play() {
-    local name="$1"
+    local name="$1" out="${OUT:-$1}"
     shift
     mkdir -p "$work/$name"
     HOME="$work/$name" XDG_CONFIG_HOME="$work/$name" XDG_STATE_HOME="$work/$name/state" QT_QPA_PLATFORM=offscreen \
-        SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$name.out" 2>"$work/$name.err" &
+        SKARPO_TABLE_IDLE=$idle SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$out.out" \
+        2>"$work/$out.err" &
     pids+=($!)
 }
 made() { [ "$(grep -c '^throw' "$work/$1.out" 2>/dev/null)" -ge "$2" ]; }
 played() { made "$1" "$throws"; }
+now() { echo $(($(date +%s%N) / 1000000)); }  # ms
+# `taken N`: the host of the second table said N times that the computer took cyan
+taken() { [ "$(grep -c '^skarpo: Cyan (dan) left; the computer plays Cyan$' "$work/hal.err")" -ge "$1" ]; }
+back() { grep -q '^skarpo: Cyan (dan) is back$' "$work/hal.err"; }
 
 play host role=host seats=me,+,-,- strength=0
 until_within 20 grep -q '^link ' "$work/host.out" || fail "the host opened no table: $(cat "$work/host.err")"
@@ -48,6 +59,42 @@ for who in bob eve; do
     until_within 20 grep -q '^entered' "$work/$who.out" || fail "$who did not enter: $(cat "$work/$who.err")"
 done
 play ann role=join room="$room" seat=2
+
+# the second table: dan stops in the middle of a turn, after 12 throws
+play hal role=host seats=me,+,-,- strength=1
+until_within 20 grep -q '^link ' "$work/hal.out" || fail "the second host opened no table: $(cat "$work/hal.err")"
+room2="$(sed -n 's/^link xmpp:\(.*\)?join$/\1/p' "$work/hal.out")"
+play dan role=join room="$room2" seat=2 stall=12
+until_within 60 grep -q '^stalled' "$work/dan.out" || fail "dan did not stop: $(tail -n 3 "$work/dan.err")"
+kill -9 "${pids[-1]}"
+killed=$(now)
+until_within 10 taken 1 || fail "the computer did not take dan's seat; the host said: $(tail -n 3 "$work/hal.err")"
+took=$(($(now) - killed))
+[ "$took" -le $((idle * 1000)) ] || fail "the computer took dan's seat after $took ms, beyond the limit of $idle s"
+at=$(grep -c '^throw' "$work/hal.out")
+until_within 30 made hal $((at + 5)) || fail "the second table stopped at throw $at"
+# dan started again in the same folders: its seat back at its next turn; then it stops again, for good
+OUT=dan2 play dan role=join room="$room2" seat=2 stall=25
+until_within 30 back || fail "dan did not take its seat back: $(tail -n 3 "$work/dan2.err")"
+until_within 60 grep -q '^stalled' "$work/dan2.out" || fail "dan did not play on: $(tail -n 3 "$work/dan2.err")"
+stalled=$(now)
+until_within $((idle + 10)) taken 2 || fail "the computer did not take the seat of dan, idle"
+idled=$(($(now) - stalled))
+[ "$idled" -ge $((idle * 1000 - 1500)) ] && [ "$idled" -le $((idle * 1000 + 3000)) ] ||
+    fail "the computer took the seat of dan, idle, after $idled ms; the limit is $idle s"
+at=$(grep -c '^throw' "$work/hal.out")
+until_within 30 made hal $((at + 10)) || fail "the second table stopped at throw $at after dan idled"
+sleep 0.5  # dan's board a step or two behind
+grep '^throw' "$work/dan2.out" | sort >"$work/dan2.throws"
+grep '^throw' "$work/hal.out" | sort | join - "$work/dan2.throws" -j 2 -o 1.3,2.3 >"$work/hal-dan2" || true
+seen=$(wc -l <"$work/dan2.throws")
+[ "$seen" -ge 30 ] && [ "$(wc -l <"$work/hal-dan2")" -eq "$seen" ] && ! awk '$1 != $2' "$work/hal-dan2" | grep -q . ||
+    fail "dan's game after its return differs from the host's: $(awk '$1 != $2' "$work/hal-dan2" | head -n 2)"
+grep -q "^table $room2 2 [0-9a-f]\{64\}$" "$work/dan/state/skarpo/table.txt" || fail "dan kept no seat's secret"
+for who in hal dan2; do
+    if grep -q '^trouble' "$work/$who.out"; then fail "$who: $(grep '^trouble' "$work/$who.out" | head -n 1)"; fi
+done
+
 until_within 60 made host 20 || fail "the host made $(grep -c '^throw' "$work/host.out") of 20 throws"
 timeout 30 "$raw" "$PORT" "$DOMAIN" "$room" mallory "skarpo=1 seq=1 act=throw n=1 seat=1 val=$(printf '%064d' 0)" \
     @oversized "skarpo=9 seq=3 act=sit seat=1" || fail "the raw client could not say its messages"
@@ -76,3 +123,5 @@ for who in host ann bob eve; do
     [ ! -e "$own" ] || grep -qx 'last 0 0 0 0' "$own" || fail "$who wrote the table's game over its own"
 done
 echo "four processes, $throws throws, every game alike after every throw; a stranger's messages named and refused"
+echo "a guest killed: its seat the computer's after $took ms, taken back after its start; idle, the computer's after" \
+    "$idled ms; $seen throws alike after its return"

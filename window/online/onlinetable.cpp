@@ -2,6 +2,7 @@
 #include "window/online/onlinetable.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QRandomGenerator>
 #include <cstdio>
 
@@ -14,8 +15,10 @@ namespace skarpo {
 
 namespace {
 
-constexpr qsizetype maxTold = 1000;  // refusals remembered as told
-constexpr int maxPerSecond = 50;     // messages a sender may send in a second; more are dropped
+constexpr qsizetype maxTold = 1000;         // refusals remembered as told
+constexpr int maxPerSecond = 50;            // messages a sender may send in a second; more are dropped
+constexpr int idleSeconds = 60;             // a guest's turn waits so long before the computer takes the seat
+constexpr qint64 largestTable = 64 * 1024;  // bytes of the table's file read for a seat's secret
 
 online::Digest freshDigest() {
     online::Digest d;
@@ -42,10 +45,23 @@ OnlineTable::OnlineTable(Window& window, const QString& nick)
     connect(&room_, &RoomClient::received, this, &OnlineTable::received);
     connect(&room_, &RoomClient::arrived, this, [this](const QString& who, const QString& affiliation) {
         if (affiliation == QLatin1String("owner") && !hosting_) shared_.join(who.toStdString());
-        shared_.arrived();
+        shared_.arrived(who.toStdString());
         flush();
         if (changed) changed();
     });
+    // a guest gone from the room: the computer takes the seat
+    connect(&room_, &RoomClient::left, this, [this](const QString& who) {
+        shared_.left(who.toStdString());
+        pump();
+        if (changed) changed();
+    });
+    idle_.setSingleShot(true);
+    connect(&idle_, &QTimer::timeout, this, [this] {
+        if (shared_.rest() == idleRest_) shared_.strand(shared_.waitingFor());
+        pump();
+        if (changed) changed();
+    });
+    shared_.onSecret = [this](int seat, const online::Digest& secret) { keepSecret(seat, secret); };
     connect(&room_, &RoomClient::failed, this, [this](RoomClient::Failure why) {
         trouble_ = wordsOf(why);
         std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
@@ -84,7 +100,27 @@ void OnlineTable::join(const RoomClient::Server& server, const QString& room, in
     service_ = room.section(QLatin1Char('@'), 1);
     connect(&room_, &RoomClient::signedIn, this,
             [this, room] { room_.enter(room, QString::fromStdString(shared_.me()), false); });
+    readSecret(room);
     room_.signIn(server);
+}
+
+// A seat's secret is kept after the table's game in its file ("table ROOM SEAT SECRET"), so that a program started
+// again can take the seat back.
+void OnlineTable::keepSecret(int seat, const online::Digest& secret) {
+    const QString line = QStringLiteral("table %1 %2 ").arg(room_.room()).arg(seat);
+    window_.keepTableLines(line.toStdString() + online::hexOf(secret) + "\n");
+}
+
+void OnlineTable::readSecret(const QString& room) {
+    QFile file(window_.tablePath());
+    if (window_.tablePath().isEmpty() || !file.open(QIODevice::ReadOnly)) return;
+    for (const QByteArray& line : file.read(largestTable).split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        online::Digest secret;
+        if (words.size() == 4 && words[0] == "table" && QString::fromUtf8(words[1]) == room && words[2].size() == 1 &&
+            words[2][0] >= '1' && words[2][0] <= '4' && online::digestOf(words[3].toStdString(), secret))
+            shared_.keepSecret(words[2][0] - '0', secret), window_.keepTableLines(line.toStdString() + "\n");
+    }
 }
 
 QString OnlineTable::link() const {
@@ -109,30 +145,61 @@ void OnlineTable::received(const QString& nick, const QByteArray& payload) {
 void OnlineTable::pump() {
     shared_.pump();
     flush();
+    watchIdle();
+}
+
+int OnlineTable::idleLimit() {
+    // the tests shorten it
+    const int given = qEnvironmentVariableIntValue("SKARPO_TABLE_IDLE");
+    return given > 0 ? given : idleSeconds;
+}
+
+// The host times each rest at which the table waits for a guest.
+void OnlineTable::watchIdle() {
+    const int seat = shared_.isHost() ? shared_.waitingFor() : 0;
+    if (seat == 0 || shared_.names()[std::size_t(seat)].empty()) return idle_.stop();
+    if (idle_.isActive() && idleRest_ == shared_.rest()) return;
+    idleRest_ = shared_.rest();
+    idle_.start(idleLimit() * 1000);
 }
 
 void OnlineTable::flush() {
-    for (const online::Message& m : shared_.takeOutgoing())
-        room_.say(QByteArray::fromStdString(online::payloadOf(m)), wordsOf(m));
-    for (const online::Notice& n : shared_.takeNotices()) {
-        using Kind = online::Notice::Kind;
-        const QString who = QString::fromStdString(n.who);
-        if (n.kind == Kind::Ignored) {
-            tell(who, n.why);
-        } else if (n.kind == Kind::WrongReveal) {
-            trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
-                                                    "The host %1 revealed a throw that does not match "
-                                                    "its commitment"))
-                           .arg(who);
-        } else if (n.kind == Kind::Differs) {
-            trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
-                                                    "The table stopped: the game of %1 differs from the "
-                                                    "host's"))
-                           .arg(who);
-        }
-        if (n.kind == Kind::WrongReveal || n.kind == Kind::Differs)
-            std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
+    for (const online::Message& m : shared_.takeOutgoing()) {
+        const QByteArray payload = QByteArray::fromStdString(online::payloadOf(m));
+        if (m.to.empty())
+            room_.say(payload, wordsOf(m));
+        else
+            room_.whisper(QString::fromStdString(m.to), payload, wordsOf(m));
     }
+    for (const online::Notice& n : shared_.takeNotices()) told(n);
+}
+
+// What the table tells: a refusal once on standard error; a seat changed, a wrong reveal or a differing game on
+// standard error and in the status line.
+void OnlineTable::told(const online::Notice& n) {
+    using Kind = online::Notice::Kind;
+    const QString who = QString::fromStdString(n.who);
+    if (n.kind == Kind::Ignored) {
+        tell(who, n.why);
+    } else if (n.kind == Kind::SeatTaken || n.kind == Kind::SeatBack) {
+        seatNews_ =
+            n.kind == Kind::SeatTaken
+                ? tableWords(QT_TRANSLATE_NOOP("Table", "%1 (%2) left; the computer plays %1")).arg(nameOf(n.seat), who)
+                : tableWords(QT_TRANSLATE_NOOP("Table", "%1 (%2) is back")).arg(nameOf(n.seat), who);
+        std::fprintf(stderr, "skarpo: %s\n", qPrintable(seatNews_));
+    } else if (n.kind == Kind::WrongReveal) {
+        trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
+                                                "The host %1 revealed a throw that does not match "
+                                                "its commitment"))
+                       .arg(who);
+    } else if (n.kind == Kind::Differs) {
+        trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
+                                                "The table stopped: the game of %1 differs from the "
+                                                "host's"))
+                       .arg(who);
+    }
+    if (n.kind == Kind::WrongReveal || n.kind == Kind::Differs)
+        std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
 }
 
 // What a sender sent that was refused, on standard error: each sender's each reason once.
@@ -146,11 +213,14 @@ void OnlineTable::tell(const QString& who, const std::string& why) {
 QString OnlineTable::waitingWords() const {
     if (!trouble_.isEmpty()) return trouble_;
     const int seat = shared_.waitingFor();
-    if (seat == 0) return {};
-    const std::string& name = shared_.names()[std::size_t(seat)];
-    if (name.empty()) return tableWords(QT_TRANSLATE_NOOP("Table", "Waiting for the dice of %1...")).arg(nameOf(seat));
-    return tableWords(QT_TRANSLATE_NOOP("Table", "Waiting for %1 (%2)..."))
-        .arg(nameOf(seat), QString::fromStdString(name));
+    const std::string name = seat == 0 ? std::string() : shared_.names()[std::size_t(seat)];
+    const QString waiting =
+        seat == 0      ? QString()
+        : name.empty() ? tableWords(QT_TRANSLATE_NOOP("Table", "Waiting for the dice of %1...")).arg(nameOf(seat))
+                       : tableWords(QT_TRANSLATE_NOOP("Table", "Waiting for %1 (%2)..."))
+                             .arg(nameOf(seat), QString::fromStdString(name));
+    if (seatNews_.isEmpty() || waiting.isEmpty()) return seatNews_.isEmpty() ? waiting : seatNews_;
+    return tableWords(QT_TRANSLATE_NOOP("Table", "%1. %2")).arg(seatNews_, waiting);
 }
 
 QString OnlineTable::nameOf(int seat) const { return tableWords(colours[seat]); }
@@ -175,6 +245,14 @@ QString OnlineTable::wordsOf(const online::Message& m) const {
         case Act::Differs:
             return tableWords(QT_TRANSLATE_NOOP("Table", "My game differs from the host's at throw %1"))
                 .arg(m.throwNumber);
+        case Act::Seat:
+            return m.who.empty() ? tableWords(QT_TRANSLATE_NOOP("Table", "The computer plays %1")).arg(nameOf(m.seat))
+                                 : tableWords(QT_TRANSLATE_NOOP("Table", "%1 plays %2"))
+                                       .arg(QString::fromStdString(m.who), nameOf(m.seat));
+        case Act::Claim: return tableWords(QT_TRANSLATE_NOOP("Table", "I take %1 back")).arg(nameOf(m.seat));
+        case Act::Key:
+        case Act::Secret: return tableWords(QT_TRANSLATE_NOOP("Table", "The key of %1")).arg(nameOf(m.seat));
+        case Act::Game: return tableWords(QT_TRANSLATE_NOOP("Table", "The game so far"));
     }
     return {};
 }

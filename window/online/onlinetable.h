@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 #include <functional>
 
 #include "core/online/sharedtable.h"
@@ -40,8 +41,11 @@ public:
     QString link() const;
     online::SharedTable& shared() { return shared_; }
     RoomClient& room() { return room_; }
-    // Whom the table waits for, in words ("Waiting for Cyan (Anna)..."); empty while it waits for nobody elsewhere.
+    // Whom the table waits for, in words ("Waiting for Cyan (Anna)..."), after the last change of a seat; empty while
+    // it waits for nobody elsewhere.
     QString waitingWords() const;
+    // How long the host waits for a guest's throw or move before the computer takes the seat.
+    static int idleLimit();
     // What went wrong last, in words; empty while nothing has.
     const QString& trouble() const { return trouble_; }
 
@@ -55,6 +59,10 @@ private:
     void received(const QString& nick, const QByteArray& payload);
     void flush();
     void tell(const QString& who, const std::string& why);
+    void told(const online::Notice& notice);
+    void watchIdle();
+    void keepSecret(int seat, const online::Digest& secret);
+    void readSecret(const QString& room);
     QString wordsOf(const online::Message& m) const;
     QString nameOf(int seat) const;
 
@@ -65,7 +73,9 @@ private:
     QString code_, service_;
     int seatWanted_ = 0;
     bool hosting_ = false;
-    QString trouble_;
+    QString trouble_, seatNews_;
+    QTimer idle_;  // the host's: the guest the table waits for has not played for the limit
+    std::uint32_t idleRest_ = 0;
     QHash<QString, QElapsedTimer> rateStart_;  // each sender's second
     QHash<QString, int> rateCount_;            // and its messages in it
     QSet<QString> told_;                       // each sender's refusals, each told once

@@ -92,7 +92,7 @@ struct RoomHooks {
     static int message(xmpp_conn_t*, xmpp_stanza_t* stanza, void* self) {
         auto* client = static_cast<RoomClient*>(self);
         const char* type = xmpp_stanza_get_type(stanza);
-        if (!type || qstrcmp(type, "groupchat") != 0 || !client->inRoom_) return 1;
+        if (!type || (qstrcmp(type, "groupchat") != 0 && qstrcmp(type, "chat") != 0) || !client->inRoom_) return 1;
         const QString from = QString::fromUtf8(xmpp_stanza_get_from(stanza) ? xmpp_stanza_get_from(stanza) : "");
         if (!from.startsWith(client->room_ + QLatin1Char('/'))) return 1;
         xmpp_stanza_t* payload = xmpp_stanza_get_child_by_ns(stanza, RoomClient::payloadNamespace);
@@ -245,9 +245,15 @@ void RoomClient::configure() {
     QTimer::singleShot(0, this, &RoomClient::wake);
 }
 
-void RoomClient::say(const QByteArray& payload, const QString& words) {
+void RoomClient::say(const QByteArray& payload, const QString& words) { send("groupchat", room_, payload, words); }
+
+void RoomClient::whisper(const QString& nick, const QByteArray& payload, const QString& words) {
+    send("chat", room_ + QLatin1Char('/') + nick, payload, words);
+}
+
+void RoomClient::send(const char* type, const QString& to, const QByteArray& payload, const QString& words) {
     if (!inRoom_) return;
-    xmpp_stanza_t* m = xmpp_message_new(ctx_, "groupchat", room_.toUtf8().constData(), nullptr);
+    xmpp_stanza_t* m = xmpp_message_new(ctx_, type, to.toUtf8().constData(), nullptr);
     xmpp_message_set_body(m, words.toUtf8().constData());
     text(ctx_, element(ctx_, m, "table", payloadNamespace), payload);
     xmpp_send(conn_, m);

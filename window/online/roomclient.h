@@ -49,9 +49,12 @@ public:
     void enter(const QString& room, const QString& nick, bool host);
     // A group-chat message: the game's payload, and words any chat client shows.
     void say(const QByteArray& payload, const QString& words);
+    // The same to one occupant alone: a private message through the room, to room/nick.
+    void whisper(const QString& nick, const QByteArray& payload, const QString& words);
     void leave();
     bool connected() const { return connected_; }
     const QString& nick() const { return nick_; }
+    const QString& room() const { return room_; }
 
     static constexpr const char* payloadNamespace = "urn:skarpo:table:1";
 
@@ -63,7 +66,7 @@ signals:
     // Someone's presence: arrived (with their affiliation, "owner" for the host) or left.
     void arrived(const QString& nick, const QString& affiliation);
     void left(const QString& nick);
-    // A game payload from someone in the room, this client's own included.
+    // A game payload from someone in the room, this client's own included, or whispered to this client alone.
     void received(const QString& nick, const QByteArray& payload);
 
 private:
@@ -73,6 +76,7 @@ private:
     void watch(int fd);
     void wake();
     void fail(Failure why);
+    void send(const char* type, const QString& to, const QByteArray& payload, const QString& words);
 
     _xmpp_ctx_t* ctx_ = nullptr;
     _xmpp_conn_t* conn_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "window/board/canvas.h"
 #include "window/online/onlinetable.h"
@@ -37,8 +38,10 @@ bool scriptTable(Window& window, const QString& script) {
                               {},
                               {}};
     auto* online = new OnlineTable(window, name);
-    online->shared().onThrow = [](std::uint32_t n, std::uint64_t check) {
+    auto seen = std::make_shared<std::uint32_t>(0);  // throws this process saw made
+    online->shared().onThrow = [seen](std::uint32_t n, std::uint64_t check) {
         say(QStringLiteral("throw %1 %2").arg(n).arg(check, 16, 16, QLatin1Char('0')));
+        ++*seen;
     };
     bool started = false;
     online->changed = [online, &window, started]() mutable {
@@ -65,11 +68,19 @@ bool scriptTable(Window& window, const QString& script) {
         online->join(server, keys.value(QStringLiteral("room")), keys.value(QStringLiteral("seat")).toInt());
         QObject::connect(&online->room(), &RoomClient::entered, online, [] { say(QStringLiteral("entered")); });
     }
-    // the person here clicks the first view that takes a click, as soon as there is one
+    // the person here clicks the first view that takes a click, as soon as there is one; once it saw `stall` throws
+    // made, never again
+    const std::uint32_t stall = keys.value(QStringLiteral("stall"), QStringLiteral("0")).toUInt();
     auto* clicker = new QTimer(online);
-    QObject::connect(clicker, &QTimer::timeout, online, [&window] {
+    QObject::connect(clicker, &QTimer::timeout, online, [&window, seen, stall, stalled = false]() mutable {
         const auto views = window.canvas().focusChain();
-        if (!views.empty()) window.canvas().activate(views.front());
+        if (views.empty()) return;
+        if (stall == 0 || *seen < stall) {
+            window.canvas().activate(views.front());
+        } else if (!stalled) {
+            say(QStringLiteral("stalled"));
+            stalled = true;
+        }
     });
     clicker->start(clickPeriod);
     return true;

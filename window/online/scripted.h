@@ -6,8 +6,9 @@
 //   seats=me,+,+,- strength=0..2                                       (host: me, "+" invited, "-" the computer)
 //   room=ROOM@SERVICE seat=N                                           (join)
 //   pace=F speed=0..2                                                  (pauses F times as long; the speed)
+//   stall=N                                                            (no click after N throws seen)
 // It writes "code K7Q-3MX" and "link xmpp:..." (host) or "entered" (join) once in the room, "started", "throw N
-// CHECK" before each throw is made, and "trouble WORDS".
+// CHECK" before each throw is made, "stalled" when it first leaves a click undone, and "trouble WORDS".
 #pragma once
 
 #include <QString>

@@ -66,7 +66,9 @@ GameFile::Saved GameFile::read() {
     if (info.size() > largest) return broken(QCoreApplication::translate("Settings", "far too large"));
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) return broken(QCoreApplication::translate("Settings", "unreadable"));
-    const std::string text = file.read(largest).toStdString();
+    std::string text = file.read(largest).toStdString();
+    // a table's lines after the game are the table's to read
+    if (const std::size_t table = text.find("\ntable "); table != std::string::npos) text.resize(table + 1);
     if (const int version = versionOf(text); version > textVersion) {
         const QString aside = putAside(version);
         keeps_ = !aside.isEmpty();  // never written over
@@ -104,12 +106,12 @@ void GameFile::release() {
     keeps_ = false;
 }
 
-bool GameFile::write(const Game& game, const std::vector<Happening>& news) {
+bool GameFile::write(const Game& game, const std::vector<Happening>& news, const std::string& after) {
     if (!keeps_) return false;
     QSaveFile file(path_);
     bool written = false;
     if (!QFileInfo(path_).isDir() && file.open(QIODevice::WriteOnly)) {
-        file.write(QByteArray::fromStdString(textOf(game, news)));
+        file.write(QByteArray::fromStdString(textOf(game, news) + after));
         written = file.commit();  // synced to the disk, then renamed over the last one
     }
     if (!written && !writeFailed_)

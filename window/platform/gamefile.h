@@ -35,9 +35,9 @@ public:
     // Takes the file for this program and reads it. No file at all gives nothing, and not a word.
     Saved read();
 
-    // Writes the game and its news, when this program keeps the file; false when it was not written (the first
-    // failure says so on the standard error).
-    bool write(const Game& game, const std::vector<Happening>& news);
+    // Writes the game and its news, and lines of the caller's after them (a table's seat secret), when this program
+    // keeps the file; false when it was not written (the first failure says so on the standard error).
+    bool write(const Game& game, const std::vector<Happening>& news, const std::string& after = {});
     // Lets the file go, as the program ends: nothing more is written, and the lock beside it is gone.
     void release();
     // How many times the file was written.
