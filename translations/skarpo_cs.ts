@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>Dosavadní hra</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>Hostitel odešel; stůl se zastavil. Vaše hra je uložena.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>Přip&amp;ojit se ke stolu…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Místa</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Co se děje</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>zatím neznámé</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>počítač</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>pozvaný, volné</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Všichni sedí: hra začíná</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Uspořádat stůl</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Uspořádat</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>O&amp;dkaz na stůl:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>Pokračo&amp;vat ve hře posledního stolu</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Nejprve zvolte Pozvaný pro některou barvu v Možnosti &gt; Hráči…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Zadejte server a své jméno</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>Stůl %1 je otevřený: pošlete ostatním jeho kód nebo odkaz</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Přihlašování…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Připojit se ke stolu</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>Připojit s&amp;e</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>&amp;Místo:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>&amp;Zasednout</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>To není kód ani odkaz stolu</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Vyberte volné místo a zasedněte</translation>
     </message>
 </context>
 <context>

@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>Das Spiel bis jetzt</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>Der Gastgeber ist gegangen; der Tisch ist angehalten. Dein Spiel bleibt erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>Tisch &amp;beitreten …</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plätze</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Was geschieht</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>noch nicht bekannt</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>der Computer</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>eingeladen, frei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Alle sitzen: Das Spiel beginnt</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Tisch eröffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Eröffnen</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>Tisch-&amp;Link:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>Mit dem Spiel des letzten Tisches &amp;weiterspielen</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Wähle zuerst Eingeladen für eine Farbe unter Optionen &gt; Spieler …</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Gib den Server und deinen Namen an</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>Tisch %1 ist offen: Schick den anderen seinen Code oder Link</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Anmelden …</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Tisch beitreten</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>&amp;Platz:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>Platz &amp;einnehmen</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>Das ist weder der Code noch der Link eines Tisches</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Wähle einen freien Platz und nimm ihn ein</translation>
     </message>
 </context>
 <context>

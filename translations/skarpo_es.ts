@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>La partida hasta ahora</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>El anfitrión se fue; la mesa se ha detenido. Tu partida se conserva.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>&amp;Unirse a una mesa…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Asientos</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Qué pasa</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>aún no se sabe</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>el ordenador</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>invitado, libre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Todos están sentados: empieza la partida</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Abrir una mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>&amp;Enlace de la mesa:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>&amp;Seguir con la partida de la última mesa</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Primero elige Invitado para un color en Opciones &gt; Jugadores…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Indica el servidor y tu nombre</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>La mesa %1 está abierta: envía su código o su enlace a los demás</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Iniciando sesión…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Unirse a una mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>Un&amp;irse</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>As&amp;iento:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>&amp;Ocupar el asiento</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>Eso no es ni el código ni el enlace de una mesa</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Elige un asiento libre y ocúpalo</translation>
     </message>
 </context>
 <context>

@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>La partie jusqu&apos;ici</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>L&apos;hôte est parti&#xa0;; la table s&apos;est arrêtée. Votre partie est conservée.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>&amp;Rejoindre une table…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Ce qui se passe</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>pas encore connu</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>invité, libre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Tout le monde est assis&#xa0;: la partie commence</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Héberger une table</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Héberger</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>&amp;Lien de la table&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>&amp;Poursuivre la partie de la dernière table</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Choisissez d&apos;abord Invité pour une couleur dans Options &gt; Joueurs…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Indiquez le serveur et votre nom</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>La table %1 est ouverte&#xa0;: envoyez son code ou son lien aux autres</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Connexion…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Rejoindre une table</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Rejoindre</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>Pl&amp;ace&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>&amp;Prendre la place</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>Ce n&apos;est ni le code ni le lien d&apos;une table</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Choisissez une place libre, puis prenez-la</translation>
     </message>
 </context>
 <context>

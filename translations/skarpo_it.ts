@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>La partita finora</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>L&apos;ospite se n&apos;è andato; il tavolo si è fermato. La tua partita è conservata.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>&amp;Unirsi a un tavolo…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Posti</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Che cosa succede</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>non ancora noto</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>il computer</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>invitato, libero</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Tutti sono seduti: la partita comincia</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Ospitare un tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Ospita</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>&amp;Link del tavolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>&amp;Prosegui la partita dell&apos;ultimo tavolo</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Prima scegli Invitato per un colore in Opzioni &gt; Giocatori…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Indica il server e il tuo nome</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>Il tavolo %1 è aperto: invia agli altri il suo codice o il suo link</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Accesso in corso…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Unirsi a un tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unisciti</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>Po&amp;sto:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>Prendi il pos&amp;to</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>Questo non è né il codice né il link di un tavolo</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Scegli un posto libero, poi prendilo</translation>
     </message>
 </context>
 <context>

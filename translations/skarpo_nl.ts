@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>Het spel tot nu toe</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>De gastheer is weg; de tafel is gestopt. Je spel blijft bewaard.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>Aan tafel &amp;deelnemen…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Plaatsen</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Wat er gebeurt</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>nog niet bekend</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>de computer</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>uitgenodigd, vrij</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Iedereen zit: het spel begint</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Tafel openen</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>Tafel&amp;link:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>Verder s&amp;pelen met het spel van de laatste tafel</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Kies eerst Uitgenodigd voor een kleur in Opties &gt; Spelers…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Geef de server en je naam</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>Tafel %1 is open: stuur de anderen de code of de link</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Aanmelden…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Aan tafel deelnemen</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Deelnemen</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>&amp;Plaats:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>Plaats &amp;innemen</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>Dat is geen code of link van een tafel</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Kies een vrije plaats en neem die in</translation>
     </message>
 </context>
 <context>

@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>Dotychczasowa gra</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>Gospodarz wyszedł; stół się zatrzymał. Twoja gra jest zachowana.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>Dołącz do s&amp;tołu…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Miejsca</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>Co się dzieje</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>jeszcze nieznane</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>komputer</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>zaproszony, wolne</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Wszyscy siedzą: gra się zaczyna</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Otwórz stół</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Otwórz</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>&amp;Link do stołu:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>Graj &amp;dalej w grę z ostatniego stołu</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Najpierw wybierz Zaproszony dla jednego koloru w Opcje &gt; Gracze…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Podaj serwer i swoje imię</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>Stół %1 jest otwarty: wyślij innym jego kod lub link</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Logowanie…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Dołącz do stołu</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Dołącz</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>&amp;Miejsce:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>&amp;Zajmij miejsce</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>To nie jest ani kod, ani link stołu</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Wybierz wolne miejsce i je zajmij</translation>
     </message>
 </context>
 <context>

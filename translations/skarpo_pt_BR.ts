@@ -1289,6 +1289,10 @@
         <source>The game so far</source>
         <translation>A partida até agora</translation>
     </message>
+    <message>
+        <source>The host left; the table has stopped. Your game is kept.</source>
+        <translation>O anfitrião saiu; a mesa parou. Sua partida foi guardada.</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>
@@ -1351,6 +1355,90 @@
     <message>
         <source>&amp;Join a Table…</source>
         <translation>&amp;Participar de uma mesa…</translation>
+    </message>
+    <message>
+        <source>Seats</source>
+        <translation>Lugares</translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation>O que acontece</translation>
+    </message>
+    <message>
+        <source>not known yet</source>
+        <translation>ainda não se sabe</translation>
+    </message>
+    <message>
+        <source>the computer</source>
+        <translation>o computador</translation>
+    </message>
+    <message>
+        <source>invited, free</source>
+        <translation>convidado, livre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Everyone is seated: the game begins</source>
+        <translation>Todos estão sentados: a partida começa</translation>
+    </message>
+    <message>
+        <source>Host a Table</source>
+        <translation>Hospedar uma mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Hospedar</translation>
+    </message>
+    <message>
+        <source>Table &amp;link:</source>
+        <translation>&amp;Link da mesa:</translation>
+    </message>
+    <message>
+        <source>&amp;Play on from the last table&apos;s game</source>
+        <translation>&amp;Continuar a partida da última mesa</translation>
+    </message>
+    <message>
+        <source>Choose Invited for a colour in Options &gt; Players... first</source>
+        <translation>Escolha antes Convidado para uma cor em Opções &gt; Jogadores…</translation>
+    </message>
+    <message>
+        <source>Give the server and your name</source>
+        <translation>Informe o servidor e seu nome</translation>
+    </message>
+    <message>
+        <source>Table %1 is open: send its code or its link to the others</source>
+        <translation>A mesa %1 está aberta: envie o código ou o link dela aos outros</translation>
+    </message>
+    <message>
+        <source>Signing in...</source>
+        <translation>Entrando…</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Participar de uma mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Participar</translation>
+    </message>
+    <message>
+        <source>S&amp;eat:</source>
+        <translation>L&amp;ugar:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;ke the Seat</source>
+        <translation>Ocupar o lu&amp;gar</translation>
+    </message>
+    <message>
+        <source>That is neither a table&apos;s code nor its link</source>
+        <translation>Isso não é nem o código nem o link de uma mesa</translation>
+    </message>
+    <message>
+        <source>Choose a free seat, then take it</source>
+        <translation>Escolha um lugar livre e ocupe-o</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,10 @@ std::string field(std::string_view key, std::string_view value, Message& m) {
         m.strength = static_cast<Strength>(s);
     } else if (key.size() == 2 && key[0] == 's' && key[1] >= '1' && key[1] <= '4') {
         ok = decodedName(value, m.names[static_cast<std::size_t>(key[1] - '0')]);
+    } else if (key == "from") {
+        int from = 0;
+        ok = number<int>(value, from, 0, 1);
+        m.resumed = from == 1;
     } else if (key == "who") {
         ok = decodedName(value, m.who);
     } else if (key == "mv") {
@@ -170,11 +174,28 @@ bool present(const std::map<std::string_view, std::string_view>& all, std::strin
 
 std::string missing(const std::map<std::string_view, std::string_view>& all, Act act) {
     const Fields& f = fields(act);
-    const std::pair<bool, std::string_view> wanted[] = {
-        {f.throwNumber, "n"}, {f.seat, "seat"}, {f.value, "val"}, {f.at, "at"},    {f.check, "sum"}, {f.table, "str"},
-        {f.table, "s1"},      {f.table, "s2"},  {f.table, "s3"},  {f.table, "s4"}, {f.who, "who"},   {f.game, "mv"},
-        {f.game, "v1"},       {f.game, "v2"},   {f.game, "v3"},   {f.game, "v4"},  {f.game, "k1"},   {f.game, "k2"},
-        {f.game, "k3"},       {f.game, "k4"},   {f.game, "txt"}};
+    const std::pair<bool, std::string_view> wanted[] = {{f.throwNumber, "n"},
+                                                        {f.seat, "seat"},
+                                                        {f.value, "val"},
+                                                        {f.at, "at"},
+                                                        {f.check, "sum"},
+                                                        {f.table, "str"},
+                                                        {f.table, "s1"},
+                                                        {f.table, "s2"},
+                                                        {f.table, "s3"},
+                                                        {f.table, "s4"},
+                                                        {f.who, "who"},
+                                                        {f.game, "mv"},
+                                                        {f.table && !f.game, "from"},
+                                                        {f.game, "v1"},
+                                                        {f.game, "v2"},
+                                                        {f.game, "v3"},
+                                                        {f.game, "v4"},
+                                                        {f.game, "k1"},
+                                                        {f.game, "k2"},
+                                                        {f.game, "k3"},
+                                                        {f.game, "k4"},
+                                                        {f.game, "txt"}};
     std::size_t count = 3;
     for (const auto& [wants, key] : wanted) {
         if (wants && !present(all, key)) return "missing " + std::string(key);
@@ -197,6 +218,7 @@ std::string payloadOf(const Message& m) {
     if (f.table) {
         out += " str=" + std::to_string(static_cast<int>(m.strength));
         for (int s = 1; s <= 4; ++s) out += " s" + std::to_string(s) + "=" + encodedName(m.names[std::size_t(s)]);
+        if (!f.game) out += m.resumed ? " from=1" : " from=0";
     }
     if (f.who) out += " who=" + encodedName(m.who);
     if (f.game) {

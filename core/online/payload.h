@@ -45,6 +45,7 @@ struct Message {
     std::uint64_t check = 0;
     Strength strength = Strength::Normal;
     std::array<std::string, 5> names;  // Table and Game: [1..4]
+    bool resumed = false;              // Table: the game is one taken up, sent to each as Game when all are seated
     std::string who;                   // Seat
     // Game: the moves made, each seat's latest value and the SHA-256 of each seat's secret (zero for none), the text
     std::uint32_t moves = 0;

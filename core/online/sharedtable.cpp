@@ -14,6 +14,25 @@ constexpr std::size_t maxEarly = 256;    // messages a newcomer keeps until the 
 constexpr std::size_t maxNewcomers = 8;  // newcomers the host sends the game to at one rest
 constexpr ViewId theDie{Family::Die, 0};
 
+// A seat played from now on by a person or the computer. A person's counters home stand at 100, with those in the
+// home column; the computer's at 101.
+void reseat(Game& game, int seat, Seat to) {
+    const bool person = to == Seat::Person;
+    if (game.person(seat) == person) return;
+    game.options.seats[std::size_t(seat)] = to;
+    Position& at = game.position;
+    int home = at.homerow(seat, 7);
+    for (int j = 1; j <= 4; ++j) {
+        std::int16_t& k = at.players(seat, j);
+        if (person && k == finished) {
+            k = inHomeColumn;
+        } else if (!person && k == inHomeColumn && home > 0) {
+            k = finished;
+            --home;
+        }
+    }
+}
+
 Message messageOf(Act act, std::uint32_t throwNumber = 0) {
     Message m;
     m.act = act;
@@ -42,8 +61,9 @@ int SharedTable::seatOf(std::string_view name) const {
 
 // ---- the seating ----
 
-void SharedTable::host(const std::array<std::string, 5>& names, Strength strength) {
+void SharedTable::host(const std::array<std::string, 5>& names, Strength strength, std::optional<Game> from) {
     hostName_ = me_;
+    resumed_ = std::move(from);
     names_ = names;
     strength_ = strength;
     seatingKnown_ = true;
@@ -53,12 +73,13 @@ void SharedTable::host(const std::array<std::string, 5>& names, Strength strengt
 
 void SharedTable::arrived(const std::string& who) {
     if (!isHost() || !chain_) return;
-    if (started_) {
-        if (!who.empty() && who != me_ && newcomers_.size() < maxNewcomers) newcomers_.push_back(who);
-        return;
-    }
+    std::vector<std::string>& told = started_ ? newcomers_ : present_;
+    if (!who.empty() && who != me_ && told.size() < maxNewcomers &&
+        std::find(told.begin(), told.end(), who) == told.end())
+        told.push_back(who);
+    if (started_) return;
     Message m = messageOf(Act::Table);
-    m.value = chain_->commitment(), m.strength = strength_, m.names = names_;
+    m.value = chain_->commitment(), m.strength = strength_, m.names = names_, m.resumed = resumed_.has_value();
     send(std::move(m));
 }
 
@@ -85,25 +106,39 @@ void SharedTable::seatingReceived(const Message& m) {
     notices_.push_back({Notice::Kind::Seated, {}, {}});
     for (int s = 1; s <= 4; ++s)
         if (names_[std::size_t(s)] == invitedSeat) return;
+    if (m.resumed && !isHost()) return;  // the game comes from the host
     begin(m.strength);
 }
 
-// Every seat is taken: a fresh game with a person wherever someone sits, the speed and the sound as chosen here.
+// Every seat is taken: a fresh game (or the host's game taken up) with a person wherever someone sits, the speed
+// and the sound as chosen here.
 void SharedTable::begin(Strength strength) {
     started_ = true;
-    Game fresh;
+    Game game = resumed_.value_or(Game{});
     std::array<Seat, 5> seats{};
     std::array<bool, 5> here{};
     for (std::size_t s = 1; s <= 4; ++s) {
         seats[s] = names_[s].empty() ? Seat::Computer : Seat::Person;
         here[s] = names_[s] == me_;
+        reseat(game, int(s), seats[s]);
     }
-    fresh.options = {seats, table_.game().options.speed, strength};
-    fresh.sound = table_.game().sound;
+    game.options = {seats, table_.game().options.speed, strength};
+    game.sound = table_.game().sound;
     table_.chooseSeats(seats);
-    table_.takeUp(fresh);
+    table_.takeUp(game);
     table_.share(here);
-    table_.newGame();
+    if (resumed_) {
+        table_.resume(game);  // what it was showing is finished at once
+        computerMoves();
+        if (table_.phase() == Phase::MarksWait && chain_) {
+            // the marks wait for a throw made before: it counts as this table's first, its secret as revealed
+            next_ = 2, revealed_ = 1;
+            commitment_ = chain_->secret(1);
+        }
+        newcomers_ = std::exchange(present_, {});
+    } else {
+        table_.newGame();
+    }
     notices_.push_back({Notice::Kind::Started, {}, {}});
     for (int s = 1; s <= 4 && isHost(); ++s)
         if (!names_[std::size_t(s)].empty() && names_[std::size_t(s)] != me_) giveSecret(s);
@@ -130,6 +165,12 @@ void SharedTable::strand(int seat) {
 
 void SharedTable::left(const std::string& who) {
     lastSeq_.erase(who);
+    present_.erase(std::remove(present_.begin(), present_.end(), who), present_.end());
+    if (!isHost() && who == hostName_ && !stopped_) {
+        stopped_ = true;
+        notices_.push_back({Notice::Kind::HostLeft, who, {}});
+        return;
+    }
     const int seat = seatOf(who);
     if (seat != 0) strand(seat);
 }
@@ -174,7 +215,7 @@ bool SharedTable::seatsDue() {
 void SharedTable::changeSeat(const SeatChange& change) {
     Game game = table_.game();
     const bool person = !change.who.empty();
-    game.options.seats[std::size_t(change.seat)] = person ? Seat::Person : Seat::Computer;
+    reseat(game, change.seat, person ? Seat::Person : Seat::Computer);
     table_.takeUp(game);
     std::array<bool, 5> here{};
     for (std::size_t s = 1; s <= 4; ++s) here[s] = game.person(int(s)) && names_[s] == me_;
@@ -182,11 +223,15 @@ void SharedTable::changeSeat(const SeatChange& change) {
     notices_.push_back(
         {person ? Notice::Kind::SeatBack : Notice::Kind::SeatTaken, person ? change.who : change.was, {}, change.seat});
     if (person && isHost()) giveSecret(change.seat);
-    if (!person && table_.phase() == Phase::MarksWait) {
-        // the computer moves for the seat it took
-        const Turn turn = computerPlayer(game.options.strength).turn(game.position, game.thrower, game.thrown, dice_);
-        if (turn.count > 0 && table_.decide(viewOf(game.thrower, turn.steps[0].from))) ++moves_;
-    }
+    computerMoves();
+}
+
+// Marks that wait for a seat the computer plays now: it chooses the move.
+void SharedTable::computerMoves() {
+    const Game& game = table_.game();
+    if (table_.phase() != Phase::MarksWait || game.person(game.thrower)) return;
+    const Turn turn = computerPlayer(game.options.strength).turn(game.position, game.thrower, game.thrown, dice_);
+    if (turn.count > 0 && table_.decide(viewOf(game.thrower, turn.steps[0].from))) ++moves_;
 }
 
 // The host's changes at this rest, before the throw is released: the computer to the seats stranded (at marks that
@@ -213,12 +258,12 @@ bool SharedTable::hostSeats() {
         ++seatsInFlight_;
     }
     if (seatsInFlight_ > 0) return true;
-    if (dieWaits && thrown_.find(next_) == thrown_.end())
+    if (thrown_.find(next_) == thrown_.end() && (dieWaits || moved_.find(next_ - 1) == moved_.end()))
         for (const std::string& newcomer : std::exchange(newcomers_, {})) sendGame(newcomer);
     return false;
 }
 
-// The game as it rests at the die, for someone who came after it began.
+// The game as it rests, for someone who came after it began.
 void SharedTable::sendGame(const std::string& to) {
     Message m = messageOf(Act::Game, next_);
     Game game = table_.game();
@@ -250,7 +295,7 @@ bool SharedTable::late(std::string_view sender, std::string_view payload, const 
 
 void SharedTable::caughtUp(const Message& m) {
     ReadGame read = readGame(m.text);
-    if (!read.error.empty() || read.game.phase != Phase::DieWaits)
+    if (!read.error.empty() || (read.game.phase != Phase::DieWaits && read.game.phase != Phase::MarksWait))
         return ignore(hostName_, "a game that cannot be taken up: " + read.error);
     names_ = m.names, strength_ = m.strength, commitment_ = m.value, latest_ = m.latest, keys_ = m.keys;
     next_ = m.throwNumber, moves_ = m.moves;

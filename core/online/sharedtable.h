@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,7 @@ struct Notice {
         Differs,      // a client's game differs from the host's (who: that client); the table stops
         SeatTaken,    // the computer took a seat (who: the one who sat there)
         SeatBack,     // someone took a seat back from the computer (who)
+        HostLeft,     // the host left the room: the table stops
     };
     Kind kind;
     std::string who;
@@ -52,8 +54,9 @@ public:
     using Fresh = std::function<Digest()>;
     SharedTable(Table& table, DiceStream& dice, std::string me, Fresh fresh);
 
-    // The host seats the players: [1..4] a name, computerSeat or invitedSeat. Sends the seating.
-    void host(const std::array<std::string, 5>& names, Strength strength);
+    // The host seats the players: [1..4] a name, computerSeat or invitedSeat. Sends the seating. With a game, the
+    // table plays on from it (a table's game kept before), with a person wherever someone sits.
+    void host(const std::array<std::string, 5>& names, Strength strength, std::optional<Game> from = {});
     // A guest, once it knows who hosts the table (the room's owner).
     void join(std::string hostName) { hostName_ = std::move(hostName); }
     // A guest asks for a free invited seat.
@@ -138,6 +141,7 @@ private:
     void claimed(std::string_view sender, const Message& m);
     bool seatsDue();
     void changeSeat(const SeatChange& change);
+    void computerMoves();
     bool hostSeats();
     void sendGame(const std::string& to);
     void giveSecret(int seat);
@@ -165,6 +169,8 @@ private:
     std::array<bool, 5> stranded_{};                          // the host's: seats for the computer to take
     std::pair<int, Digest> secret_{};                         // this client's seat and its secret
     std::vector<std::string> newcomers_;                      // the host's: who came after the game began
+    std::vector<std::string> present_;                        // the host's: who came before it began
+    std::optional<Game> resumed_;                             // the host's: the game the table plays on from
     std::vector<std::pair<std::string, std::string>> early_;  // a newcomer's: what came before the game did
     std::uint32_t moves_ = 0;                                 // persons' moves made
     std::uint64_t arrivals_ = 0;                              // messages taken, in the room's order

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Four game processes at one table on a real prosody on this machine: the host and a guest each a person whose
-# clicks are scripted, two more guests watching, the computer at the other two seats, at the fastest speed with the
+# Four game processes at one table on a real prosody on this machine: the host and two guests each a person whose
+# clicks are scripted, one more guest watching, the computer at the fourth seat, at the fastest speed with the
 # pauses shortened. Each writes every throw's number and the check of its own game as the throw is made; after 200
 # throws the four must have written the same, and none may have met trouble. Meanwhile someone not seated enters
 # the room and sends a throw, a payload far too big and one of another version: each game names each and plays on.
 # Beside it, at a second table, a guest stops playing in the middle of its turn and is killed with SIGKILL: the
 # computer takes its seat at once; started again with the same folders, it follows the game again and takes its seat
 # back at its next turn; when it stops playing again, the computer takes the seat after the idle limit. Every throw
-# the guest saw made is the host's, with the same game.
+# the guest saw made is the host's, with the same game. Last, the first table's host is killed with SIGKILL: the
+# others stop and say so; one of them hosts again from the table's game it kept, the others join back (one to its
+# seat), and their games go on alike.
 # Usage: table_test.sh SKARPO_PROGRAM RAW_CLIENT
 set -euo pipefail
 program="$1" raw="$2"
@@ -41,7 +43,9 @@ play() {
         SKARPO_TABLE_IDLE=$idle SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$out.out" \
         2>"$work/$out.err" &
     pids+=($!)
+    pid[$out]=$!
 }
+declare -A pid
 made() { [ "$(grep -c '^throw' "$work/$1.out" 2>/dev/null)" -ge "$2" ]; }
 played() { made "$1" "$throws"; }
 now() { echo $(($(date +%s%N) / 1000000)); }  # ms
@@ -49,11 +53,10 @@ now() { echo $(($(date +%s%N) / 1000000)); }  # ms
 taken() { [ "$(grep -c '^skarpo: Cyan (dan) left; the computer plays Cyan$' "$work/hal.err")" -ge "$1" ]; }
 back() { grep -q '^skarpo: Cyan (dan) is back$' "$work/hal.err"; }
 
-play host role=host seats=me,+,-,- strength=0
+play host role=host seats=me,+,+,- strength=0
 until_within 20 grep -q '^link ' "$work/host.out" || fail "the host opened no table: $(cat "$work/host.err")"
 room="$(sed -n 's/^link xmpp:\(.*\)?join$/\1/p' "$work/host.out")"
-# those who watch are in before the last seat is taken and the game begins
-play bob role=join room="$room" seat=0
+play bob role=join room="$room" seat=3
 play eve role=join room="$room" seat=0
 for who in bob eve; do
     until_within 20 grep -q '^entered' "$work/$who.out" || fail "$who did not enter: $(cat "$work/$who.err")"
@@ -122,6 +125,36 @@ for who in host ann bob eve; do
     own="$work/$who/state/skarpo/game.txt"
     [ ! -e "$own" ] || grep -qx 'last 0 0 0 0' "$own" || fail "$who wrote the table's game over its own"
 done
+# the host killed: each other game stops, and keeps the table's game
+kill -9 "${pid[host]}"
+for who in ann bob eve; do
+    until_within 10 grep -q '^trouble The host left; the table has stopped. Your game is kept.$' "$work/$who.out" ||
+        fail "$who did not stop when the host was killed: $(tail -n 3 "$work/$who.err")"
+done
+for who in ann bob eve; do kill "${pid[$who]}"; done
+for who in ann bob eve; do
+    until_within 10 eval '! kill -0 "${pid[$who]}" 2>/dev/null' || fail "$who did not end"
+done
+# ann hosts again from the game it kept; bob takes his seat again, eve watches
+OUT=ann2 play ann role=host seats=-,me,+,- strength=0 resume=1
+until_within 20 grep -q '^link ' "$work/ann2.out" || fail "ann opened no table again: $(cat "$work/ann2.err")"
+grep -q '^from the kept game' "$work/ann2.out" || fail "ann hosted a new game: $(cat "$work/ann2.err")"
+room3="$(sed -n 's/^link xmpp:\(.*\)?join$/\1/p' "$work/ann2.out")"
+OUT=eve2 play eve role=join room="$room3" seat=0
+until_within 20 grep -q '^entered' "$work/eve2.out" || fail "eve did not enter again: $(cat "$work/eve2.err")"
+OUT=bob2 play bob role=join room="$room3" seat=3
+for who in ann2 bob2 eve2; do
+    until_within 60 made "$who" 40 || fail "$who made $(grep -c '^throw' "$work/$who.out") of 40 throws again"
+done
+sleep 0.5  # a board a step or two behind
+grep '^throw' "$work/ann2.out" | head -n 40 >"$work/ann2.throws"
+for who in bob2 eve2; do
+    grep '^throw' "$work/$who.out" | head -n 40 | cmp -s - "$work/ann2.throws" ||
+        fail "the game of $who differs from ann's after the host left"
+    if grep -q '^trouble' "$work/$who.out"; then fail "$who: $(grep '^trouble' "$work/$who.out" | head -n 1)"; fi
+done
+
 echo "four processes, $throws throws, every game alike after every throw; a stranger's messages named and refused"
 echo "a guest killed: its seat the computer's after $took ms, taken back after its start; idle, the computer's after" \
     "$idled ms; $seen throws alike after its return"
+echo "the host killed: the three others stopped; hosted again from ann's kept game, 40 throws alike"

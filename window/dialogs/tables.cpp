@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/dialogs/tables.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -13,6 +14,7 @@
 
 #include "core/online/tablecode.h"
 #include "window/online/onlinetable.h"
+#include "window/platform/gamefile.h"
 #include "window/window.h"
 
 namespace skarpo {
@@ -51,12 +53,12 @@ TableDialog::TableDialog(Window& window, const QString& title, const QString& go
     auto* layout = new QVBoxLayout(this);
     form_ = new QFormLayout;
     layout->addLayout(form_);
-    auto* seats = new QGroupBox(words("Seats"), this);
+    auto* seats = new QGroupBox(words(QT_TRANSLATE_NOOP("Tables", "Seats")), this);
     auto* seatLines = new QVBoxLayout(seats);
     for (int p = 1; p <= 4; ++p) seatLines->addWidget(seats_[std::size_t(p - 1)] = plainLabel(seats));
     layout->addWidget(seats);
     news_ = plainLabel(this);
-    news_->setAccessibleName(words("What happens"));
+    news_->setAccessibleName(words(QT_TRANSLATE_NOOP("Tables", "What happens")));
     layout->addWidget(news_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     go_ = buttons->addButton(go, QDialogButtonBox::ActionRole);
@@ -120,28 +122,43 @@ void TableDialog::say(const QString& text) {
 void TableDialog::tableChanged() {
     OnlineTable* table = window_.online();
     for (int p = 1; p <= 4; ++p) {
-        QString who = words("not known yet");
+        QString who = words(QT_TRANSLATE_NOOP("Tables", "not known yet"));
         if (table && table->shared().seatingKnown()) {
             const std::string& name = table->shared().names()[std::size_t(p)];
-            who = name.empty()                  ? words("the computer")
-                  : name == online::invitedSeat ? words("invited, free")
+            who = name.empty()                  ? words(QT_TRANSLATE_NOOP("Tables", "the computer"))
+                  : name == online::invitedSeat ? words(QT_TRANSLATE_NOOP("Tables", "invited, free"))
                                                 : QString::fromStdString(name);
         }
-        seats_[std::size_t(p - 1)]->setText(words("%1: %2").arg(colourWords(p), who));
+        seats_[std::size_t(p - 1)]->setText(words(QT_TRANSLATE_NOOP("Tables", "%1: %2")).arg(colourWords(p), who));
     }
     if (table && !table->trouble().isEmpty())
         say(table->trouble());
     else if (table && table->shared().started())
-        say(words("Everyone is seated: the game begins"));
+        say(words(QT_TRANSLATE_NOOP("Tables", "Everyone is seated: the game begins")));
 }
 
-HostDialog::HostDialog(Window& window) : TableDialog(window, words("Host a Table"), words("&Host")) {
+HostDialog::HostDialog(Window& window)
+    : TableDialog(window, words(QT_TRANSLATE_NOOP("Tables", "Host a Table")),
+                  words(QT_TRANSLATE_NOOP("Tables", "&Host"))) {
     addServerFields(form_);
     link_ = new QLineEdit(this);
     link_->setReadOnly(true);
-    form_->addRow(words("Table &link:"), link_);
+    form_->addRow(words(QT_TRANSLATE_NOOP("Tables", "Table &link:")), link_);
+    // a table that stopped (its host gone) goes on from its last game, hosted here
+    playOn_ = new QCheckBox(words(QT_TRANSLATE_NOOP("Tables", "&Play on from the last table's game")), this);
+    playOn_->setEnabled(keptGame().has_value());
+    form_->insertRow(form_->rowCount() - 1, playOn_);
     connect(go_, &QPushButton::clicked, this, &HostDialog::host);
     domain_->setFocus();
+}
+
+std::optional<Game> HostDialog::keptGame() const {
+    if (window_.tableFile() != nullptr) return window_.table().game();  // this window sat at a table: on the board
+    if (window_.tablePath().isEmpty()) return {};
+    GameFile kept(window_.tablePath());
+    std::optional<Game> game = kept.read().game;
+    kept.release();
+    return game;
 }
 
 void HostDialog::host() {
@@ -154,29 +171,34 @@ void HostDialog::host() {
                                                 : online::computerSeat;
         invited = invited || chosen[p] == Seat::Invited;
     }
-    if (!invited) return say(words("Choose Invited for a colour in Options > Players... first"));
+    if (!invited)
+        return say(words(QT_TRANSLATE_NOOP("Tables", "Choose Invited for a colour in Options > Players... first")));
     if (domain_->text().trimmed().isEmpty() || name_->text().trimmed().isEmpty())
-        return say(words("Give the server and your name"));
+        return say(words(QT_TRANSLATE_NOOP("Tables", "Give the server and your name")));
     go_->setEnabled(false);
+    const std::optional<Game> from = playOn_->isChecked() ? keptGame() : std::nullopt;
     OnlineTable& table = freshTable();
     connect(&table.room(), &RoomClient::entered, this, [this, &table] {
         link_->setText(table.link());
-        say(words("Table %1 is open: send its code or its link to the others").arg(table.code()));
+        say(words(QT_TRANSLATE_NOOP("Tables", "Table %1 is open: send its code or its link to the others"))
+                .arg(table.code()));
         tableChanged();
     });
-    table.host(server(), service(), seats, window_.table().game().options.strength);
-    say(words("Signing in..."));
+    table.host(server(), service(), seats, window_.table().game().options.strength, from);
+    say(words(QT_TRANSLATE_NOOP("Tables", "Signing in...")));
 }
 
 void HostDialog::tableChanged() { TableDialog::tableChanged(); }
 
-JoinDialog::JoinDialog(Window& window) : TableDialog(window, words("Join a Table"), words("&Join")) {
+JoinDialog::JoinDialog(Window& window)
+    : TableDialog(window, words(QT_TRANSLATE_NOOP("Tables", "Join a Table")),
+                  words(QT_TRANSLATE_NOOP("Tables", "&Join"))) {
     code_ = field(form_, QT_TRANSLATE_NOOP("Tables", "Table &code or link:"), this,
                   QT_TRANSLATE_NOOP("Tables", "K7Q-3MX, or xmpp:...?join"));
     addServerFields(form_);
     seat_ = new QComboBox(this);
-    form_->addRow(words("S&eat:"), seat_);
-    sit_ = new QPushButton(words("Ta&ke the Seat"), this);
+    form_->addRow(words(QT_TRANSLATE_NOOP("Tables", "S&eat:")), seat_);
+    sit_ = new QPushButton(words(QT_TRANSLATE_NOOP("Tables", "Ta&ke the Seat")), this);
     sit_->setEnabled(false);
     form_->addRow(QString(), sit_);
     connect(go_, &QPushButton::clicked, this, &JoinDialog::join);
@@ -189,17 +211,18 @@ JoinDialog::JoinDialog(Window& window) : TableDialog(window, words("Join a Table
 
 void JoinDialog::join() {
     const online::TableAddress address = online::tableAddressOf(code_->text().toStdString());
-    if (address.code.empty()) return say(words("That is neither a table's code nor its link"));
+    if (address.code.empty())
+        return say(words(QT_TRANSLATE_NOOP("Tables", "That is neither a table's code nor its link")));
     if (!address.service.empty() && domain_->text().trimmed().isEmpty())
         domain_->setText(QString::fromStdString(address.service).section(QLatin1Char('.'), 1));
     if (domain_->text().trimmed().isEmpty() || name_->text().trimmed().isEmpty())
-        return say(words("Give the server and your name"));
+        return say(words(QT_TRANSLATE_NOOP("Tables", "Give the server and your name")));
     const QString room = QString::fromStdString(address.room()) + QLatin1Char('@') +
                          (address.service.empty() ? service() : QString::fromStdString(address.service));
     go_->setEnabled(false);
     OnlineTable& table = freshTable();
     table.join(server(), room, 0);
-    say(words("Signing in..."));
+    say(words(QT_TRANSLATE_NOOP("Tables", "Signing in...")));
 }
 
 // The free invited seats to choose from.
@@ -215,7 +238,8 @@ void JoinDialog::tableChanged() {
     }
     if (const int at = seat_->findData(was); at >= 0) seat_->setCurrentIndex(at);
     sit_->setEnabled(seat_->count() > 0);
-    if (seat_->count() > 0 && table->trouble().isEmpty()) say(words("Choose a free seat, then take it"));
+    if (seat_->count() > 0 && table->trouble().isEmpty())
+        say(words(QT_TRANSLATE_NOOP("Tables", "Choose a free seat, then take it")));
 }
 
 }  // namespace skarpo

@@ -2,16 +2,20 @@
 // Options > Host a Table... and Join a Table...: a table shared across machines through an XMPP server. Both ask
 // for the server (and where to reach it, when that differs), the group-chat service, an account or anonymous login
 // (a password is asked each time and never kept), and the player's name. Hosting opens a room for the seats chosen
-// in Options > Players... and shows the table's code and link to send to the others; joining takes a code or a link
+// in Options > Players... (with a fresh game, or on from the last table's game kept) and shows the table's code and
+// link to send to the others; joining takes a code or a link
 // and offers the free invited seats. Both show who sits where as people arrive and leave; names from the network
 // are shown as plain text. Every field is labelled, reached by Tab and read by a screen reader.
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
+#include "core/game/game.h"
 #include "window/online/roomclient.h"
 
+class QCheckBox;
 class QComboBox;
 class QFormLayout;
 class QLabel;
@@ -60,7 +64,10 @@ public:
 private:
     void host();
     void tableChanged() override;
+    // The game of the last table this window or the last program sat at, if one is kept.
+    std::optional<Game> keptGame() const;
     QLineEdit* link_ = nullptr;
+    QCheckBox* playOn_ = nullptr;
 };
 
 class JoinDialog : public TableDialog {

@@ -78,7 +78,7 @@ OnlineTable::~OnlineTable() {
 }
 
 void OnlineTable::host(const RoomClient::Server& server, const QString& service,
-                       const std::array<std::string, 5>& seats, Strength strength) {
+                       const std::array<std::string, 5>& seats, Strength strength, std::optional<Game> from) {
     hosting_ = true;
     code_ = QString::fromStdString(online::tableCodeOf(freshDigest()));
     service_ = service;
@@ -87,8 +87,8 @@ void OnlineTable::host(const RoomClient::Server& server, const QString& service,
             QString::fromStdString(online::tableAddressOf(code_.toStdString()).room()) + QLatin1Char('@') + service_,
             QString::fromStdString(shared_.me()), true);
     });
-    connect(&room_, &RoomClient::entered, this, [this, seats, strength] {
-        shared_.host(seats, strength);
+    connect(&room_, &RoomClient::entered, this, [this, seats, strength, from] {
+        shared_.host(seats, strength, from);
         flush();
     });
     room_.signIn(server);
@@ -187,6 +187,8 @@ void OnlineTable::told(const online::Notice& n) {
                 ? tableWords(QT_TRANSLATE_NOOP("Table", "%1 (%2) left; the computer plays %1")).arg(nameOf(n.seat), who)
                 : tableWords(QT_TRANSLATE_NOOP("Table", "%1 (%2) is back")).arg(nameOf(n.seat), who);
         std::fprintf(stderr, "skarpo: %s\n", qPrintable(seatNews_));
+    } else if (n.kind == Kind::HostLeft) {
+        trouble_ = tableWords(QT_TRANSLATE_NOOP("Table", "The host left; the table has stopped. Your game is kept."));
     } else if (n.kind == Kind::WrongReveal) {
         trouble_ = tableWords(QT_TRANSLATE_NOOP("Table",
                                                 "The host %1 revealed a throw that does not match "

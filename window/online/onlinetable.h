@@ -27,9 +27,9 @@ public:
     ~OnlineTable() override;
 
     // Hosting: signs in, opens the room named by a new code, and seats [1..4] (the host's own nick, computerSeat or
-    // invitedSeat) with the computer at `strength`.
+    // invitedSeat) with the computer at `strength`; a fresh game, or the one given (a table's game kept before).
     void host(const RoomClient::Server& server, const QString& service, const std::array<std::string, 5>& seats,
-              Strength strength);
+              Strength strength, std::optional<Game> from = {});
     // Joining: signs in and enters the room; `seat` (1..4) is asked for once the seating is known, 0 for none yet.
     void join(const RoomClient::Server& server, const QString& room, int seat);
     void askSeat(int seat) { shared_.askSeat(seat), flush(); }

@@ -8,6 +8,7 @@
 
 #include "window/board/canvas.h"
 #include "window/online/onlinetable.h"
+#include "window/platform/gamefile.h"
 #include "window/window.h"
 
 namespace skarpo {
@@ -58,8 +59,16 @@ bool scriptTable(Window& window, const QString& script) {
                                     : seat == QLatin1String("-") ? online::computerSeat
                                                                  : online::invitedSeat;
         }
+        // resume=1: on from the table's game kept in table.txt
+        std::optional<Game> from;
+        if (keys.value(QStringLiteral("resume")) == QLatin1String("1")) {
+            GameFile kept(window.tablePath());
+            from = kept.read().game;
+            kept.release();
+            say(from ? QStringLiteral("from the kept game") : QStringLiteral("no kept game"));
+        }
         online->host(server, keys.value(QStringLiteral("service")), seats,
-                     static_cast<Strength>(keys.value(QStringLiteral("strength"), QStringLiteral("1")).toInt()));
+                     static_cast<Strength>(keys.value(QStringLiteral("strength"), QStringLiteral("1")).toInt()), from);
         QObject::connect(&online->room(), &RoomClient::entered, online, [online] {
             say(QStringLiteral("code ") + online->code());
             say(QStringLiteral("link ") + online->link());

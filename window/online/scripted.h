@@ -3,7 +3,8 @@
 // as the board takes a click, and writes to standard output what the test compares. Set by the test-only
 // environment variable SKARPO_TEST_TABLE, space-separated key=value:
 //   role=host|join server=HOST port=N domain=D service=S name=NICK  (both)
-//   seats=me,+,+,- strength=0..2                                       (host: me, "+" invited, "-" the computer)
+//   seats=me,+,+,- strength=0..2 resume=1                              (host: me, "+" invited, "-" the computer;
+//                                                                       on from the game kept in table.txt)
 //   room=ROOM@SERVICE seat=N                                           (join)
 //   pace=F speed=0..2                                                  (pauses F times as long; the speed)
 //   stall=N                                                            (no click after N throws seen)
