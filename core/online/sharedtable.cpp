@@ -12,6 +12,7 @@ using Act = Message::Act;
 constexpr std::size_t maxSenders = 64;   // sequence numbers kept for so many names
 constexpr std::size_t maxEarly = 256;    // messages a newcomer keeps until the game comes
 constexpr std::size_t maxNewcomers = 8;  // newcomers the host sends the game to at one rest
+constexpr std::size_t maxPerThrow = 4;  // reveals, and moves, kept for one throw
 constexpr ViewId theDie{Family::Die, 0};
 
 // A seat played from now on by a person or the computer. A person's counters home stand at 100, with those in the
@@ -231,7 +232,11 @@ void SharedTable::computerMoves() {
     const Game& game = table_.game();
     if (table_.phase() != Phase::MarksWait || game.person(game.thrower)) return;
     const Turn turn = computerPlayer(game.options.strength).turn(game.position, game.thrower, game.thrown, dice_);
-    if (turn.count > 0 && table_.decide(viewOf(game.thrower, turn.steps[0].from))) ++moves_;
+    for (const TurnStep& step : turn) {
+        if (step.kind != TurnStep::Kind::Move) continue;
+        if (table_.decide(viewOf(game.thrower, step.from))) ++moves_;
+        return;
+    }
 }
 
 // The host's changes at this rest, before the throw is released: the computer to the seats stranded (at marks that
@@ -345,13 +350,15 @@ void SharedTable::receive(std::string_view sender, std::string_view payload) {
         case Act::Reveal:
             if (!fromHost(sender)) return;
             if (!pendingInRange(m.throwNumber)) return ignore(sender, "a reveal out of turn");
-            revealedBy_.try_emplace(m.throwNumber, Revealed{m.value, m.check});
+            if (revealedBy_.count(m.throwNumber) < maxPerThrow)
+                revealedBy_.emplace(m.throwNumber, Revealed{m.value, m.check});
             break;
         case Act::Move:
             if (seat == 0) return ignore(sender, "not seated");
             if (m.throwNumber + 1 < next_ || !pendingInRange(m.throwNumber + 1))
                 return ignore(sender, "a move out of turn");
-            moved_.try_emplace(m.throwNumber, Moved{m.at, std::string(sender), seat, arrivals_});
+            if (moved_.count(m.throwNumber) < maxPerThrow)
+                moved_.emplace(m.throwNumber, Moved{m.at, std::string(sender), seat, arrivals_});
             break;
         case Act::Differs:
             if (seat == 0 && sender != hostName_) return ignore(sender, "not seated");

@@ -167,7 +167,7 @@ void OnlineTable::flush() {
     for (const online::Message& m : shared_.takeOutgoing()) {
         const QByteArray payload = QByteArray::fromStdString(online::payloadOf(m));
         if (m.to.empty())
-            room_.say(payload, wordsOf(m));
+            room_.say(lastSaid_ = payload, wordsOf(m));
         else
             room_.whisper(QString::fromStdString(m.to), payload, wordsOf(m));
     }

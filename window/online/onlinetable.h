@@ -44,6 +44,9 @@ public:
     // Whom the table waits for, in words ("Waiting for Cyan (Anna)..."), after the last change of a seat; empty while
     // it waits for nobody elsewhere.
     QString waitingWords() const;
+    // For the tests of tampering: a message sent as it is, and the last one said to the room said again.
+    void sendAsIs(const online::Message& m) { shared_.sendAsIs(m), flush(); }
+    void sayAgain() { room_.say(lastSaid_, {}); }
     // How long the host waits for a guest's throw or move before the computer takes the seat.
     static int idleLimit();
     // What went wrong last, in words; empty while nothing has.
@@ -74,6 +77,7 @@ private:
     int seatWanted_ = 0;
     bool hosting_ = false;
     QString trouble_, seatNews_;
+    QByteArray lastSaid_;
     QTimer idle_;  // the host's: the guest the table waits for has not played for the limit
     std::uint32_t idleRest_ = 0;
     QHash<QString, QElapsedTimer> rateStart_;  // each sender's second

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "window/board/canvas.h"
@@ -19,6 +20,29 @@ constexpr int clickPeriod = 5;  // ms between looks for a view to click
 void say(const QString& line) {
     std::printf("%s\n", qPrintable(line));
     std::fflush(stdout);
+}
+
+// tamper=N: once N throws are made, the host reveals a wrong secret for a throw to come (before the right one); a
+// guest, when its marks wait, moves a counter from a start place no move starts from and says that again with the
+// same sequence number. Whether it tampered now (then it clicks nothing this time).
+std::function<bool()> tamperer(Window& window, OnlineTable* online, std::uint32_t from) {
+    if (from == 0) return {};
+    return [&window, online, from, done = false]() mutable {
+        online::SharedTable& shared = online->shared();
+        if (done || shared.throws() < from) return false;
+        online::Message m;
+        if (shared.isHost()) {
+            m.act = online::Message::Act::Reveal, m.throwNumber = shared.throws() + 2;
+        } else if (window.table().phase() == Phase::MarksWait) {
+            m.act = online::Message::Act::Move, m.throwNumber = shared.throws(), m.at = Place::start(3);
+        } else {
+            return false;
+        }
+        online->sendAsIs(m);
+        if (!shared.isHost()) online->sayAgain();
+        say(QStringLiteral("tampered"));
+        return done = true;
+    };
 }
 }  // namespace
 
@@ -81,9 +105,10 @@ bool scriptTable(Window& window, const QString& script) {
     // made, never again
     const std::uint32_t stall = keys.value(QStringLiteral("stall"), QStringLiteral("0")).toUInt();
     auto* clicker = new QTimer(online);
-    QObject::connect(clicker, &QTimer::timeout, online, [&window, seen, stall, stalled = false]() mutable {
+    const auto tamper = tamperer(window, online, keys.value(QStringLiteral("tamper")).toUInt());
+    QObject::connect(clicker, &QTimer::timeout, online, [&window, seen, stall, tamper, stalled = false]() mutable {
         const auto views = window.canvas().focusChain();
-        if (views.empty()) return;
+        if (views.empty() || (tamper && tamper())) return;
         if (stall == 0 || *seen < stall) {
             window.canvas().activate(views.front());
         } else if (!stalled) {

@@ -8,8 +8,10 @@
 //   room=ROOM@SERVICE seat=N                                           (join)
 //   pace=F speed=0..2                                                  (pauses F times as long; the speed)
 //   stall=N                                                            (no click after N throws seen)
+//   tamper=N                                                           (after N throws, a wrong reveal (host) or an
+//                                                                       illegal move said twice (guest))
 // It writes "code K7Q-3MX" and "link xmpp:..." (host) or "entered" (join) once in the room, "started", "throw N
-// CHECK" before each throw is made, "stalled" when it first leaves a click undone, and "trouble WORDS".
+// CHECK" before each throw is made, "stalled" when it first leaves a click undone, "tampered", and "trouble WORDS".
 #pragma once
 
 #include <QString>
