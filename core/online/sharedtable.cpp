@@ -12,7 +12,7 @@ using Act = Message::Act;
 constexpr std::size_t maxSenders = 64;   // sequence numbers kept for so many names
 constexpr std::size_t maxEarly = 256;    // messages a newcomer keeps until the game comes
 constexpr std::size_t maxNewcomers = 8;  // newcomers the host sends the game to at one rest
-constexpr std::size_t maxPerThrow = 4;  // reveals, and moves, kept for one throw
+constexpr std::size_t maxPerThrow = 4;   // reveals, and moves, kept for one throw
 constexpr ViewId theDie{Family::Die, 0};
 
 // A seat played from now on by a person or the computer. A person's counters home stand at 100, with those in the

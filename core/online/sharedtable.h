@@ -162,8 +162,8 @@ private:
     std::uint32_t next_ = 1;          // the next throw's number
     std::uint32_t thrownHere_ = 0, movedHere_ = 0, revealed_ = 0;  // the last throw this client acted on
     std::map<std::uint32_t, Thrown> thrown_;
-    std::multimap<std::uint32_t, Revealed> revealedBy_;  // a few a throw, in the room's order: a wrong one goes
-    std::multimap<std::uint32_t, Moved> moved_;  // a few a throw, in the room's order: an illegal one goes
+    std::multimap<std::uint32_t, Revealed> revealedBy_;       // a few a throw, in the room's order: a wrong one goes
+    std::multimap<std::uint32_t, Moved> moved_;               // a few a throw, in the room's order: an illegal one goes
     std::vector<SeatChange> seatChanges_;                     // sent by the host, waiting for their rest
     std::array<Digest, 5> keys_{};                            // the SHA-256 of each seat's secret, zero for none
     std::array<std::string, 5> claims_;                       // who claimed each seat with its secret
