@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Hrací plán</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, z: %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Hodil jsi %1, nemůžeš táhnout</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Hodil jsi %1, může táhnout jedna figurka</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Hodil jsi %1, může táhnout figurek: %2</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>Ř&amp;íct znovu</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>cílové místo</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Hodil jsi %1: %2, Enter táhne</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Brett</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, von %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Du hast eine %1 gewürfelt, kein Zug möglich</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Du hast eine %1 gewürfelt, eine Figur kann ziehen</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Du hast eine %1 gewürfelt, %2 Figuren können ziehen</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Noch einmal sagen</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>einen Endplatz</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Du hast eine %1 gewürfelt: %2, Eingabe zieht</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

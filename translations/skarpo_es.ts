@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Tablero</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, desde %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Has sacado un %1, no puedes mover</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Has sacado un %1, puede mover una ficha</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Has sacado un %1, pueden mover %2 fichas</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a la %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>un lugar final</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Has sacado un %1: %2, Intro la mueve</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Plateau</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, depuis %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Vous avez fait un %1, aucun déplacement</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Vous avez fait un %1, un pion peut avancer</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Vous avez fait un %1, %2 pions peuvent avancer</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Répéter</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>départ</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>une place finale</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Vous avez fait un %1 : %2, Entrée le déplace</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Tabellone</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, da %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Hai fatto %1, nessuna mossa</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Hai fatto %1, una pedina può muovere</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Hai fatto %1, %2 pedine possono muovere</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>sulla %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>partenza</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>un posto finale</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Hai fatto %1: %2, Invio la muove</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Bord</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, vanaf %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Je hebt %1 gegooid, geen zet mogelijk</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Je hebt %1 gegooid, één pion kan zetten</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Je hebt %1 gegooid, %2 pionnen kunnen zetten</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Nog eens zeggen</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>een eindplaats</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 naar %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Je hebt %1 gegooid: %2, Enter zet hem</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

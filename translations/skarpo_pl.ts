@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Plansza</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, z: %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Wyrzuciłeś %1, brak ruchu</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Wyrzuciłeś %1, może ruszyć jeden pionek</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Wyrzuciłeś %1, pionki, które mogą ruszyć: %2</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>Powtó&amp;rz</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Wyrzuciłeś %1: %2, Enter wykonuje ruch</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

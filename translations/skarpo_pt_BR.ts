@@ -159,6 +159,10 @@
         <source>Board</source>
         <translation>Tabuleiro</translation>
     </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, de %2</translation>
+    </message>
 </context>
 <context>
     <name>Computer</name>
@@ -914,10 +918,6 @@
         <translation>Você tirou %1, nenhum movimento</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Você tirou %1, um peão pode mover</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Você tirou %1, %2 peões podem mover</translation>
     </message>
@@ -969,6 +969,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>para a %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>saída</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>uma casa final</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Você tirou %1: %2, Enter move o peão</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,22 @@ void Window::addHelpItems() {
             showNote(*this, caption(*repeat_), {speech_->last().isEmpty() ? status_->text() : speech_->last()});
     });
     canvas_->onBusy = [this] { speech_->busy(); };
+    // the player's acting ends the game's own words; a computer's throw waits for the words before it
+    canvas_->onTaken = [this] { speech_->interrupt(); };
+    platform_.speaking = [this](Platform::Words until) {
+        speech_->follow();
+        return speech_->talking(until);
+    };
+    speech_->quiet = [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!table_.waitsForWords()) return;
+                table_.wordsSaid();
+                afterCommand();
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 // The board's steps, the canvas's clicks and keys, and the once-a-second timer.

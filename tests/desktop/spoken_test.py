@@ -39,11 +39,11 @@ ORCA_START_LIMIT = 90.0
 # What the game says, by language: the patterns the player listens for.
 WORDS = {
     "en": dict(
-        turn=r"^Your turn\.$", die=r"^Die push button", throw=r"^You threw (\d)", one=r"one counter can move", many=r"(\d) counters can move",
+        turn=r"^Your turn\.$", die=r"^Die push button", throw=r"^You threw (\d)", one=r"Enter moves it", many=r"(\d) counters can move",
         nomove=r"no move", busy=r"board is moving", standings=r"You: [^:]*\. Cyan: [^:]*\. Magenta: [^:]*\. Green: [^:]*\.",
-        computer=r"^(Cyan|Magenta|Green) threw", canmove=r"can move", destination=r"^(to |enters |into )"),
+        computer=r"^(Cyan|Magenta|Green) threw", canmove=r"can move", destination=r"^(to |enters |into |doubling )"),
     "de": dict(
-        turn=r"^Du bist am Zug\.$", die=r"^Würfel", throw=r"^Du hast eine (\d) gewürfelt", one=r"eine Figur kann ziehen",
+        turn=r"^Du bist am Zug\.$", die=r"^Würfel", throw=r"^Du hast eine (\d) gewürfelt", one=r"Eingabe zieht",
         many=r"(\d) Figuren können ziehen", nomove=r"kein Zug", busy=r"Brett bewegt sich",
         standings=r"Du: [^:]*\. Cyan: [^:]*\. Magenta: [^:]*\. Grün: [^:]*\.", computer=r"^(Cyan|Magenta|Grün) würfelt",
         canmove=r"kann ziehen", destination=r"^(auf |kommt |in )"),
@@ -306,22 +306,25 @@ with open(f"{logdir}/shown.txt", "w") as f:
     f.write("\n".join(news) + "\n")
 with open(f"{logdir}/spoken.txt", "w") as f:
     f.write("\n".join(ours) + "\n")
-computer_parts = [p for t in sentences if re.match(WORDS["computer"], t) for p in t.rstrip(".").split(", ")]
+# a computer's turn is said a part at a time, as it happens ("Cyan threw 6." "Entered on 16." "Threw 2." "To 18.")
+computer_parts = [t.rstrip(".") for t in sentences
+                  if not re.match(r"^(You|Your|Wait|New game|Speech|Game resumed)\b", t) and ": " not in t]
 ratio("own throws", sum(1 for t in sentences if re.match(WORDS["throw"], t)),
       sum(1 for n in news if n.startswith("Your throw:")), 0.9)
 shown_computer = [n for n in news if re.match(r"^(Cyan|Magenta|Green) |^An? (cyan|magenta|green) counter", n)]
 ratio("computer events", sum(1 for p in computer_parts if re.search(r"threw|no move|captured|final place|all four", p)),
       len(shown_computer), 0.9)
 shown_ends = [n for n in news if re.search(r"captured|final place|all four", n)]
-own_sentences = [t for t in sentences if not re.match(WORDS["computer"], t)]
+own_sentences = [t for t in sentences if t.rstrip(".") not in computer_parts]
 heard_ends = [p for p in computer_parts + own_sentences if re.search(r"captured|final place|all four", p)]
 ratio("captures and final places", len(heard_ends), len(shown_ends), 1.0)
 ratio("\"your turn\"", state["heard"]["turn"], shown.waits, 1.0)
 if not state["visits"]:
     fail(f"no counter could move in {state['own']} turns: the reading of counters went unchecked")
 ratio("movable counters read by Orca before the next key (of those focused)", state["reads"], state["visits"], 0.9)
+# a counter that can move is named by where its move ends, before its role and state
 focused = [t for t in orca if re.search(WORDS["canmove"], t)]
-destinations = [t for t in focused if re.search(WORDS["destination"], t)]
+destinations = [t for t in orca if re.search(WORDS["destination"], t)]
 ratio("destinations (of the movable counters read)", len(destinations), len(focused), 0.9)
 print(f"keys per own turn: median {statistics.median(state['keys'])}, max {max(state['keys'])} "
       f"over {len(state['keys'])} turns")

@@ -50,6 +50,7 @@ bool Canvas::handingOver() const { return handedOver_.isValid() && handedOver_.e
 
 bool Canvas::activate(Hit hit) {
     const bool taken = table_.click(hit);
+    if (taken && onTaken) onTaken();
     if (afterEvent) afterEvent();
     return taken;
 }
