@@ -406,8 +406,8 @@
         <translation>Kde stojí každý kámen: řečeno nahlas, nebo bez řeči ukázáno</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Naposledy řečené ještě jednou: nahlas, nebo bez řeči ukázáno</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Poslední kolo znovu a celé: nahlas, nebo bez řeči zobrazené</translation>
     </message>
 </context>
 <context>

@@ -406,8 +406,8 @@
         <translation>Wo jede Figur steht: laut gesagt, oder ohne Sprachausgabe gezeigt</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Das zuletzt Gesagte noch einmal: laut, oder ohne Sprachausgabe gezeigt</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Die letzte Runde noch einmal, vollständig: vorgelesen oder ohne Sprache angezeigt</translation>
     </message>
 </context>
 <context>

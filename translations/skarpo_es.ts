@@ -406,8 +406,8 @@
         <translation>Dónde está cada ficha: dicho en voz alta, o mostrado sin voz</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Lo último que se dijo, otra vez: en voz alta, o mostrado sin voz</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>La última ronda otra vez, completa: en voz alta, o mostrada sin voz</translation>
     </message>
 </context>
 <context>

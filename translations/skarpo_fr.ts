@@ -406,8 +406,8 @@
         <translation>Où se trouve chaque pion&#xa0;: dit à voix haute, ou affiché sans la voix</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>La dernière chose dite, à nouveau&#xa0;: à voix haute, ou affichée sans la voix</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Le dernier tour à nouveau, en entier : à voix haute, ou affiché sans la parole</translation>
     </message>
 </context>
 <context>

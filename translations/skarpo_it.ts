@@ -406,8 +406,8 @@
         <translation>Dove si trova ogni pedina: detto ad alta voce, o mostrato senza voce</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>L&apos;ultima cosa detta, di nuovo: ad alta voce, o mostrata senza voce</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>L&apos;ultimo giro di nuovo, per intero: ad alta voce, o mostrato senza voce</translation>
     </message>
 </context>
 <context>

@@ -406,8 +406,8 @@
         <translation>Waar elke pion staat: hardop gezegd, of zonder spraak getoond</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Het laatst gezegde nog eens: hardop, of zonder spraak getoond</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>De laatste ronde nog eens, volledig: hardop, of getoond zonder spraak</translation>
     </message>
 </context>
 <context>

@@ -406,8 +406,8 @@
         <translation>Gdzie stoi każdy pionek: powiedziane na głos albo pokazane bez mowy</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Ostatnio powiedziane jeszcze raz: na głos albo pokazane bez mowy</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Ostatnia runda jeszcze raz, w całości: na głos albo pokazana bez mowy</translation>
     </message>
 </context>
 <context>

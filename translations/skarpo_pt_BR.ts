@@ -406,8 +406,8 @@
         <translation>Onde está cada peça: dito em voz alta, ou mostrado sem a fala</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>A última coisa dita, de novo: em voz alta, ou mostrada sem a fala</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>A última rodada de novo, completa: em voz alta, ou mostrada sem fala</translation>
     </message>
 </context>
 <context>

@@ -253,7 +253,7 @@ void Window::addHelpItems() {
     repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     explain(standings_,
             tip(QT_TRANSLATE_NOOP("Menu", "Where every counter stands: said aloud, or shown without speech")));
-    explain(repeat_, tip(QT_TRANSLATE_NOOP("Menu", "The last thing said, again: aloud, or shown without speech")));
+    explain(repeat_, tip(QT_TRANSLATE_NOOP("Menu", "The last round again, in full: aloud, or shown without speech")));
     connect(speak_, &QAction::triggered, this, [this](bool on) { speech_->choose(on); });
     // without speech, what would be said is shown
     connect(standings_, &QAction::triggered, this, [this] {

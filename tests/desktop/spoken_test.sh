@@ -108,10 +108,10 @@ openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
 
 status=0
-# the patient player: a seeded game of 20 of its turns in English, then a few
+# the patient player: a seeded game of 10 of its turns in English, then a few
 # in German; the eager one: a few turns in each (SPOKEN_RUNS="de 2 patient"
 # for one run alone, "en 20 eager,de 10 eager" for others)
-runs=("en 20 patient" "de 2 patient" "en 5 eager" "de 3 eager")
+runs=("en 10 patient" "de 2 patient" "en 4 eager" "de 3 eager")
 [ -z "${SPOKEN_RUNS:-}" ] || IFS=, read -ra runs <<<"$SPOKEN_RUNS"
 for run in "${runs[@]}"; do
     set -- $run
