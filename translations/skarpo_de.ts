@@ -144,10 +144,6 @@
         <translation>zeigt eine %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leer</translation>
     </message>
@@ -162,6 +158,10 @@
     <message>
         <source>%1, from %2</source>
         <translation>%1, von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>muestra un %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vacía</translation>
     </message>
@@ -162,6 +158,10 @@
     <message>
         <source>%1, from %2</source>
         <translation>%1, desde %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>affiche un %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1&#xa0;; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -162,6 +158,10 @@
     <message>
         <source>%1, from %2</source>
         <translation>%1, depuis %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -207,7 +207,7 @@ TEST_F(Spoken, TheBoardAsAScreenReaderFindsIt) {
     take(thrownOn(at, 1, 6));
     const ViewId start{Family::Start, 0};
     EXPECT_EQ(said(square(22)) + "/" + said(start) + "/" + said(square(35)) + "/" + said(die),
-              "your counter, can move/your counter, can move/cyan counter; doubling square/shows 6");
+              "your counter, can move/your counter, can move/cyan counter, doubling square/shows 6");
     EXPECT_EQ(said(square(22), QAccessible::Name) + "/" + said(start, QAccessible::Name),
               "to square 28, from Square 22/enters on square 1, from Your start place 1");
     // what can take a click is focusable, the focused one focused, the rest of the buttons unavailable

@@ -70,7 +70,7 @@ TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
     EXPECT_EQ(status(), "New game. Choose a yellow counter") << "no key pressed yet: the focus is not shown";
     EXPECT_EQ(tabbedOver(*this),
               "to square 28 by doubling, from Square 16 | Square 16: to 20, doubling on to 24, doubling on to 28 | "
-              "your counter; cyan entry square, can move\n"
+              "your counter, cyan entry square, can move\n"
               "to square 37, from Square 33 | Square 33: to 37 | your counter, can move\n"
               "to square 44, captures green, from Square 40 | Square 40: to 44, captures green | your counter, can "
               "move\n");
@@ -82,7 +82,7 @@ TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
               "to square 42 by doubling and the corner, from Square 6 | Square 6: to 9, doubling on to the corner 12, "
               "across to 42 | your counter, can move\n"
               "to square 27 by the corner, captures cyan, from Square 54 | Square 54: to the corner 57, across to 27, "
-              "captures cyan | your counter; doubling square, can move\n"
+              "captures cyan | your counter, doubling square, can move\n"
               "into a final place, from Your home column 4 | Home column 4: into a final place | your counter, can "
               "move\n");
 

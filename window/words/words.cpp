@@ -341,7 +341,7 @@ QString viewDescription(const Table& t, ViewId view) {
         what = byPlayer(counterTexts, owner, you, redCounter, board);
         // a counter covers the picture of a special square
         if (view.family == Family::Ring && !squareKind(index, you).isEmpty())
-            what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(what, squareKind(index, you));
+            what = board(QT_TRANSLATE_NOOP("Board", "%1, %2")).arg(what, squareKind(index, you));
     } else if (view.family == Family::Ring && v.picture != Picture::Blank && v.picture != Picture::None) {
         what = squareKind(index, you);
     }
