@@ -8,13 +8,12 @@
 // desktop's "screen reader enabled") or when the player switches it on.
 //
 // What it says, as it happens and in few words (a player hears them on every turn): the player's own throw and
-// what it allows ("You threw 5: square 3 to square 8, Enter moves it."); each computer's throw and where its counter
-// went ("Cyan threw 4." "To 20."); captures and counters reaching the end; "Your turn." whenever the die waits for
-// the player; the menu's switches and a new game; on request, where every counter stands, or the last round again
-// in full ("Cyan threw 6, entered on 16, threw 3, moved to 19."); and that the board is busy when a key comes while
-// it moves. The words keep pace with the board: a computer's throw waits until the words before it are said (see
-// talking()), a text that no longer fits the board when its turn comes is dropped, and the player's acting ends the
-// game's own text.
+// what it allows ("You threw 5: square 3 to 8, Enter moves it."); each computer's throw with where its counter
+// goes, as soon as its turn is decided ("Cyan 4: to 20."); captures and counters reaching the end; "Your turn."
+// whenever the die waits for the player; the menu's switches and a new game; on request, where every counter
+// stands, or the last round again in full ("Cyan threw 6, entered on 16."); and that the board is busy when a key
+// comes while it moves. The words keep pace with the board: the table waits for them (see talking()), a text that
+// no longer fits the board when its turn comes is dropped, and the player's acting ends the game's own text.
 #pragma once
 
 #include <QObject>
