@@ -14,14 +14,14 @@ of the computer's turns at most 1.5 times as long as the board alone makes it (t
 waited for the words).
 Usage: spoken_eager.py GAME LOG_DIR LANGUAGE TURNS
 """
-import datetime
-import html
 import os
 import re
 import statistics
 import subprocess
 import sys
 import time
+
+from speechlog import SpeechLog
 
 try:
     import pyatspi
@@ -75,79 +75,6 @@ def key(name):
     return at
 
 
-class Spoken:
-    """Every text speech-dispatcher was given and began to say, with when it began, ended, and whether it was cut."""
-    QUEUED = re.compile(r"Queueing message \|(.*)\| with priority")
-    GIVEN = re.compile(r"Command sent to output module: \|(<speak>.*)$")
-    # what the service tells its clients: a text began to sound (701), ended (702) or was cut (703)
-    TOLD = re.compile(r"(\d+):REPLY:\|70([123])-(\d+)")
-    # Orca's texts carry a mark before each word, reported as the sound reaches it: how far a cut text was heard
-    MARK = re.compile(r"speak_queue reporting index mark \|(\d+):(\d+)\|")
-    STAMP = re.compile(r"^\[(\w+ \w+ +\d+ [\d:]+ \d+) : (\d+)\]")
-
-    def __init__(self, path):
-        self.path, self.offset, self.rest = path, 0, ""
-        self.texts = []  # dict(text, ours, began, ended, cut)
-        self.orca_seen = False
-
-    def pull(self):
-        if not os.path.exists(self.path):
-            return
-        with open(self.path, "rb") as f:
-            f.seek(self.offset)
-            chunk = f.read()
-        self.offset += len(chunk)
-        lines = (self.rest + chunk.decode("utf-8", "replace")).split("\n")
-        self.rest = lines.pop()
-        for line in lines:
-            self.take(line)
-
-    def take(self, line):
-        if self.QUEUED.search(line):
-            self.orca_seen = True
-            return
-        stamp = self.STAMP.match(line)
-        if not stamp:
-            return
-        at = datetime.datetime.strptime(stamp.group(1), "%a %b %d %H:%M:%S %Y").timestamp() + int(stamp.group(2)) / 1e6
-        given = self.GIVEN.search(line)
-        if given:
-            raw = given.group(1)
-            text = html.unescape(re.sub(r"<[^>]*>", "", raw.split("</speak>")[0])).strip()
-            # Orca's texts carry a mark before every word; the game's plain text only the service's own
-            ours = not re.search(r'<mark name="\d', raw)
-            self.texts.append(dict(text=text, ours=ours, began=at, ended=None, cut=False, key=None, reached=0))
-            return
-        mark = self.MARK.search(line)
-        if mark and self.texts and self.texts[-1]["ended"] is None:
-            self.texts[-1]["reached"] = int(mark.group(1))
-            return
-        told = self.TOLD.search(line)
-        if not told:
-            return
-        key = (told.group(1), told.group(3))
-        if told.group(2) == "1" and self.texts and self.texts[-1]["key"] is None:
-            self.texts[-1].update(key=key, began=at)
-        elif told.group(2) != "1":
-            for t in self.texts[::-1][:20]:
-                if t["key"] == key and t["ended"] is None:
-                    t.update(ended=at, cut=told.group(2) == "3")
-                    break
-
-    def heard(self, pattern, after, ours=None, upto=None):
-        """The first text matching `pattern` that began after `after` and has ended uncut, or whose sound has reached
-        the word that matches `upto`."""
-        for t in self.texts:
-            if t["began"] < after or not re.search(pattern, t["text"]) or (ours is not None and t["ours"] != ours):
-                continue
-            if t["ended"] and not t["cut"]:
-                return t
-            far = re.search(upto, t["text"]) if upto else None
-            if far and t["reached"] >= far.start():
-                return t
-        return None
-
-
 class Status:
     """The status line's changes: (time, parts new since the last change)."""
 
@@ -178,9 +105,9 @@ class Status:
             self.changes.append((time.time(), parts))
 
 
-spoken = Spoken(os.path.join(logdir, "speech-dispatcher.log"))
+spoken = SpeechLog(os.path.join(logdir, "speech-dispatcher.log"))
 started = time.monotonic()
-while not spoken.orca_seen:
+while not spoken.orca:
     if time.monotonic() - started > 90:
         fail("Orca said nothing within 90 s of its start")
     time.sleep(0.1)

@@ -12,13 +12,14 @@ read from speech-dispatcher's log; what the game showed, from its status line
 through the accessibility bus. Prints the counts and fails below the targets.
 Usage: spoken_test.py GAME LOG_DIR LANGUAGE TURNS
 """
-import html
 import os
 import re
 import statistics
 import subprocess
 import sys
 import time
+
+from speechlog import SpeechLog
 
 try:
     import pyatspi
@@ -65,45 +66,6 @@ def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
 
 
-class Speech:
-    """What speech-dispatcher was given to say, from its log, read as it grows."""
-    LINE = re.compile(r"Queueing message \|(.*)\| with priority")
-
-    def __init__(self, path):
-        self.path, self.offset, self.rest = path, 0, ""
-        self.ours, self.orca = [], []  # every text, in order
-        self.unheard = []  # the game's texts not yet taken by read()
-
-    def read(self):
-        """The game's new texts since the last call (Orca's are kept apart)."""
-        self.pull()
-        fresh, self.unheard = self.unheard, []
-        return fresh
-
-    def pull(self):
-        """Takes in what the log has gained, keeping the game's texts for the next read()."""
-        if not os.path.exists(self.path):
-            return
-        with open(self.path, "rb") as f:
-            f.seek(self.offset)
-            chunk = f.read()
-        self.offset += len(chunk)
-        lines = (self.rest + chunk.decode("utf-8", "replace")).split("\n")
-        self.rest = lines.pop()
-        for line in lines:
-            m = self.LINE.search(line)
-            if not m:
-                continue
-            raw = m.group(1)
-            text = html.unescape(re.sub(r"<[^>]*>", "", raw)).strip()
-            # Orca speaks in marked-up text; the game's voice in plain text
-            if "<mark" in raw or raw.startswith("<speak>"):
-                self.orca.append(text)
-            else:
-                self.ours.append(text)
-                self.unheard.append(text)
-
-
 class Shown:
     """The status line's news as the game showed it: each new batch of sentences, prompts left out."""
 
@@ -138,7 +100,7 @@ class Shown:
             self.last = news
 
 
-speech = Speech(os.path.join(logdir, "speech-dispatcher.log"))
+speech = SpeechLog(os.path.join(logdir, "speech-dispatcher.log"))
 # the game starts once Orca listens: a window that takes the focus before that is never read out
 started = time.monotonic()
 while not speech.orca:
