@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of the game window on a virtual display: starts the game
-# under xvfb-run, plays player 1's turns for a while (a click on the die, then
-# a click on a marked counter, as a person would) and grabs the window, in
+# under xvfb-run, plays player 1's turns for a while (Enter on what has the
+# focus: the die, or the first counter that can move, as a person would with
+# the keyboard) and grabs the window, in
 # colour and, beside it, in grey (as a screen without colour shows it: the
 # luminance of each pixel).
 #
@@ -47,32 +48,21 @@ trap 'kill "$game" 2>/dev/null && wait "$game" 2>/dev/null; rm -rf "$scratch"' E
 window="$(xdotool search --sync --onlyvisible --name '^Skarpo$' | head -n 1)"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"  # WIDTH, HEIGHT
-scale="${QT_SCALE_FACTOR:-1}"
-# the board (543 by 531 logical pixels) lies between the menu bar and the
-# status line: its top row is the first one with the board's green in it
+# the board lies between the menu bar and the status line: its top row is the
+# first one with the board's green in it
 /usr/bin/import -window "$window" "$scratch/now.png"
 top="$(/usr/bin/convert "$scratch/now.png" txt:- | grep -m 1 -i '#008000' | cut -d: -f1 | cut -d, -f2 || true)"
-board_h=$(awk -v s="$scale" 'BEGIN { printf "%d", 531 * s }')
-# the die rests at (256, 248), 32 pixels square
-die_x=$(awk -v s="$scale" 'BEGIN { printf "%d", 272 * s }')
-die_y=$(awk -v s="$scale" -v t="$top" 'BEGIN { printf "%d", t + 264 * s }')
 
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
-
-# Clicks a view marked yellow if there is one, otherwise the die; a click
-# on a view the game is not listening to changes nothing.
+# Enter acts on what has the keyboard's focus: the die when it waits, else the
+# first counter that can move; a key while the board moves changes nothing
+xdotool windowfocus --sync "$window"
 end=$((SECONDS + seconds))
 while [ "$SECONDS" -lt "$end" ]; do
-    /usr/bin/import -window "$window" "$scratch/now.png"
-    marked="$(/usr/bin/convert "$scratch/now.png" -crop "${WIDTH}x${board_h}+0+$top" +repage txt:- |
-        grep -m 1 -i '#FFFF00' | cut -d: -f1 || true)"
-    if [ -n "$marked" ]; then
-        click $((${marked%,*} + 3)) $((${marked#*,} + top + 3))
-    else
-        click "$die_x" "$die_y"
-    fi
+    xdotool key Return
     sleep 1
 done
+# a click on the board's margin, where nothing takes it, hides the focus ring
+xdotool mousemove --window "$window" 4 $((top + 4)) click 1
 
 if [ -n "$size" ]; then
     xdotool windowsize --sync "$window" "${size%x*}" "${size#*x}"

@@ -41,14 +41,13 @@ need() {
 # destroyed on X11 and tells an X display that does not answer. qt6-wayland
 # runs the game natively on a Wayland desktop. The "bell" of the desktop's
 # sound theme is the capture's sound. The game speaks through the desktop's
-# speech service (Qt's text to speech and its speech-dispatcher plugin;
-# Debian's package of the former asks for the QML integration's headers).
-# nettle-dev has the SHA-256 of a shared table's fair dice; libstrophe-dev
-# the XMPP client of a table shared across machines.
+# speech service through a connection of its own (speech-dispatcher's client
+# library). nettle-dev has the SHA-256 of a shared table's fair dice;
+# libstrophe-dev the XMPP client of a table shared across machines.
 need_game_tools() {
     need g++ cmake ninja-build pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools libgl-dev libcanberra-dev \
         libxcb1-dev libcanberra-pulse sound-theme-freedesktop qt6-wayland qt6-translations-l10n \
-        qt6-speech-dev qt6-speech-speechd-plugin qt6-declarative-dev nettle-dev libstrophe-dev
+        libspeechd-dev nettle-dev libstrophe-dev
 }
 
 # Everything ./check builds: the game, and the tests with their framework;

@@ -144,10 +144,6 @@
         <translation>ukazuje %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>prázdné</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Hrací plán</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, z: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Kde stojí každý kámen: řečeno nahlas, nebo bez řeči ukázáno</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Naposledy řečené ještě jednou: nahlas, nebo bez řeči ukázáno</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Poslední kolo znovu a celé: nahlas, nebo bez řeči zobrazené</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Hodil jsi %1, nemůžeš táhnout</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Hodil jsi %1, může táhnout jedna figurka</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Hodil jsi %1, může táhnout figurek: %2</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>Ř&amp;íct znovu</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>cílové místo</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Hodil jsi %1: %2, Enter táhne</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>zeigt eine %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leer</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Brett</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Wo jede Figur steht: laut gesagt, oder ohne Sprachausgabe gezeigt</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Das zuletzt Gesagte noch einmal: laut, oder ohne Sprachausgabe gezeigt</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Die letzte Runde noch einmal, vollständig: vorgelesen oder ohne Sprache angezeigt</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Du hast eine %1 gewürfelt, kein Zug möglich</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Du hast eine %1 gewürfelt, eine Figur kann ziehen</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Du hast eine %1 gewürfelt, %2 Figuren können ziehen</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Noch einmal sagen</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>einen Endplatz</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Du hast eine %1 gewürfelt: %2, Eingabe zieht</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

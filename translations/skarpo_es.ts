@@ -144,10 +144,6 @@
         <translation>muestra un %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vacía</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, desde %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Dónde está cada ficha: dicho en voz alta, o mostrado sin voz</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Lo último que se dijo, otra vez: en voz alta, o mostrado sin voz</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>La última ronda otra vez, completa: en voz alta, o mostrada sin voz</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Has sacado un %1, no puedes mover</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Has sacado un %1, puede mover una ficha</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Has sacado un %1, pueden mover %2 fichas</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>a la %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>un lugar final</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Has sacado un %1: %2, Intro la mueve</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>affiche un %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1&#xa0;; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, depuis %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Où se trouve chaque pion&#xa0;: dit à voix haute, ou affiché sans la voix</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>La dernière chose dite, à nouveau&#xa0;: à voix haute, ou affichée sans la voix</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Le dernier tour à nouveau, en entier : à voix haute, ou affiché sans la parole</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Vous avez fait un %1, aucun déplacement</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Vous avez fait un %1, un pion peut avancer</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Vous avez fait un %1, %2 pions peuvent avancer</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Répéter</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>en %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>départ</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>une place finale</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 vers %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Vous avez fait un %1 : %2, Entrée le déplace</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

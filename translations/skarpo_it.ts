@@ -144,10 +144,6 @@
         <translation>mostra un %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>nessuna pedina</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Tabellone</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, da %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Dove si trova ogni pedina: detto ad alta voce, o mostrato senza voce</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>L&apos;ultima cosa detta, di nuovo: ad alta voce, o mostrata senza voce</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>L&apos;ultimo giro di nuovo, per intero: ad alta voce, o mostrato senza voce</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Hai fatto %1, nessuna mossa</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Hai fatto %1, una pedina può muovere</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Hai fatto %1, %2 pedine possono muovere</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>sulla %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>partenza</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>un posto finale</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Hai fatto %1: %2, Invio la muove</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

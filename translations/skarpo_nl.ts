@@ -144,10 +144,6 @@
         <translation>toont %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leeg</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Bord</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, vanaf %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Waar elke pion staat: hardop gezegd, of zonder spraak getoond</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Het laatst gezegde nog eens: hardop, of zonder spraak getoond</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>De laatste ronde nog eens, volledig: hardop, of getoond zonder spraak</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Je hebt %1 gegooid, geen zet mogelijk</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Je hebt %1 gegooid, één pion kan zetten</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Je hebt %1 gegooid, %2 pionnen kunnen zetten</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Nog eens zeggen</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>naar %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>een eindplaats</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 naar %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Je hebt %1 gegooid: %2, Enter zet hem</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -144,10 +144,6 @@
         <translation>pokazuje %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>puste</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, z: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Gdzie stoi każdy pionek: powiedziane na głos albo pokazane bez mowy</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>Ostatnio powiedziane jeszcze raz: na głos albo pokazane bez mowy</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>Ostatnia runda jeszcze raz, w całości: na głos albo pokazana bez mowy</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Wyrzuciłeś %1, brak ruchu</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Wyrzuciłeś %1, może ruszyć jeden pionek</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Wyrzuciłeś %1, pionki, które mogą ruszyć: %2</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>Powtó&amp;rz</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>na %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>miejsce końcowe</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 na %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Wyrzuciłeś %1: %2, Enter wykonuje ruch</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

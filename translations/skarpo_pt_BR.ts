@@ -144,10 +144,6 @@
         <translation>mostra %1</translation>
     </message>
     <message>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>livre</translation>
     </message>
@@ -158,6 +154,14 @@
     <message>
         <source>Board</source>
         <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1, de %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -402,8 +406,8 @@
         <translation>Onde está cada peça: dito em voz alta, ou mostrado sem a fala</translation>
     </message>
     <message>
-        <source>The last thing said, again: aloud, or shown without speech</source>
-        <translation>A última coisa dita, de novo: em voz alta, ou mostrada sem a fala</translation>
+        <source>The last round again, in full: aloud, or shown without speech</source>
+        <translation>A última rodada de novo, completa: em voz alta, ou mostrada sem fala</translation>
     </message>
     <message>
         <source>Shares this game with people at other machines, through a chat server</source>
@@ -930,10 +934,6 @@
         <translation>Você tirou %1, nenhum movimento</translation>
     </message>
     <message>
-        <source>You threw %1, one counter can move</source>
-        <translation>Você tirou %1, um peão pode mover</translation>
-    </message>
-    <message>
         <source>You threw %1, %2 counters can move</source>
         <translation>Você tirou %1, %2 peões podem mover</translation>
     </message>
@@ -985,6 +985,30 @@
     <message>
         <source>Sa&amp;y Again</source>
         <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation>para a %1</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>saída</translation>
+    </message>
+    <message>
+        <source>a final place</source>
+        <translation>uma casa final</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 para %2</translation>
+    </message>
+    <message>
+        <source>You threw %1: %2, Enter moves it</source>
+        <translation>Você tirou %1: %2, Enter move o peão</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -264,7 +264,7 @@ void Window::addHelpItems() {
     repeat_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     explain(standings_,
             tip(QT_TRANSLATE_NOOP("Menu", "Where every counter stands: said aloud, or shown without speech")));
-    explain(repeat_, tip(QT_TRANSLATE_NOOP("Menu", "The last thing said, again: aloud, or shown without speech")));
+    explain(repeat_, tip(QT_TRANSLATE_NOOP("Menu", "The last round again, in full: aloud, or shown without speech")));
     connect(speak_, &QAction::triggered, this, [this](bool on) { speech_->choose(on); });
     // without speech, what would be said is shown
     connect(standings_, &QAction::triggered, this, [this] {
@@ -277,6 +277,22 @@ void Window::addHelpItems() {
             showNote(*this, caption(*repeat_), {speech_->last().isEmpty() ? status_->text() : speech_->last()});
     });
     canvas_->onBusy = [this] { speech_->busy(); };
+    // the player's acting ends the game's own words; a computer's throw waits for the words before it
+    canvas_->onTaken = [this] { speech_->interrupt(); };
+    platform_.speaking = [this](Platform::Words until) {
+        speech_->follow();
+        return speech_->talking(until);
+    };
+    speech_->quiet = [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!table_.waitsForWords()) return;
+                table_.wordsSaid();
+                afterCommand();
+            },
+            Qt::QueuedConnection);
+    };
 }
 
 // The board's steps, the canvas's clicks and keys, and the once-a-second timer.

@@ -55,7 +55,8 @@ enum class Stage : std::uint8_t {
     Roll,       // the die rolls across the board
     Marking,    // a moment after a person's throw, before the counters that may move are marked
     LostThrow,  // a person can move nothing with the throw
-    Glance,     // at the fastest speed, a look at the computer's throw or at where it moved
+    Glance,     // at the fastest speed, a look at the computer's throw or at where it moved; and at any speed, a look
+                // at where it moved that waits for the words about it before the die waits for a person
     Move,       // a counter moves: a person's click, or a move of the computer's turn
     Pause,      // a pause of the computer's turn
 };

@@ -136,10 +136,22 @@ void Table::advance() {
     if (game_.phase == Phase::Animating) run();
 }
 
+void Table::wordsSaid() {
+    if (waitsForWords_ && game_.phase == Phase::Animating) run();
+}
+
 // The script goes on to its next pause, which the platform times; a script that is over hands on to the next stage,
-// until the game comes to rest.
+// until the game comes to rest. A computer's throw, and the glance that ends a computer's turn before the die waits
+// for a person, first wait for the words about what came before them, to a player who listens to them.
 void Table::run() {
+    waitsForWords_ = false;
     while (game_.phase == Phase::Animating) {
+        const Animation& a = game_.animation;
+        const bool waits = (a.stage == Stage::Roll || a.stage == Stage::Glance) && a.step == 0 && a.computer;
+        if (waits && platform_.wordsPending(a.stage == Stage::Roll ? Platform::Words::Begun : Platform::Words::Said)) {
+            waitsForWords_ = true;
+            return;
+        }
         if (const float sec = nextPause(); sec >= 0) {
             ++game_.animation.step;
             if (const float paused = sec * pace_; paused > 0 && !platform_.wake(paused)) return;
@@ -295,7 +307,11 @@ void Table::turnStep(int at) {
     }
     if (a.moved.kind != Kind::NewGame) told_.publish(a.moved);
     game_.next = game_.thrown == 6 ? game_.thrower : game_.thrower % 4 + 1;
-    if (game_.options.speed == Speed::Fastest) return begin(Stage::Glance);
+    // a glance at where it moved; one that waits for the words about the turn, to a player who listens, before the
+    // die waits for a person
+    if (game_.options.speed == Speed::Fastest ||
+        (game_.person(game_.next) && platform_.wordsPending(Platform::Words::Said)))
+        return begin(Stage::Glance);
     turnOver();
 }
 

@@ -69,6 +69,10 @@ public:
     // ---- the clock ----
     // The pause the platform was asked for is over: the board shows its next step.
     void advance();
+    // The words the platform was saying are said: a computer's throw that waited for them comes.
+    void wordsSaid();
+    // Whether a computer's throw waits for words being said.
+    bool waitsForWords() const { return waitsForWords_; }
 
     // ---- what the window asks ----
     const Game& game() const { return game_; }
@@ -130,6 +134,7 @@ private:
     bool shared_ = false;
     std::array<bool, 5> playedHere_{};
     std::uint64_t decisions_ = 0;
+    bool waitsForWords_ = false;
 };
 
 }  // namespace skarpo

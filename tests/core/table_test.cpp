@@ -91,6 +91,53 @@ TEST(Table, AGameTakenUpFromItsValueGoesOnAsTheOther) {
     EXPECT_GT(celebrations, 0);
 }
 
+// To a listener the table waits for the words: before a computer's throw until they have begun, before the die waits
+// for a person until they are said, and goes on when told; no pause is shorter, and the game is the one played
+// without words, throw for throw.
+TEST(Table, TheComputersWaitForAListenersWords) {
+    test::Played quiet({}, 5), heard({}, 5);
+    std::array<int, 2> asked{};
+    bool pending = true;
+    heard.clock.words = [&](Platform::Words until) {
+        ++asked[static_cast<std::size_t>(until)];
+        return pending;
+    };
+    // every happening of a game, as it plays on
+    std::array<std::vector<Happening>, 2> told;
+    std::array<std::uint64_t, 2> seen{};
+    auto note = [&](const Table& t, std::size_t i) {
+        for (const Happening& h : t.happenings().since(seen[i])) told[i].push_back(h);
+        seen[i] = t.happenings().count();
+    };
+    for (test::Played* p : {&quiet, &heard}) p->table.toggleAuto();
+    int waited = 0;
+    while (told[1].size() < 400) {
+        if (heard.table.waitsForWords()) {
+            const Animation& a = heard.table.game().animation;
+            ASSERT_TRUE(a.computer && a.step == 0 && (a.stage == Stage::Roll || a.stage == Stage::Glance));
+            ASSERT_LT(heard.clock.due, 0) << "no pause runs while the words are said";
+            ++waited;
+            heard.table.wordsSaid();  // still to come: it waits on
+            ASSERT_TRUE(heard.table.waitsForWords());
+            pending = false;
+            heard.table.wordsSaid();
+            pending = true;
+        } else if (!heard.clock.step(heard.table)) {
+            nextTick(heard.clock, heard.table);
+        }
+        note(heard.table, 1);
+    }
+    while (told[0].size() < told[1].size()) {
+        if (!quiet.clock.step(quiet.table)) nextTick(quiet.clock, quiet.table);
+        note(quiet.table, 0);
+    }
+    told[0].resize(told[1].size());
+    EXPECT_EQ(told[0], told[1]);
+    EXPECT_GT(waited, 20);
+    EXPECT_GT(asked[0], 0);
+    EXPECT_GT(asked[1], 0);
+}
+
 // A game taken up at a new start in the middle of any stage comes at once to where the other comes once the stage is
 // played out with its pauses: the same value (automatic play and the sound off), the same views and the same news,
 // then whose turn it is. People and the computer play, at the game's pace and at the fastest.

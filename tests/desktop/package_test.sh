@@ -71,7 +71,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 field Depends | grep -q 'libqt6widgets6 (>= ' || fail "the dependencies were not computed from the binary: $(field Depends)"
 field Recommends | grep -q 'libcanberra-pulse' || fail "libcanberra-pulse is not recommended"
-field Recommends | grep -q 'qt6-speech-speechd-plugin' || fail "the voice through speech-dispatcher is not recommended"
+field Recommends | grep -q 'speech-dispatcher' || fail "the voice through speech-dispatcher is not recommended"
 [ "$(field Description | wc -l)" -ge 5 ] || fail "no long description"
 
 unpacked=$scratch/unpacked

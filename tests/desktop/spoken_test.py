@@ -12,13 +12,14 @@ read from speech-dispatcher's log; what the game showed, from its status line
 through the accessibility bus. Prints the counts and fails below the targets.
 Usage: spoken_test.py GAME LOG_DIR LANGUAGE TURNS
 """
-import html
 import os
 import re
 import statistics
 import subprocess
 import sys
 import time
+
+from speechlog import SpeechLog
 
 try:
     import pyatspi
@@ -39,13 +40,14 @@ ORCA_START_LIMIT = 90.0
 # What the game says, by language: the patterns the player listens for.
 WORDS = {
     "en": dict(
-        turn=r"^Your turn\.$", die=r"^Die push button", throw=r"^You threw (\d)", one=r"one counter can move", many=r"(\d) counters can move",
+        turn=r"^Your turn\.$", die=r"^Die push button", throw=r"^You threw (\d)", one=r"Enter moves it", many=r"(\d) counters can move",
         nomove=r"no move", busy=r"board is moving", standings=r"You: [^:]*\. Cyan: [^:]*\. Magenta: [^:]*\. Green: [^:]*\.",
-        computer=r"^(Cyan|Magenta|Green) threw", canmove=r"can move", destination=r"^(to |enters |into )"),
+        round=r"\b(Cyan|Magenta|Green) threw \d",
+        computer=r"^(Cyan|Magenta|Green) threw", canmove=r"can move", destination=r"^(to |enters |into |doubling )"),
     "de": dict(
-        turn=r"^Du bist am Zug\.$", die=r"^Würfel", throw=r"^Du hast eine (\d) gewürfelt", one=r"eine Figur kann ziehen",
+        turn=r"^Du bist am Zug\.$", die=r"^Würfel", throw=r"^Du hast eine (\d) gewürfelt", one=r"Eingabe zieht",
         many=r"(\d) Figuren können ziehen", nomove=r"kein Zug", busy=r"Brett bewegt sich",
-        standings=r"Du: [^:]*\. Cyan: [^:]*\. Magenta: [^:]*\. Grün: [^:]*\.", computer=r"^(Cyan|Magenta|Grün) würfelt",
+        standings=r"Du: [^:]*\. Cyan: [^:]*\. Magenta: [^:]*\. Grün: [^:]*\.", round=r"\b(Cyan|Magenta|Grün) würfelt eine \d", computer=r"^(Cyan|Magenta|Grün) würfelt",
         canmove=r"kann ziehen", destination=r"^(auf |kommt |in )"),
 }[lang]
 # The status line's English (the first run), for what the game showed.
@@ -62,45 +64,6 @@ def fail(why):
 
 def key(*keys):
     subprocess.run(["xdotool", "key", "--delay", "60", *keys], check=True)
-
-
-class Speech:
-    """What speech-dispatcher was given to say, from its log, read as it grows."""
-    LINE = re.compile(r"Queueing message \|(.*)\| with priority")
-
-    def __init__(self, path):
-        self.path, self.offset, self.rest = path, 0, ""
-        self.ours, self.orca = [], []  # every text, in order
-        self.unheard = []  # the game's texts not yet taken by read()
-
-    def read(self):
-        """The game's new texts since the last call (Orca's are kept apart)."""
-        self.pull()
-        fresh, self.unheard = self.unheard, []
-        return fresh
-
-    def pull(self):
-        """Takes in what the log has gained, keeping the game's texts for the next read()."""
-        if not os.path.exists(self.path):
-            return
-        with open(self.path, "rb") as f:
-            f.seek(self.offset)
-            chunk = f.read()
-        self.offset += len(chunk)
-        lines = (self.rest + chunk.decode("utf-8", "replace")).split("\n")
-        self.rest = lines.pop()
-        for line in lines:
-            m = self.LINE.search(line)
-            if not m:
-                continue
-            raw = m.group(1)
-            text = html.unescape(re.sub(r"<[^>]*>", "", raw)).strip()
-            # Orca speaks in marked-up text; the game's voice in plain text
-            if "<mark" in raw or raw.startswith("<speak>"):
-                self.orca.append(text)
-            else:
-                self.ours.append(text)
-                self.unheard.append(text)
 
 
 class Shown:
@@ -137,7 +100,7 @@ class Shown:
             self.last = news
 
 
-speech = Speech(os.path.join(logdir, "speech-dispatcher.log"))
+speech = SpeechLog(os.path.join(logdir, "speech-dispatcher.log"))
 # the game starts once Orca listens: a window that takes the focus before that is never read out
 started = time.monotonic()
 while not speech.orca:
@@ -150,7 +113,7 @@ shown = Shown() if lang == "en" else None
 player = subprocess.Popen([game, SEED, PAUSE_SCALE], stdout=subprocess.DEVNULL, stderr=open(f"{logdir}/game.err", "w"))
 
 state = dict(step="turn", pending=False, since=time.monotonic(), own=0, keys=[], turn_keys=0, asked=None, busy_at=None,
-             heard=dict(turn=0, throw=0, standings=0, busy=0), done=False, error=None,
+             heard=dict(turn=0, throw=0, standings=0, round=0, busy=0), done=False, error=None,
              tabs=0, read_from=0, visits=0, reads=0)
 
 
@@ -182,6 +145,8 @@ def hear(text):
     s = state
     # where every counter stands, asked for and then asked again
     s["heard"]["standings"] += len(re.findall(WORDS["standings"], text))
+    # the last round again in full: a computer's turn in the words the game says it in only then
+    s["heard"]["round"] += bool(re.search(WORDS["round"], text))
     if re.search(WORDS["busy"], text):
         s["heard"]["busy"] += 1
     for sentence in re.split(r"(?<=\.) ", text):
@@ -209,7 +174,7 @@ def turn():
         s["done"] = True
         return
     if s["own"] == 2:
-        key("ctrl+b", "ctrl+r")  # where does everyone stand? and again, please
+        key("ctrl+b", "ctrl+r")  # where does everyone stand? and what happened in the last round, in full
     listen_from_here()
     key("space")
     s["turn_keys"] = 1
@@ -306,28 +271,34 @@ with open(f"{logdir}/shown.txt", "w") as f:
     f.write("\n".join(news) + "\n")
 with open(f"{logdir}/spoken.txt", "w") as f:
     f.write("\n".join(ours) + "\n")
-computer_parts = [p for t in sentences if re.match(WORDS["computer"], t) for p in t.rstrip(".").split(", ")]
+# a computer's turn is said a part at a time, as it happens ("Cyan threw 6." "Entered on 16." "Threw 2." "To 18.")
+computer_parts = [t.rstrip(".") for t in sentences
+                  if not re.match(r"^(You|Your|Wait|New game|Speech|Game resumed)\b", t)]
 ratio("own throws", sum(1 for t in sentences if re.match(WORDS["throw"], t)),
       sum(1 for n in news if n.startswith("Your throw:")), 0.9)
 shown_computer = [n for n in news if re.match(r"^(Cyan|Magenta|Green) |^An? (cyan|magenta|green) counter", n)]
-ratio("computer events", sum(1 for p in computer_parts if re.search(r"threw|no move|captured|final place|all four", p)),
+# a throw ("Cyan 6: start to 16.", "threw 2: to 18."), and what it did besides, each an event as the status line shows it
+ratio("computer events", sum(len(re.findall(r"^(Cyan|Magenta|Green) \d|^threw \d|no move|captured|final place|all four", p))
+                             for p in computer_parts),
       len(shown_computer), 0.9)
 shown_ends = [n for n in news if re.search(r"captured|final place|all four", n)]
-own_sentences = [t for t in sentences if not re.match(WORDS["computer"], t)]
+own_sentences = [t for t in sentences if t.rstrip(".") not in computer_parts]
 heard_ends = [p for p in computer_parts + own_sentences if re.search(r"captured|final place|all four", p)]
 ratio("captures and final places", len(heard_ends), len(shown_ends), 1.0)
 ratio("\"your turn\"", state["heard"]["turn"], shown.waits, 1.0)
 if not state["visits"]:
     fail(f"no counter could move in {state['own']} turns: the reading of counters went unchecked")
 ratio("movable counters read by Orca before the next key (of those focused)", state["reads"], state["visits"], 0.9)
+# a counter that can move is named by where its move ends, before its role and state
 focused = [t for t in orca if re.search(WORDS["canmove"], t)]
-destinations = [t for t in focused if re.search(WORDS["destination"], t)]
+destinations = [t for t in orca if re.search(WORDS["destination"], t)]
 ratio("destinations (of the movable counters read)", len(destinations), len(focused), 0.9)
 print(f"keys per own turn: median {statistics.median(state['keys'])}, max {max(state['keys'])} "
       f"over {len(state['keys'])} turns")
-print(f"where the counters stand, asked for and asked again: heard {state['heard']['standings']} times")
-if state["heard"]["standings"] < 2:
-    fail("where the counters stand: not heard twice")
+print(f"where the counters stand, asked for: heard {state['heard']['standings']} times; the last round again in full: "
+      f"{state['heard']['round']} times")
+if not state["heard"]["standings"] or not state["heard"]["round"]:
+    fail("where the counters stand, or the last round again: not heard")
 print(f"a key while the board moves: \"busy\" heard {state['heard']['busy']} times")
 if not state["heard"]["busy"]:
     fail("a key pressed while the board moved was not answered")

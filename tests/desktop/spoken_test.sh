@@ -4,10 +4,13 @@
 # private virtual display under a window manager, with a private session bus
 # (and so accessibility bus), speech-dispatcher speaking through eSpeak NG
 # into a silent PulseAudio sink and logging every text it is given, Orca
-# runs and the desktop says a screen reader is enabled; then
-# spoken_test.py plays a seeded game with keys alone, deciding from what was
-# spoken, and counts what was heard against what the status line showed.
-#   spoken_test.sh SPOKEN_GAME SCRATCH_DIR [--inner LANGUAGE TURNS]
+# runs and the desktop says a screen reader is enabled; then two players play
+# a seeded game each with keys alone, deciding from what was spoken:
+# spoken_test.py, patient, at a tenth of the pace, waits for every reading and
+# counts what was heard against what the status line showed;
+# spoken_eager.py, at the real pace, acts as soon as the words allow and
+# measures how late they come.
+#   spoken_test.sh SPOKEN_GAME SCRATCH_DIR [--inner LANGUAGE TURNS PLAYER]
 # Exits 77 (skipped) when a tool is missing: ./check installs them.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -16,8 +19,13 @@ game=$1 scratch=$2
 
 if [ "${3:-}" = --inner ]; then
     # inside the private session bus: speech, the screen reader, the game
-    lang=$4 turns=$5 log=$scratch/$lang
+    lang=$4 turns=$5 player=$6 log=$scratch/$lang-$6
     mkdir -p "$log"
+    # the patient player's game at a tenth of the pace is spoken at eSpeak NG's quickest; the eager one's, at the
+    # real pace, at the speech service's usual rate
+    rate=100
+    [ "$player" = patient ] || rate=0
+    sed -i "s/^DefaultRate .*/DefaultRate $rate/" "$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
     rm -f "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"  # the last run's
     speech-dispatcher -s -t 0 -C "$XDG_CONFIG_HOME/speech-dispatcher" -L "$log" \
         -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" >"$log/speechd.out" 2>&1 &
@@ -40,7 +48,9 @@ if [ "${3:-}" = --inner ]; then
         sleep 3
         "$SPOKEN_BENCH" --quick && status=0 || status=$?
     else
-        LANGUAGE=$lang /usr/bin/python3 "$here/spoken_test.py" "$game" "$log" "$lang" "$turns" && status=0 || status=$?
+        script=spoken_test.py
+        [ "$player" = patient ] || script=spoken_eager.py
+        LANGUAGE=$lang /usr/bin/python3 "$here/$script" "$game" "$log" "$lang" "$turns" && status=0 || status=$?
     fi
     # gone before the next run starts its own (Orca at times lingers on a
     # request to end)
@@ -78,9 +88,9 @@ pids+=($!)
 await_socket pulseaudio "${pids[-1]}" "$scratch/run/sound.sock" "$scratch/pulseaudio.log"
 export PULSE_SERVER=unix:$scratch/run/sound.sock
 
-# Every text given to speech-dispatcher goes into its log (level 5); eSpeak
-# NG speaks at its quickest, so that the speech keeps up with the quicker game.
-# The test starts the service itself: no client starts another one.
+# Every text given to speech-dispatcher goes into its log (level 5), with when
+# it began and ended. The test starts the service itself: no client starts
+# another one.
 cat >"$scratch/config/speech-dispatcher/speechd.conf" <<CONF
 LogLevel 5
 DisableAutoSpawn
@@ -98,12 +108,13 @@ openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
 
 status=0
-# a seeded game of 20 of the player's turns in English, then a few in German
-# (SPOKEN_RUNS="de 2" for one run alone, "en 3,de 2" for others)
-runs=("en 20" "de 2")
+# the patient player: a seeded game of 10 of its turns in English, then a few
+# in German; the eager one: a few turns in each (SPOKEN_RUNS="de 2 patient"
+# for one run alone, "en 20 eager,de 10 eager" for others)
+runs=("en 10 patient" "de 2 patient" "en 4 eager" "de 3 eager")
 [ -z "${SPOKEN_RUNS:-}" ] || IFS=, read -ra runs <<<"$SPOKEN_RUNS"
 for run in "${runs[@]}"; do
     set -- $run
-    dbus-run-session -- "$0" "$game" "$scratch" --inner "$1" "$2" || status=$?
+    dbus-run-session -- "$0" "$game" "$scratch" --inner "$1" "$2" "$3" || status=$?
 done
 exit $status

@@ -126,7 +126,7 @@ private:
         deliver(click ? Click : Tick, true);
     }
 
-    // An event, inside an animation or at rest. A click hits any view or, when `tempted`, one that invites it.
+    // An event, inside an animation or at rest. A click hits any view or, when `tempted`, one that takes it.
     void deliver(Event e, bool tempted = false) {
         Table& t = table();
         const bool moving = t.phase() == Phase::Animating, open = t.phase() != Phase::Closed;
@@ -138,9 +138,7 @@ private:
             std::vector<ViewId> at = t.clickable();
             if (!tempted || at.empty()) at = {Views::all()[static_cast<std::size_t>(rng_.between(0, 139))]};
             const ViewId v = at[static_cast<std::size_t>(rng_.between(0, static_cast<int>(at.size()) - 1))];
-            const View& shown = t.views()[v];
-            const bool invites = shown.visible && (v == ViewId{Family::Die, 0} || shown.back == colour::yellow);
-            return send(t.takesClick(v) && invites, [&] { return t.click(v); });
+            return send(t.takesClick(v), [&] { return t.click(v); });
         }
         const bool rolling = animation().stage == Stage::Roll, opening = animation().stage == Stage::Opening;
         if (e == NewGame || e == Close) {

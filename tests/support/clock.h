@@ -28,6 +28,7 @@ public:
     // Each new game draws from seed * 1000 + the number of new games so far.
     void reseed() override { generator_.seed(seed * 1000u + static_cast<unsigned>(++reseeds)); }
     void beep() override { ++beeps; }
+    bool wordsPending(Words until) override { return words && words(until); }
 
     // The next throws, each as fourteen faces of the roll and the result; then the seeded generator takes over.
     void scriptThrows(std::initializer_list<int> throws);
@@ -40,6 +41,7 @@ public:
     void runUntilRest(Table& table);
 
     std::function<void(float)> onPause;  // told of every pause as it begins
+    std::function<bool(Words)> words;    // a listener's words still to come; none without
     double now = 0;                      // virtual seconds since the start
     double due = -1;                     // when the table's pause ends; below 0 for none
     int draws = 0, beeps = 0, reseeds = 0;

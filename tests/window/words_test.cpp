@@ -69,28 +69,30 @@ TEST_F(Keys, TheStatusLineAndTheDescriptionSayWhereEachMarkedMoveEnds) {
     position(*this, 4, {16, 33, 40}, {}, {{4, 44}});
     EXPECT_EQ(status(), "New game. Choose a yellow counter") << "no key pressed yet: the focus is not shown";
     EXPECT_EQ(tabbedOver(*this),
-              "Square 16 | Square 16: to 20, doubling on to 24, doubling on to 28 | to square 28 by doubling; your "
-              "counter; cyan entry square, can move\n"
-              "Square 33 | Square 33: to 37 | to square 37; your counter, can move\n"
-              "Square 40 | Square 40: to 44, captures green | to square 44, captures green; your counter, can move\n");
+              "to square 28 by doubling, from Square 16 | Square 16: to 20, doubling on to 24, doubling on to 28 | "
+              "your counter, cyan entry square, can move\n"
+              "to square 37, from Square 33 | Square 33: to 37 | your counter, can move\n"
+              "to square 44, captures green, from Square 40 | Square 40: to 44, captures green | your counter, can "
+              "move\n");
 
     // a 3 from 6 onto the doubling square 9, on to the corner 12 and across; from 54 onto the corner 57 and back
     // across onto cyan on 27; up the column from 4 to a final place
     position(*this, 3, {6, 54}, {4}, {{2, 27}});
     EXPECT_EQ(tabbedOver(*this),
-              "Square 6 | Square 6: to 9, doubling on to the corner 12, across to 42 | to square 42 by doubling and "
-              "the corner; your counter, can move\n"
-              "Square 54 | Square 54: to the corner 57, across to 27, captures cyan | to square 27 by the corner, "
-              "captures cyan; your counter; doubling square, can move\n"
-              "Your home column 4 | Home column 4: into a final place | into a final place; your counter, can move\n");
+              "to square 42 by doubling and the corner, from Square 6 | Square 6: to 9, doubling on to the corner 12, "
+              "across to 42 | your counter, can move\n"
+              "to square 27 by the corner, captures cyan, from Square 54 | Square 54: to the corner 57, across to 27, "
+              "captures cyan | your counter, doubling square, can move\n"
+              "into a final place, from Your home column 4 | Home column 4: into a final place | your counter, can "
+              "move\n");
 
     // a six: a new counter onto magenta on the entry square, or 58 off the ring into the home column
     position(*this, 6, {58}, {}, {{3, 1}});
     EXPECT_EQ(tabbedOver(*this),
-              "Your start place 1 | Your start place: enters on square 1, captures magenta | enters on square 1, "
-              "captures magenta; your counter, can move\n"
-              "Square 58 | Square 58: into your home column, place 4 | into your home column, place 4; your counter, "
-              "can move\n");
+              "enters on square 1, captures magenta, from Your start place 1 | Your start place: enters on square 1, "
+              "captures magenta | your counter, can move\n"
+              "into your home column, place 4, from Square 58 | Square 58: into your home column, place 4 | your "
+              "counter, can move\n");
 }
 
 // The marker as the window's backing store holds it: a target where the counter ends, a circle on the corner that
@@ -173,9 +175,10 @@ TEST_F(Heard, WhereTheCountersStandAndAgain) {
     EXPECT_EQ(shown(), standings);
     QTest::keyClick(note, Qt::Key_Escape);
     ASSERT_FALSE(note->isVisible());
+    // Ctrl+R: the last round in full, here whose turn it is
     window.repeatAction().trigger();  // the board's window may not be active yet again
-    EXPECT_TRUE(note->isVisible() && shown() == standings);
-    EXPECT_EQ(said.join('|').toStdString(), standings + "|" + standings);
+    EXPECT_TRUE(note->isVisible() && shown() == "Your turn.") << shown();
+    EXPECT_EQ(said.join('|').toStdString(), standings + "|Your turn.");
 }
 
 // The status line keeps room for two lines of words: the longest it can say in every language fits them at the

@@ -144,6 +144,8 @@ public:
     // Called when a key for the board comes while it moves: the key is not
     // taken, and the player is told.
     std::function<void()> onBusy;
+    // Called when a click or key was taken by the game.
+    std::function<void()> onTaken;
 
     // When the die passes from one person to another, a key that comes
     // within this long of the change, or of a key refused for it, is taken

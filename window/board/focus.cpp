@@ -52,6 +52,7 @@ bool Canvas::handingOver() const { return handedOver_.isValid() && handedOver_.e
 
 bool Canvas::activate(Hit hit) {
     const bool taken = sendClick ? sendClick(hit) : table_.click(hit);
+    if (taken && onTaken) onTaken();
     if (afterEvent) afterEvent();
     return taken;
 }

@@ -28,9 +28,12 @@ public:
     void reseed() override;
     // Returns at once: the sound plays on while the game goes on.
     void beep() override;
+    bool wordsPending(Words until) override { return speaking && speaking(until); }
 
     // Called when the pause asked for is over: the window has the table go on.
     std::function<void()> due;
+    // Whether the game's words are still being said (or are yet to be): a computer's throw waits for them.
+    std::function<bool(Words until)> speaking;
     // For the bench: told of every pause as it is asked for.
     std::function<void(float sec)> waking;
     bool waiting() const { return end_.has_value(); }

@@ -113,6 +113,13 @@ QString outcomeLine(const Outcome& o) {
     return said(QT_TRANSLATE_NOOP("Outcome", "%1: %2")).arg(from(o.from), steps);
 }
 
+QString capturesOf(const Outcome& o) {
+    QString taken;
+    for (const Step& e : stepsOf(o))
+        if (e.kind == Kind::Captures) taken = listed(taken, captures(o, e));
+    return taken;
+}
+
 QString outcomePhrase(const Outcome& o) {
     if (!o.moves) return said(QT_TRANSLATE_NOOP("Outcome", "cannot move"));
     bool doubles = false, jumps = false;

@@ -18,4 +18,7 @@ QString outcomeLine(const Outcome& o);
 // Where the move ends, the one or two events that matter on the way.
 QString outcomePhrase(const Outcome& o);
 
+// Whom a move captures: "captures cyan", or nothing.
+QString capturesOf(const Outcome& o);
+
 }  // namespace skarpo::words

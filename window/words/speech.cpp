@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include "core/rules/rulebook.h"
+#include "window/words/outcomewords.h"
 #include "window/words/voice.h"
 #include "window/words/words.h"
 
@@ -63,6 +65,53 @@ QString partOf(const Table& b, const Happening& h) {
     }
 }
 
+// A part of a computer's turn as it is said when it happens: the throw with the player's name, where the counter
+// went in fewer words; empty for what is told only in full.
+QString shortPartOf(const Table& b, const Happening& h, bool named) {
+    using Kind = Happening::Kind;
+    if (h.kind == Kind::Moved)
+        return h.value > Happening::columnBase
+                   ? spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(h.value - Happening::columnBase)
+                   : spoken(QT_TRANSLATE_NOOP("Speech", "to %1")).arg(h.value);
+    // a turn's first throw by the player's name and the face alone: "Green 1"
+    if (h.kind == Kind::Threw && named) return nameOf(b, h.player) + QLatin1Char(' ') + QString::number(h.value);
+    const QString part = partOf(b, h);
+    return named && !part.isEmpty() ? nameOf(b, h.player) + QLatin1Char(' ') + part : part;
+}
+
+// A move in few words, as the sentence of the throw says it: "square 3 to 8", "start to 1", "home column 2 to 5",
+// "square 58 to home column 4", with whom it captures.
+QString moveOf(const Outcome& o) {
+    QString from, to;
+    switch (o.from.kind) {
+        case Place::Kind::Ring: from = spoken(QT_TRANSLATE_NOOP("Speech", "square %1")).arg(o.from.index); break;
+        case Place::Kind::Start: from = spoken(QT_TRANSLATE_NOOP("Speech", "start")); break;
+        default: from = spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(o.from.index); break;
+    }
+    if (o.to.kind == Place::Kind::Ring)
+        to = QString::number(o.to.index);
+    else if (o.to.kind == Place::Kind::Column && o.from.kind == Place::Kind::Column)
+        to = QString::number(o.to.index);
+    else if (o.to.kind == Place::Kind::Column)
+        to = spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(o.to.index);
+    else
+        to = spoken(QT_TRANSLATE_NOOP("Speech", "a final place"));
+    const QString move = spoken(QT_TRANSLATE_NOOP("Speech", "%1 to %2")).arg(from, to);
+    const QString taken = words::capturesOf(o);
+    return taken.isEmpty() ? move : words::listed(move, taken);
+}
+
+// A computer's move in fewer words still: where the counter goes ("to 47", "home column 3"), or where it enters.
+QString computerMoveOf(const Outcome& o) {
+    if (o.from.kind == Place::Kind::Start)
+        return spoken(QT_TRANSLATE_NOOP("Speech", "%1 to %2"))
+            .arg(spoken(QT_TRANSLATE_NOOP("Speech", "start")))
+            .arg(o.to.index);
+    if (o.to.kind == Place::Kind::Ring) return spoken(QT_TRANSLATE_NOOP("Speech", "to %1")).arg(o.to.index);
+    if (o.to.kind == Place::Kind::Column) return spoken(QT_TRANSLATE_NOOP("Speech", "home column %1")).arg(o.to.index);
+    return spoken(QT_TRANSLATE_NOOP("Speech", "a final place"));
+}
+
 // A sentence: ends with a full stop, so that sentences said one after
 // another stay apart.
 QString sentence(const QString& text) {
@@ -74,8 +123,19 @@ int markedCount(const Table& b) { return b.phase() == Phase::MarksWait ? static_
 
 }  // namespace
 
+// How long the texts given are waited for, beyond 120 ms a letter: past it, the speech service is not waited for.
+constexpr int stuckAfter = 4000;  // ms
+
 Speech::Speech(const Table& table, QObject* parent) : QObject(parent), table_(table) {
     seen_ = table_.happenings().count();
+    stuck_.setSingleShot(true);
+    connect(&stuck_, &QTimer::timeout, this, [this] {
+        // the speech service has not said it has done: a voice afresh for the next text
+        queue_.clear();
+        if (voice_) voice_->deleteLater();
+        voice_ = nullptr;
+        if (quiet) quiet();
+    });
     watchScreenReader();
 }
 
@@ -166,34 +226,80 @@ void Speech::tell(const Happening& h) {
     }
     if (h.player < 1 || h.player > 4) return;
     if (table_.game().person(h.player)) return tellPerson(h);
-    // a computer's turn, told in one sentence when it ends
-    if (h.kind == Kind::Threw && h.player != turnPlayer_) {
+    tellComputer(h);
+}
+
+// A computer's turn: kept in full for the round, and said as it happens in few words: its throw with where its
+// counter goes, as soon as the turn is decided ("Cyan threw 4: square 12 to 16."), captures and final places when
+// they come.
+void Speech::tellComputer(const Happening& h) {
+    using Kind = Happening::Kind;
+    const bool first = h.kind == Kind::Threw && h.player != turnPlayer_;
+    if (first) {
         flushTurn();
         turnPlayer_ = h.player;
-        turn_ << nameOf(table_, h.player) + QLatin1Char(' ') + partOf(table_, h);
-        return;
     }
-    const QString part = partOf(table_, h);
     // what a player does outside its own turn is told with its name
-    if (!part.isEmpty()) turn_ << (h.player == turnPlayer_ ? part : nameOf(table_, h.player) + QLatin1Char(' ') + part);
+    const bool named = first || h.player != turnPlayer_;
+    const QString part = partOf(table_, h);
+    if (part.isEmpty()) return;
+    turn_ << (named ? nameOf(table_, h.player) + QLatin1Char(' ') + part : part);
+    const bool move = h.kind == Kind::Moved || h.kind == Kind::Entered;
+    if (h.kind == Kind::Threw) {
+        throwSaid_ = {shortPartOf(table_, h, named), h.player, h.value, false};
+    } else if ((move || h.kind == Kind::NoMove) && h.player == throwSaid_.player && !throwSaid_.text.isEmpty()) {
+        // in the same batch
+        throwSaid_.text =
+            spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2")).arg(throwSaid_.text, shortPartOf(table_, h, false));
+        throwSaid_.told = true;
+    } else if ((move || h.kind == Kind::NoMove) && h.player == throwSaid_.player && throwSaid_.told) {
+        throwSaid_.told = false;  // said with its throw
+    } else {
+        say(shortPartOf(table_, h, named), Fits::Always, false);
+    }
+}
+
+// The computer's throw, with where its counter goes as the turn was decided, unless the board has told it already.
+void Speech::sayComputerThrow() {
+    if (throwSaid_.text.isEmpty()) return;
+    QString text = throwSaid_.text;
+    const Game& g = table_.game();
+    const Animation& a = g.animation;
+    const bool deciding = g.phase == Phase::Animating && g.thrower == throwSaid_.player && a.turnAt >= 0 &&
+                          (a.stage == Stage::Move || a.stage == Stage::Pause);
+    if (!throwSaid_.told && deciding) {
+        for (int i = 0; i < a.turn.count; ++i) {
+            const TurnStep& step = a.turn.steps[static_cast<std::size_t>(i)];
+            if (step.kind == TurnStep::Kind::Lost) {
+                text = spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2"))
+                           .arg(text, spoken(QT_TRANSLATE_NOOP("Speech", "no move")));
+            } else if (step.kind == TurnStep::Kind::Move && i >= a.turnAt) {
+                // not moved yet: where it goes, from where it stands
+                const Outcome o = outcome(g.position, throwSaid_.player, step.from, throwSaid_.value, false);
+                text = spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2")).arg(text, computerMoveOf(o));
+            } else {
+                continue;
+            }
+            throwSaid_.told = true;
+            break;
+        }
+    }
+    say(text, Fits::Always, false);
+    throwSaid_.text.clear();
 }
 
 void Speech::follow() {
+    // what the player could do was decided otherwise meanwhile (a new game, automatic play): those words end
+    if (undecided_ && *undecided_ != table_.decided()) interrupt();
     for (const Happening& h : table_.happenings().since(seen_)) tell(h);
     seen_ = table_.happenings().count();
+    sayComputerThrow();
     if (table_.phase() == Phase::Animating || table_.phase() == Phase::Closed) {
         dieWaited_ = false;  // the die rolls or counters move: it waits for nobody
         return;
     }
 
-    if (ownThrow_) {
-        if (const int n = markedCount(table_); n > 0) {
-            say(n == 1
-                    ? spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, one counter can move")).arg(ownThrow_)
-                    : spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, %2 counters can move")).arg(ownThrow_).arg(n));
-            ownThrow_ = 0;
-        }
-    }
+    if (ownThrow_ && markedCount(table_) > 0) tellThrow();
     if (thrower_ && !told_ && markedCount(table_) > 0) {
         // "Cyan threw 5. Choose a yellow counter"
         say(words::joined(words::sentence({Happening::Kind::Threw, thrower_, table_.game().thrown}, table_.soleRed()),
@@ -209,16 +315,35 @@ void Speech::follow() {
         if (thrower_ && !told_)
             say(words::sentence({Happening::Kind::Threw, thrower_, table_.game().thrown}, table_.soleRed()));
         thrower_ = 0;
-        // "Your turn", or with several people "Cyan: click the die"
+        // "Your turn", or with several people "Cyan: click the die"; the round is over
         say(isYou(table_, table_.toPlay()) ? spoken(QT_TRANSLATE_NOOP("Speech", "Your turn"))
-                                           : words::prompt(table_, 0));
+                                           : words::prompt(table_, 0),
+            Fits::Undecided);
+        roundOver_ = true;
     }
     dieWaited_ = dieWaits;
     busyTold_ = false;
 }
 
+// The person's throw and what it allows: where one counter goes and how to move it, or how many can move (the
+// focus then reads the first one's move).
+void Speech::tellThrow() {
+    const std::vector<ViewId> marks = table_.clickable();
+    const auto outcome = marks.size() == 1 ? table_.foresee(marks[0]) : std::nullopt;
+    if (outcome)
+        say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1: %2, Enter moves it"))
+                .arg(ownThrow_)
+                .arg(moveOf(*outcome)),
+            Fits::Undecided);
+    else
+        say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1, %2 counters can move")).arg(ownThrow_).arg(marks.size()),
+            Fits::Undecided);
+    ownThrow_ = 0;
+}
+
+// The computer's turn in full, for the round; its parts were said as they came.
 void Speech::flushTurn() {
-    if (!turn_.isEmpty()) say(turn_.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
+    if (!turn_.isEmpty()) round_ << sentence(turn_.join(spoken(QT_TRANSLATE_NOOP("Speech", ", "))));
     turn_.clear();
     turnPlayer_ = 0;
 }
@@ -245,25 +370,51 @@ QStringList Speech::standingsLines(const Table& b) {
     return players;
 }
 
-void Speech::readBoard() { say(standings(table_)); }
+void Speech::readBoard() { say(standings(table_), Fits::Undecided, false); }
 
 void Speech::repeat() {
-    if (!last_.isEmpty()) say(last_);
+    flushTurn();
+    say(last(), Fits::Undecided, false);
 }
 
 void Speech::busy() {
     if (busyTold_) return;  // once a pause
     busyTold_ = true;
-    say(spoken(QT_TRANSLATE_NOOP("Speech", "Wait, the board is moving")));
+    say(spoken(QT_TRANSLATE_NOOP("Speech", "Wait, the board is moving")), Fits::Moving, false);
 }
 
-void Speech::say(const QString& text) {
+void Speech::interrupt() {
+    if (voice_ && voice_->unsaid() > 0) voice_->stop();
+    undecided_.reset();
+    std::erase_if(queue_, [this](const Line& l) { return !fits(l); });
+}
+
+bool Speech::talking(Platform::Words until) const {
+    if (!speaks() || silent || !voice_ || voice_->failed()) return false;
+    return (until == Platform::Words::Said ? voice_->unsaid() : voice_->unbegun()) > 0 ||
+           std::any_of(queue_.begin(), queue_.end(), [this](const Line& l) { return fits(l); });
+}
+
+bool Speech::fits(const Line& line) const {
+    switch (line.fits) {
+        case Fits::Always: return true;
+        case Fits::Undecided: return table_.decided() == line.decided;
+        case Fits::Moving: return table_.phase() == Phase::Animating;
+    }
+    return true;
+}
+
+void Speech::say(const QString& text, Fits fits, bool inRound) {
     const QString s = sentence(text);
     if (s.isEmpty()) return;
     last_ = s;
+    if (inRound) {
+        if (roundOver_) round_.clear(), roundOver_ = false;
+        round_ << s;
+    }
     if (said) said(s);
     if (!speaks() || silent) return;
-    queue_ << s;
+    queue_.push_back({s, fits, table_.decided()});
     if (!voice_) {
         //: the language of the voice that speaks the game, as a locale name (de, pt_BR ...)
         voice_ = new Voice(QLocale(spoken(QT_TRANSLATE_NOOP("Speech", "en"))), this);
@@ -272,22 +423,36 @@ void Speech::say(const QString& text) {
     speakNext();
 }
 
-// One text at a time, and only when the voice is quiet: the speech service
-// queues it behind what the screen reader says, and the voice is never told
-// to stop (which would silence the screen reader too).
+// Each text goes to the speech service at once, once the voice is connected: the service says it after what was
+// given before it, the screen reader's words included, so that the words keep the order of what happened. A text
+// that no longer fits the board by then is dropped; one already given is ended (with all the game's words) when the
+// player acts, or when anything is decided while it waits.
 void Speech::speakNext() {
-    if (!voice_ || queue_.isEmpty()) return;
+    if (!voice_) return;
     if (voice_->failed()) {
-        // the speech service is not there (yet, or any more): the next
-        // text tries afresh, with the latest few that wait
+        // the speech service is not there (yet, or any more): the next text tries afresh, with the latest few
         voice_->deleteLater();
         voice_ = nullptr;
-        while (queue_.size() > 3) queue_.removeFirst();
+        stuck_.stop();
+        while (queue_.size() > 3) queue_.pop_front();
+        if (quiet) quiet();
         return;
     }
-    if (!voice_->ready()) return;
-    voice_->say(queue_.join(QLatin1Char(' ')));
-    queue_.clear();
+    if (!voice_->connected()) return;
+    for (; !queue_.empty(); queue_.pop_front()) {
+        if (!fits(queue_.front())) continue;
+        if (queue_.front().fits == Fits::Undecided) undecided_ = queue_.front().decided;
+        voice_->say(queue_.front().text);
+        // long enough for the texts given to be said, at a slow voice's pace
+        const int waited = stuck_.isActive() ? stuck_.remainingTime() : stuckAfter;
+        stuck_.start(waited + 120 * static_cast<int>(queue_.front().text.size()));
+    }
+    if (voice_->unsaid() == 0) {
+        stuck_.stop();
+        undecided_.reset();
+    }
+    // begun or said: what waited for the words may go on
+    if (quiet) quiet();
 }
 
 }  // namespace skarpo

@@ -295,6 +295,13 @@ QString lastThrow(int player, int value, bool you) {
 }
 
 QString viewName(const Table& t, ViewId view) {
+    // a counter that can move: where its move ends comes first, before where it stands
+    if (const auto outcome = t.foresee(view))
+        return board(QT_TRANSLATE_NOOP("Board", "%1, from %2")).arg(outcomePhrase(*outcome), placeName(t, view));
+    return placeName(t, view);
+}
+
+QString placeName(const Table& t, ViewId view) {
     const bool you = t.soleRed();
     Place place;
     const int p = playerOf(view, place);
@@ -334,17 +341,13 @@ QString viewDescription(const Table& t, ViewId view) {
         what = byPlayer(counterTexts, owner, you, redCounter, board);
         // a counter covers the picture of a special square
         if (view.family == Family::Ring && !squareKind(index, you).isEmpty())
-            what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(what, squareKind(index, you));
+            what = board(QT_TRANSLATE_NOOP("Board", "%1, %2")).arg(what, squareKind(index, you));
     } else if (view.family == Family::Ring && v.picture != Picture::Blank && v.picture != Picture::None) {
         what = squareKind(index, you);
     }
     if (what.isEmpty()) what = board(QT_TRANSLATE_NOOP("Board", "empty"));
     if (!t.isMark(view)) return what;
-    what = board(QT_TRANSLATE_NOOP("Board", "%1, can move")).arg(what);
-    // where the move would end comes first
-    if (const auto outcome = t.foresee(view))
-        what = board(QT_TRANSLATE_NOOP("Board", "%1; %2")).arg(outcomePhrase(*outcome), what);
-    return what;
+    return board(QT_TRANSLATE_NOOP("Board", "%1, can move")).arg(what);
 }
 
 QString tooltip(ViewId view) {

@@ -44,8 +44,10 @@ QString lastThrow(int player, int value, bool you = true);
 
 // The name and the description of a view a person can click: "Square 16",
 // "cyan counter"; for the die (any of its places), "Die" and what it shows
-// wherever it is.
+// wherever it is. A counter that can move is named by its move first: "to
+// square 20, from Square 16". placeName() is the name of the place alone.
 QString viewName(const Table& t, ViewId view);
+QString placeName(const Table& t, ViewId view);
 QString viewDescription(const Table& t, ViewId view);
 
 // A view's tooltip, translated (the core keeps its own English).
