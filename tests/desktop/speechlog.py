@@ -6,6 +6,19 @@ import datetime
 import html
 import os
 import re
+import sys
+
+
+def accessibility():
+    """pyatspi and GLib, through which the tests watch the game's accessible objects; the test is skipped (77)
+    without them."""
+    try:
+        import pyatspi
+        from gi.repository import GLib
+    except ImportError as missing:
+        print(f"{missing}: (Debian package python3-pyatspi): skipped", file=sys.stderr)
+        sys.exit(77)
+    return pyatspi, GLib
 
 
 def plain(raw):

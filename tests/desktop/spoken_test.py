@@ -19,14 +19,9 @@ import subprocess
 import sys
 import time
 
-from speechlog import SpeechLog
+from speechlog import SpeechLog, accessibility
 
-try:
-    import pyatspi
-    from gi.repository import GLib
-except ImportError as missing:
-    print(f"{missing}: (Debian package python3-pyatspi): skipped", file=sys.stderr)
-    sys.exit(77)
+pyatspi, GLib = accessibility()
 
 game, logdir, lang, turns = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
 SEED, PAUSE_SCALE = "17", "0.1"
