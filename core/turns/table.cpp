@@ -358,8 +358,7 @@ void Table::showDie() {
 }
 
 void Table::showFrames() {
-    for (int k : {1, 3, 5, 7})
-        views_.frame(k).back = game_.scene.frames > 0 ? colour::ofPlayer(game_.scene.frames) : colour::window;
+    for (int k : {1, 3, 5, 7}) views_.frame(k).back = restingFrame(game_, k);
 }
 
 // ---- what the window asks ----
