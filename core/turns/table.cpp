@@ -404,6 +404,22 @@ std::optional<Outcome> Table::foresee(ViewId mark) const {
     return outcome(game_.position, game_.thrower, place, game_.thrown, true);
 }
 
+std::optional<Outcome> Table::comingMove() const {
+    const Animation& a = game_.animation;
+    if (game_.phase != Phase::Animating || !a.computer || a.turnAt < 0 ||
+        (a.stage != Stage::Move && a.stage != Stage::Pause))
+        return std::nullopt;
+    for (int i = 0; i < a.turn.count; ++i) {
+        const TurnStep& step = a.turn.steps[static_cast<std::size_t>(i)];
+        if (step.kind == TurnStep::Kind::Lost) return Outcome{false, game_.thrower, game_.thrown};
+        // one not made yet: the position is still the one it moves from
+        if (step.kind == TurnStep::Kind::Move && i >= a.turnAt)
+            return outcome(game_.position, game_.thrower, step.from, game_.thrown, false);
+        if (step.kind == TurnStep::Kind::Move) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 bool Table::ticksMatter() const {
     return game_.phase != Phase::Closed &&
            (game_.autoplay || (game_.phase == Phase::DieWaits && !game_.person(game_.next)));
