@@ -30,9 +30,11 @@ void render(Views& v, const Game& g) {
     v.die(0) = {Picture::DieQuestion, colour::window, g.scene.die != Scene::Die::Hidden};
     for (int i = 1; i <= 14; ++i) v.die(i) = {Picture::None, colour::window, false};
     v.die(15) = {g.scene.result > 0 ? dieFace(g.scene.result) : Picture::None, colour::window, g.scene.result > 0};
-    for (int k = 0; k <= 7; ++k)
-        v.frame(k) = {Picture::None,
-                      k % 2 == 1 && g.scene.frames > 0 ? colour::ofPlayer(g.scene.frames) : colour::window};
+    for (int k = 0; k <= 7; ++k) v.frame(k) = {Picture::None, restingFrame(g, k)};
+}
+
+Colour restingFrame(const Game& g, int k) {
+    return k % 2 == 1 && g.scene.frames > 0 ? colour::ofPlayer(g.scene.frames) : colour::window;
 }
 
 namespace {
@@ -130,9 +132,10 @@ Steps upTheColumn(const Show& show, int player, Motion c) {
         v.home(player, 5).picture = under;
         v.home(player, 5 + c.whom).picture = counterOf(player);
         show.tell({Happening::Kind::Home, player, c.whom});
-        const Colour noted = v.frame(1).back;  // the two groups of frames swap colours, an even number of times
+        // the two groups of frames swap colours, an even number of times
+        const Colour lit = restingFrame(*show.game, 1);
         for (int n = 1; n <= c.flashes; ++n) {
-            for (int k = 0; k <= 7; ++k) v.frame(k).back = v.frame(k).back == noted ? colour::window : noted;
+            for (int k = 0; k <= 7; ++k) v.frame(k).back = (k % 2 == 1) != (n % 2 == 1) ? lit : colour::window;
             co_yield 0.2f;
         }
     } else if (move > 0) {
@@ -177,8 +180,12 @@ Steps celebrate(const Show& show, int player, const Position& after) {
     Views& v = show.views;
     const Colour C = colour::ofPlayer(player);
     show.tell({Happening::Kind::AllHome, player});
+    // each frame blinks between the player's colour and none, from the colour it had
+    int toggles = 0;
     auto toggleFrames = [&] {
-        for (int k = 0; k <= 7; ++k) v.frame(k).back = v.frame(k).back == C ? colour::window : C;
+        ++toggles;
+        for (int k = 0; k <= 7; ++k)
+            v.frame(k).back = (restingFrame(*show.game, k) == C) == (toggles % 2 == 0) ? C : colour::window;
     };
     auto shows = [&](int s, bool counter) { v.ring(s).picture = counter ? counterOf(player) : Picture::Blank; };
     v.die(15).visible = false;

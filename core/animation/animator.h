@@ -43,6 +43,8 @@ struct Show {
 
 // The views as the game shows them at rest (and as each stage begins).
 void render(Views& views, const Game& game);
+// The colour of centre frame k (0..7) at rest: the odd ones in the colour of the player to throw, as the scene says.
+Colour restingFrame(const Game& game, int k);
 
 // The script of the stage of the game `show` shows, as it begins. A move's is that of the first motion of `move`,
 // the outcome being shown; nextMotion() gives the next one's, once a motion's script is over, and nothing after the

@@ -368,8 +368,7 @@ void Table::showDie() {
 }
 
 void Table::showFrames() {
-    for (int k : {1, 3, 5, 7})
-        views_.frame(k).back = game_.scene.frames > 0 ? colour::ofPlayer(game_.scene.frames) : colour::window;
+    for (int k : {1, 3, 5, 7}) views_.frame(k).back = restingFrame(game_, k);
 }
 
 // ---- what the window asks ----
@@ -415,6 +414,22 @@ std::optional<Outcome> Table::foresee(ViewId mark) const {
     Place place;
     playerOf(mark, place);
     return outcome(game_.position, game_.thrower, place, game_.thrown, true);
+}
+
+std::optional<Outcome> Table::comingMove() const {
+    const Animation& a = game_.animation;
+    if (game_.phase != Phase::Animating || !a.computer || a.turnAt < 0 ||
+        (a.stage != Stage::Move && a.stage != Stage::Pause))
+        return std::nullopt;
+    for (int i = 0; i < a.turn.count; ++i) {
+        const TurnStep& step = a.turn.steps[static_cast<std::size_t>(i)];
+        if (step.kind == TurnStep::Kind::Lost) return Outcome{false, game_.thrower, game_.thrown};
+        // one not made yet: the position is still the one it moves from
+        if (step.kind == TurnStep::Kind::Move && i >= a.turnAt)
+            return outcome(game_.position, game_.thrower, step.from, game_.thrown, false);
+        if (step.kind == TurnStep::Kind::Move) return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 bool Table::ticksMatter() const {

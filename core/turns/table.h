@@ -87,6 +87,9 @@ public:
     std::vector<ViewId> clickable() const;
     // A mark's move as the rule book foresees it; nothing for a view that is no mark.
     std::optional<Outcome> foresee(ViewId mark) const;
+    // The computer's turn being shown, as decided, while its move is still to come: that move's outcome, or one that
+    // moves nothing for a lost throw; nothing otherwise.
+    std::optional<Outcome> comingMove() const;
     // Whether the timer's tick can do anything now.
     bool ticksMatter() const;
     // Whether a person plays red and the computer all the rest, as the game began: then red is "you".

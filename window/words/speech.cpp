@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "core/rules/rulebook.h"
 #include "window/words/outcomewords.h"
 #include "window/words/voice.h"
 #include "window/words/words.h"
@@ -263,26 +262,11 @@ void Speech::tellComputer(const Happening& h) {
 void Speech::sayComputerThrow() {
     if (throwSaid_.text.isEmpty()) return;
     QString text = throwSaid_.text;
-    const Game& g = table_.game();
-    const Animation& a = g.animation;
-    const bool deciding = g.phase == Phase::Animating && g.thrower == throwSaid_.player && a.turnAt >= 0 &&
-                          (a.stage == Stage::Move || a.stage == Stage::Pause);
-    if (!throwSaid_.told && deciding) {
-        for (int i = 0; i < a.turn.count; ++i) {
-            const TurnStep& step = a.turn.steps[static_cast<std::size_t>(i)];
-            if (step.kind == TurnStep::Kind::Lost) {
-                text = spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2"))
-                           .arg(text, spoken(QT_TRANSLATE_NOOP("Speech", "no move")));
-            } else if (step.kind == TurnStep::Kind::Move && i >= a.turnAt) {
-                // not moved yet: where it goes, from where it stands
-                const Outcome o = outcome(g.position, throwSaid_.player, step.from, throwSaid_.value, false);
-                text = spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2")).arg(text, computerMoveOf(o));
-            } else {
-                continue;
-            }
-            throwSaid_.told = true;
-            break;
-        }
+    const auto coming = throwSaid_.told ? std::nullopt : table_.comingMove();
+    if (coming && coming->player == throwSaid_.player) {
+        const QString move = coming->moves ? computerMoveOf(*coming) : spoken(QT_TRANSLATE_NOOP("Speech", "no move"));
+        text = spoken(QT_TRANSLATE_NOOP("Speech", "%1: %2")).arg(text, move);
+        throwSaid_.told = true;
     }
     say(text, Fits::Always, false);
     throwSaid_.text.clear();
