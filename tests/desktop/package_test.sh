@@ -45,7 +45,9 @@ done
 rm -rf "$scratch/unpacked" "$scratch"/build/skarpo_*.deb
 mkdir -p "$scratch"
 
-deb="$("$root/scripts/package.sh" "$scratch/build" | tail -1)"
+# Debian's flags, with line tables only for debug information, which the package is stripped of anyway: a
+# quarter less to compile (dpkg-buildflags adds what this variable holds)
+deb="$(DEB_CXXFLAGS_APPEND=-g1 "$root/scripts/package.sh" "$scratch/build" | tail -1)"
 [ -f "$deb" ] || fail "scripts/package.sh made no package"
 case "$(basename "$deb")" in
 skarpo_*_"$(dpkg --print-architecture)".deb) ;;
