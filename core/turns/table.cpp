@@ -423,7 +423,11 @@ std::optional<Outcome> Table::comingMove() const {
         return std::nullopt;
     for (int i = 0; i < a.turn.count; ++i) {
         const TurnStep& step = a.turn.steps[static_cast<std::size_t>(i)];
-        if (step.kind == TurnStep::Kind::Lost) return Outcome{false, game_.thrower, game_.thrown};
+        if (step.kind == TurnStep::Kind::Lost) {
+            Outcome none;
+            none.player = game_.thrower, none.thrown = game_.thrown;
+            return none;
+        }
         // one not made yet: the position is still the one it moves from
         if (step.kind == TurnStep::Kind::Move && i >= a.turnAt)
             return outcome(game_.position, game_.thrower, step.from, game_.thrown, false);

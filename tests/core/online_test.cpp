@@ -263,8 +263,11 @@ TEST(SharedTable, ASeatLeftToTheComputerIsTakenBack) {
     room.round(), room.round();
     for (const Client& c : room.clients) {
         if (c.gone) continue;
-        for (const auto& [n, check] : c.checks)
-            if (host.checks.count(n)) EXPECT_EQ(check, host.checks.at(n)) << c.shared.me() << " at throw " << n;
+        for (const auto& [n, check] : c.checks) {
+            if (host.checks.count(n)) {
+                EXPECT_EQ(check, host.checks.at(n)) << c.shared.me() << " at throw " << n;
+            }
+        }
         EXPECT_EQ(c.shared.names()[2], "ann");
         EXPECT_EQ(readGame(textOf(c.table.game())).error, "") << c.shared.me();
     }
