@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the tests of a shared table: start_server FOLDER starts Debian's prosody on 127.0.0.1 on a free port,
-# with anonymous login and a group-chat service, from a configuration written into FOLDER; it sets PORT, DOMAIN and
-# SERVICE, and stop_server ends it. Every wait is bounded.
+# Sourced by the tests of a shared table: start_server FOLDER [OPTIONS...] starts Debian's prosody on 127.0.0.1 on a
+# free port, with anonymous login and a group-chat service, from a configuration written into FOLDER, as
+# scripts/table-server.sh does with OPTIONS (--loopback unless given); it sets PORT, and stop_server ends it. Every
+# wait is bounded. DOMAIN and SERVICE are those of the loopback's server.
 
 DOMAIN=skarpo.localhost
 SERVICE=conference.skarpo.localhost
@@ -12,10 +13,12 @@ free_port() {
 
 start_server() {
     local dir="$1" try
+    shift
+    [ $# -gt 0 ] || set -- --loopback
     mkdir -p "$dir/data"
     for try in 1 2 3; do  # another program may take the free port first
         PORT=$(free_port)
-        "$(dirname "${BASH_SOURCE[0]}")/../../scripts/table-server.sh" --loopback --port "$PORT" --folder "$dir" \
+        "$(dirname "${BASH_SOURCE[0]}")/../../scripts/table-server.sh" "$@" --port "$PORT" --folder "$dir" \
             >"$dir/server.out" 2>&1 &
         SERVER_PID=$!
         local i
