@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>Hostitel odešel; stůl se zastavil. Vaše hra je uložena.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Byli jste pryč: %1 hraje počítač. Stiskněte klávesu a hrajte znovu.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1: hrajete znovu od příštího tahu</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

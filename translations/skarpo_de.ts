@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>Der Gastgeber ist gegangen; der Tisch ist angehalten. Dein Spiel bleibt erhalten.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Du warst weg: der Computer spielt %1. Drück eine Taste, um wieder zu spielen.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1 gehört ab dem nächsten Zug wieder dir</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

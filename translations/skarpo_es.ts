@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>El anfitrión se fue; la mesa se ha detenido. Tu partida se conserva.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Estabas ausente: el ordenador juega con %1. Pulsa una tecla para volver a jugar.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1 vuelve a ser tuyo en su próximo turno</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>L&apos;hôte est parti&#xa0;; la table s&apos;est arrêtée. Votre partie est conservée.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Vous étiez absent&#xa0;: l&apos;ordinateur joue %1. Appuyez sur une touche pour rejouer.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1 est de nouveau à vous à son prochain tour</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>L&apos;ospite se n&apos;è andato; il tavolo si è fermato. La tua partita è conservata.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Eri assente: il computer gioca %1. Premi un tasto per tornare a giocare.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1 torna tuo al prossimo turno</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>De gastheer is weg; de tafel is gestopt. Je spel blijft bewaard.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Je was weg: de computer speelt %1. Druk op een toets om weer te spelen.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1 is weer van jou bij de volgende beurt</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

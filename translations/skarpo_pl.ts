@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>Gospodarz wyszedł; stół się zatrzymał. Twoja gra jest zachowana.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Nie było cię: %1 gra komputer. Naciśnij klawisz, aby grać dalej.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1: grasz znowu od następnego ruchu</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

@@ -1317,6 +1317,14 @@
         <source>The host left; the table has stopped. Your game is kept.</source>
         <translation>O anfitrião saiu; a mesa parou. Sua partida foi guardada.</translation>
     </message>
+    <message>
+        <source>You were away: the computer plays %1. Press a key to play again.</source>
+        <translation>Você estava ausente: o computador joga com %1. Pressione uma tecla para voltar a jogar.</translation>
+    </message>
+    <message>
+        <source>%1 is yours again at its next turn</source>
+        <translation>%1 volta a ser seu na próxima vez</translation>
+    </message>
 </context>
 <context>
     <name>Tables</name>

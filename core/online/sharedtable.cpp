@@ -176,6 +176,15 @@ void SharedTable::left(const std::string& who) {
     if (seat != 0) strand(seat);
 }
 
+bool SharedTable::away() const {
+    const auto s = std::size_t(secret_.first);
+    return started_ && !stopped_ && !comingBack_ && s != 0 && names_[s].empty() && keys_[s] == sha256(secret_.second);
+}
+
+void SharedTable::comeBack() {
+    if (away()) claimDue_ = true;
+}
+
 void SharedTable::claimed(std::string_view sender, const Message& m) {
     const auto s = std::size_t(m.seat);
     if (!started_ || keys_[s] == Digest{} || sha256(m.value) != keys_[s] || !names_[s].empty() || seatOf(sender) != 0 ||
@@ -192,6 +201,7 @@ void SharedTable::seatReceived(std::string_view sender, const Message& m) {
     seatChanges_.push_back({m.throwNumber, m.seat, names_[s], m.who, arrivals_});
     names_[s] = m.who;
     claims_[s].clear();
+    if (std::size_t(secret_.first) == s && !m.who.empty()) comingBack_ = false;  // back, or someone else's
     if (!m.who.empty()) keys_[s] = {};  // that secret is spent: a fresh one comes
 }
 
@@ -410,6 +420,7 @@ void SharedTable::pump() {
     if (const auto s = std::size_t(secret_.first);
         s != 0 && claimDue_ && names_[s].empty() && keys_[s] == sha256(secret_.second)) {
         claimDue_ = false;
+        comingBack_ = true;
         Message m = messageOf(Act::Claim);
         m.seat = secret_.first, m.value = secret_.second;
         send(std::move(m));

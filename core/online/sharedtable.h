@@ -72,6 +72,14 @@ public:
     // A seat's secret kept from before (a program started again at the table): once the game comes, it takes the
     // seat back from the computer.
     void keepSecret(int seat, const Digest& secret) { secret_ = {seat, secret}; }
+    // Whether this client's seat is the computer's for now (its player was away) and can be claimed back with the
+    // secret kept here; comeBack() claims it, to be played here again at its next turn.
+    bool away() const;
+    void comeBack();
+    // Whether this client claimed its seat back and waits for it.
+    bool comingBack() const { return comingBack_; }
+    // The seat whose secret this client holds; 0 for none.
+    int seatOfSecret() const { return secret_.first; }
 
     // A message of the room, in the room's order, this client's own included; `sender` the name it came from.
     void receive(std::string_view sender, std::string_view payload);
@@ -178,6 +186,7 @@ private:
     std::uint64_t arrivals_ = 0;                              // messages taken, in the room's order
     int seatsInFlight_ = 0;                                   // the host's seat changes sent and not yet back
     bool claimDue_ = false;                                   // a newcomer's: its secret is to be tried
+    bool comingBack_ = false;                                 // the claim sent, the seat not back yet
     std::map<std::string, std::uint64_t, std::less<>> lastSeq_;
     std::uint64_t seq_ = 0;
     bool started_ = false, stopped_ = false, seatingKnown_ = false;

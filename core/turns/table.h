@@ -61,6 +61,8 @@ public:
     // (the computer's too: it rests with the die waiting for it), and the timer's tick does nothing.
     void share(const std::array<bool, 5>& playedHere) { shared_ = true, playedHere_ = playedHere; }
     bool shared() const { return shared_; }
+    // Whether `player` is played at this machine: every player, unless the table is shared.
+    bool playedHere(int player) const { return !shared_ || playedHere_[static_cast<std::size_t>(player)]; }
     void unshare() { shared_ = false; }
     // What was decided for the player to play, here or elsewhere: the die thrown (a person's or the computer's held
     // throw) or a mark's counter moved. Taken while the game waits for it; whether taken.

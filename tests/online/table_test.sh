@@ -9,8 +9,8 @@
 # each and plays on.
 # Beside it, at a second table, a guest stops playing in the middle of its turn and is killed with SIGKILL: the
 # computer takes its seat at once; started again with the same folders, it follows the game again and takes its seat
-# back at its next turn; when it stops playing again, the computer takes the seat after the idle limit. Every throw
-# the guest saw made is the host's, with the same game. Last, the first table's host is killed with SIGKILL: the
+# back at its next turn; when it stops playing again, the computer takes the seat after the idle limit, and the guest,
+# still there, takes it back at a key. Every throw the guest saw made is the host's, with the same game. Last, the first table's host is killed with SIGKILL: the
 # others stop and say so; one of them hosts again from the table's game it kept, the others join back (one to its
 # seat), and their games go on alike.
 # Usage: table_test.sh SKARPO_PROGRAM RAW_CLIENT
@@ -27,7 +27,7 @@ finish() {
     local pid
     for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
     stop_server
-    rm -rf "$work"
+    [ -n "${SKARPO_KEEP:-}" ] || rm -rf "$work"  # kept to look into
 }
 trap finish EXIT
 start_server "$work/server"
@@ -53,7 +53,8 @@ played() { made "$1" "$throws"; }
 now() { echo $(($(date +%s%N) / 1000000)); }  # ms
 # `taken N`: the host of the second table said N times that the computer took cyan
 taken() { [ "$(grep -c '^skarpo: Cyan (dan) left; the computer plays Cyan$' "$work/hal.err")" -ge "$1" ]; }
-back() { grep -q '^skarpo: Cyan (dan) is back$' "$work/hal.err"; }
+# `back N`: the host of the second table said N times that dan took cyan back
+back() { [ "$(grep -c '^skarpo: Cyan (dan) is back$' "$work/hal.err")" -ge "$1" ]; }
 
 play host role=host seats=me,+,+,- strength=0 tamper=40
 until_within 20 grep -q '^link ' "$work/host.out" || fail "the host opened no table: $(cat "$work/host.err")"
@@ -78,17 +79,19 @@ took=$(($(now) - killed))
 [ "$took" -le $((idle * 1000)) ] || fail "the computer took dan's seat after $took ms, beyond the limit of $idle s"
 at=$(grep -c '^throw' "$work/hal.out")
 until_within 30 made hal $((at + 5)) || fail "the second table stopped at throw $at"
-# dan started again in the same folders: its seat back at its next turn; then it stops again, for good
-OUT=dan2 play dan role=join room="$room2" seat=2 stall=25
-until_within 30 back || fail "dan did not take its seat back: $(tail -n 3 "$work/dan2.err")"
+# dan started again in the same folders: its seat back at its next turn; then it stops again, and comes back at a
+# key six throws after the computer took its seat
+OUT=dan2 play dan role=join room="$room2" seat=2 stall=25 back=6
+until_within 30 back 1 || fail "dan did not take its seat back: $(tail -n 3 "$work/dan2.err")"
 until_within 60 grep -q '^stalled' "$work/dan2.out" || fail "dan did not play on: $(tail -n 3 "$work/dan2.err")"
 stalled=$(now)
 until_within $((idle + 10)) taken 2 || fail "the computer did not take the seat of dan, idle"
 idled=$(($(now) - stalled))
 [ "$idled" -ge $((idle * 1000 - 1500)) ] && [ "$idled" -le $((idle * 1000 + 3000)) ] ||
     fail "the computer took the seat of dan, idle, after $idled ms; the limit is $idle s"
+until_within 30 back 2 || fail "dan, idle, did not take its seat back at a key: $(tail -n 3 "$work/dan2.err")"
 at=$(grep -c '^throw' "$work/hal.out")
-until_within 30 made hal $((at + 10)) || fail "the second table stopped at throw $at after dan idled"
+until_within 30 made hal $((at + 10)) || fail "the second table stopped at throw $at after dan came back"
 sleep 0.5  # dan's board a step or two behind
 grep '^throw' "$work/dan2.out" | sort >"$work/dan2.throws"
 grep '^throw' "$work/hal.out" | sort | join - "$work/dan2.throws" -j 2 -o 1.3,2.3 >"$work/hal-dan2" || true
@@ -167,5 +170,5 @@ done
 echo "four processes, $throws throws, every game alike after every throw; a stranger's messages, a guest's illegal" \
     "and replayed move and the host's wrong reveal named and refused"
 echo "a guest killed: its seat the computer's after $took ms, taken back after its start; idle, the computer's after" \
-    "$idled ms; $seen throws alike after its return"
+    "$idled ms, and back at a key; $seen throws alike after its return"
 echo "the host killed: the three others stopped; hosted again from ann's kept game, 40 throws alike"

@@ -2,6 +2,7 @@
 #include "window/online/onlinetable.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QRandomGenerator>
 #include <cstdio>
@@ -61,6 +62,7 @@ OnlineTable::OnlineTable(Window& window, const QString& nick)
         pump();
         if (changed) changed();
     });
+    window_.canvas().installEventFilter(this);
     shared_.onSecret = [this](int seat, const online::Digest& secret) { keepSecret(seat, secret); };
     connect(&room_, &RoomClient::failed, this, [this](RoomClient::Failure why) {
         trouble_ = wordsOf(why);
@@ -142,6 +144,18 @@ void OnlineTable::received(const QString& nick, const QByteArray& payload) {
     if (changed) changed();
 }
 
+void OnlineTable::comeBack() {
+    if (!shared_.away()) return;
+    shared_.comeBack();
+    pump();
+    if (changed) changed();
+}
+
+bool OnlineTable::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) comeBack();
+    return false;
+}
+
 void OnlineTable::pump() {
     shared_.pump();
     flush();
@@ -214,6 +228,13 @@ void OnlineTable::tell(const QString& who, const std::string& why) {
 
 QString OnlineTable::waitingWords() const {
     if (!trouble_.isEmpty()) return trouble_;
+    const int mine = shared_.seatOfSecret();
+    if (shared_.away())
+        return tableWords(
+                   QT_TRANSLATE_NOOP("Table", "You were away: the computer plays %1. Press a key to play again."))
+            .arg(nameOf(mine));
+    if (shared_.comingBack())
+        return tableWords(QT_TRANSLATE_NOOP("Table", "%1 is yours again at its next turn")).arg(nameOf(mine));
     const int seat = shared_.waitingFor();
     const std::string name = seat == 0 ? std::string() : shared_.names()[std::size_t(seat)];
     const QString waiting =

@@ -33,6 +33,9 @@ public:
     // Joining: signs in and enters the room; `seat` (1..4) is asked for once the seating is known, 0 for none yet.
     void join(const RoomClient::Server& server, const QString& room, int seat);
     void askSeat(int seat) { shared_.askSeat(seat), flush(); }
+    // The player here is back after the computer took their seat (any key or click on the board says so): the seat
+    // is claimed back, to be theirs again at its next turn.
+    void comeBack();
 
     // Acts on what the room decided, as far as the table rests; the window calls it after every step and event.
     void pump();
@@ -57,6 +60,9 @@ public:
 
     // The words of a failure of the connection or the room.
     static QString wordsOf(RoomClient::Failure why);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void received(const QString& nick, const QByteArray& payload);

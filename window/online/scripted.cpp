@@ -11,6 +11,7 @@
 #include "window/online/onlinetable.h"
 #include "window/platform/gamefile.h"
 #include "window/window.h"
+#include "window/words/speech.h"
 
 namespace skarpo {
 
@@ -55,6 +56,9 @@ bool scriptTable(Window& window, const QString& script) {
         std::fprintf(stderr, "skarpo: SKARPO_TEST_TABLE wants role=host or role=join, and name=\n");
         return false;
     }
+    // heard=1: every text the game says, written as it is said
+    if (keys.value(QStringLiteral("heard")) == QLatin1String("1"))
+        window.speech().said = [](const QString& s) { say(QStringLiteral("said ") + s); };
     window.platform().pauseScale = keys.value(QStringLiteral("pace"), QStringLiteral("1")).toDouble();
     window.table().setSpeed(static_cast<Speed>(keys.value(QStringLiteral("speed"), QStringLiteral("0")).toInt()));
     RoomClient::Server server{keys.value(QStringLiteral("domain")),
@@ -102,20 +106,27 @@ bool scriptTable(Window& window, const QString& script) {
         QObject::connect(&online->room(), &RoomClient::entered, online, [] { say(QStringLiteral("entered")); });
     }
     // the person here clicks the first view that takes a click, as soon as there is one; once it saw `stall` throws
-    // made, never again
-    const std::uint32_t stall = keys.value(QStringLiteral("stall"), QStringLiteral("0")).toUInt();
+    // made, no more: for good, or, with back=N, until N throws after the computer took the seat (then the person is
+    // back, as at a key)
+    std::uint32_t stall = keys.value(QStringLiteral("stall"), QStringLiteral("0")).toUInt();
+    const std::uint32_t back = keys.value(QStringLiteral("back"), QStringLiteral("0")).toUInt();
     auto* clicker = new QTimer(online);
     const auto tamper = tamperer(window, online, keys.value(QStringLiteral("tamper")).toUInt());
-    QObject::connect(clicker, &QTimer::timeout, online, [&window, seen, stall, tamper, stalled = false]() mutable {
-        const auto views = window.canvas().focusChain();
-        if (views.empty() || (tamper && tamper())) return;
-        if (stall == 0 || *seen < stall) {
-            window.canvas().activate(views.front());
-        } else if (!stalled) {
-            say(QStringLiteral("stalled"));
-            stalled = true;
-        }
-    });
+    QObject::connect(clicker, &QTimer::timeout, online,
+                     [&window, online, seen, stall, back, tamper, stalled = false, awayFrom = 0u]() mutable {
+                         if (stalled && back != 0 && online->shared().away()) {
+                             if (awayFrom == 0) awayFrom = *seen;
+                             if (*seen >= awayFrom + back) online->comeBack(), say(QStringLiteral("back")), stall = 0;
+                         }
+                         const auto views = window.canvas().focusChain();
+                         if (views.empty() || (tamper && tamper())) return;
+                         if (stall == 0 || *seen < stall) {
+                             window.canvas().activate(views.front());
+                         } else if (!stalled) {
+                             say(QStringLiteral("stalled"));
+                             stalled = true;
+                         }
+                     });
     clicker->start(clickPeriod);
     return true;
 }

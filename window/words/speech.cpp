@@ -224,7 +224,8 @@ void Speech::tell(const Happening& h) {
         default: break;
     }
     if (h.player < 1 || h.player > 4) return;
-    if (table_.game().person(h.player)) return tellPerson(h);
+    // a person at another machine is told as a computer is
+    if (table_.game().person(h.player) && table_.playedHere(h.player)) return tellPerson(h);
     tellComputer(h);
 }
 
@@ -290,8 +291,8 @@ void Speech::follow() {
                           words::prompt(table_, thrower_)));
         told_ = true;
     }
-    const bool dieWaits =
-        table_.phase() == Phase::DieWaits && !table_.game().autoplay && table_.game().person(table_.toPlay());
+    const bool dieWaits = table_.phase() == Phase::DieWaits && !table_.game().autoplay &&
+                          table_.game().person(table_.toPlay()) && table_.playedHere(table_.toPlay());
     if (dieWaits && !dieWaited_) {
         flushTurn();
         if (ownThrow_) say(spoken(QT_TRANSLATE_NOOP("Speech", "You threw %1")).arg(ownThrow_));
