@@ -129,13 +129,8 @@ void SharedTable::begin(Strength strength) {
     table_.takeUp(game);
     table_.share(here);
     if (resumed_) {
-        table_.resume(game);  // what it was showing is finished at once
-        computerMoves();
-        if (table_.phase() == Phase::MarksWait && chain_) {
-            // the marks wait for a throw made before: it counts as this table's first, its secret as revealed
-            next_ = 2, revealed_ = 1;
-            commitment_ = chain_->secret(1);
-        }
+        table_.resume(game);  // what it was showing is finished at once; what follows plays on, up to a rest
+        resting_ = true;
         newcomers_ = std::exchange(present_, {});
     } else {
         table_.newGame();
@@ -392,7 +387,7 @@ void SharedTable::receive(std::string_view sender, std::string_view payload) {
 }
 
 bool SharedTable::click(ViewId view) {
-    if (!started_ || stopped_ || !table_.takesClick(view)) return false;
+    if (!started_ || stopped_ || resting_ || !table_.takesClick(view)) return false;
     const int seat = table_.toPlay();
     if (table_.phase() == Phase::DieWaits) {
         if (thrownHere_ == next_) return false;  // sent already
@@ -428,8 +423,20 @@ void SharedTable::pump() {
     for (int guard = 0; guard < 64 && !stopped_; ++guard) {
         const Phase now = table_.phase();
         if (now != Phase::DieWaits && now != Phase::MarksWait) return;
+        if (std::exchange(resting_, false)) firstRest();
         if (seatsDue()) continue;
         if (now == Phase::DieWaits ? !throwDue() : !moveDue()) return;
+    }
+}
+
+// The host's game taken up from a kept one comes to its first rest (before anyone is sent the game). Marks that wait
+// for a seat the computer plays now are its to choose; marks that wait for a person are a throw made before: it
+// counts as this table's first, its secret as revealed.
+void SharedTable::firstRest() {
+    computerMoves();
+    if (table_.phase() == Phase::MarksWait && chain_) {
+        next_ = 2, revealed_ = 1;
+        commitment_ = chain_->secret(1);
     }
 }
 

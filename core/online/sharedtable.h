@@ -143,6 +143,7 @@ private:
     void seatingReceived(const Message& m);
     void sitAsked(std::string_view sender, int seat);
     void begin(Strength strength);
+    void firstRest();
     bool throwDue();
     bool moveDue();
     bool late(std::string_view sender, std::string_view payload, const Message& m);
@@ -170,17 +171,18 @@ private:
     std::uint32_t next_ = 1;          // the next throw's number
     std::uint32_t thrownHere_ = 0, movedHere_ = 0, revealed_ = 0;  // the last throw this client acted on
     std::map<std::uint32_t, Thrown> thrown_;
-    std::multimap<std::uint32_t, Revealed> revealedBy_;       // a few a throw, in the room's order: a wrong one goes
-    std::multimap<std::uint32_t, Moved> moved_;               // a few a throw, in the room's order: an illegal one goes
-    std::vector<SeatChange> seatChanges_;                     // sent by the host, waiting for their rest
-    std::array<Digest, 5> keys_{};                            // the SHA-256 of each seat's secret, zero for none
-    std::array<std::string, 5> claims_;                       // who claimed each seat with its secret
-    std::array<Digest, 5> secrets_{};                         // the host's: each seat's secret
-    std::array<bool, 5> stranded_{};                          // the host's: seats for the computer to take
-    std::pair<int, Digest> secret_{};                         // this client's seat and its secret
-    std::vector<std::string> newcomers_;                      // the host's: who came after the game began
-    std::vector<std::string> present_;                        // the host's: who came before it began
-    std::optional<Game> resumed_;                             // the host's: the game the table plays on from
+    std::multimap<std::uint32_t, Revealed> revealedBy_;  // a few a throw, in the room's order: a wrong one goes
+    std::multimap<std::uint32_t, Moved> moved_;          // a few a throw, in the room's order: an illegal one goes
+    std::vector<SeatChange> seatChanges_;                // sent by the host, waiting for their rest
+    std::array<Digest, 5> keys_{};                       // the SHA-256 of each seat's secret, zero for none
+    std::array<std::string, 5> claims_;                  // who claimed each seat with its secret
+    std::array<Digest, 5> secrets_{};                    // the host's: each seat's secret
+    std::array<bool, 5> stranded_{};                     // the host's: seats for the computer to take
+    std::pair<int, Digest> secret_{};                    // this client's seat and its secret
+    std::vector<std::string> newcomers_;                 // the host's: who came after the game began
+    std::vector<std::string> present_;                   // the host's: who came before it began
+    std::optional<Game> resumed_;                        // the host's: the game the table plays on from
+    bool resting_ = false;                               // the host's: that game is still on its way to its first rest
     std::vector<std::pair<std::string, std::string>> early_;  // a newcomer's: what came before the game did
     std::uint32_t moves_ = 0;                                 // persons' moves made
     std::uint64_t arrivals_ = 0;                              // messages taken, in the room's order

@@ -292,3 +292,26 @@ TEST(TableCode, ACodeOrALinkNamesTheRoom) {
                               "xmpp:k7q-3mx@tables/evil?join", "xmpp:k7q-3mx?join", "xmpp:@t.org?join"})
         EXPECT_EQ(tableAddressOf(wrong).code, "") << wrong;
 }
+
+// A table hosted again from a game kept as a person's die rolled: the marks of that throw come once the table takes
+// the game up, the person here moves, and the table plays on.
+TEST(SharedTable, HostedAgainFromAGameKeptAsADieRolled) {
+    const ReadGame kept = readGame(
+        "skarpo-game 1\nphase moving\nopened yes\nseats computer person person computer\nspeed fastest\n"
+        "strength easy\nauto no\nsound no\nturn 2 2 3\nlast 5 3 1 3\nscene hidden 3 2\nmarks\n"
+        "player 1 -5 -5 57 28 column home 0\nplayer 2 56 21 4 0 column home 0\nplayer 3 -5 -5 0 0 column home 0\n"
+        "player 4 101 0 0 0 column home 1\n"
+        "stage roll 1 none:0 person roll 3 3 6 4 5 2 2 3 5 4 2 2 5 6 5 turn -1 0 moved 0 0 0\n");
+    ASSERT_EQ(kept.error, "");
+    Room room;
+    Client& host = room.add("ann");
+    room.add("bob");
+    host.shared.host({"", computerSeat, "ann", invitedSeat, computerSeat}, Strength::Easy, kept.game);
+    room.clients[1].shared.join("ann");
+    host.shared.arrived("bob");
+    room.take(host);
+    room.clients[1].shared.askSeat(3), room.take(room.clients[1]);
+    for (int i = 0; i < 20; ++i) room.round();
+    ASSERT_GE(host.shared.throws(), 5u);
+    EXPECT_EQ(room.clients[1].checks, host.checks);
+}
