@@ -418,6 +418,10 @@ QString Window::tablePath() const {
     return gameFile_ ? QFileInfo(gameFile_->path()).absolutePath() + QStringLiteral("/table.txt") : QString();
 }
 
+QString Window::tableFieldsPath() const {
+    return settings_ ? QFileInfo(settings_->path()).absolutePath() + QStringLiteral("/tables.conf") : QString();
+}
+
 GameFile* Window::fileOfGame() {
     if (!gameFile_ || !table_.shared()) return gameFile_.get();
     if (!tableFile_) {

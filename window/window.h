@@ -118,6 +118,8 @@ public:
     }
     // Where the table's game is written; empty without a game file.
     QString tablePath() const;
+    // Where the table dialogs keep the fields of the last table, beside the settings; empty without a settings file.
+    QString tableFieldsPath() const;
     // What the window would write.
     Remembered remembered() const;
 

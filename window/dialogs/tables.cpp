@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "core/online/tablecode.h"
@@ -85,6 +86,24 @@ void TableDialog::addServerFields(QFormLayout* form) {
         service_->setPlaceholderText(QStringLiteral("conference.") +
                                      (domain.isEmpty() ? QStringLiteral("example.org") : domain));
     });
+    // the fields of the last table (never the password), in a file of their own beside the settings
+    if (window_.tableFieldsPath().isEmpty()) return;
+    const QSettings kept(window_.tableFieldsPath(), QSettings::IniFormat);
+    for (auto [edit, key] : remembered()) edit->setText(kept.value(key).toString().left(edit->maxLength()));
+}
+
+std::vector<std::pair<QLineEdit*, QString>> TableDialog::remembered() const {
+    return {{domain_, QStringLiteral("server")},
+            {address_, QStringLiteral("connectTo")},
+            {service_, QStringLiteral("groupChat")},
+            {account_, QStringLiteral("account")},
+            {name_, QStringLiteral("name")}};
+}
+
+void TableDialog::remember() const {
+    if (window_.tableFieldsPath().isEmpty()) return;
+    QSettings kept(window_.tableFieldsPath(), QSettings::IniFormat);
+    for (auto [edit, key] : remembered()) kept.setValue(key, edit->text().trimmed());
 }
 
 RoomClient::Server TableDialog::server() const {
@@ -175,6 +194,7 @@ void HostDialog::host() {
         return say(words(QT_TRANSLATE_NOOP("Tables", "Choose Invited for a colour in Options > Players... first")));
     if (domain_->text().trimmed().isEmpty() || name_->text().trimmed().isEmpty())
         return say(words(QT_TRANSLATE_NOOP("Tables", "Give the server and your name")));
+    remember();
     go_->setEnabled(false);
     const std::optional<Game> from = playOn_->isChecked() ? keptGame() : std::nullopt;
     OnlineTable& table = freshTable();
@@ -213,12 +233,14 @@ void JoinDialog::join() {
     const online::TableAddress address = online::tableAddressOf(code_->text().toStdString());
     if (address.code.empty())
         return say(words(QT_TRANSLATE_NOOP("Tables", "That is neither a table's code nor its link")));
-    if (!address.service.empty() && domain_->text().trimmed().isEmpty())
+    // a link names the table's server, unless another was typed here (rather than remembered)
+    if (!address.service.empty() && (domain_->text().trimmed().isEmpty() || !domain_->isModified()))
         domain_->setText(QString::fromStdString(address.service).section(QLatin1Char('.'), 1));
     if (domain_->text().trimmed().isEmpty() || name_->text().trimmed().isEmpty())
         return say(words(QT_TRANSLATE_NOOP("Tables", "Give the server and your name")));
     const QString room = QString::fromStdString(address.room()) + QLatin1Char('@') +
                          (address.service.empty() ? service() : QString::fromStdString(address.service));
+    remember();
     go_->setEnabled(false);
     OnlineTable& table = freshTable();
     table.join(server(), room, 0);
