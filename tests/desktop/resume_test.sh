@@ -2,12 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The game kept between starts, through the real program on a real X display, its saves in a private folder. First
 # a game of people (red and magenta, played by automatic play) and the computer (cyan and green), killed with
-# SIGKILL at 32 seeded random moments: each start takes up the game the file held at the kill, whole, and every
+# SIGKILL at 24 seeded random moments: each start takes up the game the file held at the kill, whole, and every
 # invariant holds (the reader refuses a position the rules cannot reach). Then red's move, chosen with the keys,
 # ended in the middle by each way a desktop ends a program: the window manager's close request, Ctrl+Q, SIGTERM,
 # SIGHUP and SIGINT. The program ends with status 0, and the next start takes the game up after that move, made once.
 #   resume_test.sh GAME SAVEDFILE XCLOSE SCRATCH [SEED]
-# KILLS in the environment sets how many kills (32), for a quicker run by hand.
+# KILLS in the environment sets how many kills (24), for a quicker run by hand.
 # Exits 77 (skipped) when Xvfb or xdotool is not installed: ./check installs them.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -45,7 +45,7 @@ keys() { xdotool key --delay 100 "$@"; }
 
 # a game of people and the computer, killed at random moments of automatic play
 "$savedfile" new person computer person computer >"$file"
-for ((n = 1; n <= ${KILLS:-32}; n++)); do
+for ((n = 1; n <= ${KILLS:-24}; n++)); do
     cp "$file" "$scratch/killed"
     start "$scratch/started"
     "$savedfile" resumed "$scratch/killed" "$scratch/started" || fail "start $n did not take up the game last decided"
@@ -55,7 +55,7 @@ for ((n = 1; n <= ${KILLS:-32}; n++)); do
     kill -KILL "$pid"
     wait "$pid" 2>/dev/null || true
 done
-echo "killed ${KILLS:-32} times, at 0.05 to 2 s of automatic play: every start took up the game last decided"
+echo "killed ${KILLS:-24} times, at 0.05 to 2 s of automatic play: every start took up the game last decided"
 
 # red's move ended in the middle in each way
 for how in ask ctrl+q TERM HUP INT; do
