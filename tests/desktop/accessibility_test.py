@@ -65,6 +65,24 @@ def descendant(root, **wanted):
     return found
 
 
+def table_dialog(window):
+    """Options > Host a Table...: reached from the menu, every field and button named."""
+    item = descendant(window, name="Host a Table\u2026")
+    action = item.queryAction()
+    action.doAction(0)
+    dialog = find_window("Host a Table", 10)
+    if dialog is None:
+        fail("no dialog 'Host a Table' after its menu item")
+    roles = (pyatspi.ROLE_TEXT, pyatspi.ROLE_PASSWORD_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_PUSH_BUTTON,
+             pyatspi.ROLE_CHECK_BOX)
+    found = pyatspi.utils.findAllDescendants(dialog, lambda node: node is not None and node.getRole() in roles)
+    unnamed = [node.getRoleName() for node in found if not node.name]
+    names = [node.name for node in found if node.name]
+    if unnamed or len(found) < 9:
+        fail(f"the dialog's fields and buttons: named {names}, unnamed {unnamed}")
+    print(f"Host a Table: {', '.join(names)}")
+
+
 def main():
     game = sys.argv[1]
     # Asking for the desktop starts the accessibility bus of this session, as a desktop session would have.
@@ -130,6 +148,7 @@ def main():
         if not start.startswith("your counter") or after["Your final place 1"] != "empty":
             fail(f"after the march the places say {after}")
         print(f"after the march: {after}")
+        table_dialog(window)
         print("ok")
     finally:
         program.kill()
