@@ -7,18 +7,20 @@
 # play for SECONDS, then prints:
 # - the throws made; every game's "throw N CHECK" against its host's for each N (differences), and troubles;
 # - from a person's click to the decision starting to show on each other screen (the die starting to roll, the
-#   counter starting to move): median and longest, beyond the clicker's own start, and beyond that board's own rest
-#   (the animation before it done, and for a throw the host's too: it reveals only once its die waits);
+#   counter starting to move): median, 99th percentile and longest; beyond the clicker's own start; and beyond that
+#   board's own rest (the animation before it done, and for a throw the host's too: it reveals only once its die
+#   waits);
 # - each game process's processor time over those SECONDS (utime+stime from /proc/PID/stat) by role, also
 #   without its person's own turns (from its board's rest to its click), prosody's, the machine's, and the memory.
 # Runs of more than a few processes are heavy for a 2-core machine: run them under the lock that the long checks
 # take, e.g.  flock /tmp/skarpo-check.lock bench/tables.sh --tables 10 --seconds 300
 # Usage: bench/tables.sh [--tables N] [--seconds S] [--persons 3|4] [--program PATH] [--keep DIR]
+#        bench/tables.sh --figures DIR   (the figures again, of a run kept in DIR)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../tests/online/server.sh"
 
-tables=1 seconds=60 persons=3 program="$here/../build/app/skarpo" keep=
+tables=1 seconds=60 persons=3 program="$here/../build/app/skarpo" keep='' figures=''
 while [ $# -gt 0 ]; do
     case "$1" in
         --tables) tables="$2"; shift ;;
@@ -26,95 +28,19 @@ while [ $# -gt 0 ]; do
         --persons) persons="$2"; shift ;;
         --program) program="$2"; shift ;;
         --keep) keep="$2"; shift ;;
+        --figures) figures="$2"; shift ;;
         *) echo "usage: $0 [--tables N] [--seconds S] [--persons 3|4] [--program PATH] [--keep DIR]" >&2; exit 2 ;;
     esac
     shift
 done
-[ -x "$program" ] || { echo "no game program at $program: build it first" >&2; exit 2; }
-command -v prosody >/dev/null || { echo "prosody is not installed (Debian package prosody)" >&2; exit 2; }
-
-work="${keep:-$(mktemp -d /tmp/skarpo-tables.XXXXXX)}"
-mkdir -p "$work"
-pids=()
-finish() {
-    local pid
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    stop_server
-    [ -n "$keep" ] || rm -rf "$work"
-}
-trap finish EXIT
-start_server "$work/server"
-
-common="server=127.0.0.1 port=$PORT domain=$DOMAIN service=$SERVICE pace=1 speed=0 times=1"
-declare -A pid role
-# `play NAME ROLE SCRIPT...`: a game process with a home of its own, its output in NAME.out and NAME.err
-play() {
-    local name="$1"
-    role[$name]="$2"
-    shift 2
-    mkdir -p "$work/$name"
-    HOME="$work/$name" XDG_CONFIG_HOME="$work/$name" XDG_STATE_HOME="$work/$name/state" QT_QPA_PLATFORM=offscreen \
-        SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$name.out" 2>"$work/$name.err" &
-    pids+=($!)
-    pid[$name]=$!
-}
-# `within S COMMAND...`: until the command succeeds, checked every 0.1 s, at most S seconds
-within() {
-    local limit=$(($1 * 10)) i
-    shift
-    for ((i = 0; i < limit; ++i)); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-fail() { echo "FAIL: $*" >&2; exit 1; }
-said() { grep -q "$2" "$work/$1.out" 2>/dev/null; }
-ticks() {  # utime+stime of a process, in clock ticks
-    local stat
-    stat="$(cat "/proc/$1/stat" 2>/dev/null)" || { echo -1; return; }
-    set -- ${stat##*) }
-    echo $((${12} + ${13}))
-}
-peak() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status" 2>/dev/null || echo 0; }  # KiB
-now() { python3 -c 'import time; print(time.monotonic_ns() // 1000)'; }          # the processes' clock, in µs
-busy() { awk '/^cpu / { print $2 + $3 + $4 + $7 + $8 + $9, $5 + $6 }' /proc/stat; }  # busy and idle ticks
-
-fourth=- last=watch
-[ "$persons" = 4 ] && fourth=+ last=person
-for t in $(seq "$tables"); do play "h$t" host role=host seats=me,+,+,$fourth strength=1; done
-for t in $(seq "$tables"); do
-    within 30 said "h$t" '^link ' || fail "host h$t opened no table: $(tail -n 3 "$work/h$t.err")"
-    room="$(sed -n 's/^link xmpp:\(.*\)?join$/\1/p' "$work/h$t.out")"
-    play "a$t" person role=join room="$room" seat=2
-    play "b$t" person role=join room="$room" seat=3
-    if [ "$persons" = 4 ]; then play "c$t" person role=join room="$room" seat=4; else play "w$t" watch role=join room="$room" seat=0; fi
-done
-# every game under way (a watcher need not be there for its table to begin)
-for name in "${!pid[@]}"; do
-    within 60 said "$name" '^throw ' || fail "$name made no throw: $(tail -n 3 "$work/$name.err")"
-done
-
-# the run: processor time and the clock at its start and its end
-for name in "${!pid[@]}"; do echo "$name ${role[$name]} ${pid[$name]} $(ticks "${pid[$name]}")"; done >"$work/start"
-server0=$(ticks "$SERVER_PID") machine0="$(busy)" t0=$(now)
-ended=
-for ((i = 0; i < seconds; i += 5)); do
-    sleep $((seconds - i < 5 ? seconds - i : 5))
-    for name in "${!pid[@]}"; do kill -0 "${pid[$name]}" 2>/dev/null || ended+=" $name"; done
-    [ -z "$ended" ] || break
-done
-t1=$(now) machine1="$(busy)" server1=$(ticks "$SERVER_PID") load="$(cut -d' ' -f1-3 /proc/loadavg)"
-while read -r name r p before; do
-    echo "$name $r $before $(ticks "$p") $(peak "$p")"
-done <"$work/start" >"$work/run"
-echo "server $server0 $server1 $(peak "$SERVER_PID")" >>"$work/run"
-echo "machine $machine0 $machine1 $(nproc)" >>"$work/run"
-echo "clock $t0 $t1 $(getconf CLK_TCK)" >>"$work/run"
-echo "load $load" >>"$work/run"
-[ -z "$ended" ] || echo "ended before the run's end:$ended" >&2
-
-python3 - "$work" "$tables" "$last" <<'FIGURES'
+# The figures of a run kept in a folder: its processes' output and the file `run`.
+figures() {
+    python3 - "$1" <<'FIGURES'
 import collections, glob, os, statistics, sys
 
-work, tables, last = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+work = sys.argv[1]
+tables = len(glob.glob(os.path.join(work, "h*.out")))
+last = "watch" if glob.glob(os.path.join(work, "w*.out")) else "person"
 run = {}
 for line in open(os.path.join(work, "run")):
     words = line.split()
@@ -138,7 +64,11 @@ def events(name):
 
 
 def ms(values):
-    return "median %.1f ms, longest %.1f ms" % (statistics.median(values) / 1e3, max(values) / 1e3) if values else "none"
+    if not values:
+        return "none"
+    values = sorted(values)
+    return "median %.1f ms, 99th percentile %.1f ms, longest %.1f ms" % (
+        statistics.median(values) / 1e3, values[len(values) * 99 // 100] / 1e3, values[-1] / 1e3)
 
 
 procs = {name: run[name] for name in run if name not in ("server", "machine", "clock", "load")}
@@ -151,7 +81,7 @@ for t in range(1, tables + 1):
     host = "h%d" % t
     table = [name for name in procs if name[1:] == str(t)]
     hchecks = seen[host][0]
-    throws += len(hchecks)
+    throws += sum(1 for d, (at, _) in seen[host][1]["shown"].items() if d[0] == "t" and t0 <= at <= t1)
     for name in table:
         checks, moments, told = seen[name]
         troubles += ["%s: %s" % (name, x) for x in told]
@@ -230,6 +160,97 @@ print("all %d game processes: %.1f %% of a core together; the machine busy %.1f 
       "the table's %.1f %% of a core; load average %s" % (len(procs), games, machine / cores, cores,
                                                            machine - games - prosody_share, " ".join(run["load"])))
 FIGURES
+}
+if [ -n "$figures" ]; then
+    figures "$figures"
+    exit
+fi
+[ -x "$program" ] || { echo "no game program at $program: build it first" >&2; exit 2; }
+command -v prosody >/dev/null || { echo "prosody is not installed (Debian package prosody)" >&2; exit 2; }
+
+work="${keep:-$(mktemp -d /tmp/skarpo-tables.XXXXXX)}"
+mkdir -p "$work"
+pids=()
+finish() {
+    local pid
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    stop_server
+    [ -n "$keep" ] || rm -rf "$work"
+}
+trap finish EXIT
+start_server "$work/server"
+
+common="server=127.0.0.1 port=$PORT domain=$DOMAIN service=$SERVICE pace=1 speed=0 times=1"
+declare -A pid role
+# `play NAME ROLE SCRIPT...`: a game process with a home of its own, its output in NAME.out and NAME.err
+play() {
+    local name="$1"
+    role[$name]="$2"
+    shift 2
+    mkdir -p "$work/$name"
+    HOME="$work/$name" XDG_CONFIG_HOME="$work/$name" XDG_STATE_HOME="$work/$name/state" QT_QPA_PLATFORM=offscreen \
+        SKARPO_TEST_TABLE="$* name=$name $common" "$program" >"$work/$name.out" 2>"$work/$name.err" &
+    pids+=($!)
+    pid[$name]=$!
+}
+# `within S COMMAND...`: until the command succeeds, checked every 0.1 s, at most S seconds
+within() {
+    local limit=$(($1 * 10)) i
+    shift
+    for ((i = 0; i < limit; ++i)); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+said() { grep -q "$2" "$work/$1.out" 2>/dev/null; }
+ticks() {  # utime+stime of a process, in clock ticks
+    local stat
+    stat="$(cat "/proc/$1/stat" 2>/dev/null)" || { echo -1; return; }
+    set -- ${stat##*) }
+    echo $((${12} + ${13}))
+}
+peak() { awk '/^VmHWM/ { print $2 }' "/proc/$1/status" 2>/dev/null || echo 0; }  # KiB
+now() { python3 -c 'import time; print(time.monotonic_ns() // 1000)'; }          # the processes' clock, in µs
+busy() { awk '/^cpu / { print $2 + $3 + $4 + $7 + $8 + $9, $5 + $6 }' /proc/stat; }  # busy and idle ticks
+
+fourth=-
+[ "$persons" = 4 ] && fourth=+
+for t in $(seq "$tables"); do play "h$t" host role=host seats=me,+,+,$fourth strength=1; done
+for t in $(seq "$tables"); do
+    within 30 said "h$t" '^link ' || fail "host h$t opened no table: $(tail -n 3 "$work/h$t.err")"
+    room="$(sed -n 's/^link xmpp:\(.*\)?join$/\1/p' "$work/h$t.out")"
+    play "a$t" person role=join room="$room" seat=2
+    play "b$t" person role=join room="$room" seat=3
+    if [ "$persons" = 4 ]; then
+        play "c$t" person role=join room="$room" seat=4
+    else
+        play "w$t" watch role=join room="$room" seat=0
+    fi
+done
+# every game under way (a watcher need not be there for its table to begin)
+for name in "${!pid[@]}"; do
+    within 60 said "$name" '^throw ' || fail "$name made no throw: $(tail -n 3 "$work/$name.err")"
+done
+
+# the run: processor time and the clock at its start and its end
+for name in "${!pid[@]}"; do echo "$name ${role[$name]} ${pid[$name]} $(ticks "${pid[$name]}")"; done >"$work/start"
+server0=$(ticks "$SERVER_PID") machine0="$(busy)" t0=$(now)
+ended=
+for ((i = 0; i < seconds; i += 5)); do
+    sleep $((seconds - i < 5 ? seconds - i : 5))
+    for name in "${!pid[@]}"; do kill -0 "${pid[$name]}" 2>/dev/null || ended+=" $name"; done
+    [ -z "$ended" ] || break
+done
+t1=$(now) machine1="$(busy)" server1=$(ticks "$SERVER_PID") load="$(cut -d' ' -f1-3 /proc/loadavg)"
+while read -r name r p before; do
+    echo "$name $r $before $(ticks "$p") $(peak "$p")"
+done <"$work/start" >"$work/run"
+echo "server $server0 $server1 $(peak "$SERVER_PID")" >>"$work/run"
+echo "machine $machine0 $machine1 $(nproc)" >>"$work/run"
+echo "clock $t0 $t1 $(getconf CLK_TCK)" >>"$work/run"
+echo "load $load" >>"$work/run"
+[ -z "$ended" ] || echo "ended before the run's end:$ended" >&2
+
+figures "$work"
 
 # the end: each game asked to close, then killed
 for name in "${!pid[@]}"; do kill "${pid[$name]}" 2>/dev/null || true; done
