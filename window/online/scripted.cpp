@@ -45,6 +45,7 @@ std::function<bool()> tamperer(Window& window, OnlineTable* online, std::uint32_
         return done = true;
     };
 }
+
 std::int64_t microseconds(clockid_t clock) {
     timespec now{};
     clock_gettime(clock, &now);
