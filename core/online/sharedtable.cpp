@@ -497,7 +497,10 @@ bool SharedTable::moveDue() {
     moved_.erase(moved);
     const int seat = table_.toPlay();
     if (m.seat != seat) return ignore(m.sender, "not seated there"), true;
-    if (table_.decide(viewOf(seat, m.at))) return ++moves_, true;
+    if (table_.decide(viewOf(seat, m.at))) {
+        if (onMove) onMove(next_ - 1);
+        return ++moves_, true;
+    }
     ignore(m.sender, "an illegal move");
     if (m.sender == me_) movedHere_ = 0;  // the person here may choose again
     return true;

@@ -107,6 +107,8 @@ public:
     std::uint64_t check() const;
     // Told of each throw as it is made: its number, and the check of the game it was made in.
     std::function<void(std::uint32_t, std::uint64_t)> onThrow;
+    // Told of each person's move as it is made: the number of its throw.
+    std::function<void(std::uint32_t)> onMove;
     // For the tests of tampering: a message sent as it is (with this client's next sequence number).
     void sendAsIs(Message m) { send(std::move(m)); }
     // Told when the host gives this client a seat's secret, to keep it (seat, secret).

@@ -10,8 +10,11 @@
 //   stall=N                                                            (no click after N throws seen)
 //   tamper=N                                                           (after N throws, a wrong reveal (host) or an
 //                                                                       illegal move said twice (guest))
+//   times=1                                                            (the moments of each click, rest and start
+//                                                                       of a decision, for the bench)
 // It writes "code K7Q-3MX" and "link xmpp:..." (host) or "entered" (join) once in the room, "started", "throw N
-// CHECK" before each throw is made, "stalled" when it first leaves a click undone, "tampered", and "trouble WORDS".
+// CHECK" before each throw is made, "stalled" when it first leaves a click undone, "tampered", and "trouble WORDS";
+// with times=1 also "click|rest|shown D T CPU" (see Timeline in scripted.cpp).
 #pragma once
 
 #include <QString>
