@@ -45,3 +45,19 @@ stop_server() {
     wait "$SERVER_PID" 2>/dev/null || true
     SERVER_PID=
 }
+
+# `scratch_folder NAME`: a fresh folder $work under /tmp for a test's files, and the game processes it starts listed
+# in pids: at the end, however it ends, they are killed, the server stopped and the folder removed (kept with
+# SKARPO_KEEP set, to look into).
+scratch_folder() {
+    work="$(mktemp -d "/tmp/$1.XXXXXX")"
+    pids=()
+    trap finish_scratch EXIT
+}
+
+finish_scratch() {
+    local pid
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    stop_server
+    [ -n "${SKARPO_KEEP:-}" ] || rm -rf "$work"
+}

@@ -21,15 +21,7 @@ source "$here/../desktop/common.sh"
 source "$here/server.sh"
 command -v prosody >/dev/null 2>&1 || skip "prosody is not installed (Debian package prosody)"
 
-work="$(mktemp -d /tmp/skarpo-table.XXXXXX)"
-pids=()
-finish() {
-    local pid
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    stop_server
-    [ -n "${SKARPO_KEEP:-}" ] || rm -rf "$work"  # kept to look into
-}
-trap finish EXIT
+scratch_folder skarpo-table
 start_server "$work/server"
 
 throws=200

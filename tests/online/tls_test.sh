@@ -13,15 +13,7 @@ source "$here/server.sh"
 command -v prosody >/dev/null 2>&1 || skip "prosody is not installed (Debian package prosody)"
 command -v openssl >/dev/null 2>&1 || skip "openssl is not installed (Debian package openssl)"
 
-work="$(mktemp -d /tmp/skarpo-tls.XXXXXX)"
-pids=()
-finish() {
-    local pid
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    stop_server
-    [ -n "${SKARPO_KEEP:-}" ] || rm -rf "$work"  # kept to look into
-}
-trap finish EXIT
+scratch_folder skarpo-tls
 domain=skarpo.test
 openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 -subj "/CN=$domain" \
     -addext "subjectAltName=DNS:$domain,DNS:conference.$domain" -keyout "$work/key.pem" -out "$work/cert.pem" \
