@@ -107,6 +107,8 @@ void SharedTable::seatingReceived(const Message& m) {
     notices_.push_back({Notice::Kind::Seated, {}, {}});
     for (int s = 1; s <= 4; ++s)
         if (names_[std::size_t(s)] == invitedSeat) return;
+    // every seat taken: the room closes; whoever is in it now knows the word that opens it again
+    if (onClosed) onClosed(hexOf(sha256("door " + hexOf(m.value))));
     if (m.resumed && !isHost()) return;  // the game comes from the host
     begin(m.strength);
 }
@@ -423,7 +425,10 @@ void SharedTable::pump() {
     for (int guard = 0; guard < 64 && !stopped_; ++guard) {
         const Phase now = table_.phase();
         if (now != Phase::DieWaits && now != Phase::MarksWait) return;
-        if (std::exchange(resting_, false)) firstRest();
+        if (std::exchange(resting_, false)) {
+            firstRest();  // the computer may have moved: the phase is to be read again
+            continue;
+        }
         if (seatsDue()) continue;
         if (now == Phase::DieWaits ? !throwDue() : !moveDue()) return;
     }

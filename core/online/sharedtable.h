@@ -113,6 +113,10 @@ public:
     void sendAsIs(Message m) { send(std::move(m)); }
     // Told when the host gives this client a seat's secret, to keep it (seat, secret).
     std::function<void(int, const Digest&)> onSecret;
+    // Told when every seat is taken: the room closes to anyone else, and this word lets in whoever comes back (the
+    // host sets it as the room's password; the others keep it to enter again). It follows from the seating's
+    // commitment, which only those in the room saw.
+    std::function<void(const std::string&)> onClosed;
     // The table's rests so far: each throw and each person's move made adds one; a seat changes at a rest.
     std::uint32_t rest() const { return next_ + moves_; }
 

@@ -293,8 +293,9 @@ TEST(TableCode, ACodeOrALinkNamesTheRoom) {
         EXPECT_EQ(tableAddressOf(wrong).code, "") << wrong;
 }
 
-// A table hosted again from a game kept as a person's die rolled: the marks of that throw come once the table takes
-// the game up, the person here moves, and the table plays on.
+// A table hosted again from a game kept as a person's die rolled: once the table takes the game up, the marks of
+// that throw wait for the person here, or the computer now at that seat moves; the guest is sent a game it can take
+// up, and the table plays on alike.
 TEST(SharedTable, HostedAgainFromAGameKeptAsADieRolled) {
     const ReadGame kept = readGame(
         "skarpo-game 1\nphase moving\nopened yes\nseats computer person person computer\nspeed fastest\n"
@@ -303,15 +304,21 @@ TEST(SharedTable, HostedAgainFromAGameKeptAsADieRolled) {
         "player 4 101 0 0 0 column home 1\n"
         "stage roll 1 none:0 person roll 3 3 6 4 5 2 2 3 5 4 2 2 5 6 5 turn -1 0 moved 0 0 0\n");
     ASSERT_EQ(kept.error, "");
-    Room room;
-    Client& host = room.add("ann");
-    room.add("bob");
-    host.shared.host({"", computerSeat, "ann", invitedSeat, computerSeat}, Strength::Easy, kept.game);
-    room.clients[1].shared.join("ann");
-    host.shared.arrived("bob");
-    room.take(host);
-    room.clients[1].shared.askSeat(3), room.take(room.clients[1]);
-    for (int i = 0; i < 20; ++i) room.round();
-    ASSERT_GE(host.shared.throws(), 5u);
-    EXPECT_EQ(room.clients[1].checks, host.checks);
+    for (const std::string& thrower : {std::string("ann"), std::string(computerSeat)}) {
+        Room room;
+        Client& host = room.add("ann");
+        room.add("bob");
+        host.shared.host({"", computerSeat, thrower, invitedSeat, computerSeat}, Strength::Easy, kept.game);
+        room.clients[1].shared.join("ann");
+        host.shared.arrived("bob");
+        room.take(host);
+        room.clients[1].shared.askSeat(3), room.take(room.clients[1]);
+        for (int i = 0; i < 20; ++i) room.round();
+        ASSERT_GE(room.clients[1].checks.size(), 5u) << thrower;
+        for (const auto& [n, check] : room.clients[1].checks) {
+            if (host.checks.count(n)) {
+                EXPECT_EQ(check, host.checks.at(n)) << thrower << " at throw " << n;
+            }
+        }
+    }
 }

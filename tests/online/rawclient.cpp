@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // skarpo_raw_client: someone who is not seated at a table enters its room and says what it is given, as game
 // payloads, then leaves: for the tests of what a table refuses. "@oversized" stands for a payload of 5000 bytes.
+// SKARPO_ROOM_WORD in the environment: the word of a closed room. Exits 1 when it could not enter.
 //   skarpo_raw_client PORT DOMAIN ROOM NICK PAYLOAD...
 #include <QCoreApplication>
 #include <QTimer>
@@ -22,7 +23,8 @@ int main(int argc, char** argv) {
     server.port = static_cast<quint16>(args[1].toUInt());
     server.domain = args[2];
     server.host = QStringLiteral("127.0.0.1");
-    QObject::connect(&room, &RoomClient::signedIn, [&] { room.enter(args[3], args[4], false); });
+    QObject::connect(&room, &RoomClient::signedIn,
+                     [&] { room.enter(args[3], args[4], false, qEnvironmentVariable("SKARPO_ROOM_WORD")); });
     QObject::connect(&room, &RoomClient::entered, [&] {
         for (qsizetype i = 5; i < args.size(); ++i)
             room.say(args[i] == QLatin1String("@oversized") ? QByteArray(5000, 'x') : args[i].toUtf8(),

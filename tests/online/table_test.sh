@@ -96,7 +96,13 @@ for who in hal dan2; do
 done
 
 until_within 60 made host 20 || fail "the host made $(grep -c '^throw' "$work/host.out") of 20 throws"
-timeout 30 "$raw" "$PORT" "$DOMAIN" "$room" mallory "skarpo=1 seq=1 act=throw n=1 seat=1 val=$(printf '%064d' 0)" \
+# the room closed to strangers once every seat was taken; its word, kept by those who were in it, lets one in
+status=0
+timeout 30 "$raw" "$PORT" "$DOMAIN" "$room" stranger "skarpo=1 seq=1 act=sit seat=1" 2>"$work/stranger.err" || status=$?
+[ "$status" -eq 1 ] || fail "a stranger entered the table's room once its seats were taken (status $status)"
+word="$(sed -n "s/^door $room //p" "$work/host/state/skarpo/table.txt")"
+[ -n "$word" ] || fail "the host kept no word of its closed room"
+SKARPO_ROOM_WORD="$word" timeout 30 "$raw" "$PORT" "$DOMAIN" "$room" mallory "skarpo=1 seq=1 act=throw n=1 seat=1 val=$(printf '%064d' 0)" \
     @oversized "skarpo=9 seq=3 act=sit seat=1" || fail "the raw client could not say its messages"
 for who in host ann bob eve; do
     until_within 120 played "$who" ||

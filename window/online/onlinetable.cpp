@@ -64,6 +64,12 @@ OnlineTable::OnlineTable(Window& window, const QString& nick)
     });
     window_.canvas().installEventFilter(this);
     shared_.onSecret = [this](int seat, const online::Digest& secret) { keepSecret(seat, secret); };
+    // every seat taken: the room closes, and its word is kept to enter it again
+    shared_.onClosed = [this](const std::string& word) {
+        if (hosting_) room_.close(QString::fromStdString(word));
+        doorLine_ = QStringLiteral("door %1 %2\n").arg(room_.room(), QString::fromStdString(word));
+        keepLines();
+    };
     connect(&room_, &RoomClient::failed, this, [this](RoomClient::Failure why) {
         trouble_ = wordsOf(why);
         std::fprintf(stderr, "skarpo: %s\n", qPrintable(trouble_));
@@ -101,17 +107,22 @@ void OnlineTable::join(const RoomClient::Server& server, const QString& room, in
     code_ = QString::fromStdString(online::tableAddressOf(room.section(QLatin1Char('@'), 0, 0).toStdString()).code);
     service_ = room.section(QLatin1Char('@'), 1);
     connect(&room_, &RoomClient::signedIn, this,
-            [this, room] { room_.enter(room, QString::fromStdString(shared_.me()), false); });
+            [this, room] { room_.enter(room, QString::fromStdString(shared_.me()), false, door_); });
     readSecret(room);
     room_.signIn(server);
 }
 
-// A seat's secret is kept after the table's game in its file ("table ROOM SEAT SECRET"), so that a program started
-// again can take the seat back.
+// A seat's secret and the word of the closed room are kept after the table's game in its file ("table ROOM SEAT
+// SECRET", "door ROOM WORD"), so that a program started again can enter and take the seat back.
 void OnlineTable::keepSecret(int seat, const online::Digest& secret) {
-    const QString line = QStringLiteral("table %1 %2 ").arg(room_.room()).arg(seat);
-    window_.keepTableLines(line.toStdString() + online::hexOf(secret) + "\n");
+    secretLine_ = QStringLiteral("table %1 %2 %3\n")
+                      .arg(room_.room())
+                      .arg(seat)
+                      .arg(QString::fromStdString(online::hexOf(secret)));
+    keepLines();
 }
+
+void OnlineTable::keepLines() { window_.keepTableLines((secretLine_ + doorLine_).toStdString()); }
 
 void OnlineTable::readSecret(const QString& room) {
     QFile file(window_.tablePath());
@@ -120,9 +131,16 @@ void OnlineTable::readSecret(const QString& room) {
         const QList<QByteArray> words = line.split(' ');
         online::Digest secret;
         if (words.size() == 4 && words[0] == "table" && QString::fromUtf8(words[1]) == room && words[2].size() == 1 &&
-            words[2][0] >= '1' && words[2][0] <= '4' && online::digestOf(words[3].toStdString(), secret))
-            shared_.keepSecret(words[2][0] - '0', secret), window_.keepTableLines(line.toStdString() + "\n");
+            words[2][0] >= '1' && words[2][0] <= '4' && online::digestOf(words[3].toStdString(), secret)) {
+            shared_.keepSecret(words[2][0] - '0', secret);
+            secretLine_ = QString::fromUtf8(line) + QLatin1Char('\n');
+        } else if (words.size() == 3 && words[0] == "door" && QString::fromUtf8(words[1]) == room &&
+                   online::digestOf(words[2].toStdString(), secret)) {
+            door_ = QString::fromUtf8(words[2]);
+            doorLine_ = QString::fromUtf8(line) + QLatin1Char('\n');
+        }
     }
+    keepLines();
 }
 
 QString OnlineTable::link() const {

@@ -71,6 +71,7 @@ private:
     void told(const online::Notice& notice);
     void watchIdle();
     void keepSecret(int seat, const online::Digest& secret);
+    void keepLines();
     void readSecret(const QString& room);
     QString wordsOf(const online::Message& m) const;
     QString nameOf(int seat) const;
@@ -80,6 +81,8 @@ private:
     online::SharedTable shared_;
     RoomClient room_;
     QString code_, service_;
+    QString door_;                   // the word of the room once closed, kept from before
+    QString secretLine_, doorLine_;  // what is kept after the table's game
     int seatWanted_ = 0;
     bool hosting_ = false;
     QString trouble_, seatNews_;

@@ -180,12 +180,13 @@ void RoomClient::wake() {
     xmpp_run_once(ctx_, 0);
 }
 
-void RoomClient::enter(const QString& room, const QString& nick, bool host) {
+void RoomClient::enter(const QString& room, const QString& nick, bool host, const QString& password) {
     room_ = room, nick_ = nick, host_ = host;
     xmpp_stanza_t* p = xmpp_presence_new(ctx_);
     xmpp_stanza_set_to(p, (room + QLatin1Char('/') + nick).toUtf8().constData());
     xmpp_stanza_t* x = element(ctx_, p, "x", mucNs);
     xmpp_stanza_set_attribute(element(ctx_, x, "history"), "maxstanzas", "0");
+    if (!password.isEmpty()) text(ctx_, element(ctx_, x, "password"), password.toUtf8());
     xmpp_send(conn_, p);
     xmpp_stanza_release(p);
     QTimer::singleShot(0, this, &RoomClient::wake);
@@ -240,6 +241,20 @@ void RoomClient::configure() {
     field(ctx_, form, "muc#roomconfig_historylength", "0");
     field(ctx_, form, "muc#roomconfig_whois", "moderators");
     xmpp_id_handler_add(conn_, &RoomHooks::configured, "configure", this);
+    xmpp_send(conn_, iq);
+    xmpp_stanza_release(iq);
+    QTimer::singleShot(0, this, &RoomClient::wake);
+}
+
+void RoomClient::close(const QString& password) {
+    if (!inRoom_ || !host_) return;
+    xmpp_stanza_t* iq = xmpp_iq_new(ctx_, "set", "close");
+    xmpp_stanza_set_to(iq, room_.toUtf8().constData());
+    xmpp_stanza_t* form = element(ctx_, element(ctx_, iq, "query", mucOwnerNs), "x", "jabber:x:data");
+    xmpp_stanza_set_attribute(form, "type", "submit");
+    field(ctx_, form, "FORM_TYPE", "http://jabber.org/protocol/muc#roomconfig");
+    field(ctx_, form, "muc#roomconfig_passwordprotectedroom", "1");
+    field(ctx_, form, "muc#roomconfig_roomsecret", password.toUtf8().constData());
     xmpp_send(conn_, iq);
     xmpp_stanza_release(iq);
     QTimer::singleShot(0, this, &RoomClient::wake);

@@ -46,7 +46,9 @@ public:
     // TLS is required for any server but one on this machine.
     void signIn(const Server& server);
     // Enters room@service as `nick`; hosting creates it, and a room that already exists fails the hosting.
-    void enter(const QString& room, const QString& nick, bool host);
+    void enter(const QString& room, const QString& nick, bool host, const QString& password = {});
+    // The host: from now on the room lets in only those who give `password`.
+    void close(const QString& password);
     // A group-chat message: the game's payload, and words any chat client shows.
     void say(const QByteArray& payload, const QString& words);
     // The same to one occupant alone: a private message through the room, to room/nick.
