@@ -229,35 +229,32 @@ void RoomClient::presence(xmpp_stanza_t* stanza) {
     emit entered();
 }
 
-// The new room: unlisted, not persistent, no history, its members' addresses hidden.
-void RoomClient::configure() {
-    xmpp_stanza_t* iq = xmpp_iq_new(ctx_, "set", "configure");
+// The room's configuration as the owner sets it: the given fields, sent as a form.
+void RoomClient::configureRoom(const char* id, const std::vector<std::pair<const char*, QByteArray>>& fields) {
+    xmpp_stanza_t* iq = xmpp_iq_new(ctx_, "set", id);
     xmpp_stanza_set_to(iq, room_.toUtf8().constData());
     xmpp_stanza_t* form = element(ctx_, element(ctx_, iq, "query", mucOwnerNs), "x", "jabber:x:data");
     xmpp_stanza_set_attribute(form, "type", "submit");
     field(ctx_, form, "FORM_TYPE", "http://jabber.org/protocol/muc#roomconfig");
-    field(ctx_, form, "muc#roomconfig_publicroom", "0");
-    field(ctx_, form, "muc#roomconfig_persistentroom", "0");
-    field(ctx_, form, "muc#roomconfig_historylength", "0");
-    field(ctx_, form, "muc#roomconfig_whois", "moderators");
-    xmpp_id_handler_add(conn_, &RoomHooks::configured, "configure", this);
+    for (const auto& [var, value] : fields) field(ctx_, form, var, value.constData());
     xmpp_send(conn_, iq);
     xmpp_stanza_release(iq);
     QTimer::singleShot(0, this, &RoomClient::wake);
 }
 
+// The new room: unlisted, not persistent, no history, its members' addresses hidden.
+void RoomClient::configure() {
+    xmpp_id_handler_add(conn_, &RoomHooks::configured, "configure", this);
+    configureRoom("configure", {{"muc#roomconfig_publicroom", "0"},
+                                {"muc#roomconfig_persistentroom", "0"},
+                                {"muc#roomconfig_historylength", "0"},
+                                {"muc#roomconfig_whois", "moderators"}});
+}
+
 void RoomClient::close(const QString& password) {
     if (!inRoom_ || !host_) return;
-    xmpp_stanza_t* iq = xmpp_iq_new(ctx_, "set", "close");
-    xmpp_stanza_set_to(iq, room_.toUtf8().constData());
-    xmpp_stanza_t* form = element(ctx_, element(ctx_, iq, "query", mucOwnerNs), "x", "jabber:x:data");
-    xmpp_stanza_set_attribute(form, "type", "submit");
-    field(ctx_, form, "FORM_TYPE", "http://jabber.org/protocol/muc#roomconfig");
-    field(ctx_, form, "muc#roomconfig_passwordprotectedroom", "1");
-    field(ctx_, form, "muc#roomconfig_roomsecret", password.toUtf8().constData());
-    xmpp_send(conn_, iq);
-    xmpp_stanza_release(iq);
-    QTimer::singleShot(0, this, &RoomClient::wake);
+    configureRoom("close",
+                  {{"muc#roomconfig_passwordprotectedroom", "1"}, {"muc#roomconfig_roomsecret", password.toUtf8()}});
 }
 
 void RoomClient::say(const QByteArray& payload, const QString& words) { send("groupchat", room_, payload, words); }

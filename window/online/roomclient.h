@@ -10,6 +10,10 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <utility>
+#include <vector>
+#include <utility>
+#include <vector>
 
 class QSocketNotifier;
 struct _xmpp_ctx_t;
@@ -75,6 +79,7 @@ private:
     friend struct RoomHooks;  // libstrophe's callbacks
     void presence(_xmpp_stanza_t* stanza);
     void configure();
+    void configureRoom(const char* id, const std::vector<std::pair<const char*, QByteArray>>& fields);
     void watch(int fd);
     void wake();
     void fail(Failure why);
