@@ -12,8 +12,6 @@
 #include <memory>
 #include <utility>
 #include <vector>
-#include <utility>
-#include <vector>
 
 class QSocketNotifier;
 struct _xmpp_ctx_t;
