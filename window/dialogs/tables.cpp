@@ -23,11 +23,6 @@ namespace skarpo {
 namespace {
 
 QString words(const char* text) { return QCoreApplication::translate("Tables", text); }
-QString colourWords(int player) {
-    const char* const colours[] = {nullptr, QT_TRANSLATE_NOOP("Table", "Red"), QT_TRANSLATE_NOOP("Table", "Cyan"),
-                                   QT_TRANSLATE_NOOP("Table", "Magenta"), QT_TRANSLATE_NOOP("Table", "Green")};
-    return QCoreApplication::translate("Table", colours[player]);
-}
 
 // A label whose text is only ever plain text: it may hold names from the network.
 QLabel* plainLabel(QWidget* parent) {
@@ -148,7 +143,8 @@ void TableDialog::tableChanged() {
                   : name == online::invitedSeat ? words(QT_TRANSLATE_NOOP("Tables", "invited, free"))
                                                 : QString::fromStdString(name);
         }
-        seats_[std::size_t(p - 1)]->setText(words(QT_TRANSLATE_NOOP("Tables", "%1: %2")).arg(colourWords(p), who));
+        seats_[std::size_t(p - 1)]->setText(
+            words(QT_TRANSLATE_NOOP("Tables", "%1: %2")).arg(OnlineTable::nameOf(p), who));
     }
     if (table && !table->trouble().isEmpty())
         say(table->trouble());
@@ -256,7 +252,8 @@ void JoinDialog::tableChanged() {
     seat_->clear();
     if (table && !table->shared().started()) {
         for (int p = 1; p <= 4; ++p)
-            if (table->shared().names()[std::size_t(p)] == online::invitedSeat) seat_->addItem(colourWords(p), p);
+            if (table->shared().names()[std::size_t(p)] == online::invitedSeat)
+                seat_->addItem(OnlineTable::nameOf(p), p);
     }
     if (const int at = seat_->findData(was); at >= 0) seat_->setCurrentIndex(at);
     sit_->setEnabled(seat_->count() > 0);

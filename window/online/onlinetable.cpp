@@ -264,7 +264,7 @@ QString OnlineTable::waitingWords() const {
     return tableWords(QT_TRANSLATE_NOOP("Table", "%1. %2")).arg(seatNews_, waiting);
 }
 
-QString OnlineTable::nameOf(int seat) const { return tableWords(colours[seat]); }
+QString OnlineTable::nameOf(int seat) { return tableWords(colours[seat]); }
 
 // The words any chat client shows with a message.
 QString OnlineTable::wordsOf(const online::Message& m) const {

@@ -58,6 +58,8 @@ public:
     // Told after every message the table sends or takes, and when the seating changes.
     std::function<void()> changed;
 
+    // A seat's colour in words ("Cyan").
+    static QString nameOf(int seat);
     // The words of a failure of the connection or the room.
     static QString wordsOf(RoomClient::Failure why);
 
@@ -74,7 +76,6 @@ private:
     void keepLines();
     void readSecret(const QString& room);
     QString wordsOf(const online::Message& m) const;
-    QString nameOf(int seat) const;
 
     Window& window_;
     online::DiceStream dice_;
